@@ -1,0 +1,40 @@
+#pragma once
+#include <string>
+
+#include "core/barcode_base.h"
+#include "core/module_matrix.h"
+
+// How a matrix is spread over the drawing area.
+enum class MatrixLayout {
+    Stretched,      // QR: module width W / C and height H / R, each whole unless fit width
+    Square,         // Data Matrix: square modules u = min(W / C, H / R); canvas ceil(C u) x ceil(R u)
+    StretchedRows,  // PDF417: as Stretched, SVG rectangles 0.5 larger, raster rectangles as computed
+};
+
+// Converts text between UTF-8 and Shift-JIS (code page 932) as the 2D classes hand it to their
+// encoders: "shift-jis", "Shift-JIS" and "shift_jis" turn well-formed UTF-8 into Shift-JIS; every
+// other encoding turns input that is not well-formed UTF-8 from Shift-JIS into UTF-8.
+std::string ConvertStringEncoding(const std::string& text, const std::string& encoding);
+
+// Base of the 2D symbologies: string encoding, the square and rectangular draw entries and the
+// matrix layouts of the three 2D classes.
+class BarcodeBase2D : public BarcodeBase {
+public:
+    explicit BarcodeBase2D(std::string output_format);
+
+    bool Draw(const std::string& code, int x, int y, int width, int height) override;
+    virtual bool DrawEncoded(const std::string& bytes, int x, int y, int width, int height);
+    virtual bool DrawEncodedSquare(const std::string& bytes, int x, int y, int size);
+    virtual bool DrawSquare(const std::string& code, int x, int y, int size);
+
+    void SetStringEncoding(const std::string& encoding) { string_encoding_ = encoding; }
+    const std::string& StringEncoding() const { return string_encoding_; }
+
+protected:
+    // Draws the matrix in the current mode: an SVG document, or a fresh raster canvas. False when
+    // the canvas cannot be made or (SVG) the matrix is empty.
+    bool DrawModuleMatrix(const ModuleMatrix& matrix, int x, int y, int width, int height, MatrixLayout layout);
+
+private:
+    std::string string_encoding_ = "utf-8";
+};

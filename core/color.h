@@ -1,0 +1,6 @@
+#pragma once
+#include <cstdint>
+
+struct Rgba {
+    uint8_t r, g, b, a;
+};

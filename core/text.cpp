@@ -1,0 +1,86 @@
+#include "core/text.h"
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+#include <cstdio>
+
+#include "resources/roboto_regular.h"
+
+namespace {
+
+// "SDL_ttfの初期化に失敗: " and "フォントの読み込みに失敗: " in Shift-JIS.
+constexpr char kTtfInitFailed[] = "SDL_ttf\x82\xCC\x8F\x89\x8A\xFA\x89\xBB\x82\xC9\x8E\xB8\x94s: ";
+constexpr char kFontLoadFailed[] =
+    "\x83t\x83H\x83\x93\x83g\x82\xCC\x93\xC7\x82\xDD\x8D\x9E\x82\xDD\x82\xC9\x8E\xB8\x94s: ";
+
+TTF_Font* g_shared_font = nullptr;
+
+}  // namespace
+
+TTF_Font* SharedTextFont() { return g_shared_font; }
+
+void EnsureSharedTextFont() {
+    if (g_shared_font != nullptr) return;
+    if (TTF_Init() == -1) {
+        std::fprintf(stderr, "%s%s\n", kTtfInitFailed, SDL_GetError());
+        return;
+    }
+    g_shared_font = OpenEmbeddedRobotoFont(18);
+    if (g_shared_font == nullptr) std::fprintf(stderr, "%s%s\n", kFontLoadFailed, SDL_GetError());
+}
+
+TTF_Font* OpenEmbeddedRobotoFont(int point_size) {
+    SDL_RWops* stream = SDL_RWFromConstMem(kRobotoRegularTtf, int(kRobotoRegularTtfSize));
+    if (stream == nullptr) {
+        std::fprintf(stderr, "OpenEmbeddedRobotoFont: SDL_RWFromConstMem failed: %s\n", SDL_GetError());
+        return nullptr;
+    }
+    TTF_Font* font = TTF_OpenFontRW(stream, 1, point_size);
+    if (font == nullptr) {
+        std::fprintf(stderr, "OpenEmbeddedRobotoFont: TTF_OpenFontRW failed: %s\n", SDL_GetError());
+        return nullptr;
+    }
+    return font;
+}
+
+ScopedFont::ScopedFont(int point_size) : font_(OpenEmbeddedRobotoFont(point_size)) {
+    if (font_ == nullptr) {
+        std::fprintf(stderr, "TTF_OpenFont error: %s\n", SDL_GetError());
+        return;
+    }
+    TTF_SetFontHinting(font_, TTF_HINTING_MONO);
+}
+
+ScopedFont::~ScopedFont() {
+    if (font_ != nullptr) TTF_CloseFont(font_);
+}
+
+TextImage::TextImage(TTF_Font* font, const std::string& text, Rgba colour)
+    : surface_(font ? TTF_RenderUTF8_Blended(font, text.c_str(), SDL_Color{colour.r, colour.g, colour.b, colour.a})
+                    : nullptr) {}
+
+TextImage::~TextImage() {
+    if (surface_ != nullptr) SDL_FreeSurface(surface_);
+}
+
+int TextImage::Width() const { return surface_ ? surface_->w : 0; }
+
+int TextImage::Height() const { return surface_ ? surface_->h : 0; }
+
+bool TextImage::CopyTo(SDL_Renderer* renderer, int x, int y) const {
+    if (surface_ == nullptr || renderer == nullptr) return false;
+    SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer, surface_);
+    if (texture == nullptr) return false;
+    SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
+    const SDL_Rect dst{x, y, surface_->w, surface_->h};
+    SDL_RenderCopy(renderer, texture, nullptr, &dst);
+    SDL_DestroyTexture(texture);
+    return true;
+}
+
+int MeasureTextWidth(TTF_Font* font, const std::string& text) {
+    int w = 0, h = 0;
+    if (font == nullptr || TTF_SizeUTF8(font, text.c_str(), &w, &h) != 0) return -1;
+    return w;
+}

@@ -1,0 +1,1 @@
+from _barcode_quor_native import *

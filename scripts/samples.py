@@ -1,0 +1,36 @@
+"""Sample symbols shared by the gallery (scripts/gallery.py) and the benchmark (bench/bench.py).
+
+One row per symbol: a title, the class, the arguments of draw/draw_bytes, optional setup calls made
+on a fresh object, and the names of the string and bytes draw methods when they are not the usual.
+"""
+from dataclasses import dataclass, field
+
+import barcode_quor as bq
+
+
+@dataclass
+class Sample:
+    title: str
+    cls: type
+    args: tuple
+    setup: list = field(default_factory=list)  # (method name, args) called on a fresh object
+    draw: str = "draw"
+    draw_bytes: str = "draw_bytes"
+
+    def make(self, output_format="png"):
+        obj = self.cls()
+        obj.set_output_format(output_format)
+        for name, args in self.setup:
+            getattr(obj, name)(*args)
+        return obj
+
+
+SAMPLES = [
+    Sample("Code 39", bq.Code39, ("HELLO-39", 300, 100)),
+    Sample("Code 93", bq.Code93, ("CODE-93 TEST", 300, 100)),
+    Sample("NW-7 (Codabar)", bq.NW7, ("A40156B", 300, 100)),
+    Sample("ITF", bq.ITF, ("1234567890", 300, 100)),
+    Sample("Matrix 2 of 5", bq.Matrix2of5, ("1234567", 300, 100)),
+    Sample("NEC 2 of 5", bq.NEC2of5, ("1234567", 300, 100)),
+    # new samples go above this line
+]
