@@ -52,6 +52,11 @@ bool BarcodeBase::PrepareCanvas(int width, int height) {
     canvas_height_ = height;
     ReleaseCanvas();
     if (!IsRasterMode()) return true;
+    // Sizes the image writers cannot take: nothing to draw on, or more than 2 GiB of pixels.
+    if (width <= 0 || height <= 0 || 4LL * width * height + 1024000 > 0x7FFFFFFFLL) {
+        std::fprintf(stderr, "%sinvalid canvas size %dx%d\n", kSurfaceFailed, width, height);
+        return false;
+    }
     surface_ = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGBA32);
     if (surface_ == nullptr) {
         std::fprintf(stderr, "%s%s\n", kSurfaceFailed, SDL_GetError());
