@@ -4,8 +4,11 @@ plus the time to PNG-encode an already drawn canvas as a floor. Not a test.
     make bench            (or: PYTHONPATH=build/python python3 bench/bench.py [seconds per case])
 """
 import os
+import subprocess
 import sys
 import time
+
+import _barcode_quor_native
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "scripts"))
 from samples import SAMPLES  # noqa: E402
@@ -41,6 +44,10 @@ def main(seconds):
         for label, fn in cases(s):
             per_second, size = rate(fn, seconds)
             print(f"{s.title:32} {label:14} {per_second:10.0f} {size:11d}")
+    # Built next to the module's folder by CMake: PNG encoding of a drawn canvas, no drawing.
+    floor = os.path.join(os.path.dirname(_barcode_quor_native.__file__), "..", "bench_encode_floor")
+    if os.path.exists(floor):
+        subprocess.run([floor], check=True)
 
 
 if __name__ == "__main__":
