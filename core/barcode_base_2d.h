@@ -4,11 +4,14 @@
 #include "core/barcode_base.h"
 #include "core/module_matrix.h"
 
-// How a matrix is spread over the drawing area.
+// How a matrix is spread over the drawing area (W x H pixels, C x R modules). Module sizes are whole
+// pixels (at least one) unless fit width is on; raster boundaries are rounded to whole pixels.
 enum class MatrixLayout {
-    Stretched,      // QR: module width W / C and height H / R, each whole unless fit width
-    Square,         // Data Matrix: square modules u = min(W / C, H / R); canvas ceil(C u) x ceil(R u)
-    StretchedRows,  // PDF417: as Stretched, SVG rectangles 0.5 larger, raster rectangles as computed
+    Stretched,      // QR: module W / C by H / R on a W x H canvas; rectangles grow by px adjust black
+    Square,         // Data Matrix: square modules u = min(W / C, H / R) on a ceil(C u) x ceil(R u)
+                    // canvas; rectangles grow by px adjust black
+    StretchedRows,  // PDF417: as Stretched; SVG rectangles 0.5 larger, raster ones exactly their
+                    // extent. The caller widens a square request to the symbol's aspect first.
 };
 
 // Converts text between UTF-8 and Shift-JIS (code page 932) as the 2D classes hand it to their
@@ -31,8 +34,9 @@ public:
     const std::string& StringEncoding() const { return string_encoding_; }
 
 protected:
-    // Draws the matrix in the current mode: an SVG document, or a fresh raster canvas. False when
-    // the canvas cannot be made or (SVG) the matrix is empty.
+    // Draws the matrix in the current mode: an SVG document, or a fresh raster canvas of the layout's
+    // size, symbol at the top left. False when no canvas can be made, and for an empty matrix except
+    // in a Stretched raster draw, which yields the blank canvas.
     bool DrawModuleMatrix(const ModuleMatrix& matrix, int x, int y, int width, int height, MatrixLayout layout);
 
 private:
