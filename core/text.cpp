@@ -44,7 +44,20 @@ TTF_Font* OpenEmbeddedRobotoFont(int point_size) {
     return font;
 }
 
-ScopedFont::ScopedFont(int point_size) : font_(OpenEmbeddedRobotoFont(point_size)) {
+namespace {
+
+// Glyph rendering time grows with the square of the size; beyond this a font scale or height is
+// hostile rather than useful (glyphs over a thousand pixels tall), and the text is left out.
+constexpr int kMaxPointSize = 1000;
+
+}  // namespace
+
+ScopedFont::ScopedFont(int point_size)
+    : font_(point_size <= kMaxPointSize ? OpenEmbeddedRobotoFont(point_size) : nullptr) {
+    if (point_size > kMaxPointSize) {
+        std::fprintf(stderr, "TTF_OpenFont error: point size %d is above %d\n", point_size, kMaxPointSize);
+        return;
+    }
     if (font_ == nullptr) {
         std::fprintf(stderr, "TTF_OpenFont error: %s\n", SDL_GetError());
         return;

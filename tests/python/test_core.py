@@ -332,3 +332,11 @@ def test_svg_failure_keeps_nothing_visible(stderr_lines):
     c.set_output_format("svg")
     assert c.draw("A#", 200, 100) == ""
     assert stderr_lines() == ["[Code39] Invalid character in CODE39: #"]
+
+
+def test_oversized_text_is_left_out_not_rendered_for_ever(stderr_lines):
+    c = bq.Code39()
+    c.set_text_font_scale(500.0)
+    data = c.draw_bytes("AB", 200, 100)  # 10,000-point glyphs would take a minute
+    assert png_image(data).size == (200, 100)
+    assert stderr_lines() == ["TTF_OpenFont error: point size 10000 is above 1000"]
