@@ -2,7 +2,7 @@
 # make test: set up, build, run every test
 ENV := scripts/env
 
-.PHONY: demo test bench setup font
+.PHONY: demo test bench setup
 demo: setup
 	$(ENV) run scripts/demo
 test: setup
@@ -11,4 +11,3 @@ bench: setup
 	$(ENV) run sh -c 'scripts/build build && PYTHONPATH=build/python python3 bench/bench.py'
 setup:
 	$(ENV) ensure
-font: setup

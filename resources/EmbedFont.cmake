@@ -2,7 +2,7 @@
 set(ROBOTO_SHA256 dbd285b518e398832f6f4a736109c355ce25a49546bfce41bab256c9ef7e56eb)
 
 function(embed_font font_file out_file)
-  set(how "Run `scripts/env ensure` (or `make font`) to fetch it, or pass -DBARCODE_QUOR_FONT=<path> to a copy of \
+  set(how "Run `scripts/env ensure` (or `make setup`) to fetch it, or pass -DBARCODE_QUOR_FONT=<path> to a copy of \
 Roboto_400Regular.ttf from the npm package @expo-google-fonts/roboto@0.4.2 (146004 bytes).")
   if(NOT EXISTS "${font_file}")
     message(FATAL_ERROR "Roboto font not found at ${font_file}. ${how}")

@@ -45,6 +45,18 @@ def test_module_surface():
     assert set(bq.__all__) >= {"Code39", "ProductInfo"}
 
 
+def test_refuses_sub_interpreters():
+    _interpreters = pytest.importorskip("_interpreters")
+    interp = _interpreters.create()
+    try:
+        path = os.path.dirname(os.path.dirname(native.__file__) + "/")
+        failure = _interpreters.run_string(interp, f"import sys; sys.path.insert(0, {path!r}); import _barcode_quor_native")
+    finally:
+        _interpreters.destroy(interp)
+    assert failure is not None and failure.type.__name__ == "ImportError"
+    assert "subinterpreters" in failure.msg
+
+
 @pytest.mark.parametrize(
     "call",
     [
