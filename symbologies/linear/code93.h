@@ -1,0 +1,19 @@
+#pragma once
+#include <string>
+
+#include "core/barcode_base_1d.h"
+
+// Code 93 with its two check characters C and K. The bytes "<", ">", "?" and "!" stand for the
+// four shift characters ($), (%), (/), (+); there is no full-ASCII translation of our own.
+ModuleWidths EncodeCode93(const std::string& code);
+
+class Code93 : public BarcodeBase1D {
+public:
+    explicit Code93(std::string output_format) : BarcodeBase1D(std::move(output_format)) {}
+
+    bool Draw(const std::string& code, int x, int y, int width, int height) override;
+    bool DrawSvg(const std::string& code, int x, int y, int width, int height) override;
+
+private:
+    bool DrawSymbol(const std::string& code, int x, int y, int width, int height);
+};

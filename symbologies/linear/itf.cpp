@@ -1,0 +1,52 @@
+#include "symbologies/linear/itf.h"
+
+#include <stdexcept>
+
+namespace {
+
+// Five elements per digit, bit 4 first; a set bit is wide.
+constexpr unsigned char kDigitCodes[10] = {
+    0b00110, 0b10001, 0b01001, 0b11000, 0b00101, 0b10100, 0b01100, 0b00011, 0b10010, 0b01010,
+};
+constexpr int kStart[] = {1, 1, 1, 1};
+constexpr int kStop[] = {3, 1, 1};
+
+int Width(unsigned code, int element) { return (code >> (4 - element)) & 1 ? 3 : 1; }
+
+}  // namespace
+
+ModuleWidths EncodeITF(const std::string& code) {
+    if (code.empty()) throw std::runtime_error("Empty string");
+    for (char c : code)
+        if (c < '0' || c > '9') throw std::runtime_error("ITF barcode requires numeric digits only");
+    const std::string digits = code.size() % 2 ? '0' + code : code;
+
+    ModuleWidths out(std::begin(kStart), std::end(kStart));
+    out.reserve(5 * digits.size() + 7);
+    // The first digit of a pair is drawn in the bars, the second in the spaces between them.
+    for (std::size_t i = 0; i < digits.size(); i += 2) {
+        const unsigned in_bars = kDigitCodes[digits[i] - '0'];
+        const unsigned in_spaces = kDigitCodes[digits[i + 1] - '0'];
+        for (int element = 0; element < 5; ++element) {
+            out.push_back(Width(in_bars, element));
+            out.push_back(Width(in_spaces, element));
+        }
+    }
+    out.insert(out.end(), std::begin(kStop), std::end(kStop));
+    return out;
+}
+
+bool ITF::Draw(const std::string& code, int x, int y, int width, int height) {
+    if (IsSvgMode()) return DrawSvg(code, x, y, width, height);
+    return DrawSymbol(code, x, y, width, height);
+}
+
+bool ITF::DrawSvg(const std::string& code, int x, int y, int width, int height) {
+    return DrawSymbol(code, x, y, width, height);
+}
+
+// The text is the code as given, without the padding zero.
+bool ITF::DrawSymbol(const std::string& code, int x, int y, int width, int height) {
+    return DrawStandard(
+        "[ITF]", x, y, width, height, [&] { return EncodeITF(code); }, [&] { return code; });
+}

@@ -1,0 +1,22 @@
+#pragma once
+#include <string>
+
+#include "core/barcode_base_1d.h"
+
+// The digit-per-character 2 of 5 layout shared by Matrix 2 of 5 and NEC 2 of 5: three bars and two
+// spaces per digit, a narrow space between digits, fixed start and end, no padding or check digit.
+// `non_digit_message` is the error text for a byte that is not a digit.
+ModuleWidths EncodeMatrixTwoOfFive(const std::string& code, const char* non_digit_message);
+
+ModuleWidths EncodeMatrix2of5(const std::string& code);
+
+class Matrix2of5 : public BarcodeBase1D {
+public:
+    explicit Matrix2of5(std::string output_format) : BarcodeBase1D(std::move(output_format)) {}
+
+    bool Draw(const std::string& code, int x, int y, int width, int height) override;
+    bool DrawSvg(const std::string& code, int x, int y, int width, int height) override;
+
+private:
+    bool DrawSymbol(const std::string& code, int x, int y, int width, int height);
+};

@@ -1,0 +1,18 @@
+#pragma once
+#include <string>
+
+#include "core/barcode_base_1d.h"
+
+// NEC 2 of 5: the Matrix 2 of 5 layout under its own name and messages.
+ModuleWidths EncodeNEC2of5(const std::string& code);
+
+class NEC2of5 : public BarcodeBase1D {
+public:
+    explicit NEC2of5(std::string output_format) : BarcodeBase1D(std::move(output_format)) {}
+
+    bool Draw(const std::string& code, int x, int y, int width, int height) override;
+    bool DrawSvg(const std::string& code, int x, int y, int width, int height) override;
+
+private:
+    bool DrawSymbol(const std::string& code, int x, int y, int width, int height);
+};
