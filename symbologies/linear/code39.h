@@ -17,5 +17,7 @@ public:
     bool ShowStartStop() const { return show_start_stop_; }
 
 private:
+    bool Render(const std::string& code, int x, int y, int width, int height);
+
     bool show_start_stop_ = true;
 };
