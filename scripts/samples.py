@@ -32,5 +32,6 @@ SAMPLES = [
     Sample("ITF", bq.ITF, ("1234567890", 300, 100)),
     Sample("Matrix 2 of 5", bq.Matrix2of5, ("1234567", 300, 100)),
     Sample("NEC 2 of 5", bq.NEC2of5, ("1234567", 300, 100)),
+    Sample("Japan Post customer barcode", bq.YubinCustomer, ("10000131-3-2-503", 60)),
     # new samples go above this line
 ]

@@ -1,0 +1,101 @@
+#include "symbologies/postal/yubin_customer.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace {
+
+constexpr char kCharset[] = "0123456789-ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
+// Three bars per symbol character, indexed by its value: digits 0-9, hyphen 10, CC1-CC8 11-18.
+constexpr char kPatterns[19][4] = {
+    "144", "114", "132", "312", "123", "141", "321", "213", "231", "411",  // 0-9
+    "414",                                                                 // -
+    "324", "342", "234", "432", "243", "423", "441", "111",                // CC1-CC8
+};
+constexpr int kHyphen = 10;
+constexpr int kControlCode1 = 11;
+constexpr int kFiller = 14;  // CC4
+constexpr int kCheckModulus = 19;
+constexpr int kDataPositions = 20;
+constexpr char kStart[] = "13";
+constexpr char kStop[] = "31";
+
+using DataValues = std::array<int, kDataPositions>;
+
+// Symbol character values of the 20 data positions.
+DataValues EncodeData(const std::string& text) {
+    DataValues values;
+    int used = 0;
+    for (char raw : text) {
+        if (used == kDataPositions) break;
+        const char c = (raw >= 'a' && raw <= 'z') ? char(raw - 'a' + 'A') : raw;
+        const void* found = std::memchr(kCharset, c, sizeof kCharset - 1);
+        if (found == nullptr) continue;
+        const int index = int(static_cast<const char*>(found) - kCharset);
+        if (index <= kHyphen) {
+            values[used++] = index;
+            continue;
+        }
+        // A letter: the control code of its group of ten (A-J CC1, K-T CC2, U-Z CC3), then a digit.
+        // When only one position is left, the control code alone takes it.
+        values[used++] = kControlCode1 + (index - kHyphen - 1) / 10;
+        if (used < kDataPositions) values[used++] = (index - kHyphen - 1) % 10;
+    }
+    std::fill(values.begin() + used, values.end(), kFiller);
+    return values;
+}
+
+}  // namespace
+
+std::string EncodeYubinCustomer(const std::string& text) {
+    const DataValues values = EncodeData(text);
+    int sum = 0;
+    std::string bars = kStart;
+    bars.reserve(kYubinBarCount);
+    for (int value : values) {
+        sum += value;
+        bars += kPatterns[value];
+    }
+    bars += kPatterns[(kCheckModulus - sum % kCheckModulus) % kCheckModulus];
+    bars += kStop;
+    return bars;
+}
+
+int YubinCustomer::WidthForHeight(int height) {
+    const float h = float(height);
+    return int(kYubinBarCount * (h / 3) + h / 6 + 1);
+}
+
+bool YubinCustomer::Draw(const std::string& text, int x, int y, int /*width*/, int height) {
+    return DrawByHeight(text, x, y, height);
+}
+
+bool YubinCustomer::DrawSvg(const std::string& text, int x, int y, int /*width*/, int height) {
+    return DrawByHeight(text, x, y, height);
+}
+
+bool YubinCustomer::DrawByHeight(const std::string& text, int x, int y, int height) {
+    if (text.empty() || height <= 0 || height > kMaxHeight) return false;
+    std::string bars;
+    return RunDraw(
+        "[YubinCustomer]", WidthForHeight(height), height, [&] { bars = EncodeYubinCustomer(text); },
+        [&] { PaintBars(bars, float(x), float(y), float(height)); });
+}
+
+void YubinCustomer::PaintBars(const std::string& bars, float x0, float y0, float height) {
+    const float third = height / 3;  // the bar pitch, and the length of a timing bar
+    const float bar_width = std::max(1.0f, float(PxAdjustBlack()) + height / 6);
+    for (size_t k = 0; k < bars.size(); ++k) {
+        float top = y0;
+        float length = height;
+        switch (bars[k]) {
+            case kYubinUpperBar: length = 2 * height / 3; break;
+            case kYubinLowerBar: top += third; length = 2 * height / 3; break;
+            case kYubinTimingBar: top += third; length = third; break;
+            default: break;  // long bar
+        }
+        FillRect(x0 + float(k) * third, top, bar_width, length, ForegroundColor());
+    }
+}
