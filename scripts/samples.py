@@ -33,5 +33,8 @@ SAMPLES = [
     Sample("Matrix 2 of 5", bq.Matrix2of5, ("1234567", 300, 100)),
     Sample("NEC 2 of 5", bq.NEC2of5, ("1234567", 300, 100)),
     Sample("Japan Post customer barcode", bq.YubinCustomer, ("10000131-3-2-503", 60)),
+    Sample("PDF417", bq.PDF417, ("PDF417 Hello, World! 0123456789012345", 300)),
+    Sample("PDF417 (level 5, 6 columns)", bq.PDF417, ("https://example.com/pdf417?id=0123456789", 200),
+           setup=[("set_error_level", (5,)), ("set_columns", (6,))]),
     # new samples go above this line
 ]

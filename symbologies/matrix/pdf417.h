@@ -1,0 +1,34 @@
+#pragma once
+#include <string>
+
+#include "core/barcode_base_2d.h"
+#include "symbologies/matrix/pdf417_symbol.h"
+
+// PDF417 stacked symbols. Encoder errors are not caught: they leave the draw as
+// std::runtime_error / std::out_of_range.
+class PDF417 : public BarcodeBase2D {
+public:
+    explicit PDF417(std::string output_format) : BarcodeBase2D(std::move(output_format)) {}
+
+    bool DrawEncoded(const std::string& bytes, int x, int y, int width, int height) override;
+
+    // 0..8 fixes the error correction level; any other value restores the automatic choice.
+    void SetErrorLevel(int level);
+    // 1..30 data columns / 3..90 rows fix the layout, 0 leaves it to the aspect ratio; other
+    // values are ignored.
+    void SetColumns(int columns);
+    void SetRows(int rows);
+    // Height / width of the symbol, 0.001..1000; other values are ignored.
+    void SetAspectRatio(double ratio);
+    // Row height in module widths, above 0; other values are ignored.
+    void SetYHeight(int y_height);
+
+    const Pdf417Settings& Settings() const { return settings_; }
+
+private:
+    Pdf417Settings settings_;
+};
+
+// Width of a square draw (width == height): the height scaled to the symbol's proportions, so that
+// rows come out row_height times as tall as modules are wide.
+int Pdf417SquareDrawWidth(int height, int module_columns, int rows, int row_height);
