@@ -1,0 +1,28 @@
+#include "python/registry.h"
+#include "python/wrapper.h"
+#include "symbologies/linear/code128.h"
+
+namespace {
+
+using Code128Wrapper = Wrapper<Code128>;
+
+// "AUTO", "A", "B", "C"; any other string keeps the current mode.
+void SetCodeMode(Code128& symbology, const std::string& mode) {
+    if (mode == "AUTO") symbology.SetCodeMode(Code128Mode::kAuto);
+    else if (mode == "A") symbology.SetCodeMode(Code128Mode::kCodeA);
+    else if (mode == "B") symbology.SetCodeMode(Code128Mode::kCodeB);
+    else if (mode == "C") symbology.SetCodeMode(Code128Mode::kCodeC);
+}
+
+void Register(py::module_& m) {
+    py::class_<Code128Wrapper> c(m, "Code128");
+    c.def(py::init<>());
+    DefLinearSetters(c);
+    c.def("set_code_mode", [](Code128Wrapper& w, const std::string& mode) { SetCodeMode(*w.symbology, mode); },
+          py::arg("mode"));
+    DefLinearDraws(c);
+}
+
+const ClassRegistration kRegistration(3, &Register);
+
+}  // namespace

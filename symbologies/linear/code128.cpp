@@ -1,0 +1,148 @@
+#include "symbologies/linear/code128.h"
+
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <stdexcept>
+
+#include "symbologies/linear/code128_symbols.h"
+
+namespace {
+
+using namespace code128;
+
+enum Set : int { kSetA = 0, kSetB = 1, kSetC = 2 };
+constexpr int kStartValue[3] = {kStartA, kStartB, kStartC};
+constexpr int kSwitchValue[3] = {kCodeA, kCodeB, kCodeC};
+
+// Code 128 takes DEL nowhere: set B stops at '~'.
+int ValueInSet(Set set, unsigned char byte) {
+    if (set == kSetA) return ValueInSetA(byte);
+    return byte == 0x7F ? -1 : ValueInSetB(byte);
+}
+
+bool IsDigitPair(const std::string& text, size_t p) {
+    return p + 1 < text.size() && IsDigit(text[p]) && IsDigit(text[p + 1]);
+}
+
+int PairValue(const std::string& text, size_t p) { return (text[p] - '0') * 10 + (text[p + 1] - '0'); }
+
+std::vector<int> EncodeFixed(const std::string& text, Set set) {
+    std::vector<int> values{kStartValue[set]};
+    values.reserve(text.size() + 1);
+    if (set == kSetC) {
+        for (size_t p = 0; p < text.size(); p += 2) {
+            if (!IsDigitPair(text, p)) throw std::runtime_error("Not 2-digit at pos=" + std::to_string(p));
+            values.push_back(PairValue(text, p));
+        }
+        return values;
+    }
+    for (unsigned char byte : text) {
+        const int value = ValueInSet(set, byte);
+        if (value < 0) throw std::runtime_error(set == kSetA ? "Invalid char for CODE_A" : "Invalid char for CODE_B");
+        values.push_back(value);
+    }
+    return values;
+}
+
+// Shortest encoding over the states (position, current set). cost[p][s] is the fewest symbol
+// characters that encode text[p..] when set s is current at p; the table is filled from the end
+// so it needs no recursion and each state is visited once. Candidates are ranked as: stay in s,
+// then switch to A, B, C; a later candidate wins only when strictly shorter.
+class ShortestEncoding {
+public:
+    explicit ShortestEncoding(const std::string& text) : text_(text), steps_(text.size() + 1) {
+        for (size_t p = text.size(); p-- > 0;) {
+            for (int s = kSetA; s <= kSetC; ++s) steps_[p][s] = BestStep(p, static_cast<Set>(s));
+        }
+    }
+
+    // Start value followed by the data and switch values of the cheapest start (A, B, C on ties).
+    std::vector<int> Values() const {
+        int start = -1;
+        for (int s = kSetA; s <= kSetC; ++s) {
+            if (steps_[0][s].cost != kUnreachable && (start < 0 || steps_[0][s].cost < steps_[0][start].cost)) start = s;
+        }
+        if (start < 0) throw std::runtime_error("No valid start");
+        std::vector<int> values{kStartValue[start]};
+        values.reserve(steps_[0][start].cost + 1);
+        Set set = static_cast<Set>(start);
+        for (size_t p = 0; p < text_.size();) {
+            const Set next = steps_[p][set].next_set;
+            if (next != set) values.push_back(kSwitchValue[next]);
+            if (next == kSetC) {
+                values.push_back(PairValue(text_, p));
+                p += 2;
+            } else {
+                values.push_back(ValueInSet(next, text_[p]));
+                p += 1;
+            }
+            set = next;
+        }
+        return values;
+    }
+
+private:
+    static constexpr int kUnreachable = std::numeric_limits<int>::max();
+
+    struct Step {
+        int cost = 0;          // symbol characters from here to the end
+        Set next_set = kSetA;  // set that encodes the character(s) at this position
+    };
+
+    // Cost of encoding the character(s) at p in `target` and going on from there; kUnreachable if
+    // the target set cannot take them.
+    int CostVia(size_t p, Set target) const {
+        size_t next;
+        if (target == kSetC) {
+            if (!IsDigitPair(text_, p)) return kUnreachable;
+            next = p + 2;
+        } else {
+            if (ValueInSet(target, text_[p]) < 0) return kUnreachable;
+            next = p + 1;
+        }
+        return steps_[next][target].cost;  // the row past the end costs 0
+    }
+
+    Step BestStep(size_t p, Set s) const {
+        Step best{kUnreachable, s};
+        const int stay = CostVia(p, s);
+        if (stay != kUnreachable) best.cost = stay + 1;
+        for (int t = kSetA; t <= kSetC; ++t) {
+            if (t == s) continue;
+            const int via = CostVia(p, static_cast<Set>(t));
+            if (via != kUnreachable && via + 2 < best.cost) best = {via + 2, static_cast<Set>(t)};
+        }
+        return best;
+    }
+
+    const std::string& text_;
+    std::vector<std::array<Step, 3>> steps_;
+};
+
+}  // namespace
+
+std::vector<int> EncodeCode128Values(const std::string& text, Code128Mode mode) {
+    if (text.empty()) throw std::runtime_error("Empty string");
+    switch (mode) {
+        case Code128Mode::kCodeA: return EncodeFixed(text, kSetA);
+        case Code128Mode::kCodeB: return EncodeFixed(text, kSetB);
+        case Code128Mode::kCodeC: return EncodeFixed(text, kSetC);
+        case Code128Mode::kAuto: return ShortestEncoding(text).Values();
+    }
+    throw std::runtime_error("Invalid CodeMode");
+}
+
+ModuleWidths EncodeCode128(const std::string& text, Code128Mode mode) {
+    return ToModuleWidths(EncodeCode128Values(text, mode),
+                          mode == Code128Mode::kAuto ? "Invalid code value" : "Invalid code val");
+}
+
+bool Code128::Draw(const std::string& code, int x, int y, int width, int height) {
+    if (IsSvgMode()) return DrawSvg(code, x, y, width, height);
+    return DrawStandard("[Code128]", x, y, width, height, [&] { return Encode(code); }, [&] { return code; });
+}
+
+bool Code128::DrawSvg(const std::string& code, int x, int y, int width, int height) {
+    return DrawStandard("[Code128]", x, y, width, height, [&] { return Encode(code); }, [&] { return code; });
+}

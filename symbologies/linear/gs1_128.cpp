@@ -1,0 +1,302 @@
+#include "symbologies/linear/gs1_128.h"
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <stdexcept>
+
+#include "symbologies/linear/code128_symbols.h"
+
+namespace {
+
+using namespace code128;
+
+constexpr char kFnc1Marker[] = "{FNC1}";
+constexpr char kAiMarker[] = "{AI}";
+constexpr size_t kFnc1MarkerLength = 6;
+constexpr size_t kAiMarkerLength = 4;
+
+bool StartsAt(const std::string& text, size_t p, const char* marker, size_t length) {
+    return text.compare(p, length, marker) == 0;
+}
+bool Fnc1At(const std::string& text, size_t p) { return StartsAt(text, p, kFnc1Marker, kFnc1MarkerLength); }
+bool AiAt(const std::string& text, size_t p) { return StartsAt(text, p, kAiMarker, kAiMarkerLength); }
+
+bool IsControl(unsigned char byte) { return byte < 0x20; }
+// Bytes that only set B holds: '`', lower-case letters, '{', '|', '}', '~' and DEL.
+bool NeedsSetB(unsigned char byte) { return byte >= 0x60 && byte <= 0x7F; }
+
+bool FourDigitsAt(const std::string& text, size_t p) {
+    if (p + 4 > text.size()) return false;
+    return std::all_of(text.begin() + p, text.begin() + p + 4, [](char c) { return IsDigit(c); });
+}
+
+// Digits at the start of the text, markers skipped; the last byte is never counted.
+size_t LeadingDigits(const std::string& text) {
+    size_t digits = 0;
+    size_t skipped = 0;
+    while (digits + skipped + 1 < text.size()) {
+        if (Fnc1At(text, digits + skipped)) {
+            skipped += kFnc1MarkerLength;
+        } else if (AiAt(text, digits + skipped)) {
+            skipped += kAiMarkerLength;
+        }
+        const size_t p = digits + skipped;
+        if (p >= text.size() || !IsDigit(text[p])) break;
+        ++digits;
+    }
+    return digits;
+}
+
+// Set A when a control character comes before any byte only set B holds, else set B.
+bool PrefersSetA(const std::string& text, size_t from) {
+    for (size_t p = from; p < text.size(); ++p) {
+        if (IsControl(text[p])) return true;
+        if (NeedsSetB(text[p])) return false;
+    }
+    return false;
+}
+
+enum Set { kSetA, kSetB, kSetC };
+
+// Length of the application identifier that begins at p.
+size_t AiLength(const std::string& text, size_t p) {
+    const std::string two = text.substr(p, 2);
+    if (two == "23" || two == "24" || two == "25") return 3;
+    if (two == "30" || two == "37" || two == "43") return 2;
+    switch (p < text.size() ? text[p] : '\0') {
+        case '3': return 4;
+        case '4': return 3;
+        case '7':
+        case '8': return 4;
+        default: return 2;
+    }
+}
+
+}  // namespace
+
+std::vector<int> EncodeGS1_128Values(const std::string& text) {
+    for (unsigned char byte : text) {
+        if (byte >= 0x80) throw std::runtime_error(std::string("Invalid character in GS1-128: ") + char(byte));
+    }
+    Set set = LeadingDigits(text) >= 3 ? kSetC : PrefersSetA(text, 0) ? kSetA : kSetB;
+    std::vector<int> values{set == kSetC ? kStartC : set == kSetA ? kStartA : kStartB};
+    values.reserve(text.size() + 2);
+    auto switch_to = [&](Set target) {
+        set = target;
+        values.push_back(target == kSetC ? kCodeC : target == kSetA ? kCodeA : kCodeB);
+    };
+    for (size_t p = 0; p < text.size();) {
+        const unsigned char byte = text[p];
+        if (set != kSetC && FourDigitsAt(text, p)) {
+            switch_to(kSetC);
+        } else if (set == kSetA && NeedsSetB(byte)) {
+            switch_to(kSetB);
+        } else if (set == kSetB && IsControl(byte)) {
+            switch_to(kSetA);
+        } else if (set == kSetC) {
+            const bool pair = p + 1 < text.size() && IsDigit(text[p]) && IsDigit(text[p + 1]);
+            if (!pair && !Fnc1At(text, p) && !AiAt(text, p)) switch_to(PrefersSetA(text, p) ? kSetA : kSetB);
+        }
+
+        if (Fnc1At(text, p)) {
+            values.push_back(kFnc1);
+            p += kFnc1MarkerLength;
+        } else if (AiAt(text, p)) {
+            p += kAiMarkerLength;
+        } else if (set == kSetC) {
+            values.push_back((text[p] - '0') * 10 + (text[p + 1] - '0'));
+            p += 2;
+        } else {
+            values.push_back(set == kSetA ? ValueInSetA(byte) : ValueInSetB(byte));
+            p += 1;
+        }
+    }
+    return values;
+}
+
+ModuleWidths EncodeGS1_128(const std::string& text) {
+    return ToModuleWidths(EncodeGS1_128Values(text), "Invalid code value");
+}
+
+std::string GS1_128HumanText(const std::string& text) {
+    std::string out;
+    out.reserve(text.size() + 8);
+    bool after_marker = false;
+    for (size_t p = 0; p < text.size();) {
+        if (Fnc1At(text, p) || AiAt(text, p)) {
+            p += Fnc1At(text, p) ? kFnc1MarkerLength : kAiMarkerLength;
+            after_marker = true;
+        } else if (after_marker) {
+            const std::string ai = text.substr(p, AiLength(text, p));
+            out += "(" + ai + ")";
+            p += ai.size();
+            after_marker = false;
+        } else {
+            out += text[p++];
+        }
+    }
+    return out;
+}
+
+std::string ConvenienceDigits(const std::string& code) {
+    const std::string digits = Fnc1At(code, 0) ? code.substr(kFnc1MarkerLength) : code;
+    if (!std::all_of(digits.begin(), digits.end(), [](char c) { return IsDigit(c); }))
+        throw std::runtime_error("Non-digit character found");
+    if (digits.size() == 43) return digits + ConvenienceCheckDigit(digits);
+    if (digits.size() != 44) throw std::runtime_error("Code length must be 43 or 44 digits");
+    if (ConvenienceCheckDigit(digits.substr(0, 43)) != digits[43]) throw std::runtime_error("Check digit mismatch");
+    return digits;
+}
+
+char ConvenienceCheckDigit(const std::string& digits43) {
+    int sum = 0;
+    int weight = 3;  // from the rightmost digit leftwards: 3, 1, 3, 1, ...
+    for (auto it = digits43.rbegin(); it != digits43.rend(); ++it) {
+        sum += (*it - '0') * weight;
+        weight = 4 - weight;
+    }
+    return char('0' + (10 - sum % 10) % 10);
+}
+
+std::vector<int> ConvenienceValues(const std::string& digits44) {
+    std::vector<int> values{kStartC, kFnc1};
+    for (size_t p = 0; p + 1 < digits44.size(); p += 2) values.push_back((digits44[p] - '0') * 10 + (digits44[p + 1] - '0'));
+    return values;
+}
+
+std::vector<std::string> ConvenienceTextLines(const std::string& d) {
+    return {"(" + d.substr(0, 2) + ")" + d.substr(2, 6) + "-" + d.substr(8, 22),
+            d.substr(30, 6) + "-" + d.substr(36, 1) + "-" + d.substr(37, 6) + "-" + d.substr(43, 1)};
+}
+
+namespace {
+
+constexpr char kConvenienceTag[] = "[GS1-128 Convenience]";
+// The widest first line: it decides the font size of the raster text.
+constexpr char kConvenienceSample[] = "(91)912345-0000000000000000000000";
+
+constexpr int kConvenienceModules = 288;
+
+// The symbol of the code; `digits` receives its 44 digits for the text lines.
+ModuleWidths EncodeConvenience(const std::string& code, std::string& digits) {
+    digits = ConvenienceDigits(code);
+    return ToModuleWidths(ConvenienceValues(digits), "Invalid code value");
+}
+
+struct TextSize {
+    int width;
+    int height;
+};
+
+TextSize MeasureText(TTF_Font* font, const std::string& text) {
+    TextSize size{0, 0};
+    if (TTF_SizeUTF8(font, text.c_str(), &size.width, &size.height) != 0) return {-1, -1};
+    return size;
+}
+
+}  // namespace
+
+GS1_128::GS1_128(std::string output_format) : BarcodeBase1D(std::move(output_format)) { SetFitWidth(true); }
+
+bool GS1_128::Draw(const std::string& code, int x, int y, int width, int height) {
+    if (IsSvgMode()) return DrawSvg(code, x, y, width, height);
+    return DrawStandard("[GS1-128]", x, y, width, height, [&] { return EncodeGS1_128(code); },
+                        [&] { return GS1_128HumanText(code); });
+}
+
+bool GS1_128::DrawSvg(const std::string& code, int x, int y, int width, int height) {
+    return DrawStandard("[GS1-128]", x, y, width, height, [&] { return EncodeGS1_128(code); },
+                        [&] { return GS1_128HumanText(code); });
+}
+
+bool GS1_128::DrawConvenience(const std::string& code, int x, int y, int width, int height) {
+    if (IsSvgMode()) return DrawConvenienceSvg(code, x, y, width, height);
+    std::string digits;
+    ModuleWidths widths;
+    return RunDraw(
+        kConvenienceTag, width, height, [&] { widths = EncodeConvenience(code, digits); },
+        [&] {
+            // The largest size (in steps of 2) whose widest line fits the width, else 8.
+            int font_size = 0;
+            int text_height = 8;
+            for (int size = TextFontSize(height); size >= 8 && font_size == 0; size -= 2) {
+                ScopedFont font(size);
+                const TextSize measured = font ? MeasureText(font.get(), kConvenienceSample) : TextSize{-1, -1};
+                if (measured.width >= 0 && measured.width <= width) {
+                    font_size = size;
+                    text_height = measured.height;
+                }
+            }
+            if (font_size == 0) {
+                font_size = 8;
+                ScopedFont font(font_size);
+                if (font) text_height = std::max(0, MeasureText(font.get(), kConvenienceSample).height);
+            }
+            const float bar_height = float(std::max(10, height - 2 * text_height));
+            DrawBarsAt(widths, float(x), float(y), ModuleScale(kConvenienceModules, width), bar_height);
+
+            ScopedFont font(font_size);
+            if (!font) {
+                std::fprintf(stderr, "OpenEmbeddedRobotoFont error: %s\n", SDL_GetError());
+                return;
+            }
+            int top = y + int(bar_height);
+            for (const std::string& line : ConvenienceTextLines(digits)) {
+                DrawConvenienceLineRaster(line, font.get(), x, top, width);
+                top += std::max(0, MeasureText(font.get(), line).height);
+            }
+        });
+}
+
+void GS1_128::DrawConvenienceLineRaster(const std::string& line, TTF_Font* font, int x, int y, int width) {
+    const Rgba colour = ForegroundColor();
+    if (!TextEvenSpacing()) {
+        TextImage image(font, line, colour);
+        if (image) image.CopyTo(Renderer(), x + (width - image.Width()) / 2, y);
+        return;
+    }
+    int glyphs_width = 0;
+    for (char c : line) glyphs_width += std::max(0, MeasureTextWidth(font, std::string(1, c)));
+    const float gap = std::max(0.0f, float(width - glyphs_width) / float(line.size() - 1));
+    float left = float(x);
+    for (char c : line) {
+        const std::string glyph(1, c);
+        TextImage image(font, glyph, colour);
+        if (image) image.CopyTo(Renderer(), int(left), y);
+        left += float(std::max(0, MeasureTextWidth(font, glyph))) + gap;
+    }
+}
+
+bool GS1_128::DrawConvenienceSvg(const std::string& code, int x, int y, int width, int height) {
+    std::string digits;
+    ModuleWidths widths;
+    return RunDraw(
+        kConvenienceTag, width, height, [&] { widths = EncodeConvenience(code, digits); },
+        [&] {
+            const int font_size = TextFontSize(height);
+            const float bar_height = float(std::max(10, height - 2 * font_size));
+            DrawBarsAt(widths, float(x), float(y), ModuleScale(kConvenienceModules, width), bar_height);
+
+            const std::vector<std::string> lines = ConvenienceTextLines(digits);
+            const int per_char = width / int(lines[0].size());
+            const int text_size = std::max(8, std::min(font_size, int(float(per_char) * 1.5f)));
+            float top = float(y) + bar_height + 0.15f * float(text_size);
+            for (const std::string& line : lines) {
+                if (!TextEvenSpacing()) {
+                    AddSvgText(float(x + width / 2), top, line, text_size, ForegroundColor(), "middle");
+                } else {
+                    const float advance = 0.6f * float(text_size);
+                    const float count = float(line.size());
+                    const float gap = std::max(0.0f, (float(width) - count * advance) / (count - 1));
+                    for (size_t k = 0; k < line.size(); ++k) {
+                        AddSvgText(float(x) + float(k) * (advance + gap), top, std::string(1, line[k]), text_size,
+                                   ForegroundColor(), "start");
+                    }
+                }
+                top += float(font_size);
+            }
+        });
+}

@@ -1,0 +1,36 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "core/barcode_base_1d.h"
+#include "core/text.h"
+
+// GS1-128: Code 128 with "{FNC1}" (an FNC1 symbol character) and "{AI}" (an application
+// identifier after a fixed-length field) markers in the text; code sets chosen greedily.
+// Symbol values from the start value to the last data value (no check value, no stop).
+std::vector<int> EncodeGS1_128Values(const std::string& text);
+ModuleWidths EncodeGS1_128(const std::string& text);
+// The text with its markers removed and each application identifier in parentheses.
+std::string GS1_128HumanText(const std::string& text);
+
+// Convenience-store payment form: FNC1 and 44 digits in set C, the last a mod-10 check digit.
+// The 44 digits of a code given with or without its check digit (and an optional leading "{FNC1}").
+std::string ConvenienceDigits(const std::string& code);
+char ConvenienceCheckDigit(const std::string& digits43);
+std::vector<int> ConvenienceValues(const std::string& digits44);
+// The two lines of human-readable text of the 44 digits.
+std::vector<std::string> ConvenienceTextLines(const std::string& digits44);
+
+class GS1_128 : public BarcodeBase1D {
+public:
+    explicit GS1_128(std::string output_format);
+
+    bool Draw(const std::string& code, int x, int y, int width, int height) override;
+    bool DrawSvg(const std::string& code, int x, int y, int width, int height) override;
+    bool DrawConvenience(const std::string& code, int x, int y, int width, int height);
+    bool DrawConvenienceSvg(const std::string& code, int x, int y, int width, int height);
+
+private:
+    // Raster: one text line with its top at y, centred or spread over the width.
+    void DrawConvenienceLineRaster(const std::string& line, TTF_Font* font, int x, int y, int width);
+};
