@@ -41,5 +41,11 @@ SAMPLES = [
     Sample("GS1-128", bq.GS1_128, ("{FNC1}0104912345123459{AI}17251231{AI}10ABC123", 800, 120)),
     Sample("GS1-128 convenience-store payment", bq.GS1_128, ("9191234500000000000000000000000000000000000", 600, 150),
            draw="draw_convenience", draw_bytes="draw_convenience_bytes"),
+    Sample("JAN-13", bq.Jan13, ("490123456789", 300, 100)),
+    Sample("JAN-8", bq.Jan8, ("4901234", 200, 100)),
+    Sample("UPC-A", bq.UPC_A, ("03600029145", 300, 100)),
+    Sample("UPC-E", bq.UPC_E, ("0123456", 200, 100)),
+    Sample("UPC-E (number system 1, plain guards)", bq.UPC_E, ("1123456", 200, 100),
+           setup=[("set_extended_guard", (False,))]),
     # new samples go above this line
 ]

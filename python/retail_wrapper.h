@@ -1,0 +1,14 @@
+#pragma once
+#include "python/wrapper.h"
+
+// The method table shared by the four retail classes: the linear setters, set_extended_guard, draws.
+template <class Symbology>
+void RegisterRetailClass(py::module_& m, const char* name) {
+    using W = Wrapper<Symbology>;
+    py::class_<W> c(m, name);
+    c.def(py::init<>());
+    DefLinearSetters(c);
+    c.def("set_extended_guard", [](W& w, bool extended) { w.symbology->SetExtendedGuard(extended); },
+          py::arg("extended"));
+    DefLinearDraws(c);
+}

@@ -1,0 +1,75 @@
+#include "symbologies/retail/ean_upc_digits.h"
+
+#include <stdexcept>
+
+namespace {
+
+// Seven modules per digit, leftmost module in bit 6, 1 = bar.
+constexpr unsigned char kSetL[10] = {0x0D, 0x19, 0x13, 0x3D, 0x23, 0x31, 0x2F, 0x3B, 0x37, 0x0B};
+constexpr unsigned char kSetG[10] = {0x27, 0x33, 0x1B, 0x21, 0x1D, 0x39, 0x05, 0x11, 0x09, 0x17};
+constexpr unsigned char kSetR[10] = {0x72, 0x66, 0x6C, 0x42, 0x5C, 0x4E, 0x50, 0x44, 0x48, 0x74};
+
+void AppendOnes(ModuleWidths& out, int count) { out.insert(out.end(), count, 1); }
+
+}  // namespace
+
+bool AllDigits(const std::string& text) {
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+char Gs1CheckDigit(const std::string& digits) {
+    int sum = 0;
+    int weight = 3;
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        sum += (*it - '0') * weight;
+        weight = 4 - weight;
+    }
+    return char('0' + (10 - sum % 10) % 10);
+}
+
+std::string CompleteWithCheckDigit(const std::string& code, const char* name, std::size_t data_length) {
+    if (code.empty()) throw std::runtime_error("Empty string");
+    if (!AllDigits(code)) throw std::runtime_error(std::string(name) + " barcode requires numeric digits only");
+    if (code.size() == data_length + 1) {
+        if (code.back() != Gs1CheckDigit(code.substr(0, data_length)))
+            throw std::runtime_error("Invalid check digit");
+        return code;
+    }
+    if (code.size() != data_length)
+        throw std::runtime_error(std::string(name) + " barcode requires " + std::to_string(data_length) + " or " +
+                                 std::to_string(data_length + 1) + " digits");
+    return code + Gs1CheckDigit(code);
+}
+
+void AppendDigit(ModuleWidths& out, char digit, DigitSet set) {
+    const unsigned char* table = set == DigitSet::L ? kSetL : set == DigitSet::G ? kSetG : kSetR;
+    const unsigned pattern = table[digit - '0'];
+    int run = 1;
+    for (int bit = 5; bit >= 0; --bit) {
+        if (((pattern >> bit) & 1) == ((pattern >> (bit + 1)) & 1)) {
+            ++run;
+        } else {
+            out.push_back(run);
+            run = 1;
+        }
+    }
+    out.push_back(run);
+}
+
+void AppendNormalGuard(ModuleWidths& out) { AppendOnes(out, 3); }
+void AppendCentreGuard(ModuleWidths& out) { AppendOnes(out, 5); }
+void AppendUpcEEndGuard(ModuleWidths& out) { AppendOnes(out, 6); }
+
+ModuleWidths EncodeTwoHalves(const std::string& left, unsigned g_mask, const std::string& right) {
+    ModuleWidths out;
+    out.reserve(11 + 4 * (left.size() + right.size()));
+    AppendNormalGuard(out);
+    for (std::size_t i = 0; i < left.size(); ++i)
+        AppendDigit(out, left[i], (g_mask >> (left.size() - 1 - i)) & 1 ? DigitSet::G : DigitSet::L);
+    AppendCentreGuard(out);
+    for (char d : right) AppendDigit(out, d, DigitSet::R);
+    AppendNormalGuard(out);
+    return out;
+}

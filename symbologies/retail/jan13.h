@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+
+#include "symbologies/retail/ean_upc_layout.h"
+
+// JAN-13 (EAN-13): 12 digits and a check digit; the leading digit sets the parity of the left half.
+
+// The code with its check digit: 12 digits get one appended, 13 digits must end with the right one.
+std::string CompleteJan13(const std::string& code);
+// 59 elements, 95 modules.
+ModuleWidths EncodeJan13(const std::string& code);
+
+class Jan13 : public EanUpcBarcode {
+public:
+    explicit Jan13(std::string output_format);
+};

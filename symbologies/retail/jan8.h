@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+
+#include "symbologies/retail/ean_upc_layout.h"
+
+// JAN-8 (EAN-8): 7 digits and a check digit.
+
+// The code with its check digit: 7 digits get one appended, 8 digits must end with the right one.
+std::string CompleteJan8(const std::string& code);
+// 43 elements, 67 modules.
+ModuleWidths EncodeJan8(const std::string& code);
+
+class Jan8 : public EanUpcBarcode {
+public:
+    explicit Jan8(std::string output_format);
+};

@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+
+#include "symbologies/retail/ean_upc_layout.h"
+
+// UPC-A: number system digit, 10 data digits and a check digit.
+
+// The code with its check digit: 11 digits get one appended, 12 digits must end with the right one.
+std::string CompleteUpcA(const std::string& code);
+// 59 elements, 95 modules: the JAN-13 symbol of the code with a leading 0.
+ModuleWidths EncodeUpcA(const std::string& code);
+
+class UpcA : public EanUpcBarcode {
+public:
+    explicit UpcA(std::string output_format);
+};

@@ -1,0 +1,69 @@
+#include "symbologies/retail/upc_e.h"
+
+#include <stdexcept>
+
+#include "symbologies/retail/ean_upc_digits.h"
+
+namespace {
+
+// Which data digits use set L (odd parity) in number system 0, by check digit; data digit 1 is bit 5.
+// Number system 1 uses the complement.
+constexpr unsigned char kNumberSystem0Parity[10] = {0x07, 0x0B, 0x0D, 0x0E, 0x13, 0x19, 0x1C, 0x15, 0x16, 0x1A};
+
+// One group of six digits over the data modules, pulled in by half the margin on either side; the
+// number system and check digits are printed outside the bars.
+constexpr EanUpcSymbology kUpcE{
+    "[UpcE]", &CompleteUpcE, &EncodeUPCE,
+    {3, 45, 45, 45},  // start guard | six digits | end guard
+    0.8f, true, 0.495f,
+    1, {{1, 6, 0, 1}, {}}, 0.5f,
+    true, true, false,
+};
+
+}  // namespace
+
+std::string ExpandUpcE(const std::string& s) {
+    const char last = s[6];
+    switch (last) {
+        case '0':
+        case '1':
+        case '2':
+            return s.substr(0, 3) + last + "0000" + s.substr(3, 3);
+        case '3':
+            return s.substr(0, 4) + "00000" + s.substr(4, 2);
+        case '4':
+            return s.substr(0, 5) + "00000" + s[5];
+        default:
+            return s.substr(0, 6) + "0000" + last;
+    }
+}
+
+char UpcECheckDigit(const std::string& seven_digits) { return Gs1CheckDigit(ExpandUpcE(seven_digits)); }
+
+std::string CompleteUpcE(const std::string& code) {
+    if (code.size() < 6 || code.size() > 8) throw std::runtime_error("Invalid length (must be 6, 7 or 8 digits).");
+    if (!AllDigits(code)) throw std::runtime_error("Invalid character (non-digit found).");
+    std::string digits = code.size() == 6 ? "0" + code : code;
+    if (digits[0] != '0' && digits[0] != '1') throw std::runtime_error("Invalid number system (must be 0 or 1).");
+    const char check = UpcECheckDigit(digits.substr(0, 7));
+    if (digits.size() == 7) return digits + check;
+    if (digits[7] != check) throw std::runtime_error("Invalid check digit");
+    return digits;
+}
+
+ModuleWidths EncodeUPCE(const std::string& code) {
+    if (code.size() != 8) throw std::runtime_error("EncodeUPCE: code must be 8 digits.");
+    if (code[7] < '0' || code[7] > '9') throw std::runtime_error("EncodeUPCE: invalid check digit.");
+    if (!AllDigits(code.substr(1, 6))) throw std::runtime_error("EncodeUPCE: non digit in data part.");
+    const std::string digits = CompleteUpcE(code);  // number system and check digit
+
+    const unsigned odd = kNumberSystem0Parity[digits[7] - '0'] ^ (digits[0] == '1' ? 0x3F : 0x00);
+    ModuleWidths out;
+    out.reserve(33);
+    AppendNormalGuard(out);
+    for (int j = 0; j < 6; ++j) AppendDigit(out, digits[1 + j], (odd >> (5 - j)) & 1 ? DigitSet::L : DigitSet::G);
+    AppendUpcEEndGuard(out);
+    return out;
+}
+
+UpcE::UpcE(std::string output_format) : EanUpcBarcode(std::move(output_format), kUpcE) {}

@@ -1,0 +1,22 @@
+#pragma once
+#include <string>
+
+#include "symbologies/retail/ean_upc_layout.h"
+
+// UPC-E: the zero-suppressed UPC-A form, number system 0 or 1, six data digits and the check digit of
+// the expanded UPC-A code. Six digits alone mean number system 0.
+
+// The 11-digit UPC-A form (without check digit) of a number system digit and six data digits.
+std::string ExpandUpcE(const std::string& seven_digits);
+// Check digit of a number system digit and six data digits, computed over the expanded form.
+char UpcECheckDigit(const std::string& seven_digits);
+// The 8-digit code: 6 or 7 digits are completed, 8 digits must carry the right check digit.
+std::string CompleteUpcE(const std::string& code);
+// An 8-digit code into 33 elements (51 modules); the parity of the six data digits is chosen by the
+// check digit and complemented for number system 1.
+ModuleWidths EncodeUPCE(const std::string& code);
+
+class UpcE : public EanUpcBarcode {
+public:
+    explicit UpcE(std::string output_format);
+};
