@@ -207,32 +207,45 @@ bool BarcodeBase2D::DrawSquare(const std::string& code, int x, int y, int size) 
 // SVG positions are relative to the document, so the symbol always starts at the top left corner.
 bool BarcodeBase2D::DrawModuleMatrix(const ModuleMatrix& matrix, int /*x*/, int /*y*/, int width, int height,
                                      MatrixLayout layout) {
+    if (IsSvgMode()) return !matrix.Empty() && PaintModuleMatrix(matrix, width, height, layout);
+    if (matrix.Empty() && layout != MatrixLayout::Stretched) return false;
+    int area_w = width, area_h = height;
+    if (layout == MatrixLayout::Square && !matrix.Empty()) SquareArea(matrix, width, height, area_w, area_h);
+    return SetUpCanvas(area_w, area_h) && PaintModuleMatrix(matrix, width, height, layout);
+}
+
+bool BarcodeBase2D::DrawStretchedMatrix(const std::function<ModuleMatrix()>& encode, int x, int y, int width,
+                                        int height) {
+    if (IsSvgMode()) return DrawModuleMatrix(encode(), x, y, width, height, MatrixLayout::Stretched);
+    return SetUpCanvas(width, height) && PaintModuleMatrix(encode(), width, height, MatrixLayout::Stretched);
+}
+
+bool BarcodeBase2D::SetUpCanvas(int width, int height) {
+    // Every raster draw gets a canvas of the size it asks for.
+    return !OutputFormat().empty() && PrepareCanvas(width, height) && HasCanvas();
+}
+
+void BarcodeBase2D::SquareArea(const ModuleMatrix& matrix, int width, int height, int& area_w, int& area_h) const {
+    const double u = SquareUnit(width, height, matrix.Columns(), matrix.Rows(), FitWidth());
+    area_w = int(std::ceil(matrix.Columns() * u));
+    area_h = int(std::ceil(matrix.Rows() * u));
+}
+
+bool BarcodeBase2D::PaintModuleMatrix(const ModuleMatrix& matrix, int width, int height, MatrixLayout layout) {
     const bool svg = IsSvgMode();
-    if (matrix.Empty()) {
-        // A stretched (QR) raster draw of nothing still yields its blank canvas.
-        if (svg || layout != MatrixLayout::Stretched || OutputFormat().empty()) return false;
-        const bool ok = PrepareCanvas(width, height) && HasCanvas();
+    if (matrix.Empty()) {  // only a stretched raster draw gets here: its blank canvas is the result
         PresentCanvas();
-        return ok;
+        return true;
     }
     const int columns = matrix.Columns(), rows = matrix.Rows();
     const bool fit = FitWidth();
 
     // Drawing area: W x H, except Data Matrix, whose area shrinks to whole square modules.
     int area_w = width, area_h = height;
-    if (layout == MatrixLayout::Square) {
-        const double u = SquareUnit(width, height, columns, rows, fit);
-        area_w = int(std::ceil(columns * u));
-        area_h = int(std::ceil(rows * u));
-    }
-
+    if (layout == MatrixLayout::Square) SquareArea(matrix, width, height, area_w, area_h);
     if (svg) {
         svg_.Begin(area_w, area_h);
         svg_.Rect(0, 0, area_w, area_h, BackgroundColor());
-    } else {
-        if (OutputFormat().empty()) return false;
-        // Every raster draw gets a canvas of the size it asks for.
-        if (!PrepareCanvas(area_w, area_h) || !HasCanvas()) return false;
     }
 
     double step_x, step_y;
@@ -241,6 +254,7 @@ bool BarcodeBase2D::DrawModuleMatrix(const ModuleMatrix& matrix, int /*x*/, int 
             step_x = double(area_w) / columns;
             step_y = double(area_h) / rows;
         } else {
+            // The raster unit is measured on the canvas, whose size is the area.
             step_x = step_y = SquareUnit(area_w, area_h, columns, rows, fit);
         }
     } else {

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "core/barcode_base.h"
@@ -38,7 +39,16 @@ protected:
     // size, symbol at the top left. False when no canvas can be made, and for an empty matrix except
     // in a Stretched raster draw, which yields the blank canvas.
     bool DrawModuleMatrix(const ModuleMatrix& matrix, int x, int y, int width, int height, MatrixLayout layout);
+    // The same for the Stretched layout, with the raster canvas set up before `encode` runs: a draw
+    // that cannot get a canvas ends there, without encoding (or its errors).
+    bool DrawStretchedMatrix(const std::function<ModuleMatrix()>& encode, int x, int y, int width, int height);
 
 private:
+    bool SetUpCanvas(int width, int height);
+    // Canvas and SVG document size of the Square layout.
+    void SquareArea(const ModuleMatrix& matrix, int width, int height, int& area_w, int& area_h) const;
+    // The document (SVG) or the modules on the canvas already set up (raster).
+    bool PaintModuleMatrix(const ModuleMatrix& matrix, int width, int height, MatrixLayout layout);
+
     std::string string_encoding_ = "utf-8";
 };

@@ -1,0 +1,38 @@
+#include "python/registry.h"
+#include "python/wrapper_2d.h"
+#include "symbologies/matrix/qr.h"
+
+namespace {
+
+using QRWrapper = Wrapper<QR>;
+
+int LevelCode(const std::string& level) {
+    if (level == "L") return 0;
+    if (level == "Q") return 2;
+    if (level == "H") return 3;
+    return 1;  // "M" and every string not recognised
+}
+
+const char* ModeLetter(const std::string& mode) {
+    if (mode == "NUMERIC") return "N";
+    if (mode == "ALPHANUMERIC") return "A";
+    if (mode == "KANJI") return "K";
+    return "B";  // "AUTO", "BYTE" and every string not recognised
+}
+
+void Register(py::module_& m) {
+    py::class_<QRWrapper> c(m, "QR");
+    c.def(py::init<>());
+    DefMatrixSetters(c);
+    c.def("set_error_correction_level",
+          [](QRWrapper& w, const std::string& level) { w.symbology->SetErrorCorrectionLevel(LevelCode(level)); },
+          py::arg("level"));
+    c.def("set_version", [](QRWrapper& w, int version) { w.symbology->SetVersion(version); }, py::arg("version"));
+    c.def("set_encode_mode", [](QRWrapper& w, const std::string& mode) { w.symbology->SetEncodeMode(ModeLetter(mode)); },
+          py::arg("mode"));
+    DefMatrixDraws(c);
+}
+
+const ClassRegistration kRegistration(18, &Register);
+
+}  // namespace

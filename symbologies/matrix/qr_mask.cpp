@@ -1,0 +1,171 @@
+#include "symbologies/matrix/qr_mask.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "symbologies/matrix/qr_tables.h"
+
+namespace {
+
+// One row or column of modules as bits (module k at bit k), enough for the largest symbol. The
+// penalties of a line are counted with word operations on whole lines instead of module by module.
+constexpr int kWords = (QrSize(kQrMaxVersion) + 63) / 64;
+
+struct Line {
+    uint64_t w[kWords] = {};
+
+    void Set(int k) { w[k / 64] |= uint64_t(1) << (k % 64); }
+    Line operator&(const Line& o) const { return Apply(o, [](uint64_t a, uint64_t b) { return a & b; }); }
+    Line operator^(const Line& o) const { return Apply(o, [](uint64_t a, uint64_t b) { return a ^ b; }); }
+    Line operator~() const {
+        Line r;
+        for (int i = 0; i < kWords; ++i) r.w[i] = ~w[i];
+        return r;
+    }
+    // Bit k of the result is bit k + s of this line (0 < s < 64): the module s further along.
+    Line Ahead(int s) const {
+        Line r;
+        for (int i = 0; i < kWords; ++i) r.w[i] = (w[i] >> s) | (i + 1 < kWords ? w[i + 1] << (64 - s) : 0);
+        return r;
+    }
+    // Bit k of the result is bit k - 1 of this line: the module before.
+    Line Behind() const {
+        Line r;
+        for (int i = 0; i < kWords; ++i) r.w[i] = (w[i] << 1) | (i > 0 ? w[i - 1] >> 63 : 0);
+        return r;
+    }
+    int Count() const {
+        int c = 0;
+        for (uint64_t x : w) c += __builtin_popcountll(x);
+        return c;
+    }
+
+private:
+    template <class Op>
+    Line Apply(const Line& o, Op op) const {
+        Line r;
+        for (int i = 0; i < kWords; ++i) r.w[i] = op(w[i], o.w[i]);
+        return r;
+    }
+};
+
+// Bits 0 .. count - 1.
+Line FirstBits(int count) {
+    Line r;
+    for (int k = 0; k < count; ++k) r.Set(k);
+    return r;
+}
+
+// Runs and finder-like windows along one line of modules (no bits at n and beyond); `pairs` holds
+// the first n - 1 bits, the modules that have a successor.
+int LinePenalty(const Line& b, const Line& pairs) {
+    // same: module k has the colour of module k + 1. five: modules k .. k + 4 share one colour.
+    const Line same = ~(b ^ b.Ahead(1)) & pairs;
+    const Line five = same & same.Ahead(1) & same.Ahead(2) & same.Ahead(3);
+    // A run of L >= 5 modules holds L - 4 such windows and scores L - 2: two more per run, and
+    // runs are counted by the first window of each.
+    const Line run_starts = five & ~five.Behind();
+    const Line finder = b & ~b.Ahead(1) & b.Ahead(2) & b.Ahead(3) & b.Ahead(4) & ~b.Ahead(5) & b.Ahead(6);
+    return five.Count() + 2 * run_starts.Count() + 40 * finder.Count();
+}
+
+// 2 x 2 blocks of one colour between two neighbouring rows.
+int BlockPenalty(const Line& upper, const Line& lower, const Line& pairs) {
+    const Line blocks = ~(upper ^ upper.Ahead(1)) & ~(lower ^ lower.Ahead(1)) & ~(upper ^ lower) & pairs;
+    return 3 * blocks.Count();
+}
+
+int BalancePenalty(int dark, int data_modules) {
+    static constexpr int kBalance[21] = {90, 80, 70, 60, 50, 40, 30, 20, 10, 0, 0,
+                                         10, 20, 30, 40, 50, 60, 70, 80, 90, 90};
+    const int64_t k = int64_t(dark) * 20 / data_modules;
+    return kBalance[std::clamp<int64_t>(k, 0, 20)];
+}
+
+int Penalty(const std::vector<Line>& rows, const std::vector<Line>& columns, int data_modules) {
+    const size_t n = rows.size();
+    const Line pairs = FirstBits(int(n) - 1);
+    int score = 0, dark = 0;
+    for (size_t i = 0; i < n; ++i) {
+        score += LinePenalty(rows[i], pairs) + LinePenalty(columns[i], pairs);
+        if (i + 1 < n) score += BlockPenalty(rows[i], rows[i + 1], pairs);
+        dark += rows[i].Count();
+    }
+    return score + BalancePenalty(dark, data_modules);
+}
+
+// The masks repeat every 12 modules along both axes. rows[mask][i mod 12] is the line of modules
+// the mask inverts in row i, columns[mask][j mod 12] those it inverts in column j.
+struct MaskPatterns {
+    std::array<std::array<Line, 12>, 8> rows, columns;
+};
+
+const MaskPatterns& Patterns() {
+    static const MaskPatterns patterns = [] {
+        MaskPatterns p;
+        for (int m = 0; m < 8; ++m)
+            for (int i = 0; i < 12; ++i)
+                for (int k = 0; k < QrSize(kQrMaxVersion); ++k) {
+                    if (QrMaskCondition(m, i, k)) p.rows[size_t(m)][size_t(i)].Set(k);
+                    if (QrMaskCondition(m, k, i)) p.columns[size_t(m)][size_t(i)].Set(k);
+                }
+        return p;
+    }();
+    return patterns;
+}
+
+}  // namespace
+
+bool QrMaskCondition(int mask, int i, int j) {
+    switch (mask) {
+        case 0: return (i + j) % 2 == 0;
+        case 1: return i % 2 == 0;
+        case 2: return j % 3 == 0;
+        case 3: return (i + j) % 3 == 0;
+        case 4: return (i / 2 + j / 3) % 2 == 0;
+        case 5: return (i * j) % 2 + (i * j) % 3 == 0;
+        case 6: return ((i * j) % 2 + (i * j) % 3) % 2 == 0;
+        default: return ((i + j) % 2 + (i * j) % 3) % 2 == 0;
+    }
+}
+
+int QrPenalty(const QrGrid& modules, int data_modules) {
+    const int n = modules.size;
+    const size_t count = static_cast<size_t>(n);
+    std::vector<Line> rows(count), columns(count);
+    for (int r = 0; r < n; ++r)
+        for (int c = 0; c < n; ++c)
+            if (modules.At(r, c) & 1) {
+                rows[size_t(r)].Set(c);
+                columns[size_t(c)].Set(r);
+            }
+    return Penalty(rows, columns, data_modules);
+}
+
+std::array<int, 8> QrMaskPenalties(const QrGrid& function_template, const QrGrid& data_bits, int data_modules) {
+    const int n = function_template.size;
+    const size_t count = static_cast<size_t>(n);
+    std::vector<Line> data_rows(count), data_columns(count), region_rows(count), region_columns(count);
+    for (int r = 0; r < n; ++r)
+        for (int c = 0; c < n; ++c) {
+            if (function_template.At(r, c) != kQrData) continue;
+            region_rows[size_t(r)].Set(c);
+            region_columns[size_t(c)].Set(r);
+            if (data_bits.At(r, c) & 1) {
+                data_rows[size_t(r)].Set(c);
+                data_columns[size_t(c)].Set(r);
+            }
+        }
+    const MaskPatterns& patterns = Patterns();
+    std::array<int, 8> scores{};
+    std::vector<Line> rows(count), columns(count);
+    for (size_t m = 0; m < 8; ++m) {
+        for (size_t i = 0; i < count; ++i) {
+            rows[i] = (data_rows[i] ^ patterns.rows[m][i % 12]) & region_rows[i];
+            columns[i] = (data_columns[i] ^ patterns.columns[m][i % 12]) & region_columns[i];
+        }
+        scores[m] = Penalty(rows, columns, data_modules);
+    }
+    return scores;
+}
