@@ -47,5 +47,10 @@ SAMPLES = [
     Sample("UPC-E", bq.UPC_E, ("0123456", 200, 100)),
     Sample("UPC-E (number system 1, plain guards)", bq.UPC_E, ("1123456", 200, 100),
            setup=[("set_extended_guard", (False,))]),
+    Sample("QR Code", bq.QR, ("https://example.com/qr?id=0123456789", 300)),
+    Sample("QR Code (level H, Shift-JIS)", bq.QR, ("QRコード 日本語テキスト", 300),
+           setup=[("set_error_correction_level", ("H",)), ("set_string_encoding", ("shift_jis",))]),
+    Sample("QR Code (version 40, numeric)", bq.QR, ("31415926535897932384626433832795" * 200, 600),
+           setup=[("set_error_correction_level", ("L",)), ("set_encode_mode", ("NUMERIC",))]),
     # new samples go above this line
 ]
