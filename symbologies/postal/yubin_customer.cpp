@@ -39,9 +39,13 @@ DataValues EncodeData(const std::string& text) {
             continue;
         }
         // A letter: the control code of its group of ten (A-J CC1, K-T CC2, U-Z CC3), then a digit.
-        // When only one position is left, the control code alone takes it.
+        // A letter that no longer fits ends the data with CC1 in the last position, whatever its group.
+        if (used == kDataPositions - 1) {
+            values[used++] = kControlCode1;
+            break;
+        }
         values[used++] = kControlCode1 + (index - kHyphen - 1) / 10;
-        if (used < kDataPositions) values[used++] = (index - kHyphen - 1) % 10;
+        values[used++] = (index - kHyphen - 1) % 10;
     }
     std::fill(values.begin() + used, values.end(), kFiller);
     return values;

