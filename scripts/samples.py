@@ -52,5 +52,10 @@ SAMPLES = [
            setup=[("set_error_correction_level", ("H",)), ("set_string_encoding", ("shift_jis",))]),
     Sample("QR Code (version 40, numeric)", bq.QR, ("31415926535897932384626433832795" * 200, 600),
            setup=[("set_error_correction_level", ("L",)), ("set_encode_mode", ("NUMERIC",))]),
+    Sample("Data Matrix", bq.DataMatrix, ("https://example.com/dm?id=0123456789", 300)),
+    Sample("Data Matrix (16x48, C40)", bq.DataMatrix, ("DATA MATRIX 0123456789", 480),
+           setup=[("set_code_size", ("16x48",)), ("set_encode_scheme", ("C40",))]),
+    Sample("Data Matrix (144x144, AUTO)", bq.DataMatrix, ("Data Matrix 0123456789 ÄÖÜ " * 40, 576),
+           setup=[("set_encode_scheme", ("AUTO",))]),
     # new samples go above this line
 ]

@@ -1,0 +1,112 @@
+#include "symbologies/matrix/datamatrix_encodation.h"
+
+#include <stdexcept>
+
+#include "symbologies/matrix/datamatrix_plans.h"
+#include "symbologies/matrix/datamatrix_sizes.h"
+
+namespace {
+
+using namespace datamatrix;
+
+constexpr char kCannotEncode[] = "Failed to encode data. Data may be empty or contain invalid characters.";
+// No symbol holds more bytes than this: 1558 codewords of two digits each.
+constexpr size_t kMaxEncodableBytes = 2 * 1558;
+
+[[noreturn]] void ThrowTooLong(size_t needed, int capacity) {
+    throw std::runtime_error("Data too long for specified symbol size. Data requires " + std::to_string(needed) +
+                             " codewords, but symbol only supports " + std::to_string(capacity) +
+                             " codewords. Use 'AUTO' or reduce data length.");
+}
+
+int Capacity(int size_index) { return DataMatrixSizeAt(size_index).data_codewords; }
+
+DataMatrixData Padded(int size_index, std::vector<uint8_t> codewords) {
+    AppendDataMatrixPads(codewords, Capacity(size_index));
+    return {size_index, std::move(codewords)};
+}
+
+DataMatrixData EncodeAscii(const std::string& bytes, int size_index) {
+    std::vector<uint8_t> codewords = EncodeDataMatrixAscii(bytes);
+    if (size_index != kDataMatrixAutoSize) {
+        if (int(codewords.size()) > Capacity(size_index)) ThrowTooLong(codewords.size(), Capacity(size_index));
+        return Padded(size_index, std::move(codewords));
+    }
+    for (int s = 0; s < kDataMatrixSquareSizeCount; ++s)
+        if (int(codewords.size()) <= Capacity(s)) return Padded(s, std::move(codewords));
+    throw std::runtime_error(kCannotEncode);
+}
+
+Plan PlanFor(const std::string& bytes, DataMatrixScheme scheme, int capacity) {
+    switch (scheme) {
+        case DataMatrixScheme::kC40: return PlanSingleMode(bytes, Mode::kC40, capacity);
+        case DataMatrixScheme::kText: return PlanSingleMode(bytes, Mode::kText, capacity);
+        case DataMatrixScheme::kX12: return PlanSingleMode(bytes, Mode::kX12, capacity);
+        case DataMatrixScheme::kEdifact: return PlanSingleMode(bytes, Mode::kEdifact, capacity);
+        case DataMatrixScheme::kBase256: return PlanBase256(bytes);
+        case DataMatrixScheme::kAscii: return PlanSingleMode(bytes, Mode::kAscii, capacity);
+        case DataMatrixScheme::kAuto: break;
+    }
+    return PlanMinimal(bytes, capacity);
+}
+
+// The modes beyond ASCII end differently near a symbol's end, so every candidate size gets its own
+// plan. A plan for a given capacity is never longer than the one counted without a capacity, and at
+// most two codewords shorter, which bounds the sizes worth trying.
+DataMatrixData EncodeWithModes(const std::string& bytes, DataMatrixScheme scheme, int size_index) {
+    const bool automatic = size_index == kDataMatrixAutoSize;
+    if (scheme == DataMatrixScheme::kAuto && bytes.size() > kMaxEncodableBytes) {
+        if (automatic) throw std::runtime_error(kCannotEncode);
+        ThrowTooLong(EncodeDataMatrixAscii(bytes).size(), Capacity(size_index));
+    }
+    const int unlimited = PlanSize(PlanFor(bytes, scheme, kUnlimited), bytes);
+    const int first = automatic ? 0 : size_index;
+    const int last = automatic ? kDataMatrixSquareSizeCount - 1 : size_index;
+    for (int s = first; s <= last; ++s) {
+        const int capacity = Capacity(s);
+        if (automatic && capacity < unlimited - 2) continue;
+        std::vector<uint8_t> codewords = EmitPlan(PlanFor(bytes, scheme, capacity), bytes, capacity);
+        if (int(codewords.size()) <= capacity) return Padded(s, std::move(codewords));
+        if (!automatic) ThrowTooLong(codewords.size(), capacity);
+    }
+    throw std::runtime_error(kCannotEncode);
+}
+
+}  // namespace
+
+DataMatrixScheme DataMatrixSchemeFromName(const std::string& name) {
+    if (name == "ASCII") return DataMatrixScheme::kAscii;
+    if (name == "C40") return DataMatrixScheme::kC40;
+    if (name == "TEXT") return DataMatrixScheme::kText;
+    if (name == "X12") return DataMatrixScheme::kX12;
+    if (name == "EDIFACT") return DataMatrixScheme::kEdifact;
+    if (name == "BASE256") return DataMatrixScheme::kBase256;
+    return DataMatrixScheme::kAuto;
+}
+
+std::vector<uint8_t> EncodeDataMatrixAscii(const std::string& bytes) {
+    std::vector<uint8_t> out;
+    out.reserve(bytes.size() + 1);
+    for (int i = 0; i < int(bytes.size());) {
+        const Step step = AsciiStepAt(bytes, i, int(bytes.size()));
+        EmitStep(step, bytes, out);
+        i = step.end;
+    }
+    return out;
+}
+
+void AppendDataMatrixPads(std::vector<uint8_t>& codewords, int capacity) {
+    if (int(codewords.size()) < capacity) codewords.push_back(129);
+    while (int(codewords.size()) < capacity) {
+        const int position = int(codewords.size()) + 1;
+        const int pad = 129 + (149 * position) % 253 + 1;
+        codewords.push_back(uint8_t(pad <= 254 ? pad : pad - 254));
+    }
+}
+
+DataMatrixData EncodeDataMatrixData(const std::string& bytes, DataMatrixScheme scheme, int size_index) {
+    if (bytes.empty()) throw std::runtime_error(kCannotEncode);
+    if (size_index != kDataMatrixAutoSize) DataMatrixSizeAt(size_index);  // rejects a bad index
+    if (scheme == DataMatrixScheme::kAscii) return EncodeAscii(bytes, size_index);
+    return EncodeWithModes(bytes, scheme, size_index);
+}

@@ -1,0 +1,63 @@
+#pragma once
+#include <climits>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The encodation modes beyond ASCII (C40, Text, ANSI X12, EDIFACT, Base 256) and the plans that
+// chain them: a plan is a list of steps over the input bytes, each of which knows how many
+// codewords it takes, so that planners can count before anything is written.
+namespace datamatrix {
+
+// Modes a plan can stay in between steps; Base 256 runs return to ASCII by themselves.
+enum class Mode : uint8_t { kAscii, kC40, kText, kX12, kEdifact };
+constexpr int kModeCount = 5;
+
+enum class StepKind : uint8_t {
+    kAscii,            // one byte, or a pair of digits, in ASCII
+    kLatch,            // from ASCII into `mode`
+    kUnlatch,          // from `mode` back to ASCII
+    kImplicitUnlatch,  // back to ASCII without a codeword: the reader does so near the symbol's end
+    kValues,           // bytes in C40, Text or X12 triplets (a final pair padded with Shift 1), or in
+                       // whole EDIFACT groups of four
+    kValuesUnlatch,    // one to three EDIFACT bytes followed by the unlatch value
+    kBase256,          // latch, length field and the bytes, randomised; ends back in ASCII
+};
+
+struct Step {
+    StepKind kind;
+    Mode mode;
+    int begin, end;  // the input bytes the step encodes; begin == end for latches
+};
+
+struct Plan {
+    std::vector<Step> steps;
+    Mode final_mode = Mode::kAscii;
+};
+
+// A capacity larger than any symbol's, for counting without a size in mind.
+constexpr int kUnlimited = INT_MAX / 4;
+// The longest Base 256 run a symbol can hold (1558 codewords less the latch and two length bytes).
+constexpr int kMaxBase256Run = 1555;
+
+// Whether X12 or EDIFACT can hold the byte (C40 and Text hold every byte).
+bool Holds(Mode mode, uint8_t byte);
+// The C40, Text or X12 values of one byte, shifts included; returns how many (1 to 4).
+int TripletValues(Mode mode, uint8_t byte, uint8_t values[4]);
+
+// The ASCII step at `at`: a digit pair when the bytes at `at` and `at` + 1 (below `end`) are digits.
+Step AsciiStepAt(const std::string& data, int at, int end);
+
+int StepSize(const Step& step, const std::string& data);
+void EmitStep(const Step& step, const std::string& data, std::vector<uint8_t>& out);
+
+// The step that leaves `mode` for ASCII when `pos` codewords are written into a symbol of
+// `capacity` data codewords: implicit when a reader returns to ASCII by itself there.
+Step UnlatchAt(Mode mode, int at, int pos, int capacity);
+
+int PlanSize(const Plan& plan, const std::string& data);
+// The plan's codewords, closed for a symbol of `capacity`: an unlatch is added when pads follow
+// and the reader would not return to ASCII by itself.
+std::vector<uint8_t> EmitPlan(const Plan& plan, const std::string& data, int capacity);
+
+}  // namespace datamatrix
