@@ -113,3 +113,13 @@ def test_decodes_random_codes():
         result = decode(c.draw_bytes(code, width, 60), formats=zxingcpp.BarcodeFormat.Codabar)
         assert result is not None, code
         assert result.text == framed, code
+
+
+@pytest.mark.parametrize("adjust", [2**31 - 1, -(2**31)])
+def test_extreme_pixel_adjustment_still_draws(adjust):
+    c = bq.NW7()
+    c.set_px_adjust_black(adjust)
+    c.set_px_adjust_white(adjust)
+    for fit in (False, True):
+        c.set_fit_width(fit)
+        assert c.draw_bytes("A123B", 300, 60)[:4] == b"\x89PNG"
