@@ -1,7 +1,6 @@
 #include "symbologies/linear/code128.h"
 
 #include <array>
-#include <cstdint>
 #include <limits>
 #include <stdexcept>
 
@@ -45,8 +44,8 @@ std::vector<int> EncodeFixed(const std::string& text, Set set) {
     return values;
 }
 
-// Shortest encoding over the states (position, current set). cost[p][s] is the fewest symbol
-// characters that encode text[p..] when set s is current at p; the table is filled from the end
+// Shortest encoding over the states (position, current set). steps_[p][s].cost is the fewest symbol
+// characters that encode text[p..] when set s is current at p; the table is filled from the end,
 // so it needs no recursion and each state is visited once. Candidates are ranked as: stay in s,
 // then switch to A, B, C; a later candidate wins only when strictly shorter.
 class ShortestEncoding {
@@ -61,7 +60,8 @@ public:
     std::vector<int> Values() const {
         int start = -1;
         for (int s = kSetA; s <= kSetC; ++s) {
-            if (steps_[0][s].cost != kUnreachable && (start < 0 || steps_[0][s].cost < steps_[0][start].cost)) start = s;
+            const int cost = steps_[0][s].cost;
+            if (cost != kUnreachable && (start < 0 || cost < steps_[0][start].cost)) start = s;
         }
         if (start < 0) throw std::runtime_error("No valid start");
         std::vector<int> values{kStartValue[start]};

@@ -163,7 +163,8 @@ char ConvenienceCheckDigit(const std::string& digits43) {
 
 std::vector<int> ConvenienceValues(const std::string& digits44) {
     std::vector<int> values{kStartC, kFnc1};
-    for (size_t p = 0; p + 1 < digits44.size(); p += 2) values.push_back((digits44[p] - '0') * 10 + (digits44[p + 1] - '0'));
+    for (size_t p = 0; p + 1 < digits44.size(); p += 2)
+        values.push_back((digits44[p] - '0') * 10 + (digits44[p + 1] - '0'));
     return values;
 }
 
