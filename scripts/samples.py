@@ -57,5 +57,15 @@ SAMPLES = [
            setup=[("set_code_size", ("16x48",)), ("set_encode_scheme", ("C40",))]),
     Sample("Data Matrix (144x144, AUTO)", bq.DataMatrix, ("Data Matrix 0123456789 ÄÖÜ " * 40, 576),
            setup=[("set_encode_scheme", ("AUTO",))]),
+    Sample("GS1 DataBar Omnidirectional", bq.GS1DataBar14, ("0950110153001", 300, 100)),
+    Sample("GS1 DataBar Stacked", bq.GS1DataBar14, ("0950110153001", 300, 120),
+           setup=[("set_symbol_type", ("STACKED",))]),
+    Sample("GS1 DataBar Stacked Omnidirectional", bq.GS1DataBar14, ("0950110153001", 300, 150),
+           setup=[("set_symbol_type", ("STACKED_OMNIDIRECTIONAL",))]),
+    Sample("GS1 DataBar Limited", bq.GS1DataBarLimited, ("1501234567890", 300, 100)),
+    Sample("GS1 DataBar Expanded", bq.GS1DataBarExpanded, ("0190012345678908{AI}3103001750", 500, 100)),
+    Sample("GS1 DataBar Expanded Stacked (2 columns)", bq.GS1DataBarExpanded,
+           ("0100012345678905{AI}17251231{AI}10LOT-42[{AI}21abc/123", 600, 250),
+           setup=[("set_symbol_type", ("STACKED",)), ("set_no_of_columns", (2,)), ("set_text_font_scale", (0.5,))]),
     # new samples go above this line
 ]

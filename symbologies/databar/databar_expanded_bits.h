@@ -1,0 +1,28 @@
+#pragma once
+#include <stdexcept>
+#include <string>
+
+// The data of a GS1 DataBar Expanded symbol as a bit string: the encodation method chosen by the
+// leading application identifiers, its compressed fields, the general-purpose field, padding and
+// the variable-length bits.
+
+// Invalid data for the symbology ("Invalid characters in input data", "Input too long", ...),
+// as opposed to an internal failure.
+class ExpandedInputError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct ExpandedBits {
+    int method = 0;              // 1 to 14, as numbered by the method headers "1", "00", "0100", ...
+    std::string bits;            // '0'/'1', a multiple of 12 long, at least 36
+    std::string human_readable;  // application identifiers in parentheses
+};
+
+// `code`: the element string with "{AI}" before every application identifier after the first and
+// "[" for FNC1. Throws ExpandedInputError for data it cannot encode.
+ExpandedBits EncodeExpandedBits(const std::string& code);
+
+// The general-purpose field alone, appended to `bits` (which holds what precedes it). Returns
+// true when the field ends in numeric mode. Throws ExpandedInputError on invalid characters.
+bool AppendGeneralField(std::string& bits, const std::string& field);

@@ -1,0 +1,44 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "core/module_widths.h"
+#include "symbologies/databar/databar_drawing.h"
+
+// GS1 DataBar Omnidirectional of a GTIN, in one row or in the two stacked forms.
+enum DataBar14Type { kDataBar14Omnidirectional = 0, kDataBar14Stacked = 1, kDataBar14StackedOmnidirectional = 2 };
+
+struct DataBar14Symbol {
+    ModuleWidths elements;  // 46 widths, a light element first, 96 modules
+    int checksum = 0;       // after skipping 8 and 72: 0..80
+    int left_finder = 0;
+    int right_finder = 0;
+    std::string digits;           // the 13 padded digits and their check digit
+    std::vector<DataBarRow> rows;  // 1, 3 or 5 rows by symbol type
+};
+
+// Encodes up to 13 digits (left-padded with zeros) as the given form; throws std::runtime_error.
+DataBar14Symbol EncodeGS1DataBar14(const std::string& content, int symbol_type);
+
+class GS1DataBar14 : public DataBarBase {
+public:
+    explicit GS1DataBar14(std::string output_format) : DataBarBase(std::move(output_format)) {}
+
+    bool Draw(const std::string& code, int x, int y, int width, int height) override;
+    bool DrawSvg(const std::string& code, int x, int y, int width, int height) override;
+
+    // Encodes into the object without drawing; throws std::runtime_error on invalid content.
+    bool Encode(const std::string& content);
+    // The check digit of exactly 13 digits, as a one-character string; throws std::runtime_error.
+    static std::string CalculateCheckDigit(const std::string& src);
+
+    void SetSymbolType(int type) { symbol_type_ = type; }
+    int SymbolType() const { return symbol_type_; }
+    const DataBar14Symbol& Symbol() const { return symbol_; }
+
+private:
+    bool DrawAny(const std::string& code, int x, int y, int width, int height);
+
+    int symbol_type_ = kDataBar14Omnidirectional;
+    DataBar14Symbol symbol_;
+};

@@ -1,0 +1,242 @@
+#include "symbologies/databar/gs1_databar_expanded.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace {
+
+// Per group: first value, modules and widest element of the odd and even subsets, and the number
+// of even-subset combinations.
+struct CharacterGroup {
+    int first, odd_modules, even_modules, widest_odd, widest_even, even_combinations;
+};
+constexpr CharacterGroup kGroups[5] = {
+    {0, 12, 5, 7, 2, 4},      {348, 10, 7, 5, 4, 20},    {1388, 8, 9, 4, 5, 52},
+    {2948, 6, 11, 3, 6, 104}, {3988, 4, 13, 1, 8, 204},
+};
+
+// Finder patterns A to F; a finder written in lower case in a sequence is reversed.
+constexpr int kFinders[6][5] = {
+    {1, 8, 4, 1, 1}, {3, 6, 4, 1, 1}, {3, 4, 6, 1, 1}, {3, 2, 8, 1, 1}, {2, 6, 5, 1, 1}, {2, 2, 9, 1, 1},
+};
+// Finder sequences for 2 to 11 finders.
+constexpr const char* kFinderSequences[10] = {
+    "Aa", "AbB", "AcBd", "AeBdC", "AeBdDf", "AeBdEfF", "AaBbCcDd", "AaBbCcDeE", "AaBbCcDeFf", "AaBbCdDeEfF",
+};
+
+// Checksum weight rows (3^(8r+e) mod 211) and, by (data characters - 2) / 2, the row of each data character.
+struct WeightTable {
+    int weight[23][8];
+};
+constexpr WeightTable MakeWeights() {
+    WeightTable t{};
+    int w = 1;
+    for (auto& row : t.weight) {
+        for (int& cell : row) {
+            cell = w;
+            w = w * 3 % 211;
+        }
+    }
+    return t;
+}
+constexpr WeightTable kWeights = MakeWeights();
+constexpr signed char kWeightRows[10][21] = {
+    {0, 1, 2},
+    {0, 5, 6, 3, 4},
+    {0, 9, 10, 3, 4, 13, 14},
+    {0, 17, 18, 3, 4, 13, 14, 7, 8},
+    {0, 17, 18, 3, 4, 13, 14, 11, 12, 21, 22},
+    {0, 17, 18, 3, 4, 13, 14, 15, 16, 21, 22, 19, 20},
+    {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14},
+    {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 17, 18, 15, 16},
+    {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 17, 18, 19, 20, 21, 22},
+    {0, 1, 2, 3, 4, 5, 6, 7, 8, 13, 14, 11, 12, 17, 18, 15, 16, 21, 22, 19, 20},
+};
+
+constexpr int kBlockModules = 49;  // character, finder, character
+
+// The 8 element widths of one symbol character, odd and even subsets interleaved.
+std::vector<int> CharacterWidths(int value) {
+    int g = 0;
+    while (g + 1 < 5 && value >= kGroups[g + 1].first) ++g;
+    const CharacterGroup& group = kGroups[g];
+    const int v = value - group.first;
+    const std::vector<int> odd = RssWidths(v / group.even_combinations, group.odd_modules, 4, group.widest_odd, false);
+    const std::vector<int> even =
+        RssWidths(v % group.even_combinations, group.even_modules, 4, group.widest_even, true);
+    std::vector<int> widths;
+    for (int i = 0; i < 4; ++i) {
+        widths.push_back(odd[i]);
+        widths.push_back(even[i]);
+    }
+    return widths;
+}
+
+// One block per finder: the character before it, the finder, the character after it reversed
+// (each pair reads outwards from its finder).
+std::vector<ModuleWidths> Blocks(const std::vector<std::vector<int>>& characters) {
+    const size_t finders = (characters.size() + 1) / 2;
+    const char* sequence = kFinderSequences[finders - 2];
+    std::vector<ModuleWidths> blocks(finders);
+    for (size_t j = 0; j < finders; ++j) {
+        ModuleWidths& b = blocks[j];
+        b.assign(characters[2 * j].begin(), characters[2 * j].end());
+        const char f = sequence[j];
+        const int* finder = kFinders[(f >= 'a' ? f - 'a' : f - 'A')];
+        if (f >= 'a') {
+            b.insert(b.end(), std::make_reverse_iterator(finder + 5), std::make_reverse_iterator(finder));
+        } else {
+            b.insert(b.end(), finder, finder + 5);
+        }
+        if (2 * j + 1 < characters.size()) {
+            const std::vector<int>& right = characters[2 * j + 1];
+            b.insert(b.end(), right.rbegin(), right.rend());
+        }
+    }
+    return blocks;
+}
+
+// A data row's separator: its complement inside four light modules at each end, with the
+// stretches over its finders broken up so that no two dark modules touch there.
+std::vector<bool> RowSeparator(const std::vector<bool>& row, const std::vector<size_t>& finder_starts,
+                               bool left_to_right) {
+    std::vector<bool> sep(row.size(), false);
+    for (size_t i = 4; i + 4 < row.size(); ++i) sep[i] = !row[i];
+    for (size_t start : finder_starts) {
+        const size_t s = start - 1;
+        if (left_to_right) {
+            for (size_t p = s; p < s + 15; ++p)
+                if (sep[p] && sep[p - 1]) sep[p] = false;
+        } else {
+            for (size_t p = s + 15; p-- > s;)
+                if (sep[p] && sep[p + 1]) sep[p] = false;
+        }
+    }
+    return sep;
+}
+
+std::vector<DataBarRow> StackedRows(const std::vector<ModuleWidths>& blocks, int columns) {
+    const size_t c = columns >= 1 && columns <= 10 ? size_t(columns) : 2;
+    const size_t row_count = (blocks.size() + c - 1) / c;
+    std::vector<DataBarRow> rows;
+    std::vector<bool> previous_separator;
+    for (size_t k = 1; k <= row_count; ++k) {
+        const size_t first = (k - 1) * c;
+        const size_t count = std::min(c, blocks.size() - first);
+        const bool last_short = k == row_count && count < c;
+        const bool odd_gap = (c * k - blocks.size()) % 2 == 1;
+        const bool left_to_right = c % 2 == 1 || k % 2 == 1 || (last_short && odd_gap);
+        // With an even number of columns, a short last row that the parity above keeps left to right
+        // would start with the colour of a reversed row: it starts light, one module wider. (With
+        // an odd number every row is left to right and already starts with the right colour.)
+        const bool widened = c % 2 == 0 && k % 2 == 0 && last_short && odd_gap;
+
+        ModuleWidths elements = {widened ? 2 : 1, 1};
+        std::vector<size_t> finder_starts;
+        size_t module = size_t(elements[0] + elements[1]);
+        for (size_t i = 0; i < count; ++i) {
+            const ModuleWidths& block = blocks[left_to_right ? first + i : first + count - 1 - i];
+            ModuleWidths placed = block;
+            if (!left_to_right) std::reverse(placed.begin(), placed.end());
+            // The finder follows the 8 elements of a character (or stands first in a reversed lone half block).
+            const bool lone_first = !left_to_right && block.size() == 13;
+            size_t finder = module;
+            for (int e = 0; e < (lone_first ? 0 : 8); ++e) finder += size_t(placed[size_t(e)]);
+            finder_starts.push_back(finder);
+            for (int w : placed) module += size_t(w);
+            elements.insert(elements.end(), placed.begin(), placed.end());
+        }
+        elements.insert(elements.end(), {1, 1});
+
+        std::vector<bool> modules;
+        AppendElements(modules, elements, !(k % 2 == 1 || widened));
+        const std::vector<bool> separator = RowSeparator(modules, finder_starts, left_to_right);
+        if (k > 1) {
+            std::vector<bool> middle(previous_separator.size(), false);
+            for (size_t i = 5; i < kBlockModules * c && i < middle.size(); i += 2) middle[i] = true;
+            rows.push_back({previous_separator, 1});
+            rows.push_back({middle, 1});
+            rows.push_back({separator, 1});
+        }
+        rows.push_back({modules, -1});
+        previous_separator = separator;
+    }
+    return rows;
+}
+
+}  // namespace
+
+ExpandedSymbol EncodeGS1DataBarExpanded(const std::string& code, bool stacked, int columns) {
+    ExpandedSymbol s;
+    s.data = EncodeExpandedBits(code);
+    const std::string& bits = s.data.bits;
+    for (size_t i = 0; i < bits.size(); i += 12) s.values.push_back(std::stoi(bits.substr(i, 12), nullptr, 2));
+
+    const size_t n = s.values.size();
+    std::vector<std::vector<int>> characters(n + 1);
+    int checksum = 0;
+    for (size_t i = 0; i < n; ++i) {
+        characters[i + 1] = CharacterWidths(s.values[i]);
+        const int* weights = kWeights.weight[int(kWeightRows[(n - 2) / 2][i])];
+        for (int e = 0; e < 8; ++e) checksum += characters[i + 1][size_t(e)] * weights[e];
+    }
+    s.check_value = 211 * int(n - 3) + checksum % 211;
+    characters[0] = CharacterWidths(s.check_value);
+
+    const std::vector<ModuleWidths> blocks = Blocks(characters);
+    s.elements = {1, 1};
+    for (const ModuleWidths& block : blocks) s.elements.insert(s.elements.end(), block.begin(), block.end());
+    s.elements.insert(s.elements.end(), {1, 1});
+
+    if (stacked) {
+        s.rows = StackedRows(blocks, columns);
+    } else {
+        std::vector<bool> row;
+        AppendElements(row, s.elements, false);
+        s.rows = {{row, -1}};
+    }
+    return s;
+}
+
+bool GS1DataBarExpanded::Encode(const std::string& code) {
+    try {
+        symbol_ = EncodeGS1DataBarExpanded(code, stacked_, columns_);
+    } catch (const ExpandedInputError& e) {
+        last_error_ = e.what();
+        return false;
+    }
+    last_error_.clear();
+    return true;
+}
+
+bool GS1DataBarExpanded::DrawAny(const std::string& code, int x, int y, int width, int height) {
+    static const char kTag[] = "[GS1 DataBar Expanded]";
+    // Invalid data is only recorded; an unexpected failure is reported like the other classes'.
+    try {
+        if (!Encode(code)) return false;
+    } catch (const std::exception& e) {
+        ReportError(kTag, e.what());
+        return false;
+    }
+    return RunDraw(
+        kTag, width, height, [] {},
+        [&] {
+            if (!stacked_) {
+                // Whole pixels per module unless fit width: fractional widths blur the narrow
+                // elements that readers of long symbols measure.
+                const std::vector<bool>& row = symbol_.rows[0].modules;
+                const int drawn = DrawSingleRow(row, x, y, ModuleScale(int(row.size()), width), height);
+                DrawHumanText(symbol_.data.human_readable, x, y, drawn, height);
+            } else {
+                DrawStackedRows(symbol_.rows, x, y, width, height, symbol_.data.human_readable);
+            }
+        });
+}
+
+bool GS1DataBarExpanded::Draw(const std::string& code, int x, int y, int width, int height) {
+    return DrawAny(code, x, y, width, height);
+}
+
+bool GS1DataBarExpanded::DrawSvg(const std::string& code, int x, int y, int width, int height) {
+    return DrawAny(code, x, y, width, height);
+}

@@ -1,0 +1,46 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "core/module_widths.h"
+#include "symbologies/databar/databar_drawing.h"
+#include "symbologies/databar/databar_expanded_bits.h"
+
+// GS1 DataBar Expanded of a GS1 element string, in one row or stacked in rows of segment pairs.
+struct ExpandedSymbol {
+    ExpandedBits data;
+    std::vector<int> values;       // the data characters (12 bits each)
+    int check_value = 0;           // the check character
+    ModuleWidths elements;         // the one-row element list, a light element first
+    std::vector<DataBarRow> rows;  // one row, or data rows with three separator rows between them
+};
+
+// `columns`: segment pairs per row of the stacked form (1..10, anything else means 2).
+// Throws ExpandedInputError for data the symbology cannot carry.
+ExpandedSymbol EncodeGS1DataBarExpanded(const std::string& code, bool stacked, int columns);
+
+class GS1DataBarExpanded : public DataBarBase {
+public:
+    explicit GS1DataBarExpanded(std::string output_format) : DataBarBase(std::move(output_format)) {}
+
+    bool Draw(const std::string& code, int x, int y, int width, int height) override;
+    bool DrawSvg(const std::string& code, int x, int y, int width, int height) override;
+
+    // Encodes into the object; false (with LastError) when the data cannot be encoded.
+    bool Encode(const std::string& code);
+
+    void SetStacked(bool stacked) { stacked_ = stacked; }
+    bool Stacked() const { return stacked_; }
+    void SetColumns(int columns) { columns_ = columns; }
+    int Columns() const { return columns_; }
+    const std::string& LastError() const { return last_error_; }
+    const ExpandedSymbol& Symbol() const { return symbol_; }
+
+private:
+    bool DrawAny(const std::string& code, int x, int y, int width, int height);
+
+    bool stacked_ = false;
+    int columns_ = 0;
+    std::string last_error_;
+    ExpandedSymbol symbol_;
+};

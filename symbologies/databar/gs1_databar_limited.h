@@ -1,0 +1,28 @@
+#pragma once
+#include <string>
+
+#include "core/module_widths.h"
+#include "symbologies/databar/databar_drawing.h"
+
+// GS1 DataBar Limited of a GTIN with indicator digit 0 or 1.
+struct DataBarLimitedSymbol {
+    ModuleWidths elements;  // 46 widths, a light element first, 74 modules
+    int left_value = 0;     // the two data characters: the 13-digit value / and % 2013571
+    int right_value = 0;
+    int checksum = 0;       // 0..88, selects the check character pattern
+    std::string digits;     // the 13 padded digits and their check digit
+};
+
+// Encodes 8 to 13 digits (left-padded with zeros to 13); throws std::runtime_error.
+DataBarLimitedSymbol EncodeGS1DataBarLimited(const std::string& code);
+
+class GS1DataBarLimited : public DataBarBase {
+public:
+    explicit GS1DataBarLimited(std::string output_format) : DataBarBase(std::move(output_format)) {}
+
+    bool Draw(const std::string& code, int x, int y, int width, int height) override;
+    bool DrawSvg(const std::string& code, int x, int y, int width, int height) override;
+
+private:
+    bool DrawAny(const std::string& code, int x, int y, int width, int height);
+};
