@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <stdexcept>
 
@@ -84,8 +86,15 @@ void BarcodeBase::FillRectRaster(float x, float y, float w, float h, Rgba colour
     // Text copies switch the renderer to blending; bars always replace the pixels.
     SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
     SDL_SetRenderDrawColor(renderer_, colour.r, colour.g, colour.b, colour.a);
-    const SDL_FRect rect{x, y, w, h};
-    SDL_RenderFillRectF(renderer_, &rect);
+    // Cover the pixels whose centres lie in [x, x + w) x [y, y + h). The renderer's own float path
+    // truncates position and width separately, which narrows and shifts fractional bars by up to a
+    // pixel and makes fit-width symbols unreadable at some widths.
+    const auto edge = [](float v) {
+        return int(std::clamp(std::ceil(double(v) - 0.5), -1e9, 1e9));
+    };
+    const int left = edge(x), top = edge(y);
+    const SDL_Rect rect{left, top, edge(x + w) - left, edge(y + h) - top};
+    if (rect.w > 0 && rect.h > 0) SDL_RenderFillRect(renderer_, &rect);
 }
 
 void BarcodeBase::FillRect(float x, float y, float w, float h, Rgba colour) {

@@ -60,7 +60,8 @@ protected:
     SDL_Surface* Surface() const { return surface_; }
     // Raster: clear the whole canvas with the background colour.
     void ClearCanvas();
-    // Raster: fill a float rectangle with no blending (the colour replaces the pixels).
+    // Raster: fill a rectangle with no blending (the colour replaces the pixels); pixel centres
+    // inside it are covered.
     void FillRectRaster(float x, float y, float w, float h, Rgba colour);
     void PresentCanvas();
     // Fill a rectangle in whichever mode the object is in: SVG element or raster pixels.

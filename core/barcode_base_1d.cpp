@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -15,23 +16,28 @@ namespace {
 // One step above the float nearest to 0.03 (bits 0x3CF5C290): the gap coefficient of low symbols.
 constexpr float kSmallGapCoefficient = 0.030000001f;
 
-// Where each character of a text of n bytes is centred when spacing is even.
+// Where each character of a text of n bytes is centred when spacing is even. 64-bit, since a hostile
+// pixel adjustment can make the drawn width as large as an int holds.
 struct TextSpacing {
-    int first_centre;
-    int pitch;
+    int64_t first_centre;
+    int64_t pitch;
+
+    int64_t Centre(size_t i) const { return first_centre + pitch * int64_t(i); }
 };
 
 TextSpacing EvenSpacing(size_t n, int x0, int drawn_width, int font_size, float margin_scale) {
     const float coefficient = drawn_width < 100 ? 0.03f : drawn_width <= 400 ? 0.05f : 0.07f;
-    const int margin = int(float(drawn_width) * coefficient * margin_scale);
-    const int available = drawn_width - 2 * margin;
-    int pitch = 0, span = 0;
+    const int64_t margin = int64_t(float(drawn_width) * coefficient * margin_scale);
+    const int64_t available = drawn_width - 2 * margin;
+    int64_t pitch = 0, span = 0;
     if (n >= 2) {
-        pitch = std::max(font_size / 2, available / int(n - 1));
-        span = pitch * int(n - 1);
+        pitch = std::max<int64_t>(font_size / 2, available / int64_t(n - 1));
+        span = pitch * int64_t(n - 1);
     }
     return {x0 + (drawn_width - span) / 2, pitch};
 }
+
+int ClampToInt(int64_t v) { return int(std::clamp<int64_t>(v, -1000000000, 1000000000)); }
 
 }  // namespace
 
@@ -86,7 +92,7 @@ int BarcodeBase1D::DrawBars(const ModuleWidths& widths, int x0, int y0, int widt
     int modules = 0;
     for (int w : widths) modules += w;
     const float end = DrawBarsAt(widths, float(x0), float(y0), ModuleScale(modules, width), bar_height_);
-    return int(end - float(x0));
+    return int(std::min(end - float(x0), 1e9f));  // bounded: extreme pixel adjustments overflow an int
 }
 
 void BarcodeBase1D::DrawText(const std::string& text, int x0, int y0, int drawn_width, int height) {
@@ -111,7 +117,7 @@ void BarcodeBase1D::DrawText(const std::string& text, int x0, int y0, int drawn_
             std::fprintf(stderr, "TTF_RenderUTF8_Blended error: %s\n", SDL_GetError());
             continue;
         }
-        const int centre = spacing.first_centre + spacing.pitch * int(i);
+        const int centre = ClampToInt(spacing.Centre(i));
         if (!image.CopyTo(Renderer(), centre - image.Width() / 2, top_for(image.Height())))
             std::fprintf(stderr, "SDL_CreateTextureFromSurface error: %s\n", SDL_GetError());
     }
@@ -133,8 +139,7 @@ void BarcodeBase1D::DrawSvgText(const std::string& text, int x0, int y0, int dra
     }
     const TextSpacing spacing = EvenSpacing(text.size(), x0, drawn_width, font_size, text_margin_scale_);
     for (size_t i = 0; i < text.size(); ++i)
-        AddSvgText(float(spacing.first_centre + spacing.pitch * int(i)), top, std::string(1, text[i]), font_size, fg,
-                   "middle");
+        AddSvgText(float(spacing.Centre(i)), top, std::string(1, text[i]), font_size, fg, "middle");
 }
 
 void BarcodeBase1D::DrawHumanText(const std::string& text, int x0, int y0, int drawn_width, int height) {

@@ -17,17 +17,17 @@ def assert_rejected(cls, code, line, stderr_lines):
 
 def svg_bar_row(document, width, fractional):
     """Which pixel columns the bar rectangles of an SVG document cover (background left out), by the
-    raster renderer's rule: position and width are each truncated to whole pixels. Also returns the
-    columns where, for fractional geometry, the document's two-decimal rounding hides which way that
-    truncation went."""
+    raster rule: a pixel is covered when its centre lies in [x, x + w). Also returns the columns where,
+    for fractional geometry, the document's two-decimal rounding hides which side of a centre an edge is."""
     row = np.zeros(width, dtype=bool)
     unsure = np.zeros(width, dtype=bool)
     for x, _, w, _, _ in svg_rects(document)[1:]:
-        start, end = int(x), int(x) + int(w)
-        row[start:end] = True
-        if fractional and min(abs(x - round(x)), abs(w - round(w))) < 0.01:
-            for edge in (start, end):
-                unsure[max(0, edge - 1) : edge + 1] = True
+        start, end = int(np.ceil(x - 0.5)), int(np.ceil(x + w - 0.5))
+        row[max(0, start) : max(0, end)] = True
+        if fractional:
+            for edge, value in ((start, x), (end, x + w)):
+                if abs(value - np.floor(value) - 0.5) < 0.01:
+                    unsure[max(0, edge - 1) : edge + 1] = True
     return row, unsure
 
 

@@ -87,3 +87,12 @@ def test_decodes_with_fit_width_and_colours():
     c.set_background_color(255, 255, 200)
     result = decode(c.draw_bytes("FIT-WIDTH 123", 517, 90), formats=zxingcpp.BarcodeFormat.Code39)
     assert result is not None and result.text == "FIT-WIDTH 123"
+
+
+def test_fit_width_decodes_at_any_width():
+    c = bq.Code39()
+    c.set_fit_width(True)
+    c.set_show_text(False)
+    for width in range(250, 900, 23 if cases(2) > 2 else 97):
+        result = decode(c.draw_bytes("FIT 39", width, 40), formats=zxingcpp.BarcodeFormat.Code39)
+        assert result is not None and result.text == "FIT 39", width

@@ -352,3 +352,13 @@ def test_oversized_text_is_left_out_not_rendered_for_ever(stderr_lines):
     data = c.draw_bytes("AB", 200, 100)  # 10,000-point glyphs would take a minute
     assert png_image(data).size == (200, 100)
     assert stderr_lines() == ["TTF_OpenFont error: point size 10000 is above 1000"]
+
+
+@pytest.mark.parametrize("fmt", ["png", "svg"])
+@pytest.mark.parametrize("black,white", [(2**31 - 1, 0), (0, 2**31 - 1), (-(2**31), -(2**31))])
+def test_extreme_pixel_adjustments_stay_defined(fmt, black, white):
+    c = bq.Code39()
+    c.set_output_format(fmt)
+    c.set_px_adjust_black(black)
+    c.set_px_adjust_white(white)
+    assert c.draw("AB", 200, 60)
