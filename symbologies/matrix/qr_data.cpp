@@ -26,17 +26,28 @@ uint32_t ModeIndicator(QrMode mode) {
 
 const char* ModeName(QrMode mode) { return mode == QrMode::Numeric ? "NUMERIC" : "ALPHANUMERIC"; }
 
-// The offending character as a reader of the message would want to see it: a whole UTF-8 or
-// Shift-JIS character as UTF-8 text, any other byte that is not printable ASCII as \xNN.
+// Length of the well-formed UTF-8 character at data[i] (not overlong, no surrogate, at most
+// U+10FFFF), or 0.
+size_t Utf8CharacterLength(const std::string& data, size_t i) {
+    const unsigned char c = static_cast<unsigned char>(data[i]);
+    const size_t n = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
+    if (n == 0 || i + n > data.size()) return 0;
+    uint32_t cp = c & (0x7F >> n);
+    for (size_t k = 1; k < n; ++k) {
+        const unsigned char t = static_cast<unsigned char>(data[i + k]);
+        if ((t & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (t & 0x3F);
+    }
+    const uint32_t smallest = n == 2 ? 0x80 : n == 3 ? 0x800 : 0x10000;
+    return cp >= smallest && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF) ? n : 0;
+}
+
+// The offending character as the message shows it: printable ASCII and whole UTF-8 characters as
+// they stand, any other byte as \xNN (the message must stay valid UTF-8 text).
 std::string DescribeCharacter(const std::string& data, size_t i) {
     const unsigned char c = static_cast<unsigned char>(data[i]);
     if (c >= 0x20 && c < 0x7F) return std::string(1, char(c));
-    size_t n = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
-    if (n != 0 && i + n <= data.size()) {
-        bool continuation = true;
-        for (size_t k = 1; k < n; ++k) continuation &= (static_cast<unsigned char>(data[i + k]) & 0xC0) == 0x80;
-        if (continuation) return data.substr(i, n);
-    }
+    if (const size_t n = Utf8CharacterLength(data, i)) return data.substr(i, n);
     static const char kHex[] = "0123456789ABCDEF";
     return std::string("\\x") + kHex[c >> 4] + kHex[c & 15];
 }

@@ -77,6 +77,8 @@ TEST(QrData, InvalidCharactersAreRejected) {
         {"A\xC3\xA9", QrMode::Alphanumeric, "Invalid character for ALPHANUMERIC mode: \xC3\xA9"},
         {"1\x83\x41", QrMode::Numeric, "Invalid character for NUMERIC mode: \\x83"},
         {std::string("1\0", 2), QrMode::Numeric, "Invalid character for NUMERIC mode: \\x00"},
+        {"1\xF0\x9F\x98\x80", QrMode::Numeric, "Invalid character for NUMERIC mode: \xF0\x9F\x98\x80"},
+        {"1\xE0\x80\x80", QrMode::Numeric, "Invalid character for NUMERIC mode: \\xE0"},  // overlong form
         // The character is named even when the data is also too long.
         {std::string(8000, '1') + "x", QrMode::Numeric, "Invalid character for NUMERIC mode: x"},
     };
