@@ -34,7 +34,7 @@ SAMPLES = [
     Sample("NEC 2 of 5", bq.NEC2of5, ("1234567", 300, 100)),
     Sample("Japan Post customer barcode", bq.YubinCustomer, ("10000131-3-2-503", 60)),
     Sample("Code 128", bq.Code128, ("Code-128 0123456789", 400, 100)),
-    Sample("Code 128 (code set A)", bq.Code128, ("CODE\t128", 300, 100), setup=[("set_code_mode", ("A",))]),
+    Sample("Code 128 (code set A)", bq.Code128, ("CODE 128 SET A", 300, 100), setup=[("set_code_mode", ("A",))]),
     Sample("GS1-128", bq.GS1_128, ("{FNC1}0104912345123459{AI}17251231{AI}10ABC123", 800, 120)),
     Sample("GS1-128 convenience-store payment", bq.GS1_128, ("9191234500000000000000000000000000000000000", 600, 150),
            draw="draw_convenience", draw_bytes="draw_convenience_bytes"),
