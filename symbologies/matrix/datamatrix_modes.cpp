@@ -191,12 +191,14 @@ void EmitStep(const Step& step, const std::string& data, std::vector<uint8_t>& o
     }
 }
 
-// Readers take a last single codeword of C40, Text or X12, and the last one or two of EDIFACT,
-// as ASCII; an unlatch there would be misread.
+bool ReadsAsModeValues(Mode mode, int pos, int capacity) {
+    return capacity - pos >= (mode == Mode::kEdifact ? 3 : 2);
+}
+
+// Where the reader returns to ASCII by itself, an unlatch codeword would be misread as data.
 Step UnlatchAt(Mode mode, int at, int pos, int capacity) {
-    const int implicit_room = mode == Mode::kEdifact ? 2 : 1;
-    const StepKind kind = capacity - pos <= implicit_room ? StepKind::kImplicitUnlatch : StepKind::kUnlatch;
-    return {kind, mode, at, at};
+    const bool explicit_unlatch = ReadsAsModeValues(mode, pos, capacity);
+    return {explicit_unlatch ? StepKind::kUnlatch : StepKind::kImplicitUnlatch, mode, at, at};
 }
 
 int PlanSize(const Plan& plan, const std::string& data) {

@@ -51,6 +51,10 @@ Step AsciiStepAt(const std::string& data, int at, int end);
 int StepSize(const Step& step, const std::string& data);
 void EmitStep(const Step& step, const std::string& data, std::vector<uint8_t>& out);
 
+// Readers take EDIFACT values only while three codewords are left in the symbol, and C40, Text or
+// X12 triplets while two are; the last codewords are read as ASCII.
+bool ReadsAsModeValues(Mode mode, int pos, int capacity);
+
 // The step that leaves `mode` for ASCII when `pos` codewords are written into a symbol of
 // `capacity` data codewords: implicit when a reader returns to ASCII by itself there.
 Step UnlatchAt(Mode mode, int at, int pos, int capacity);

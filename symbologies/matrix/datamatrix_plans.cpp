@@ -130,7 +130,7 @@ Plan PlanRuns(const std::string& data, Mode mode, int capacity) {
             builder.Add({StepKind::kValues, mode, i, i + whole});
             i += whole;
             const int rest = run % unit;
-            if (mode == Mode::kEdifact && rest > 0 && capacity - builder.Written() >= 3) {
+            if (mode == Mode::kEdifact && rest > 0 && ReadsAsModeValues(mode, builder.Written(), capacity)) {
                 builder.UnlatchAfter({StepKind::kValuesUnlatch, mode, i, i + rest});
                 i += rest;
             } else if (i < n) {
@@ -219,7 +219,7 @@ Plan PlanMinimal(const std::string& data, int capacity) {
         if (edifact_cost != kUnreached) {
             const int run = edifact_runs[size_t(i)];
             if (run >= 4) relax(Mode::kEdifact, Mode::kEdifact, {StepKind::kValues, Mode::kEdifact, i, i + 4});
-            if (capacity - edifact_cost >= 3)
+            if (ReadsAsModeValues(Mode::kEdifact, edifact_cost, capacity))
                 for (int k = 1; k <= std::min(run, 3); ++k)
                     relax(Mode::kEdifact, Mode::kAscii, {StepKind::kValuesUnlatch, Mode::kEdifact, i, i + k});
         }
