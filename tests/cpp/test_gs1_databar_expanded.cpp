@@ -288,4 +288,24 @@ TEST(ExpandedStacked, SeparatorRows) {
     }
 }
 
+TEST(ExpandedStacked, ReversedRowStartingWithALoneHalfBlock) {
+    // 18 digits: 68 bits, 6 data characters, 7 symbol characters: 4 blocks, the last a character
+    // and a finder. Two per row: the full second row is reversed, so that finder comes first.
+    const ExpandedSymbol s = EncodeGS1DataBarExpanded(std::string(18, '1'), true, 2);
+    ASSERT_EQ(s.values.size(), 6u);
+    ASSERT_EQ(s.rows.size(), 5u);
+    const std::string row = Bits(s.rows[4].modules), separator = Bits(s.rows[3].modules);
+    ASSERT_EQ(row.size(), 2u + 32 + 49 + 2);
+    // The finder's widths, reversed, right after the guard (the sequence for 4 finders ends D2).
+    const ModuleWidths runs = Inner(s.rows[4]);
+    EXPECT_EQ(WidthsText(ModuleWidths(runs.begin(), runs.begin() + 5)), "32811");
+    // The separator is broken up over that finder, not over where a full block's finder would be.
+    for (size_t i = 1; i < 17; ++i) {
+        if (row[i] == '1') {
+            EXPECT_EQ(separator[i], '0') << i;
+        }
+        EXPECT_FALSE(separator[i] == '1' && separator[i + 1] == '1') << i;
+    }
+}
+
 }  // namespace
