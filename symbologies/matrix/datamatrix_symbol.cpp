@@ -24,25 +24,50 @@ std::vector<uint8_t> AddDataMatrixErrorCorrection(const std::vector<uint8_t>& da
     return out;
 }
 
+namespace {
+
+// What a symbol row or column is along one axis: a solid border, an alternating border, or the
+// mapping-matrix row or column it shows.
+constexpr int kSolid = -1;
+constexpr int kAlternating = -2;
+
+// `from_solid_edge` counts from the edge where every region has its solid border (left, bottom).
+std::vector<int> AxisRoles(int count, int region, bool from_solid_edge) {
+    const int span = region + 2;
+    std::vector<int> roles(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const int k = from_solid_edge ? i : count - 1 - i;
+        if (k % span == 0) roles[size_t(i)] = kSolid;
+        else if ((k + 1) % span == 0) roles[size_t(i)] = kAlternating;
+        else roles[size_t(i)] = (k / span) * region + k % span - 1;
+    }
+    return roles;
+}
+
+}  // namespace
+
 ModuleMatrix BuildDataMatrixSymbol(const DataMatrixSize& size, const std::vector<uint8_t>& codewords) {
+    const int mapping_rows = size.MappingRows();
     const int mapping_columns = size.MappingColumns();
-    const std::vector<int> placement = DataMatrixPlacement(size.MappingRows(), mapping_columns);
-    auto mapped = [&](int row, int column) {
-        const int entry = placement[size_t(row) * mapping_columns + column];
-        if (entry < 0) return entry == kDataMatrixFixedDark;
-        return ((codewords[size_t(entry / 8)] >> (entry % 8)) & 1) != 0;
-    };
-    const int h = size.region_rows + 2;
-    const int w = size.region_columns + 2;
+    const std::vector<int> placement = DataMatrixPlacement(mapping_rows, mapping_columns);
+    const std::vector<int> columns = AxisRoles(size.columns, size.region_columns, true);
+    const std::vector<int> rows = AxisRoles(size.rows, size.region_rows, false);  // counted from the bottom
     ModuleMatrix matrix(size.columns, size.rows);
     for (int y = 0; y < size.rows; ++y) {
-        const int j = size.rows - 1 - y;  // counted from the bottom, where every region has its solid edge
+        const int row = rows[size_t(y)];
+        const int j = size.rows - 1 - y;
         for (int x = 0; x < size.columns; ++x) {
+            const int column = columns[size_t(x)];
             bool dark;
-            if (j % h == 0 || x % w == 0) dark = true;
-            else if ((j + 1) % h == 0) dark = x % 2 == 0;
-            else if ((x + 1) % w == 0) dark = j % 2 == 0;
-            else dark = mapped(y - 1 - 2 * (y / h), x - 1 - 2 * (x / w));
+            if (row == kSolid || column == kSolid) dark = true;
+            else if (row == kAlternating) dark = x % 2 == 0;  // top border, the corner included
+            else if (column == kAlternating) dark = j % 2 == 0;
+            else {
+                // Mapping rows run from the top, the roles from the bottom.
+                const int entry = placement[size_t(mapping_rows - 1 - row) * mapping_columns + column];
+                dark = entry < 0 ? entry == kDataMatrixFixedDark
+                                 : ((codewords[size_t(entry / 8)] >> (entry % 8)) & 1) != 0;
+            }
             if (dark) matrix.Set(x, y);
         }
     }
