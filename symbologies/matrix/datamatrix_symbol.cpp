@@ -1,5 +1,7 @@
 #include "symbologies/matrix/datamatrix_symbol.h"
 
+#include <stdexcept>
+
 #include "core/galois_field.h"
 #include "symbologies/matrix/datamatrix_placement.h"
 
@@ -8,6 +10,7 @@ std::vector<uint8_t> AddDataMatrixErrorCorrection(const std::vector<uint8_t>& da
     const std::vector<uint8_t> generator = field.Generator(size.ec_per_block, 1);
     const int blocks = size.blocks;
     const int total = size.data_codewords;
+    if (int(data.size()) != total) throw std::invalid_argument("Data Matrix data codewords do not fill the symbol");
     // Only 144x144 has blocks of two lengths (the longer first); readers expect its error
     // correction rotated by the number of shorter blocks.
     const int shorter = (blocks - total % blocks) % blocks;
