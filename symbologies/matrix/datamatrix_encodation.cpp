@@ -52,7 +52,7 @@ Plan PlanFor(const std::string& bytes, DataMatrixScheme scheme, int capacity) {
 
 // The modes beyond ASCII end differently near a symbol's end, so every candidate size gets its own
 // plan. A plan for a given capacity is never longer than the one counted without a capacity, and at
-// most two codewords shorter, which bounds the sizes worth trying.
+// most three codewords shorter, which bounds the sizes worth trying.
 DataMatrixData EncodeWithModes(const std::string& bytes, DataMatrixScheme scheme, int size_index) {
     const bool automatic = size_index == kDataMatrixAutoSize;
     if (scheme == DataMatrixScheme::kAuto && bytes.size() > kMaxEncodableBytes) {
@@ -64,7 +64,7 @@ DataMatrixData EncodeWithModes(const std::string& bytes, DataMatrixScheme scheme
     const int last = automatic ? kDataMatrixSquareSizeCount - 1 : size_index;
     for (int s = first; s <= last; ++s) {
         const int capacity = Capacity(s);
-        if (automatic && capacity < unlimited - 2) continue;
+        if (automatic && capacity < unlimited - 3) continue;
         std::vector<uint8_t> codewords = EmitPlan(PlanFor(bytes, scheme, capacity), bytes, capacity);
         if (int(codewords.size()) <= capacity) return Padded(s, std::move(codewords));
         if (!automatic) ThrowTooLong(codewords.size(), capacity);

@@ -97,7 +97,7 @@ Plan PlanTriplets(const std::string& data, Mode mode, int capacity) {
     PlanBuilder builder(data, capacity);
     int count = 0;
     TripletChunkEnd(data, mode, 0, count);
-    if (count % 3 != 0) {  // not even one whole triplet: plain ASCII is shorter
+    if (count % 3 == 1) {  // a lone value, which only ASCII can end with
         builder.Ascii(0, n);
         return builder.Finish();
     }
@@ -115,22 +115,26 @@ Plan PlanTriplets(const std::string& data, Mode mode, int capacity) {
     return builder.Finish();
 }
 
-// X12 and EDIFACT hold only some bytes: runs long enough for a whole triplet or group are latched
-// into, the rest is ASCII.
+// X12 and EDIFACT hold only some bytes, the rest is ASCII. X12 takes whole triplets only; EDIFACT
+// also ends a run in a part group with its unlatch value, where a reader still takes it as EDIFACT.
 Plan PlanRuns(const std::string& data, Mode mode, int capacity) {
     const int n = int(data.size());
-    const int unit = mode == Mode::kX12 ? 3 : 4;
+    const bool edifact = mode == Mode::kEdifact;
+    const int unit = edifact ? 4 : 3;
     const std::vector<int> runs = HeldRuns(data, mode);
     PlanBuilder builder(data, capacity);
+    auto worth_latching = [&](int run) {
+        return run >= unit || (edifact && run > 0 && ReadsAsModeValues(mode, builder.Written() + 1, capacity));
+    };
     for (int i = 0; i < n;) {
-        if (runs[size_t(i)] >= unit) {
+        if (worth_latching(runs[size_t(i)])) {
             const int run = runs[size_t(i)];
             const int whole = run - run % unit;
             builder.Latch(mode, i);
-            builder.Add({StepKind::kValues, mode, i, i + whole});
+            if (whole > 0) builder.Add({StepKind::kValues, mode, i, i + whole});
             i += whole;
             const int rest = run % unit;
-            if (mode == Mode::kEdifact && rest > 0 && ReadsAsModeValues(mode, builder.Written(), capacity)) {
+            if (edifact && rest > 0 && ReadsAsModeValues(mode, builder.Written(), capacity)) {
                 builder.UnlatchAfter({StepKind::kValuesUnlatch, mode, i, i + rest});
                 i += rest;
             } else if (i < n) {
@@ -138,7 +142,7 @@ Plan PlanRuns(const std::string& data, Mode mode, int capacity) {
             }
         }
         int next = i;
-        while (next < n && runs[size_t(next)] < unit) ++next;
+        while (next < n && !worth_latching(runs[size_t(next)])) ++next;
         builder.Ascii(i, next);
         i = next;
     }

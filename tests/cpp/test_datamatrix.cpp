@@ -160,8 +160,9 @@ TEST(DataMatrixSchemes, Codewords) {
         {S::kC40, "AIMAIM", {230, 91, 11, 91, 11}},
         // A last lone value goes back to ASCII.
         {S::kC40, "AIMA", {230, 91, 11, 254, 66}},
-        // No whole triplet: ASCII.
-        {S::kC40, "AB", {66, 67, 129}},
+        // A lone pair is padded with Shift 1; a lone value stays ASCII.
+        {S::kC40, "AB", {230, 89, 217}},
+        {S::kC40, "A", {66, 129, 70}},
         // Upper shift inside C40: Shift 2, Upper Shift, then the value of 'A'.
         {S::kC40, "\xC1" "BC", {230, 10, 255, 96, 65}},
         {S::kX12, "ABC>ABC123>AB", {238, 89, 233, 14, 192, 100, 207, 44, 31, 254, 67, 129}},
@@ -171,6 +172,9 @@ TEST(DataMatrixSchemes, Codewords) {
         {S::kEdifact, "ABCDE", {240, 4, 32, 196, 70}},
         {S::kEdifact, "ABCDEFGH", {240, 4, 32, 196, 20, 97, 200, 129}},
         {S::kEdifact, "ABCDEF", {240, 4, 32, 196, 20, 103, 192, 129}},
+        // A short run is latched into where a reader takes its part group as EDIFACT, else ASCII.
+        {S::kEdifact, "xx:xxxxxx", {121, 121, 240, 233, 240, 121, 121, 121, 121, 121, 121, 129}},
+        {S::kEdifact, "x:x", {121, 59, 121}},
         {S::kBase256, "AB", {231, 46, 2, 153, 129}},
         {S::kAuto, "AIMAIMAIM", {230, 91, 11, 91, 11, 91, 11, 129}},
         {S::kAuto, "123456", {142, 164, 186}},
