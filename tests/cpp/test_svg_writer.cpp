@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "core/base64.h"
 #include "core/svg_writer.h"
 
@@ -51,6 +53,23 @@ TEST(Base64, Rfc4648Vectors) {
     };
     for (const auto& [in, out] : vectors)
         EXPECT_EQ(Base64Encode(reinterpret_cast<const uint8_t*>(in.data()), in.size()), out);
+}
+
+}  // namespace
+
+namespace {
+
+// Rounding must match printf's "%.2f" on the exact binary value (ties such as 0.125 go to even).
+TEST(SvgWriter, NumbersRoundLikePrintf) {
+    const double values[] = {0.125, 0.375, 2.675, 1.005, -0.001, -2.5, 6.375, 1e15 + 0.5, 123456.785, 0.0};
+    for (double v : values) {
+        SvgWriter svg;
+        svg.Begin(1, 1);
+        svg.Rect(v, 0, 0, 0, {0, 0, 0, 255});
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "x=\"%.2f\"", v);
+        EXPECT_NE(svg.Document().find(expected), std::string::npos) << v;
+    }
 }
 
 }  // namespace
