@@ -35,7 +35,7 @@ void FileResult(BarcodeBase& symbology, bool drawn, const std::string& filepath)
     const std::vector<uint8_t> data = symbology.GetImageData();
     std::FILE* file = std::fopen(filepath.c_str(), "wb");
     if (file == nullptr) RaiseFileError(filepath, errno);
-    const bool written = std::fwrite(data.data(), 1, data.size(), file) == data.size();
+    const bool written = data.empty() || std::fwrite(data.data(), 1, data.size(), file) == data.size();
     int error = errno;
     const bool closed = std::fclose(file) == 0;
     if (!closed && written) error = errno;

@@ -150,6 +150,14 @@ def test_svg_mode_bytes_come_from_the_last_raster_canvas():
     assert c.draw("ABC", 300, 100).startswith('<?xml version="1.0" encoding="UTF-8"?>\n<svg ')
 
 
+def test_svg_mode_file_without_a_raster_canvas_is_empty(tmp_path):
+    c = bq.Code39()
+    c.set_output_format("svg")
+    path = tmp_path / "empty.png"
+    c.draw_to_file("ABC", 300, 100, str(path))
+    assert path.exists() and path.read_bytes() == b""
+
+
 def test_data_uri_consumes_the_canvas():
     c = bq.Code39()
     c.draw("ABC", 300, 100)
