@@ -4,6 +4,7 @@
 #include <SDL_ttf.h>
 
 #include <cstdio>
+#include <unordered_map>
 
 #include "resources/roboto_regular.h"
 
@@ -52,21 +53,46 @@ constexpr int kMaxPointSize = 1000;
 
 }  // namespace
 
-ScopedFont::ScopedFont(int point_size)
-    : font_(point_size <= kMaxPointSize ? OpenEmbeddedRobotoFont(point_size) : nullptr) {
+namespace {
+
+// Fonts by point size, opened once and kept like the shared font: opening the font again for every
+// draw also throws away SDL_ttf's glyph cache, and re-rasterising the glyphs costs more than drawing
+// the bars. Text sizes follow a handful of heights, so the cache stays small; past its bound a font
+// is opened for the one draw.
+constexpr size_t kMaxCachedSizes = 64;
+
+std::unordered_map<int, TTF_Font*>& FontCache() {
+    static std::unordered_map<int, TTF_Font*> cache;
+    return cache;
+}
+
+}  // namespace
+
+ScopedFont::ScopedFont(int point_size) {
     if (point_size > kMaxPointSize) {
         std::fprintf(stderr, "TTF_OpenFont error: point size %d is above %d\n", point_size, kMaxPointSize);
         return;
     }
+    auto& cache = FontCache();
+    if (const auto found = cache.find(point_size); found != cache.end()) {
+        font_ = found->second;
+        return;
+    }
+    font_ = OpenEmbeddedRobotoFont(point_size);
     if (font_ == nullptr) {
         std::fprintf(stderr, "TTF_OpenFont error: %s\n", SDL_GetError());
         return;
     }
     TTF_SetFontHinting(font_, TTF_HINTING_MONO);
+    if (cache.size() < kMaxCachedSizes) {
+        cache.emplace(point_size, font_);
+    } else {
+        owned_ = true;
+    }
 }
 
 ScopedFont::~ScopedFont() {
-    if (font_ != nullptr) TTF_CloseFont(font_);
+    if (owned_) TTF_CloseFont(font_);
 }
 
 TextImage::TextImage(TTF_Font* font, const std::string& text, Rgba colour)

@@ -14,7 +14,8 @@ void EnsureSharedTextFont();
 // Opens the embedded Roboto Regular at `point_size`; the caller closes it with TTF_CloseFont.
 TTF_Font* OpenEmbeddedRobotoFont(int point_size);
 
-// A font of one size for one draw, monochrome hinting, closed at scope exit.
+// The embedded font at one size with monochrome hinting, for one draw (shared by later draws of
+// the same size; the caller must not change its settings).
 class ScopedFont {
 public:
     explicit ScopedFont(int point_size);
@@ -25,7 +26,8 @@ public:
     explicit operator bool() const { return font_ != nullptr; }
 
 private:
-    TTF_Font* font_;
+    TTF_Font* font_ = nullptr;
+    bool owned_ = false;  // opened past the cache bound: closed at scope exit
 };
 
 // A rendered text image (blended, in the given colour), freed at scope exit; empty on failure.
