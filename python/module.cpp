@@ -25,8 +25,8 @@ void RegisterModuleFunctions(py::module_& m) {
         .def_static("get_manufacturer", [] { return std::string("The barcode_quor developers"); });
 }
 
-PyObject* CreateModule(PyObject* spec, PyModuleDef*) {
-    PyObject* name = PyObject_GetAttrString(spec, "name");
+PyObject* CreateModule(PyObject* module_spec, PyModuleDef*) {
+    PyObject* name = PyObject_GetAttrString(module_spec, "name");
     if (name == nullptr) {
         PyErr_Clear();
         PyErr_SetString(PyExc_ImportError, "module spec is missing a name");
