@@ -1,7 +1,7 @@
 """Draw rates of every sample symbol: PNG with and without text, data URI and SVG, with bytes per draw,
 plus the time to PNG-encode an already drawn canvas as a floor. Not a test.
 
-    make bench            (or: PYTHONPATH=build/python python3 bench/bench.py [seconds per case])
+    make bench            (or: PYTHONPATH=build/python python3.13 bench/bench.py [seconds per case])
 """
 import os
 import subprocess
