@@ -10,6 +10,12 @@
 // without a one-module element are allowed as well.
 std::vector<int> RssWidths(int value, int modules, int elements, int widest, bool no_narrow);
 
+// One group of a DataBar character set: its first value, the modules and widest element of the
+// odd and even subsets, and the number of combinations of the subset whose value varies fastest.
+struct DataBarCharacterGroup {
+    int first, odd_modules, even_modules, widest_odd, widest_even, combinations;
+};
+
 // GS1 modulo-10 check digit ('0'..'9') of a 13-digit GTIN body (weights 3, 1, 3, ... from the left).
 char GtinCheckDigit(const std::string& body13);
 

@@ -6,16 +6,12 @@
 
 namespace {
 
-// Per group: first value, modules and widest element of the odd and the even subset, and the
-// number of combinations of the subset that varies fastest (even for outside, odd for inside).
-struct CharacterGroup {
-    int first, odd_modules, even_modules, widest_odd, widest_even, combinations;
-};
-constexpr CharacterGroup kOutsideGroups[5] = {
+// The fastest-varying subset is the even one for outside characters, the odd one for inside ones.
+constexpr DataBarCharacterGroup kOutsideGroups[5] = {
     {0, 12, 4, 8, 1, 1},       {161, 10, 6, 6, 3, 10},  {961, 8, 8, 4, 5, 34},
     {2015, 6, 10, 3, 6, 70},   {2715, 4, 12, 1, 8, 126},
 };
-constexpr CharacterGroup kInsideGroups[4] = {
+constexpr DataBarCharacterGroup kInsideGroups[4] = {
     {0, 5, 10, 2, 7, 4}, {336, 7, 8, 4, 5, 20}, {1036, 9, 6, 6, 3, 48}, {1516, 11, 4, 8, 1, 81},
 };
 
@@ -34,11 +30,11 @@ constexpr int kChecksumWeights[4][8] = {
 
 // The 8 element widths of one data character, odd and even subsets interleaved.
 std::vector<int> CharacterWidths(int value, bool outside) {
-    const CharacterGroup* groups = outside ? kOutsideGroups : kInsideGroups;
+    const DataBarCharacterGroup* groups = outside ? kOutsideGroups : kInsideGroups;
     const int count = outside ? 5 : 4;
     int g = 0;
     while (g + 1 < count && value >= groups[g + 1].first) ++g;
-    const CharacterGroup& group = groups[g];
+    const DataBarCharacterGroup& group = groups[g];
     const int v = value - group.first;
     const int odd_value = outside ? v / group.combinations : v % group.combinations;
     const int even_value = outside ? v % group.combinations : v / group.combinations;

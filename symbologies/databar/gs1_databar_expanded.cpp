@@ -5,12 +5,7 @@
 
 namespace {
 
-// Per group: first value, modules and widest element of the odd and even subsets, and the number
-// of even-subset combinations.
-struct CharacterGroup {
-    int first, odd_modules, even_modules, widest_odd, widest_even, even_combinations;
-};
-constexpr CharacterGroup kGroups[5] = {
+constexpr DataBarCharacterGroup kGroups[5] = {
     {0, 12, 5, 7, 2, 4},      {348, 10, 7, 5, 4, 20},    {1388, 8, 9, 4, 5, 52},
     {2948, 6, 11, 3, 6, 104}, {3988, 4, 13, 1, 8, 204},
 };
@@ -59,11 +54,11 @@ constexpr int kBlockModules = 49;  // character, finder, character
 std::vector<int> CharacterWidths(int value) {
     int g = 0;
     while (g + 1 < 5 && value >= kGroups[g + 1].first) ++g;
-    const CharacterGroup& group = kGroups[g];
+    const DataBarCharacterGroup& group = kGroups[g];
     const int v = value - group.first;
-    const std::vector<int> odd = RssWidths(v / group.even_combinations, group.odd_modules, 4, group.widest_odd, false);
+    const std::vector<int> odd = RssWidths(v / group.combinations, group.odd_modules, 4, group.widest_odd, false);
     const std::vector<int> even =
-        RssWidths(v % group.even_combinations, group.even_modules, 4, group.widest_even, true);
+        RssWidths(v % group.combinations, group.even_modules, 4, group.widest_even, true);
     std::vector<int> widths;
     for (int i = 0; i < 4; ++i) {
         widths.push_back(odd[i]);

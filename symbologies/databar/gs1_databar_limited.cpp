@@ -6,12 +6,7 @@
 
 namespace {
 
-// Per group: first value, modules and widest element of the odd and even subsets, and the number
-// of even-subset combinations.
-struct CharacterGroup {
-    int first, odd_modules, even_modules, widest_odd, widest_even, even_combinations;
-};
-constexpr CharacterGroup kGroups[7] = {
+constexpr DataBarCharacterGroup kGroups[7] = {
     {0, 17, 9, 6, 3, 28},           {183064, 13, 13, 5, 4, 728},  {820064, 9, 17, 3, 6, 6454},
     {1000776, 15, 11, 5, 4, 203},   {1491021, 11, 15, 4, 5, 2408}, {1979845, 19, 7, 8, 1, 1},
     {1996939, 7, 19, 1, 8, 16632},
@@ -44,11 +39,11 @@ constexpr char kCheckPatterns[89][15] = {
 std::vector<int> CharacterWidths(int value) {
     int g = 0;
     while (g + 1 < 7 && value >= kGroups[g + 1].first) ++g;
-    const CharacterGroup& group = kGroups[g];
+    const DataBarCharacterGroup& group = kGroups[g];
     const int v = value - group.first;
-    const std::vector<int> odd = RssWidths(v / group.even_combinations, group.odd_modules, 7, group.widest_odd, true);
+    const std::vector<int> odd = RssWidths(v / group.combinations, group.odd_modules, 7, group.widest_odd, true);
     const std::vector<int> even =
-        RssWidths(v % group.even_combinations, group.even_modules, 7, group.widest_even, false);
+        RssWidths(v % group.combinations, group.even_modules, 7, group.widest_even, false);
     std::vector<int> widths;
     for (int i = 0; i < 7; ++i) {
         widths.push_back(odd[i]);
