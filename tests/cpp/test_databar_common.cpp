@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "gs1/check_digit.h"
 #include "symbologies/databar/databar_common.h"
 
 namespace {
@@ -98,10 +99,10 @@ TEST(RssWidths, KnownValues) {
 }
 
 TEST(GtinCheckDigit, WeightsThreeOneFromTheLeft) {
-    EXPECT_EQ(GtinCheckDigit("0123456789012"), '8');
-    EXPECT_EQ(GtinCheckDigit("0000000000000"), '0');
-    EXPECT_EQ(GtinCheckDigit("9001234567890"), '8');
-    EXPECT_EQ(GtinCheckDigit("1234567890123"), '1');
+    EXPECT_EQ(GS1CheckDigit("0123456789012"), '8');
+    EXPECT_EQ(GS1CheckDigit("0000000000000"), '0');
+    EXPECT_EQ(GS1CheckDigit("9001234567890"), '8');
+    EXPECT_EQ(GS1CheckDigit("1234567890123"), '1');
 }
 
 TEST(RunLengths, StartWithADarkRun) {
