@@ -53,7 +53,8 @@ public:
             const std::string wanted = format.MinLength() == format.MaxLength()
                                            ? std::to_string(format.MaxLength())
                                            : std::to_string(format.MinLength()) + " to " + std::to_string(format.MaxLength());
-            Fail(0, "data has " + std::to_string(length) + " characters, " + wanted + " required");
+            Fail(0, "data has " + std::to_string(length) + (length == 1 ? " character, " : " characters, ") + wanted +
+                        " required");
         }
         size_t offset = 0;
         for (const GS1Component& c : format.components) {
