@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "gs1/check_digit.h"
 #include "symbologies/databar/databar_common.h"
 
 namespace {
@@ -96,13 +95,6 @@ TEST(RssWidths, KnownValues) {
     EXPECT_EQ(RssWidths(160, 12, 4, 8, true), (std::vector<int>{8, 2, 1, 1}));
     EXPECT_EQ(RssWidths(0, 17, 7, 6, true), (std::vector<int>{1, 1, 1, 1, 1, 6, 6}));
     EXPECT_EQ(RssWidths(0, 9, 7, 3, false), (std::vector<int>{1, 1, 1, 1, 1, 1, 3}));
-}
-
-TEST(GtinCheckDigit, WeightsThreeOneFromTheLeft) {
-    EXPECT_EQ(GS1CheckDigit("0123456789012"), '8');
-    EXPECT_EQ(GS1CheckDigit("0000000000000"), '0');
-    EXPECT_EQ(GS1CheckDigit("9001234567890"), '8');
-    EXPECT_EQ(GS1CheckDigit("1234567890123"), '1');
 }
 
 TEST(RunLengths, StartWithADarkRun) {
