@@ -15,4 +15,9 @@ bool DataMatrix::DrawEncoded(const std::string& bytes, int x, int y, int width, 
     }
 }
 
-ModuleMatrix DataMatrix::EncodeMatrix(const std::string& bytes) { return EncodeDataMatrix(bytes, scheme_, size_index_); }
+ModuleMatrix DataMatrix::EncodeMatrix(const std::string& bytes) {
+    if (!gs1_) return EncodeDataMatrix(bytes, scheme_, size_index_);
+    const DataMatrixData data = EncodeDataMatrixGS1Data(bytes, scheme_, size_index_);
+    const DataMatrixSize& size = DataMatrixSizeAt(data.size_index);
+    return BuildDataMatrixSymbol(size, AddDataMatrixErrorCorrection(data.codewords, size));
+}

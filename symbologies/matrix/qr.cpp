@@ -5,8 +5,9 @@
 
 #include "symbologies/matrix/qr_codewords.h"
 
-QrSymbol EncodeQr(const std::string& bytes, QrMode mode, QrLevel level, int requested_version) {
-    const QrData data = EncodeQrData(bytes, mode, level, requested_version);
+QrSymbol EncodeQr(const std::string& bytes, QrMode mode, QrLevel level, int requested_version, bool gs1) {
+    const QrData data = gs1 ? EncodeQrData(QrGS1SegmentData(bytes, mode), mode, level, requested_version, true)
+                            : EncodeQrData(bytes, mode, level, requested_version);
     return QrBuildSymbol(QrInterleavedCodewords(data.codewords, data.version, level), data.version, level);
 }
 
@@ -26,7 +27,7 @@ void QR::SetEncodeMode(const std::string& mode) {
 
 ModuleMatrix QR::EncodeMatrix(const std::string& bytes) {
     if (bytes.empty()) return ModuleMatrix();
-    return EncodeQr(bytes, QrModeFromLetter(mode_), QrLevelFromSetting(level_), version_).matrix;
+    return EncodeQr(bytes, QrModeFromLetter(mode_), QrLevelFromSetting(level_), version_, gs1_).matrix;
 }
 
 bool QR::DrawEncoded(const std::string& bytes, int x, int y, int width, int height) {
