@@ -39,7 +39,13 @@ TextSpacing EvenSpacing(size_t n, int x0, int drawn_width, int font_size, float 
 
 float ClampToFloat(int64_t v) { return float(std::clamp<int64_t>(v, -1000000000, 1000000000)); }
 
+
 }  // namespace
+
+int ScaledPixels(float value) {
+    if (!(value == value)) return 0;
+    return int(std::clamp(value, -1e9f, 1e9f));
+}
 
 int ModuleCount(const ModuleWidths& widths) { return std::accumulate(widths.begin(), widths.end(), 0); }
 
@@ -59,20 +65,20 @@ std::pair<int, int> BarcodeBase1D::SymbolSize(const std::string& code) { return 
 
 int BarcodeBase1D::TextFontSize(int height) const {
     const float factor = height < 50 ? 0.25f : height <= 200 ? 0.20f : 0.15f;
-    return std::max(8, int(float(height) * factor * text_font_scale_));
+    return std::max(8, ScaledPixels(float(height) * factor * text_font_scale_));
 }
 
 int BarcodeBase1D::TextGap(int height) const {
     const float coefficient = height < 50 ? kSmallGapCoefficient : height <= 200 ? 0.05f : 0.07f;
-    return std::max(2, int(float(height) * coefficient * text_gap_scale_));
+    return std::max(2, ScaledPixels(float(height) * coefficient * text_gap_scale_));
 }
 
 void BarcodeBase1D::ComputeBarHeight(int height, int lines) {
     bar_height_ = float(height);
     if (show_text_) {
         const int font_size = TextFontSize(height);
-        const int band = lines == 1 ? font_size : font_size * (lines + 2);
-        bar_height_ = float(height - band - TextGap(height));
+        const int64_t band = lines == 1 ? font_size : int64_t(font_size) * (lines + 2);
+        bar_height_ = float(int64_t(height) - band - TextGap(height));
     }
     if (bar_height_ < 1.0f) bar_height_ = 1.0f;
 }
@@ -80,6 +86,13 @@ void BarcodeBase1D::ComputeBarHeight(int height, int lines) {
 float BarcodeBase1D::ModuleScale(int modules, int width) const {
     const float scale = float(width) / float(modules);
     return FitWidth() ? scale : std::max(1.0f, std::floor(scale));
+}
+
+LinearGeometry BarcodeBase1D::SpreadModules(int modules, int width) const {
+    LinearGeometry geometry;
+    geometry.width = ModuleSize() > 0 ? modules * ModuleSize() : width;
+    geometry.module_pixels = ModuleScale(modules, geometry.width);
+    return geometry;
 }
 
 BarWalk BarcodeBase1D::Walk(float scale) const {
@@ -155,11 +168,8 @@ bool BarcodeBase1D::PaintSymbol(const std::string& code, int x0, int y0, int wid
         [&] {
             ComputeBarHeight(height, 1);
             widths = EncodeBars(code);
-            const int modules = ModuleCount(widths);
-            area_width = AreaWidth(modules, width);
-            LinearGeometry geometry;
-            geometry.width = area_width;
-            geometry.module_pixels = ModuleScale(modules, area_width);
+            const LinearGeometry geometry = SpreadModules(ModuleCount(widths), width);
+            area_width = geometry.width;
             return geometry;
         },
         [&](Painter& painter) {

@@ -63,8 +63,9 @@ protected:
 
     // Pixels per module for a symbol of `modules` modules in `width` pixels (whole unless fit width).
     float ModuleScale(int modules, int width) const;
-    // The symbol area's width: `width`, or what `modules` need at the fixed module size.
-    int AreaWidth(int modules, int width) const { return ModuleSize() > 0 ? modules * ModuleSize() : width; }
+    // The symbol area of `modules` modules: `width` wide (or what they need at the fixed module
+    // size), with its module scale.
+    LinearGeometry SpreadModules(int modules, int width) const;
     // Whether this painter's bars are whole pixels each (the usual walk keeps fractions).
     virtual bool WholePixelBars(const Painter&) const { return false; }
     // The bar walk settings of this object at a module scale.
@@ -88,3 +89,6 @@ private:
 };
 
 int ModuleCount(const ModuleWidths& widths);
+// A pixel length computed from user-set scales, truncated to an int: bounded, and 0 for NaN, since
+// converting an out-of-range float to an int is undefined.
+int ScaledPixels(float value);

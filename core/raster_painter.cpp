@@ -10,7 +10,7 @@ namespace {
 bool SameColour(Rgba a, Rgba b) { return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a; }
 
 // A pixel coordinate as an int, saturated so that extreme settings cannot overflow later arithmetic.
-int Pixel(double value) { return int(std::clamp(std::floor(value), -1073741824.0, 1073741824.0)); }
+int Pixel(double value) { return value == value ? int(std::clamp(std::floor(value), -1073741824.0, 1073741824.0)) : 0; }
 
 }  // namespace
 

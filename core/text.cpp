@@ -7,6 +7,7 @@
 #include <cstring>
 #include <map>
 #include <mutex>
+#include <shared_mutex>
 #include <tuple>
 #include <unordered_map>
 
@@ -28,7 +29,8 @@ constexpr size_t kMaxCachedSizes = 64;
 // Rendered strings kept; the cache starts over when full.
 constexpr size_t kMaxCachedTexts = 8192;
 
-std::mutex g_text_mutex;
+// Readers of the caches share it; SDL_ttf calls and cache inserts hold it alone.
+std::shared_mutex g_text_mutex;
 TTF_Font* g_shared_font = nullptr;
 std::unordered_map<int, TTF_Font*> g_fonts;
 
@@ -41,6 +43,7 @@ struct TextKey {
     }
 };
 std::map<TextKey, std::shared_ptr<const TextBitmap>> g_texts;
+std::map<std::pair<int, std::string>, TextExtent> g_extents;
 
 TTF_Font* OpenEmbeddedFont(int point_size) {
     SDL_RWops* stream = SDL_RWFromConstMem(kRobotoRegularTtf, int(kRobotoRegularTtfSize));
@@ -109,7 +112,7 @@ std::shared_ptr<const TextBitmap> Render(TTF_Font* font, const std::string& text
 }  // namespace
 
 void EnsureSharedTextFont() {
-    std::lock_guard<std::mutex> lock(g_text_mutex);
+    std::unique_lock<std::shared_mutex> lock(g_text_mutex);
     if (g_shared_font != nullptr) return;
     if (TTF_Init() == -1) {
         std::fprintf(stderr, "%s%s\n", kTtfInitFailed, SDL_GetError());
@@ -120,7 +123,7 @@ void EnsureSharedTextFont() {
 }
 
 bool SharedTextFontLoaded() {
-    std::lock_guard<std::mutex> lock(g_text_mutex);
+    std::shared_lock<std::shared_mutex> lock(g_text_mutex);
     return g_shared_font != nullptr;
 }
 
@@ -129,7 +132,11 @@ bool PrepareTextSize(int point_size) {
         std::fprintf(stderr, "TTF_OpenFont error: point size %d is above %d\n", point_size, kMaxPointSize);
         return false;
     }
-    std::lock_guard<std::mutex> lock(g_text_mutex);
+    {
+        std::shared_lock<std::shared_mutex> lock(g_text_mutex);
+        if (g_fonts.count(point_size) != 0) return true;
+    }
+    std::unique_lock<std::shared_mutex> lock(g_text_mutex);
     SizedFont font(point_size);
     if (font.get() == nullptr) {
         std::fprintf(stderr, "TTF_OpenFont error: %s\n", SDL_GetError());
@@ -140,7 +147,11 @@ bool PrepareTextSize(int point_size) {
 
 std::shared_ptr<const TextBitmap> RenderText(int point_size, const std::string& text, Rgba colour) {
     TextKey key{point_size, ColourKey(colour), text};
-    std::lock_guard<std::mutex> lock(g_text_mutex);
+    {
+        std::shared_lock<std::shared_mutex> lock(g_text_mutex);
+        if (const auto found = g_texts.find(key); found != g_texts.end()) return found->second;
+    }
+    std::unique_lock<std::shared_mutex> lock(g_text_mutex);
     if (const auto found = g_texts.find(key); found != g_texts.end()) return found->second;
     SizedFont font(point_size);
     std::shared_ptr<const TextBitmap> bitmap = font.get() ? Render(font.get(), text, colour) : nullptr;
@@ -151,10 +162,17 @@ std::shared_ptr<const TextBitmap> RenderText(int point_size, const std::string& 
 }
 
 std::optional<TextExtent> MeasureText(int point_size, const std::string& text) {
-    std::lock_guard<std::mutex> lock(g_text_mutex);
+    auto key = std::make_pair(point_size, text);
+    {
+        std::shared_lock<std::shared_mutex> lock(g_text_mutex);
+        if (const auto found = g_extents.find(key); found != g_extents.end()) return found->second;
+    }
+    std::unique_lock<std::shared_mutex> lock(g_text_mutex);
     SizedFont font(point_size);
     TextExtent extent;
     if (font.get() == nullptr || TTF_SizeUTF8(font.get(), text.c_str(), &extent.width, &extent.height) != 0)
         return std::nullopt;
+    if (g_extents.size() >= kMaxCachedTexts) g_extents.clear();
+    g_extents.emplace(std::move(key), extent);
     return extent;
 }

@@ -33,11 +33,9 @@ bool DataBarBase::PaintDataBar(int x0, int y0, int width, int height,
         Tag(), width, height,
         [&] {
             drawing = encode();
-            const int modules = drawing.stacked ? LongestRow(drawing.rows) : drawing.row_modules;
-            area_width = AreaWidth(modules, width);
-            LinearGeometry geometry;
-            geometry.width = area_width;
-            geometry.module_pixels = ModuleScale(modules, area_width);
+            const LinearGeometry geometry =
+                SpreadModules(drawing.stacked ? LongestRow(drawing.rows) : drawing.row_modules, width);
+            area_width = geometry.width;
             return geometry;
         },
         [&](Painter& painter) {
@@ -66,7 +64,7 @@ void DataBarBase::DrawStackedRows(Painter& painter, const DataBarDrawing& drawin
     const float scale = ModuleScale(longest, width);
 
     // The text band is kept free even when the text is off, so the rows do not change with it.
-    const int gap = std::max(1, int(float(height) * StackedGapCoefficient(height) * TextGapScale()));
+    const int gap = std::max(1, ScaledPixels(float(height) * StackedGapCoefficient(height) * TextGapScale()));
     const float rows_height = float(std::max(10, height - gap - TextFontSize(height)));
 
     // Weighted heights: with shared rows, fixed rows are weight modules high and the shared rows

@@ -181,10 +181,8 @@ bool GS1_128::DrawConvenience(const std::string& code, int x, int y, int width, 
         kConvenienceTag, width, height,
         [&] {
             widths = EncodeConvenience(code, digits);
-            area_width = AreaWidth(kConvenienceModules, width);
-            LinearGeometry geometry;
-            geometry.width = area_width;
-            geometry.module_pixels = ModuleScale(kConvenienceModules, area_width);
+            const LinearGeometry geometry = SpreadModules(kConvenienceModules, width);
+            area_width = geometry.width;
             return geometry;
         },
         [&](Painter& painter) {

@@ -41,7 +41,7 @@ bool EanUpcBarcode::PaintSymbol(const std::string& code, int x0, int y0, int wid
     std::string digits;
     ModuleWidths widths;
     int area_width = width;
-    float margin = 0.0f;
+    float margin = 0.0f, scale = 1.0f;
     return RunDraw(
         symbology_.tag, width, height,
         [&] {
@@ -49,24 +49,24 @@ bool EanUpcBarcode::PaintSymbol(const std::string& code, int x0, int y0, int wid
             digits = symbology_.complete(code);
             widths = symbology_.encode(digits);
             const int modules = ModuleCount(widths);
-            LinearGeometry geometry;
             if (!extended_guard_) {
-                area_width = AreaWidth(modules, width);
-                geometry.module_pixels = ModuleScale(modules, area_width);
-            } else {
-                margin = ExtendedMargin(width, height);
-                const float sides = symbology_.right_margin ? 2.0f : 1.0f;
-                if (ModuleSize() > 0) area_width = int(margin * sides) + modules * ModuleSize();
-                float scale = (float(area_width) - margin * sides) / float(modules);
-                if (!FitWidth()) scale = std::max(1.0f, std::floor(scale));
-                geometry.module_pixels = scale;
+                const LinearGeometry geometry = SpreadModules(modules, width);
+                area_width = geometry.width;
+                return geometry;
             }
+            margin = ExtendedMargin(width, height);
+            const float sides = symbology_.right_margin ? 2.0f : 1.0f;
+            if (ModuleSize() > 0) area_width = int(margin * sides) + modules * ModuleSize();
+            scale = (float(area_width) - margin * sides) / float(modules);
+            if (!FitWidth()) scale = std::max(1.0f, std::floor(scale));
+            LinearGeometry geometry;
             geometry.width = area_width;
+            geometry.module_pixels = scale;
             return geometry;
         },
         [&](Painter& painter) {
             if (extended_guard_) {
-                PaintExtended(painter, widths, digits, margin, x0, y0, area_width, height);
+                PaintExtended(painter, widths, digits, margin, scale, x0, y0, height);
                 return;
             }
             const int drawn_width = DrawBars(painter, widths, x0, y0, area_width);
@@ -75,14 +75,11 @@ bool EanUpcBarcode::PaintSymbol(const std::string& code, int x0, int y0, int wid
 }
 
 void EanUpcBarcode::PaintExtended(Painter& painter, const ModuleWidths& widths, const std::string& digits,
-                                  float margin, int x0, int y0, int width, int height) {
+                                  float margin, float scale, int x0, int y0, int height) {
     const bool vector = painter.Vector();
     // Raster keeps heights on whole pixels so every bar edge lands on one.
     auto snap = [vector](float v) { return vector ? v : std::floor(v); };
     const float t = float(height) * 0.2f * TextFontScale();
-    const float available = float(width) - margin * (symbology_.right_margin ? 2.0f : 1.0f);
-    float scale = available / float(ModuleCount(widths));
-    if (!FitWidth()) scale = std::max(1.0f, std::floor(scale));
 
     const float bar = snap(BarHeight());
     const float guard = ShowText() ? bar + snap(Bounded(t * symbology_.guard_factor, float(height)))

@@ -53,7 +53,7 @@ private:
     // Side margin of the extended form, for the digits printed outside the bars.
     float ExtendedMargin(int width, int height) const;
     void PaintExtended(Painter& painter, const ModuleWidths& widths, const std::string& digits, float margin,
-                       int x0, int y0, int width, int height);
+                       float scale, int x0, int y0, int height);
     void PlaceDigits(Painter& painter, const std::string& digits, const float edge_x[4], float margin,
                      const DigitPen& pen) const;
     void PlaceRasterDigits(Painter& painter, const std::string& digits, const float edge_x[4], float margin,
