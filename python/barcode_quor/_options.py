@@ -140,6 +140,8 @@ def parse_quiet_zone(text: str) -> tuple[int, int, int, int]:
     """The command-line form: "N" or "LEFT,TOP,RIGHT,BOTTOM"."""
     try:
         parts = tuple(int(p) for p in text.split(","))
-    except ValueError:
+        if len(parts) not in (1, 4):
+            raise ValueError(text)
+        return check_quiet_zone(parts[0] if len(parts) == 1 else parts)
+    except (ValueError, InvalidOptionError):
         raise _refuse("quiet_zone", text, "N or LEFT,TOP,RIGHT,BOTTOM (integers >= 0)") from None
-    return check_quiet_zone(parts[0] if len(parts) == 1 else parts)

@@ -12,14 +12,24 @@ from ._errors import BarcodeError
 from ._options import Flag, Option, parse_quiet_zone
 from ._output import KINDS
 from ._symbol import make
-from ._symbologies import SYMBOLOGIES
+from ._symbologies import BY_NAME, SYMBOLOGIES
 
 PROG = "barcode-quor"
 
 
-def _own_options() -> dict[str, Option]:
-    """Every symbology's own options by name (options of one name mean the same everywhere)."""
-    return {o.name: o for s in SYMBOLOGIES for o in s.options}
+def _own_option_names() -> dict[str, list[tuple[str, Option]]]:
+    """Every symbology's own options by name, with the symbologies that have each; a name can mean
+    different things for different symbologies (mode, columns), so values are parsed per symbology."""
+    names: dict[str, list[tuple[str, Option]]] = {}
+    for s in SYMBOLOGIES:
+        for o in s.options:
+            names.setdefault(o.name, []).append((s.name, o))
+    return names
+
+
+def _flag(name: str) -> str:
+    # QR's version gets zint's flag name, so that --version keeps its usual meaning.
+    return "--vers" if name == "version" else "--" + name.replace("_", "-")
 
 
 def _parser() -> argparse.ArgumentParser:
@@ -48,14 +58,13 @@ def _parser() -> argparse.ArgumentParser:
     size.add_argument("--bg", "--background", dest="background", default="#ffffff", metavar="COLOUR",
                       help="background colour, #rrggbb or #rrggbbaa")
     own = parser.add_argument_group("options of particular symbologies (see --list)")
-    for option in _own_options().values():
-        flag = "--" + option.name.replace("_", "-")
-        if isinstance(option.kind, Flag):
-            own.add_argument(flag, dest=option.name, action=argparse.BooleanOptionalAction, help=option.help)
+    for name, uses in _own_option_names().items():
+        helps = dict.fromkeys(f"{o.help} ({o.kind.describe()})" for _, o in uses)
+        text = " / ".join(helps) + " [" + ", ".join(symbology for symbology, _ in uses) + "]"
+        if isinstance(uses[0][1].kind, Flag):
+            own.add_argument(_flag(name), dest=name, action=argparse.BooleanOptionalAction, help=text)
         else:
-            # QR's version gets zint's flag name, so that --version keeps its usual meaning.
-            names = ["--vers"] if option.name == "version" else [flag]
-            own.add_argument(*names, dest=option.name, metavar="VALUE", help=f"{option.help} ({option.kind.describe()})")
+            own.add_argument(_flag(name), dest=name, metavar="VALUE", help=text)
     return parser
 
 
@@ -65,8 +74,7 @@ def _listing() -> str:
         aliases = f" (also {', '.join(s.aliases)})" if s.aliases else ""
         lines.append(f"{s.name}{aliases}: {s.title}")
         for o in s.options:
-            flag = "--vers" if o.name == "version" else "--" + o.name.replace("_", "-")
-            lines.append(f"    {flag}: {o.help}; {o.kind.describe()}; default {o.default}")
+            lines.append(f"    {_flag(o.name)}: {o.help}; {o.kind.describe()}; default {o.default}")
     return "\n".join(lines) + "\n"
 
 
@@ -79,10 +87,14 @@ def _make_options(args: argparse.Namespace) -> dict[str, Any]:
         options["quiet_zone"] = parse_quiet_zone(args.quiet_zone)
     if args.no_text:
         options["show_text"] = False
-    for name, option in _own_options().items():
+    spec = BY_NAME.get(args.symbology.lower())
+    own = {o.name: o for o in spec.options} if spec is not None else {}
+    for name in _own_option_names():
         value = getattr(args, name)
         if value is not None:
-            options[name] = value if isinstance(option.kind, Flag) else option.kind.parse(name, value)
+            # A value for an option the symbology lacks goes through as given: make() refuses it by name.
+            option = own.get(name)
+            options[name] = option.kind.parse(name, value) if option and isinstance(value, str) else value
     return options
 
 
