@@ -1,17 +1,17 @@
 """The worker side of a batch: draw a chunk of rows, in a local process or on a cluster worker.
 
-With a directory output the worker writes each file itself (under a temporary name, then renamed, so
-a file is whole or absent); with a zip output it hands the bytes back to the process writing the zip.
+With a directory output the worker writes each file itself (through a temporary file renamed into
+place, so a file is whole or absent); with a zip output it hands the bytes back to the process writing the zip.
 """
 from __future__ import annotations
 
 import io
 import os
 import posixpath
-import tempfile
 from dataclasses import dataclass
 
 from ._batch_rows import Row
+from ._output import write
 
 OK, SKIPPED, ERROR = "ok", "skipped", "error"
 
@@ -42,20 +42,6 @@ def draw(row: Row) -> bytes:
     return buffer.getvalue()
 
 
-def write_whole(path: str, payload: bytes) -> None:
-    """Writes under a temporary name in the same folder and renames, so the file is whole or absent."""
-    folder = os.path.dirname(path)
-    os.makedirs(folder, exist_ok=True)
-    fd, temporary = tempfile.mkstemp(dir=folder, prefix="." + os.path.basename(path) + ".", suffix=".partial")
-    try:
-        with os.fdopen(fd, "wb") as f:
-            f.write(payload)
-        os.replace(temporary, path)
-    except BaseException:
-        os.unlink(temporary)
-        raise
-
-
 def error_message(e: BaseException) -> str:
     import barcode_quor
 
@@ -72,7 +58,8 @@ def draw_row(row: Row, directory: str | None, skip_existing: bool) -> RowResult:
     try:
         payload = draw(row)
         if path:
-            write_whole(path, payload)
+            os.makedirs(os.path.dirname(path), exist_ok=True)
+            write(path, payload)
     except Exception as e:  # a bad row is a manifest line, never the end of the batch
         return RowResult(row=row.number, output=row.output, status=ERROR, error=error_message(e))
     return RowResult(row=row.number, output=row.output, status=OK, size=len(payload),

@@ -8,6 +8,7 @@ import zipfile
 
 from ._batch_draw import SKIPPED, RowResult, image_kind
 from ._batch_rows import Row
+from ._output import _umask
 
 MANIFEST_COLUMNS = ("row", "output", "status", "size", "error")
 # Already-compressed images gain nothing from deflate.
@@ -20,6 +21,12 @@ def temporary_beside(path: str) -> str:
     fd, temporary = tempfile.mkstemp(dir=folder, prefix="." + os.path.basename(path) + ".", suffix=".partial")
     os.close(fd)
     return temporary
+
+
+def publish(temporary: str, path: str) -> None:
+    """Renames a finished temporary file into place with the permissions a new file would have."""
+    os.chmod(temporary, 0o666 & ~_umask())
+    os.replace(temporary, path)
 
 
 def default_manifest(output: str) -> str:
@@ -45,7 +52,7 @@ class Manifest:
 
     def finish(self) -> None:
         self._file.close()
-        os.replace(self._temporary, self.path)
+        publish(self._temporary, self.path)
 
     def abort(self) -> None:
         self._file.close()
@@ -53,7 +60,7 @@ class Manifest:
 
 
 class DirectorySink:
-    """Files go straight into a folder; the drawing processes write them (see _batch_draw.write_whole)."""
+    """Files go straight into a folder; the drawing processes write them (see _batch_draw.draw_row)."""
 
     def __init__(self, path: str):
         self.directory: str | None = os.path.abspath(path)
@@ -106,7 +113,7 @@ class ZipSink:
 
     def finish(self) -> None:
         self._close()
-        os.replace(self._temporary, self.path)
+        publish(self._temporary, self.path)
 
     def abort(self) -> None:
         self._close()

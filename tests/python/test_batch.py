@@ -8,13 +8,8 @@ import zipfile
 
 import pytest
 
-import barcode_quor
-
-if not hasattr(barcode_quor, "make"):  # until the high-level API is merged
-    pytest.skip("needs barcode_quor.make", allow_module_level=True)
-
-from barcode_quor.batch import BatchError, generate_batch, main  # noqa: E402
-from batch_support import BAD, check_directory, check_file, good_rows, kill_one_child, manifest, write_csv, write_jsonl  # noqa: E402
+from barcode_quor.batch import BatchError, generate_batch, main
+from batch_support import BAD, check_directory, check_file, good_rows, kill_one_child, manifest, write_csv, write_jsonl
 
 
 def test_csv_to_directory_with_bad_rows(tmp_path):

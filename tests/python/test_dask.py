@@ -5,13 +5,8 @@ import zipfile
 
 import pytest
 
-import barcode_quor
-
-if not hasattr(barcode_quor, "make"):  # until the high-level API is merged
-    pytest.skip("needs barcode_quor.make", allow_module_level=True)
-
-from barcode_quor.batch import generate_batch  # noqa: E402
-from batch_support import BAD, check_directory, check_file, good_rows, manifest, write_jsonl  # noqa: E402
+from barcode_quor.batch import generate_batch
+from batch_support import BAD, check_directory, check_file, good_rows, manifest, write_jsonl
 
 distributed = pytest.importorskip("distributed")
 
