@@ -7,11 +7,12 @@
 
 bool DataMatrix::DrawEncoded(const std::string& bytes, int x, int y, int width, int height) {
     try {
-        const ModuleMatrix matrix = EncodeDataMatrix(bytes, scheme_, size_index_);
+        const ModuleMatrix matrix = EncodeMatrix(bytes);
         return DrawModuleMatrix(matrix, x, y, width, height, MatrixLayout::Square);
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "[DataMatrix] %s\n", e.what());
-        std::fflush(stderr);
+        ReportFailure("[DataMatrix]", e.what());
         return false;
     }
 }
+
+ModuleMatrix DataMatrix::EncodeMatrix(const std::string& bytes) { return EncodeDataMatrix(bytes, scheme_, size_index_); }
