@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "python/registry.h"
+#include "python/class_list.h"
 
 namespace py = pybind11;
 

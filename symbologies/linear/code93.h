@@ -14,5 +14,4 @@ public:
 protected:
     const char* Tag() const override { return "[Code93]"; }
     ModuleWidths EncodeBars(const std::string& code) override { return EncodeCode93(code); }
-
 };

@@ -13,5 +13,4 @@ public:
 protected:
     const char* Tag() const override { return "[ITF]"; }
     ModuleWidths EncodeBars(const std::string& code) override { return EncodeITF(code); }
-
 };

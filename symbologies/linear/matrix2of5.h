@@ -17,5 +17,4 @@ public:
 protected:
     const char* Tag() const override { return "[Matrix2of5]"; }
     ModuleWidths EncodeBars(const std::string& code) override { return EncodeMatrix2of5(code); }
-
 };

@@ -13,5 +13,4 @@ public:
 protected:
     const char* Tag() const override { return "[NEC2of5]"; }
     ModuleWidths EncodeBars(const std::string& code) override { return EncodeNEC2of5(code); }
-
 };

@@ -75,10 +75,11 @@ int YubinCustomer::WidthForHeight(int height) {
 std::pair<int, int> YubinCustomer::SymbolSize(const std::string&) { return {2 * kYubinBarCount - 1, 6}; }
 
 bool YubinCustomer::PaintSymbol(const std::string& text, int x, int y, int /*width*/, int height) {
-    return DrawByHeight(text, x, y, ModuleSize() > 0 ? 6 * ModuleSize() : height);
+    return DrawByHeight(text, x, y, height);
 }
 
 bool YubinCustomer::DrawByHeight(const std::string& text, int x, int y, int height) {
+    if (ModuleSize() > 0) height = 6 * ModuleSize();
     if (text.empty() || height <= 0 || height > kMaxHeight) return false;
     std::string bars;
     return RunDraw(
