@@ -46,7 +46,8 @@ bool DataBarBase::PaintDataBar(int x0, int y0, int width, int height,
             ComputeBarHeight(height, 1);
             const float scale = ModuleScale(drawing.row_modules, area_width);
             const double end = DrawModuleRow(painter, drawing.rows[0].modules, x0, float(y0), scale, bar_height_);
-            DrawHumanText(painter, drawing.text, x0, y0, int(float(end) - float(x0)), height);
+            // Bounded like DrawBars: extreme pixel adjustments carry the end past any int.
+            DrawHumanText(painter, drawing.text, x0, y0, int(std::min(float(end) - float(x0), 1e9f)), height);
         });
 }
 

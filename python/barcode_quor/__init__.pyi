@@ -1,1 +1,0 @@
-from _barcode_quor_native import *

@@ -1,0 +1,147 @@
+"""Option kinds: each checks a value given in Python, parses one given on the command line, and
+describes what it accepts, so that a wrong value is refused at once with the accepted values listed."""
+from __future__ import annotations
+
+import re
+from dataclasses import dataclass
+from typing import Any, Callable
+
+from ._errors import InvalidOptionError
+
+
+def _refuse(name: str, value: object, accepted: str) -> InvalidOptionError:
+    return InvalidOptionError(f"invalid {name}: {value!r}; accepted: {accepted}", option=name, accepted=accepted)
+
+
+@dataclass(frozen=True)
+class Choice:
+    """One of a fixed list of words, matched without regard to case (and to '-' versus '_')."""
+
+    values: tuple[str, ...]
+
+    def describe(self) -> str:
+        return ", ".join(self.values)
+
+    def check(self, name: str, value: object) -> str:
+        if isinstance(value, str):
+            key = value.strip().lower().replace("-", "_")
+            for v in self.values:
+                if v.lower().replace("-", "_") == key:
+                    return v
+        raise _refuse(name, value, self.describe())
+
+    def parse(self, name: str, text: str) -> str:
+        return self.check(name, text)
+
+
+@dataclass(frozen=True)
+class Number:
+    """An int (or float) from low to high inclusive; with ``auto`` set, None (or "auto") picks
+    the symbology's own choice."""
+
+    low: float
+    high: float
+    integer: bool = True
+    auto: bool = False
+    low_open: bool = False  # low itself excluded (sizes that must be above 0)
+
+    def describe(self) -> str:
+        kind = "an integer" if self.integer else "a number"
+        low = f"above {self.low:g}" if self.low_open else f"from {self.low:g}"
+        text = f"{kind} {low} to {self.high:g}"
+        return text + (', or None ("auto")' if self.auto else "")
+
+    def check(self, name: str, value: object) -> int | float | None:
+        if value is None and self.auto:
+            return None
+        ok_type = isinstance(value, int) if self.integer else isinstance(value, (int, float))
+        if ok_type and not isinstance(value, bool):
+            number: float = value  # type: ignore[assignment]
+            above_low = number > self.low if self.low_open else number >= self.low
+            if above_low and number <= self.high:
+                return value  # type: ignore[return-value]
+        raise _refuse(name, value, self.describe())
+
+    def parse(self, name: str, text: str) -> int | float | None:
+        if self.auto and text.strip().lower() == "auto":
+            return None
+        try:
+            value: float = int(text) if self.integer else float(text)
+        except ValueError:
+            raise _refuse(name, text, self.describe()) from None
+        return self.check(name, value)
+
+
+@dataclass(frozen=True)
+class Flag:
+    """True or False."""
+
+    def describe(self) -> str:
+        return "True or False"
+
+    def check(self, name: str, value: object) -> bool:
+        if isinstance(value, bool):
+            return value
+        raise _refuse(name, value, self.describe())
+
+    def parse(self, name: str, text: str) -> bool:
+        words = {"true": True, "yes": True, "on": True, "1": True, "false": False, "no": False, "off": False, "0": False}
+        if text.strip().lower() in words:
+            return words[text.strip().lower()]
+        raise _refuse(name, text, "true or false")
+
+
+Kind = Choice | Number | Flag
+
+
+@dataclass(frozen=True)
+class Option:
+    """A symbology's own option: its name, what it accepts, what it means, and how it is set on
+    the native object (``apply`` is not called for None, which keeps the native default)."""
+
+    name: str
+    kind: Kind
+    default: object
+    help: str
+    apply: Callable[[Any, Any], None]
+
+
+COLOUR_ACCEPTED = '"#rrggbb", "#rrggbbaa", or a tuple (r, g, b) or (r, g, b, a) of integers 0-255'
+_HEX = re.compile(r"#?([0-9a-fA-F]{6})([0-9a-fA-F]{2})?")
+
+
+def check_colour(name: str, value: object) -> tuple[int, int, int, int]:
+    """An RGBA tuple from a hex string or a tuple of 3 or 4 components (alpha 255 when omitted)."""
+    if isinstance(value, str):
+        match = _HEX.fullmatch(value.strip())
+        if match:
+            digits = match.group(1) + (match.group(2) or "ff")
+            r, g, b, a = (int(digits[i : i + 2], 16) for i in range(0, 8, 2))
+            return (r, g, b, a)
+    elif isinstance(value, tuple) and len(value) in (3, 4):
+        if all(isinstance(c, int) and not isinstance(c, bool) and 0 <= c <= 255 for c in value):
+            return (value[0], value[1], value[2], value[3] if len(value) == 4 else 255)
+    raise _refuse(name, value, COLOUR_ACCEPTED)
+
+
+QUIET_ZONE_ACCEPTED = "an integer >= 0 (modules on every side), or a tuple (left, top, right, bottom) of them"
+
+
+def check_quiet_zone(value: object) -> tuple[int, int, int, int]:
+    """(left, top, right, bottom) in modules from one count for every side or four counts."""
+    sides = (value,) * 4 if isinstance(value, int) else value
+    if isinstance(sides, tuple) and len(sides) == 4:
+        if all(isinstance(s, int) and not isinstance(s, bool) and 0 <= s <= 1000 for s in sides):
+            return (sides[0], sides[1], sides[2], sides[3])
+    raise _refuse("quiet_zone", value, QUIET_ZONE_ACCEPTED)
+
+
+def parse_quiet_zone(text: str) -> tuple[int, int, int, int]:
+    """The command-line form: "N" or "LEFT,TOP,RIGHT,BOTTOM"."""
+    try:
+        parts = tuple(int(p) for p in text.split(","))
+        if len(parts) not in (1, 4):
+            raise ValueError(text)
+        return check_quiet_zone(parts[0] if len(parts) == 1 else parts)
+    except (ValueError, InvalidOptionError):
+        raise _refuse("quiet_zone", text, "N or LEFT,TOP,RIGHT,BOTTOM (integers >= 0)") from None

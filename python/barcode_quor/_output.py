@@ -1,0 +1,75 @@
+"""Output kinds, the physical size of SVG documents, and writing a file whole or not at all."""
+from __future__ import annotations
+
+import os
+import re
+import tempfile
+from typing import BinaryIO, Union
+
+from ._errors import InvalidOptionError
+
+KINDS = ("png", "jpeg", "jpg", "svg")
+MEDIA_TYPES = {"png": "image/png", "jpeg": "image/jpeg", "jpg": "image/jpeg", "svg": "image/svg+xml"}
+KINDS_ACCEPTED = ", ".join(KINDS)
+
+Target = Union[str, "os.PathLike[str]", BinaryIO]
+
+
+def check_kind(kind: object) -> str:
+    if isinstance(kind, str) and kind.lower() in KINDS:
+        return kind.lower()
+    raise InvalidOptionError(f"unknown kind {kind!r}; accepted: {KINDS_ACCEPTED}", option="kind",
+                             accepted=KINDS_ACCEPTED)
+
+
+def kind_of(target: object, kind: str | None) -> str:
+    """kind= when given, else the file name's extension (a file object's name too)."""
+    if kind is not None:
+        return check_kind(kind)
+    name = target if isinstance(target, (str, os.PathLike)) else getattr(target, "name", None)
+    extension = os.path.splitext(os.fspath(name))[1].lstrip(".") if isinstance(name, (str, os.PathLike)) else ""
+    if extension.lower() in KINDS:
+        return extension.lower()
+    raise InvalidOptionError(
+        f"cannot tell the kind of output from {extension or 'no extension'!r}: give kind= ({KINDS_ACCEPTED})",
+        option="kind", accepted=KINDS_ACCEPTED)
+
+
+_ROOT_SIZE = re.compile(r'(<svg\b[^>]*?)\swidth="(\d+)" height="(\d+)"')
+
+
+def svg_physical(document: str, dpi: int) -> str:
+    """Width and height of the root element in mm (pixels at dpi); its viewBox keeps the pixel units."""
+
+    def to_mm(match: re.Match[str]) -> str:
+        width, height = (int(match.group(i)) * 25.4 / dpi for i in (2, 3))
+        return f'{match.group(1)} width="{width:.3f}mm" height="{height:.3f}mm"'
+
+    return _ROOT_SIZE.sub(to_mm, document, count=1)
+
+
+def write(target: Target, content: bytes) -> None:
+    """Writes content to a path through a temporary file renamed into place, so that a failure
+    leaves neither a partial file nor a temporary one; or to a binary file object."""
+    if not isinstance(target, (str, os.PathLike)):
+        if not callable(getattr(target, "write", None)):
+            raise TypeError(f"save() needs a path or a binary file object, not {type(target).__name__}")
+        target.write(content)
+        return
+    path = os.fspath(target)
+    folder = os.path.dirname(os.path.abspath(path))
+    handle, temporary = tempfile.mkstemp(dir=folder, prefix=f".{os.path.basename(path)}.", suffix=".tmp")
+    try:
+        with os.fdopen(handle, "wb") as stream:
+            stream.write(content)
+        os.chmod(temporary, 0o666 & ~_umask())
+        os.replace(temporary, path)
+    except BaseException:
+        os.unlink(temporary)
+        raise
+
+
+def _umask() -> int:
+    mask = os.umask(0)
+    os.umask(mask)
+    return mask

@@ -1,0 +1,134 @@
+"""The command line: barcode-quor SYMBOLOGY DATA -o FILE [options], barcode-quor --list,
+barcode-quor batch ... (handed to barcode_quor.batch)."""
+from __future__ import annotations
+
+import argparse
+import importlib
+import sys
+from typing import Any, Sequence
+
+from . import __version__
+from ._errors import BarcodeError
+from ._options import Flag, Option, parse_quiet_zone
+from ._output import KINDS
+from ._symbol import make
+from ._symbologies import BY_NAME, SYMBOLOGIES
+
+PROG = "barcode-quor"
+
+
+def _own_option_names() -> dict[str, list[tuple[str, Option]]]:
+    """Every symbology's own options by name, with the symbologies that have each; a name can mean
+    different things for different symbologies (mode, columns), so values are parsed per symbology."""
+    names: dict[str, list[tuple[str, Option]]] = {}
+    for s in SYMBOLOGIES:
+        for o in s.options:
+            names.setdefault(o.name, []).append((s.name, o))
+    return names
+
+
+def _flag(name: str) -> str:
+    # QR's version gets zint's flag name, so that --version keeps its usual meaning.
+    return "--vers" if name == "version" else "--" + name.replace("_", "-")
+
+
+def _parser() -> argparse.ArgumentParser:
+    parser = argparse.ArgumentParser(
+        prog=PROG,
+        description="Draw one barcode symbol to a file (PNG, JPEG or SVG).",
+        epilog="'barcode-quor --list' lists the symbologies and their options; "
+               "'barcode-quor batch --help' draws many symbols from a CSV or JSON Lines file.",
+    )
+    parser.add_argument("symbology", nargs="?", help="symbology name, e.g. code128, ean13, qr")
+    parser.add_argument("data", nargs="?", help="the data to encode")
+    parser.add_argument("-o", "--output", metavar="FILE", help="output file; - writes to standard output")
+    parser.add_argument("-f", "--format", choices=KINDS, help="output kind (default: from the extension, else png)")
+    parser.add_argument("--list", action="store_true", help="list the symbologies and their options")
+    parser.add_argument("-V", "--version", action="version", version=f"{PROG} {__version__}")
+    size = parser.add_argument_group("size and appearance")
+    size.add_argument("-s", "--scale", type=int, help="whole pixels per module")
+    size.add_argument("--dpi", type=int, help="resolution recorded in the image; with --x-dim-mm sets the scale")
+    size.add_argument("--x-dim-mm", type=float, metavar="MM", help="module width in mm (needs --dpi)")
+    size.add_argument("--height", type=float, metavar="MODULES", help="bar height in modules (linear symbols)")
+    size.add_argument("--height-mm", type=float, metavar="MM", help="bar height in mm (needs --dpi)")
+    size.add_argument("--quiet-zone", metavar="N|L,T,R,B", help="light margin in modules (default: the standard)")
+    size.add_argument("--no-text", action="store_true", help="no human-readable text (linear symbols)")
+    size.add_argument("--fg", "--foreground", dest="foreground", default="#000000", metavar="COLOUR",
+                      help="bar colour, #rrggbb or #rrggbbaa")
+    size.add_argument("--bg", "--background", dest="background", default="#ffffff", metavar="COLOUR",
+                      help="background colour, #rrggbb or #rrggbbaa")
+    own = parser.add_argument_group("options of particular symbologies (see --list)")
+    for name, uses in _own_option_names().items():
+        helps = dict.fromkeys(f"{o.help} ({o.kind.describe()})" for _, o in uses)
+        text = " / ".join(helps) + " [" + ", ".join(symbology for symbology, _ in uses) + "]"
+        if isinstance(uses[0][1].kind, Flag):
+            own.add_argument(_flag(name), dest=name, action=argparse.BooleanOptionalAction, help=text)
+        else:
+            own.add_argument(_flag(name), dest=name, metavar="VALUE", help=text)
+    return parser
+
+
+def _listing() -> str:
+    lines = []
+    for s in SYMBOLOGIES:
+        aliases = f" (also {', '.join(s.aliases)})" if s.aliases else ""
+        lines.append(f"{s.name}{aliases}: {s.title}")
+        for o in s.options:
+            lines.append(f"    {_flag(o.name)}: {o.help}; {o.kind.describe()}; default {o.default}")
+    return "\n".join(lines) + "\n"
+
+
+def _make_options(args: argparse.Namespace) -> dict[str, Any]:
+    options: dict[str, Any] = {
+        "scale": args.scale, "dpi": args.dpi, "x_dim_mm": args.x_dim_mm, "height": args.height,
+        "height_mm": args.height_mm, "foreground": args.foreground, "background": args.background,
+    }
+    if args.quiet_zone is not None:
+        options["quiet_zone"] = parse_quiet_zone(args.quiet_zone)
+    if args.no_text:
+        options["show_text"] = False
+    spec = BY_NAME.get(args.symbology.lower())
+    own = {o.name: o for o in spec.options} if spec is not None else {}
+    for name in _own_option_names():
+        value = getattr(args, name)
+        if value is not None:
+            # A value for an option the symbology lacks goes through as given: make() refuses it by name.
+            option = own.get(name)
+            options[name] = option.kind.parse(name, value) if option and isinstance(value, str) else value
+    return options
+
+
+def _batch(argv: list[str]) -> int:
+    try:
+        batch = importlib.import_module("barcode_quor.batch")
+    except ModuleNotFoundError as error:
+        if error.name != "barcode_quor.batch":
+            raise
+        print(f"{PROG}: error: the batch command is not part of this installation", file=sys.stderr)
+        return 2
+    return int(batch.main(argv))
+
+
+def main(argv: Sequence[str] | None = None) -> int:
+    """Runs the command line with argv (default sys.argv[1:]); returns the exit status."""
+    args_list = list(sys.argv[1:] if argv is None else argv)
+    if args_list[:1] == ["batch"]:
+        return _batch(args_list[1:])
+    parser = _parser()
+    args = parser.parse_args(args_list)
+    if args.list:
+        sys.stdout.write(_listing())
+        return 0
+    if args.symbology is None or args.data is None or args.output is None:
+        parser.error("give SYMBOLOGY DATA -o FILE (or --list)")
+    try:
+        symbol = make(args.symbology, args.data, **_make_options(args))
+        if args.output == "-":
+            symbol.save(sys.stdout.buffer, kind=args.format or "png")
+            sys.stdout.buffer.flush()
+        else:
+            symbol.save(args.output, kind=args.format)
+    except (BarcodeError, OSError) as error:
+        print(f"{PROG}: error: {error}", file=sys.stderr)
+        return 1
+    return 0

@@ -1,0 +1,127 @@
+"""Geometry of what make() draws: quiet zones, module sizes, bar heights, resolution, SVG
+physical size, text kept inside the image, per family."""
+import io
+import re
+import struct
+
+import numpy as np
+import pytest
+from PIL import Image
+
+import barcode_quor as bq
+
+
+def dark(png):
+    """Boolean array (rows, columns): which pixels are dark."""
+    return np.asarray(Image.open(io.BytesIO(png)).convert("L")) < 128
+
+
+def extent(mask):
+    """(first, last) index of a True in a 1-D array."""
+    where = np.flatnonzero(mask)
+    return where[0], where[-1]
+
+
+@pytest.mark.parametrize("symbology, data", [("code128", "Quiet"), ("code39", "QZ"), ("itf", "1234"),
+                                             ("gs1-128", "(01)09501101530003")])
+@pytest.mark.parametrize("scale", [1, 3])
+def test_linear_quiet_zone_and_width(symbology, data, scale):
+    symbol = bq.make(symbology, data, scale=scale)
+    pixels = dark(symbol.png())
+    assert pixels.shape[1] == (symbol.size[0] + 20) * scale
+    assert extent(pixels[0]) == (10 * scale, (symbol.size[0] + 10) * scale - 1)
+
+
+@pytest.mark.parametrize("symbology, data, left, right", [("ean13", "490123456789", 11, 7), ("ean8", "4901234", 7, 7),
+                                                          ("upca", "03600029145", 9, 9), ("upce", "0123456", 9, 7)])
+def test_retail_quiet_zones_hold_the_outside_digits(symbology, data, left, right):
+    scale = 2
+    symbol = bq.make(symbology, data, scale=scale)
+    pixels = dark(symbol.png())
+    bars = extent(pixels[0])
+    assert bars[0] == left * scale
+    assert pixels.shape[1] - 1 - bars[1] == right * scale
+    assert not pixels[:, 0].any() and not pixels[:, -1].any()  # digits not cut at the edges
+    if symbology != "ean8":
+        assert pixels[:, : left * scale].any()  # the leading digit sits in the left quiet zone
+
+
+@pytest.mark.parametrize("symbology, data, zone", [("qr", "QR", 4), ("datamatrix", "DM", 1), ("pdf417", "PDF", 2),
+                                                   ("gs1-qr", "(01)09501101530003", 4)])
+def test_matrix_quiet_zone_and_modules(symbology, data, zone):
+    scale = 3
+    symbol = bq.make(symbology, data, scale=scale)
+    pixels = dark(symbol.png())
+    columns, rows = symbol.size
+    row_height = 3 if symbology == "pdf417" else 1
+    assert pixels.shape == ((rows * row_height + 2 * zone) * scale, (columns + 2 * zone) * scale)
+    assert extent(pixels.any(axis=0))[0] == zone * scale
+    assert extent(pixels.any(axis=1))[0] == zone * scale
+
+
+@pytest.mark.parametrize("zone", [0, (1, 2, 3, 4)])
+def test_quiet_zone_is_settable(zone):
+    pixels = dark(bq.make("qr", "zone", scale=2, quiet_zone=zone).png())
+    left, top, right, bottom = (zone,) * 4 if isinstance(zone, int) else zone
+    assert extent(pixels.any(axis=0)) == (2 * left, pixels.shape[1] - 1 - 2 * right)
+    assert extent(pixels.any(axis=1)) == (2 * top, pixels.shape[0] - 1 - 2 * bottom)
+
+
+def test_databar_needs_no_quiet_zone():
+    symbol = bq.make("databar", "0950110153000", scale=2)
+    assert dark(symbol.png()).shape[1] == symbol.size[0] * 2
+
+
+@pytest.mark.parametrize("options, bar_pixels", [({"height": 20, "scale": 2}, 40), ({"height": 33, "scale": 1}, 33),
+                                                 ({"height_mm": 10, "dpi": 300, "scale": 3}, 118)])
+@pytest.mark.parametrize("show_text", [True, False])
+def test_bar_height(options, bar_pixels, show_text):
+    pixels = dark(bq.make("code128", "Height", show_text=show_text, **options).png())
+    first_bar = extent(pixels[0])[0]
+    assert extent(pixels[:, first_bar]) == (0, bar_pixels - 1)
+    assert pixels[bar_pixels:].any() == show_text  # the text below the bars, inside the image
+    if not show_text:
+        assert pixels.shape[0] == bar_pixels
+
+
+def test_japan_post_quiet_zone_on_every_side():
+    pixels = dark(bq.make("japanpost", "10000131-3-2-503", scale=2).png())
+    columns, rows = extent(pixels.any(axis=0)), extent(pixels.any(axis=1))
+    assert columns[0] == rows[0] == 8
+    assert pixels.shape[1] - 1 - columns[1] >= 8 and pixels.shape[0] - 1 - rows[1] == 8
+
+
+def physical_dpi(png):
+    """Dots per inch from the pHYs chunk (None without one)."""
+    position = png.find(b"pHYs")
+    if position < 0:
+        return None
+    x, y, unit = struct.unpack(">IIB", png[position + 4 : position + 13])
+    assert (x, unit) == (y, 1)
+    return x
+
+
+@pytest.mark.parametrize("symbology", ["code128", "qr", "japanpost"])
+def test_png_resolution(symbology):
+    data = "10000131-3-2-503" if symbology == "japanpost" else "1234"
+    assert physical_dpi(bq.make(symbology, data).png()) is None
+    assert physical_dpi(bq.make(symbology, data, dpi=300).png()) == 11811
+    assert physical_dpi(bq.make(symbology, data, x_dim_mm=0.5, dpi=600).png()) == 23622
+
+
+def test_x_dimension_rounds_to_whole_pixels():
+    assert bq.make("code128", "x", x_dim_mm=0.33, dpi=300).scale == 4  # 3.90 pixels
+    assert bq.make("code128", "x", x_dim_mm=0.33, dpi=203).scale == 3  # 2.64 pixels
+    assert bq.make("qr", "x", x_dim_mm=0.5, dpi=600).scale == 12  # 11.81 pixels
+
+
+@pytest.mark.parametrize("symbology, data", [("code128", "SVG"), ("ean13", "490123456789"), ("qr", "SVG")])
+def test_svg_physical_size(symbology, data):
+    symbol = bq.make(symbology, data, x_dim_mm=0.33, dpi=600)
+    png_height, png_width = dark(symbol.png()).shape
+    root = re.search(r"<svg [^>]*>", symbol.svg()).group(0)
+    width, height = (float(v) for v in re.findall(r'(?:width|height)="([\d.]+)mm"', root))
+    assert f'viewBox="0 0 {png_width} {png_height}"' in root
+    assert width == pytest.approx(png_width * 25.4 / 600, abs=0.001)
+    assert height == pytest.approx(png_height * 25.4 / 600, abs=0.001)
+    assert re.search(r'width="\d+" height="\d+"', bq.make(symbology, data, scale=8).svg())

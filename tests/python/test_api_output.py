@@ -1,0 +1,80 @@
+"""The symbol object's outputs and save(), symbologies(), __version__."""
+import base64
+import io
+import os
+import re
+
+import pytest
+
+import barcode_quor as bq
+
+PNG, JPEG = b"\x89PNG\r\n\x1a\n", b"\xff\xd8\xff"
+
+
+@pytest.fixture
+def symbol():
+    return bq.make("code128", "Output")
+
+
+def test_kinds_and_data_uris(symbol):
+    assert symbol.png().startswith(PNG) and symbol._repr_png_() == symbol.png()
+    assert symbol.jpeg().startswith(JPEG)
+    assert symbol.svg().startswith("<?xml") and symbol._repr_svg_() == symbol.svg()
+    for kind, media, start in [("png", "image/png", PNG), ("jpeg", "image/jpeg", JPEG), ("svg", "image/svg+xml", b"<?xml")]:
+        uri = symbol.data_uri(kind)
+        assert uri.startswith(f"data:{media};base64,")
+        assert base64.b64decode(uri.split(",", 1)[1]).startswith(start)
+    assert symbol.data_uri() == symbol.data_uri("png")
+    with pytest.raises(bq.InvalidOptionError, match="png, jpeg, jpg, svg"):
+        symbol.data_uri("gif")
+
+
+def test_save_kind_from_extension_or_argument(symbol, tmp_path):
+    symbol.save(str(tmp_path / "a.png"))
+    symbol.save(tmp_path / "b.JPG")
+    symbol.save(tmp_path / "c.svg")
+    symbol.save(tmp_path / "d.svg", kind="png")
+    symbol.save(tmp_path / "label", kind="svg")
+    assert (tmp_path / "a.png").read_bytes().startswith(PNG)
+    assert (tmp_path / "b.JPG").read_bytes().startswith(JPEG)
+    assert (tmp_path / "c.svg").read_text().startswith("<?xml")
+    assert (tmp_path / "d.svg").read_bytes().startswith(PNG)
+    assert (tmp_path / "label").read_text().startswith("<?xml")
+    with pytest.raises(bq.InvalidOptionError, match="give kind="):
+        symbol.save(tmp_path / "noext")
+    assert sorted(os.listdir(tmp_path)) == ["a.png", "b.JPG", "c.svg", "d.svg", "label"]
+
+
+def test_save_to_binary_file_objects(symbol, tmp_path):
+    stream = io.BytesIO()
+    symbol.save(stream, kind="svg")
+    assert stream.getvalue().startswith(b"<?xml")
+    with open(tmp_path / "e.png", "wb") as named:
+        symbol.save(named)  # kind from the file object's name
+    assert (tmp_path / "e.png").read_bytes() == symbol.png()
+    with pytest.raises(TypeError):
+        symbol.save(42)
+
+
+def test_symbologies_list_names_options_and_quiet_zones():
+    listed = bq.symbologies()
+    assert {"code39", "code93", "code128", "gs1-128", "gs1-128-convenience", "nw7", "itf", "matrix2of5", "nec2of5",
+            "ean13", "ean8", "upca", "upce", "databar", "databar-stacked", "databar-stacked-omni",
+            "databar-limited", "databar-expanded", "databar-expanded-stacked", "japanpost", "qr", "gs1-qr",
+            "datamatrix", "gs1-datamatrix", "pdf417"} == set(listed)
+    assert listed["ean13"].aliases == ("jan13",) and listed["ean13"].quiet_zone == (11, 0, 7, 0)
+    assert all(info.quiet_zone_source for info in listed.values())
+    error = {o.name: o for o in listed["qr"].options}["error"]
+    assert (error.accepted, error.default) == ("L, M, Q, H", "M")
+    for name in ("jan13", "codabar", "JAN8"):
+        assert bq.make(name, "12345670").png().startswith(PNG)
+
+
+def test_version_is_the_package_version():
+    pyproject = open(os.path.join(os.path.dirname(__file__), "..", "..", "pyproject.toml")).read()
+    assert re.search(r'^version = "(.*)"', pyproject, re.M).group(1) == bq.__version__
+
+
+def test_native_classes_still_draw_by_pixel_size():
+    assert len(bq.Code128().draw_bytes("native", 300, 100)) > 0
+    assert bq.QR().draw("native", 120).startswith("data:image/png;base64,")
