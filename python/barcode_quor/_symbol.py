@@ -169,7 +169,9 @@ class Symbol:
             if s.layout is Layout.MATRIX:
                 result = native.draw(self._code, 0) if text else native.draw_bytes(self._code, 0)
             elif s.layout is Layout.POSTAL:
-                result = native.draw(self._code, 1) if text else native.draw_bytes(self._code, 1)
+                # A Japan Post module is a bar width, a sixth of the symbol's height.
+                height = 6 * self.scale
+                result = native.draw(self._code, height) if text else native.draw_bytes(self._code, height)
             elif s.payment_form:
                 method = native.draw_convenience if text else native.draw_convenience_bytes
                 result = method(self._code, 0, self._height)
