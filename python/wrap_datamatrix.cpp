@@ -15,6 +15,7 @@ void Register(py::module_& m) {
     c.def("set_encode_scheme",
           [](DataMatrixWrapper& w, const std::string& scheme) { w.symbology->SetEncodeScheme(scheme); },
           py::arg("scheme"));
+    c.def("set_gs1", [](DataMatrixWrapper& w, bool enabled) { w.symbology->SetGS1(enabled); }, py::arg("enabled"));
     DefMatrixDraws(c);
 }
 

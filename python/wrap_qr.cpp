@@ -30,6 +30,7 @@ void Register(py::module_& m) {
     c.def("set_version", [](QRWrapper& w, int version) { w.symbology->SetVersion(version); }, py::arg("version"));
     c.def("set_encode_mode", [](QRWrapper& w, const std::string& mode) { w.symbology->SetEncodeMode(ModeLetter(mode)); },
           py::arg("mode"));
+    c.def("set_gs1", [](QRWrapper& w, bool enabled) { w.symbology->SetGS1(enabled); }, py::arg("enabled"));
     DefMatrixDraws(c);
 }
 

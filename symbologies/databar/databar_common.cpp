@@ -51,12 +51,6 @@ std::vector<int> RssWidths(int value, int modules, int elements, int widest, boo
     return widths;
 }
 
-char GtinCheckDigit(const std::string& body13) {
-    int sum = 0;
-    for (size_t i = 0; i < body13.size(); ++i) sum += (body13[i] - '0') * (i % 2 == 0 ? 3 : 1);
-    return char('0' + (10 - sum % 10) % 10);
-}
-
 void AppendElements(std::vector<bool>& row, const std::vector<int>& widths, bool dark_first) {
     bool dark = dark_first;
     for (int w : widths) {

@@ -16,9 +16,6 @@ struct DataBarCharacterGroup {
     int first, odd_modules, even_modules, widest_odd, widest_even, combinations;
 };
 
-// GS1 modulo-10 check digit ('0'..'9') of a 13-digit GTIN body (weights 3, 1, 3, ... from the left).
-char GtinCheckDigit(const std::string& body13);
-
 // One row of a DataBar symbol: its modules (true = dark) and its height weight. Weight -1 marks a
 // data row sharing the free height; a positive weight is a height in module widths, or, when no
 // row of the symbol has a negative weight, a proportion of the total.

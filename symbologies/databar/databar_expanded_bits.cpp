@@ -1,9 +1,11 @@
 #include "symbologies/databar/databar_expanded_bits.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
-#include "symbologies/databar/databar_common.h"
+#include "gs1/check_digit.h"
+#include "gs1/element_string.h"
 
 namespace {
 
@@ -31,8 +33,14 @@ void AppendBits(std::string& bits, int value, int count) {
     for (int i = count - 1; i >= 0; --i) bits.push_back((value >> i) & 1 ? '1' : '0');
 }
 
-// Bits still needed to fill the symbol: at least three symbol characters, then whole ones.
-int PaddingNeeded(size_t length) { return length < 36 ? int(36 - length) : int((12 - length % 12) % 12); }
+// Bits still needed to fill the symbol: at least three data characters, then whole ones, and one
+// more when the last row of a stacked symbol would hold a lone symbol character (the data
+// characters and the check character count).
+int PaddingNeeded(size_t length, int row_characters) {
+    const size_t pad = length < 36 ? 36 - length : (12 - length % 12) % 12;
+    const bool lone_last = row_characters > 0 && ((length + pad) / 12 + 1) % size_t(row_characters) == 1;
+    return int(pad + (lone_last ? 12 : 0));
+}
 
 // ---- general-purpose field ----
 
@@ -168,42 +176,19 @@ int CompressedMethod(const std::string& d) {
     return 7 + (d[27] - '1') + (ai == "320" ? 1 : 0);
 }
 
-// Index in `code` of the data character `index` (the data string is the code without "{AI}").
-size_t CodeIndex(const std::string& code, size_t index) {
-    size_t i = 0;
-    for (;; ++i) {
-        while (code.compare(i, 4, "{AI}") == 0) i += 4;
-        if (index == 0 || i >= code.size()) return i;
-        --index;
+// A price AI (392x, or 393x after its currency) without digits would make the reader take the
+// padding for digits.
+void RefuseEmptyPrices(const std::vector<GS1Element>& elements) {
+    for (const GS1Element& e : elements) {
+        if (e.ai.size() != 4 || (e.ai.compare(0, 3, "392") != 0 && e.ai.compare(0, 3, "393") != 0)) continue;
+        const size_t currency = e.ai[2] == '3' ? 3 : 0;
+        if (e.data.size() <= currency) throw ExpandedInputError("No price digits after AI (" + e.ai + ")");
     }
-}
-
-// Every "{AI}" followed by two characters shows them in parentheses.
-std::string Bracketed(const std::string& text) {
-    std::string out;
-    for (size_t i = 0; i < text.size();) {
-        if (text.compare(i, 4, "{AI}") == 0 && i + 6 <= text.size()) {
-            out += "(" + text.substr(i + 4, 2) + ")";
-            i += 6;
-        } else {
-            out += text[i++];
-        }
-    }
-    return out;
-}
-
-std::string HumanReadable(int method, const std::string& code, const std::string& d) {
-    if (method == 2) return Bracketed(code);
-    if (method == 1) return "(01)" + Bracketed(code.substr(CodeIndex(code, 2)));
-    const std::string head = "(01)" + d.substr(2, 14) + "(" + d.substr(16, 4) + ")";
-    if (method == 5 || method == 6) return head + Bracketed(code.substr(CodeIndex(code, 20)));
-    if (method <= 4) return head + d.substr(20, 6);
-    return head + d.substr(20, 6) + "(" + d.substr(26, 2) + ")" + d.substr(28, 6);
 }
 
 }  // namespace
 
-bool AppendGeneralField(std::string& bits, const std::string& field) {
+bool AppendGeneralField(std::string& bits, const std::string& field, int row_characters) {
     for (size_t i = 1; i < field.size(); ++i)
         if (field[i] == '[' && field[i - 1] == '[') throw ExpandedInputError(kInvalidCharacters);  // empty field
     const std::vector<Block> blocks = PlanModes(field);
@@ -228,7 +213,7 @@ bool AppendGeneralField(std::string& bits, const std::string& field) {
             } else if (current != Kind::kNumeric) {
                 AppendBits(bits, c - '0' + 5, 5);
             } else {
-                const int pad = PaddingNeeded(bits.size());
+                const int pad = PaddingNeeded(bits.size(), row_characters);
                 if (pad >= 4 && pad <= 6) {
                     AppendBits(bits, c - '0' + 1, 4);
                 } else {
@@ -252,7 +237,7 @@ bool AppendGeneralField(std::string& bits, const std::string& field) {
     return current == Kind::kNumeric;
 }
 
-ExpandedBits EncodeExpandedBits(const std::string& code) {
+ExpandedBits EncodeExpandedBits(const std::string& code, int row_characters) {
     std::string d;
     for (size_t i = 0; i < code.size();) {
         if (code.compare(i, 4, "{AI}") == 0) {
@@ -273,8 +258,13 @@ ExpandedBits EncodeExpandedBits(const std::string& code) {
     static const size_t kFixedLength[15] = {0, 16, 0, 26, 26, 20, 23, 34, 34, 34, 34, 34, 34, 34, 34};
     const size_t fixed = kFixedLength[out.method];
     if (!AllDigits(d, 0, fixed)) throw ExpandedInputError(kInvalidCharacters);
-    if (fixed > 0 && d[15] != GtinCheckDigit(d.substr(2, 13))) throw ExpandedInputError("Invalid check digit");
-    out.human_readable = HumanReadable(out.method, code, d);
+    if (fixed > 0 && d[15] != GS1CheckDigit(d.substr(2, 13))) throw ExpandedInputError("Invalid check digit");
+    const std::vector<GS1Element> elements = ParseGS1Raw(d, '[');
+    RefuseEmptyPrices(elements);
+    const bool identifiers = std::all_of(elements.begin(), elements.end(), [](const GS1Element& e) {
+        return e.ai.size() >= 2 && std::all_of(e.ai.begin(), e.ai.end(), IsDigit);
+    });
+    out.human_readable = identifiers ? GS1HumanReadable(elements) : d;
 
     std::string& bits = out.bits;
     bits = "0";  // linkage flag: no composite component
@@ -301,12 +291,14 @@ ExpandedBits EncodeExpandedBits(const std::string& code) {
 
     const bool general = out.method <= 2 || out.method == 5 || out.method == 6;
     const std::string field = general ? d.substr(fixed) : std::string();
-    const bool ends_numeric = !field.empty() && AppendGeneralField(bits, field);
+    // An empty or absent general-purpose field ends in numeric mode, its initial mode.
+    const bool ends_numeric = field.empty() || AppendGeneralField(bits, field, row_characters);
     if (bits.size() > 252) throw ExpandedInputError("Input too long");
 
     std::string pad = ends_numeric ? "0000" : "";
-    while (pad.size() < 36) pad += "00100";
-    bits += pad.substr(0, size_t(PaddingNeeded(bits.size())));
+    while (pad.size() < 48) pad += "00100";
+    bits += pad.substr(0, size_t(PaddingNeeded(bits.size(), row_characters)));
+    if (bits.size() > 252) throw ExpandedInputError("Input too long");  // the stacked form's extra character
 
     const size_t length_bits = bits.find("XX");
     if (length_bits != std::string::npos) {

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <stdexcept>
 
+#include "gs1/check_digit.h"
+
 namespace {
 
 // The fastest-varying subset is the even one for outside characters, the odd one for inside ones.
@@ -49,11 +51,12 @@ std::vector<int> CharacterWidths(int value, bool outside) {
 }
 
 // Separator between the two rows of the stacked form: dark where both rows are light, and
-// alternating where they differ.
+// alternating where they differ. The alternation runs from the left edge (module 0 light); only
+// then are the four modules at each end made light.
 std::vector<bool> StackedSeparator(const std::vector<bool>& top, const std::vector<bool>& bottom) {
     std::vector<bool> sep(top.size(), false);
-    for (size_t i = 4; i + 4 < top.size(); ++i)
-        sep[i] = top[i] == bottom[i] ? !top[i] : !sep[i - 1];
+    for (size_t i = 1; i < top.size(); ++i) sep[i] = top[i] == bottom[i] ? !top[i] : !sep[i - 1];
+    for (size_t i = 0; i < 4; ++i) sep[i] = sep[sep.size() - 1 - i] = false;
     return sep;
 }
 
@@ -75,6 +78,18 @@ std::vector<bool> FinderSeparator(const std::vector<bool>& row, size_t finder_st
     return sep;
 }
 
+// The separator above the bottom row. With right finder value 3 (modules 17-31 = 1 1 9 1 3) its
+// one dark module over the finder's wide light element moves one module right, so that it does not
+// touch the row's bar.
+std::vector<bool> BottomFinderSeparator(const std::vector<bool>& bottom, int right_finder) {
+    std::vector<bool> sep = FinderSeparator(bottom, 16);
+    if (right_finder == 3) {
+        sep[28] = false;
+        sep[29] = true;
+    }
+    return sep;
+}
+
 std::vector<bool> MiddleSeparator(size_t width) {
     std::vector<bool> sep(width, false);
     for (size_t i = 5; i < 46; i += 2) sep[i] = true;
@@ -90,7 +105,7 @@ DataBar14Symbol EncodeGS1DataBar14(const std::string& content, int symbol_type) 
 
     DataBar14Symbol s;
     const std::string body = std::string(13 - content.size(), '0') + content;
-    s.digits = body + GtinCheckDigit(body);
+    s.digits = body + GS1CheckDigit(body);
     const int64_t value = std::stoll(body);
     const int64_t left = value / 4537077, right = value % 4537077;
     const int data[4] = {int(left / 1597), int(left % 1597), int(right / 1597), int(right % 1597)};
@@ -140,7 +155,7 @@ DataBar14Symbol EncodeGS1DataBar14(const std::string& content, int symbol_type) 
         s.rows = {{top, -1},
                   {FinderSeparator(top, 17), 1},
                   {MiddleSeparator(top.size()), 1},
-                  {FinderSeparator(bottom, 16), 1},
+                  {BottomFinderSeparator(bottom, s.right_finder), 1},
                   {bottom, -1}};
     }
     return s;
@@ -154,7 +169,7 @@ bool GS1DataBar14::Encode(const std::string& content) {
 std::string GS1DataBar14::CalculateCheckDigit(const std::string& src) {
     if (src.size() != 13 || !std::all_of(src.begin(), src.end(), [](char c) { return c >= '0' && c <= '9'; }))
         throw std::runtime_error("CalculateCheckDigit requires exactly 13 digits");
-    return std::string(1, GtinCheckDigit(src));
+    return std::string(1, GS1CheckDigit(src));
 }
 
 bool GS1DataBar14::DrawAny(const std::string& code, int x, int y, int width, int height) {

@@ -49,6 +49,10 @@ constexpr signed char kWeightRows[10][21] = {
 };
 
 constexpr int kBlockModules = 49;  // character, finder, character
+constexpr size_t kFinderModules = 15;
+
+// Columns of a stacked symbol as given, or 2 outside 1..10.
+size_t StackedColumns(int columns) { return columns >= 1 && columns <= 10 ? size_t(columns) : 2; }
 
 // The 8 element widths of one symbol character, odd and even subsets interleaved.
 std::vector<int> CharacterWidths(int value) {
@@ -91,19 +95,19 @@ std::vector<ModuleWidths> Blocks(const std::vector<std::vector<int>>& characters
     return blocks;
 }
 
-// A data row's separator: its complement inside four light modules at each end, with the
-// stretches over its finders broken up so that no two dark modules touch there.
+// A data row's separator: its complement inside four light modules at each end (five at the left
+// of a widened row), with the stretches over its finders' 15 modules broken up, in reading
+// direction, so that no two dark modules touch there.
 std::vector<bool> RowSeparator(const std::vector<bool>& row, const std::vector<size_t>& finder_starts,
-                               bool left_to_right) {
+                               bool left_to_right, bool widened) {
     std::vector<bool> sep(row.size(), false);
-    for (size_t i = 4; i + 4 < row.size(); ++i) sep[i] = !row[i];
-    for (size_t start : finder_starts) {
-        const size_t s = start - 1;
+    for (size_t i = widened ? 5 : 4; i + 4 < row.size(); ++i) sep[i] = !row[i];
+    for (size_t s : finder_starts) {
         if (left_to_right) {
-            for (size_t p = s; p < s + 15; ++p)
+            for (size_t p = s; p < s + kFinderModules; ++p)
                 if (sep[p] && sep[p - 1]) sep[p] = false;
         } else {
-            for (size_t p = s + 15; p-- > s;)
+            for (size_t p = s + kFinderModules; p-- > s;)
                 if (sep[p] && sep[p + 1]) sep[p] = false;
         }
     }
@@ -111,7 +115,7 @@ std::vector<bool> RowSeparator(const std::vector<bool>& row, const std::vector<s
 }
 
 std::vector<DataBarRow> StackedRows(const std::vector<ModuleWidths>& blocks, int columns) {
-    const size_t c = columns >= 1 && columns <= 10 ? size_t(columns) : 2;
+    const size_t c = StackedColumns(columns);
     const size_t row_count = (blocks.size() + c - 1) / c;
     std::vector<DataBarRow> rows;
     std::vector<bool> previous_separator;
@@ -145,7 +149,7 @@ std::vector<DataBarRow> StackedRows(const std::vector<ModuleWidths>& blocks, int
 
         std::vector<bool> modules;
         AppendElements(modules, elements, !(k % 2 == 1 || widened));
-        const std::vector<bool> separator = RowSeparator(modules, finder_starts, left_to_right);
+        const std::vector<bool> separator = RowSeparator(modules, finder_starts, left_to_right, widened);
         if (k > 1) {
             std::vector<bool> middle(previous_separator.size(), false);
             for (size_t i = 5; i < kBlockModules * c && i < middle.size(); i += 2) middle[i] = true;
@@ -163,7 +167,7 @@ std::vector<DataBarRow> StackedRows(const std::vector<ModuleWidths>& blocks, int
 
 ExpandedSymbol EncodeGS1DataBarExpanded(const std::string& code, bool stacked, int columns) {
     ExpandedSymbol s;
-    s.data = EncodeExpandedBits(code);
+    s.data = EncodeExpandedBits(code, stacked ? int(2 * StackedColumns(columns)) : 0);
     const std::string& bits = s.data.bits;
     for (size_t i = 0; i < bits.size(); i += 12) s.values.push_back(std::stoi(bits.substr(i, 12), nullptr, 2));
 

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <stdexcept>
 
+#include "gs1/check_digit.h"
+
 namespace {
 
 constexpr DataBarCharacterGroup kGroups[7] = {
@@ -63,7 +65,7 @@ DataBarLimitedSymbol EncodeGS1DataBarLimited(const std::string& code) {
         throw std::runtime_error("GS1 DataBar Limited requires leading digit 0 or 1 after padding");
 
     DataBarLimitedSymbol s;
-    s.digits = body + GtinCheckDigit(body);
+    s.digits = body + GS1CheckDigit(body);
     const int64_t value = std::stoll(body);
     s.left_value = int(value / 2013571);
     s.right_value = int(value % 2013571);

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "gs1/ai_table.h"
+#include "gs1/check_digit.h"
 #include "symbologies/linear/code128_symbols.h"
 
 namespace {
@@ -60,20 +62,6 @@ bool PrefersSetA(const std::string& text, size_t from) {
 }
 
 enum Set { kSetA, kSetB, kSetC };
-
-// Length of the application identifier that begins at p.
-size_t AiLength(const std::string& text, size_t p) {
-    const std::string two = text.substr(p, 2);
-    if (two == "23" || two == "24" || two == "25") return 3;
-    if (two == "30" || two == "37" || two == "43") return 2;
-    switch (p < text.size() ? text[p] : '\0') {
-        case '3': return 4;
-        case '4': return 3;
-        case '7':
-        case '8': return 4;
-        default: return 2;
-    }
-}
 
 }  // namespace
 
@@ -130,7 +118,9 @@ std::string GS1_128HumanText(const std::string& text) {
             p += Fnc1At(text, p) ? kFnc1MarkerLength : kAiMarkerLength;
             after_marker = true;
         } else if (after_marker) {
-            const std::string ai = text.substr(p, AiLength(text, p));
+            // The AI at its full length; one that does not start with two digits is shown as two bytes.
+            const size_t length = GS1AiLengthAt(text, p);
+            const std::string ai = text.substr(p, length == 0 ? 2 : length);
             out += "(" + ai + ")";
             p += ai.size();
             after_marker = false;
@@ -145,20 +135,10 @@ std::string ConvenienceDigits(const std::string& code) {
     const std::string digits = Fnc1At(code, 0) ? code.substr(kFnc1MarkerLength) : code;
     if (!std::all_of(digits.begin(), digits.end(), [](char c) { return IsDigit(c); }))
         throw std::runtime_error("Non-digit character found");
-    if (digits.size() == 43) return digits + ConvenienceCheckDigit(digits);
+    if (digits.size() == 43) return digits + GS1CheckDigit(digits);
     if (digits.size() != 44) throw std::runtime_error("Code length must be 43 or 44 digits");
-    if (ConvenienceCheckDigit(digits.substr(0, 43)) != digits[43]) throw std::runtime_error("Check digit mismatch");
+    if (GS1CheckDigit(digits.substr(0, 43)) != digits[43]) throw std::runtime_error("Check digit mismatch");
     return digits;
-}
-
-char ConvenienceCheckDigit(const std::string& digits43) {
-    int sum = 0;
-    int weight = 3;  // from the rightmost digit leftwards: 3, 1, 3, 1, ...
-    for (auto it = digits43.rbegin(); it != digits43.rend(); ++it) {
-        sum += (*it - '0') * weight;
-        weight = 4 - weight;
-    }
-    return char('0' + (10 - sum % 10) % 10);
 }
 
 std::vector<int> ConvenienceValues(const std::string& digits44) {

@@ -16,7 +16,6 @@ std::string GS1_128HumanText(const std::string& text);
 // Convenience-store payment form: FNC1 and 44 digits in set C, the last a mod-10 check digit.
 // The 44 digits of a code given with or without its check digit (and an optional leading "{FNC1}").
 std::string ConvenienceDigits(const std::string& code);
-char ConvenienceCheckDigit(const std::string& digits43);
 std::vector<int> ConvenienceValues(const std::string& digits44);
 // The two lines of human-readable text of the 44 digits.
 std::vector<std::string> ConvenienceTextLines(const std::string& digits44);

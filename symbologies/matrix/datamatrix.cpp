@@ -7,7 +7,14 @@
 
 bool DataMatrix::DrawEncoded(const std::string& bytes, int x, int y, int width, int height) {
     try {
-        const ModuleMatrix matrix = EncodeDataMatrix(bytes, scheme_, size_index_);
+        ModuleMatrix matrix;
+        if (gs1_) {
+            const DataMatrixData data = EncodeDataMatrixGS1Data(bytes, scheme_, size_index_);
+            const DataMatrixSize& size = DataMatrixSizeAt(data.size_index);
+            matrix = BuildDataMatrixSymbol(size, AddDataMatrixErrorCorrection(data.codewords, size));
+        } else {
+            matrix = EncodeDataMatrix(bytes, scheme_, size_index_);
+        }
         return DrawModuleMatrix(matrix, x, y, width, height, MatrixLayout::Square);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "[DataMatrix] %s\n", e.what());

@@ -17,11 +17,15 @@ public:
     void SetCodeSize(const std::string& size) { size_index_ = DataMatrixSizeIndex(size); }
     // "ASCII", "C40", "TEXT", "X12", "EDIFACT", "BASE256" or "AUTO"; any other string is AUTO.
     void SetEncodeScheme(const std::string& scheme) { scheme_ = DataMatrixSchemeFromName(scheme); }
+    // GS1 Data Matrix: the draw data is a GS1 element string (bracketed or a marker form).
+    void SetGS1(bool enabled) { gs1_ = enabled; }
 
     int SizeIndex() const { return size_index_; }
     DataMatrixScheme Scheme() const { return scheme_; }
+    bool GS1() const { return gs1_; }
 
 private:
     int size_index_ = kDataMatrixAutoSize;
     DataMatrixScheme scheme_ = DataMatrixScheme::kAscii;
+    bool gs1_ = false;
 };

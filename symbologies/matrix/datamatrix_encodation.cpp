@@ -1,6 +1,9 @@
 #include "symbologies/matrix/datamatrix_encodation.h"
 
+#include <algorithm>
 #include <stdexcept>
+
+#include "gs1/element_string.h"
 
 #include "symbologies/matrix/datamatrix_plans.h"
 #include "symbologies/matrix/datamatrix_sizes.h"
@@ -72,6 +75,23 @@ DataMatrixData EncodeWithModes(const std::string& bytes, DataMatrixScheme scheme
     throw std::runtime_error(kCannotEncode);
 }
 
+constexpr uint8_t kFnc1 = 232;
+
+// FNC1 exists in ASCII only (here), so each stretch of data between two FNC1s is planned on its
+// own and closed in ASCII; only the last may end in another mode, planned for the rest of the
+// symbol.
+std::vector<uint8_t> GS1Codewords(const std::vector<std::string>& stretches, DataMatrixScheme scheme, int capacity) {
+    std::vector<uint8_t> out;
+    for (size_t i = 0; i < stretches.size(); ++i) {
+        out.push_back(kFnc1);
+        const bool last = i + 1 == stretches.size();
+        const int room = last ? std::max(0, capacity - int(out.size())) : kUnlimited;
+        const std::vector<uint8_t> part = EmitPlan(PlanFor(stretches[i], scheme, room), stretches[i], room);
+        out.insert(out.end(), part.begin(), part.end());
+    }
+    return out;
+}
+
 }  // namespace
 
 DataMatrixScheme DataMatrixSchemeFromName(const std::string& name) {
@@ -102,6 +122,33 @@ void AppendDataMatrixPads(std::vector<uint8_t>& codewords, int capacity) {
         const int pad = 129 + (149 * position) % 253 + 1;
         codewords.push_back(uint8_t(pad <= 254 ? pad : pad - 254));
     }
+}
+
+DataMatrixData EncodeDataMatrixGS1Data(const std::string& element_string, DataMatrixScheme scheme, int size_index) {
+    if (size_index != kDataMatrixAutoSize) DataMatrixSizeAt(size_index);  // rejects a bad index
+    constexpr char kSeparator = '\x1d';
+    const std::string data = GS1Data(ParseGS1(element_string), kSeparator);
+    if (data.size() > kMaxEncodableBytes) {
+        if (size_index == kDataMatrixAutoSize) throw std::runtime_error(kCannotEncode);
+        ThrowTooLong(data.size() / 2, Capacity(size_index));
+    }
+    std::vector<std::string> stretches(1);
+    for (char c : data) {
+        if (c == kSeparator) {
+            stretches.emplace_back();
+        } else {
+            stretches.back() += c;
+        }
+    }
+    const bool automatic = size_index == kDataMatrixAutoSize;
+    const int first = automatic ? 0 : size_index;
+    const int last = automatic ? kDataMatrixSquareSizeCount - 1 : size_index;
+    for (int s = first; s <= last; ++s) {
+        std::vector<uint8_t> codewords = GS1Codewords(stretches, scheme, Capacity(s));
+        if (int(codewords.size()) <= Capacity(s)) return Padded(s, std::move(codewords));
+        if (!automatic) ThrowTooLong(codewords.size(), Capacity(s));
+    }
+    throw std::runtime_error(kCannotEncode);
 }
 
 DataMatrixData EncodeDataMatrixData(const std::string& bytes, DataMatrixScheme scheme, int size_index) {

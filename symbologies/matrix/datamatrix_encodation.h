@@ -21,6 +21,11 @@ struct DataMatrixData {
     std::vector<uint8_t> codewords;
 };
 
+// GS1 Data Matrix: `element_string` (any form the GS1 reader takes) as FNC1 (232) first, then the
+// fields with FNC1 after each one that needs a separator; otherwise as EncodeDataMatrixData.
+// Throws std::invalid_argument for a malformed element string.
+DataMatrixData EncodeDataMatrixGS1Data(const std::string& element_string, DataMatrixScheme scheme, int size_index);
+
 // Encodes `bytes` with `scheme` and chooses the size: the smallest square size that holds the data
 // for kDataMatrixAutoSize, else the given size index. Throws std::runtime_error with the
 // user-visible message when the data is empty or does not fit.

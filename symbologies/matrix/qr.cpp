@@ -4,8 +4,9 @@
 
 #include "symbologies/matrix/qr_codewords.h"
 
-QrSymbol EncodeQr(const std::string& bytes, QrMode mode, QrLevel level, int requested_version) {
-    const QrData data = EncodeQrData(bytes, mode, level, requested_version);
+QrSymbol EncodeQr(const std::string& bytes, QrMode mode, QrLevel level, int requested_version, bool gs1) {
+    const QrData data = gs1 ? EncodeQrData(QrGS1SegmentData(bytes, mode), mode, level, requested_version, true)
+                            : EncodeQrData(bytes, mode, level, requested_version);
     return QrBuildSymbol(QrInterleavedCodewords(data.codewords, data.version, level), data.version, level);
 }
 
@@ -28,7 +29,7 @@ bool QR::DrawEncoded(const std::string& bytes, int x, int y, int width, int heig
         [&] {
             // Empty input draws nothing: a blank raster canvas, no SVG document.
             if (bytes.empty()) return ModuleMatrix();
-            return EncodeQr(bytes, QrModeFromLetter(mode_), QrLevelFromSetting(level_), version_).matrix;
+            return EncodeQr(bytes, QrModeFromLetter(mode_), QrLevelFromSetting(level_), version_, gs1_).matrix;
         },
         x, y, width, height);
 }

@@ -7,7 +7,8 @@
 #include "symbologies/matrix/qr_symbol.h"
 
 // The whole encoder: data codewords, error correction and interleaving, then the symbol.
-QrSymbol EncodeQr(const std::string& bytes, QrMode mode, QrLevel level, int requested_version);
+// With `gs1` the bytes are a GS1 element string, drawn with FNC1 in first position.
+QrSymbol EncodeQr(const std::string& bytes, QrMode mode, QrLevel level, int requested_version, bool gs1 = false);
 
 // Level setting as the encoder reads it: 0 L, 2 Q, 3 H, anything else M.
 QrLevel QrLevelFromSetting(int level);
@@ -26,13 +27,17 @@ public:
     void SetVersion(int version) { version_ = version >= 0 && version <= kQrMaxVersion ? version : 0; }
     // "N", "A", "B" or "K" in either case; anything else selects "B".
     void SetEncodeMode(const std::string& mode);
+    // GS1 QR Code: the draw data is a GS1 element string (bracketed or a marker form).
+    void SetGS1(bool enabled) { gs1_ = enabled; }
 
     int ErrorCorrectionLevel() const { return level_; }
     int Version() const { return version_; }
     char EncodeMode() const { return mode_; }
+    bool GS1() const { return gs1_; }
 
 private:
     int32_t level_ = 1;
     int32_t version_ = 0;
     char mode_ = 'B';
+    bool gs1_ = false;
 };

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "gs1/element_string.h"
+
 namespace {
 
 // Value of a character in alphanumeric mode, or -1 outside its 45 characters.
@@ -93,8 +95,11 @@ void AppendAlphanumeric(QrBitBuffer& bits, const std::string& data) {
     if (i < data.size()) bits.Append(value(i), 6);
 }
 
-QrBitBuffer SegmentBits(const std::string& data, QrMode mode, int version) {
+constexpr uint32_t kFnc1FirstIndicator = 0x5;
+
+QrBitBuffer SegmentBits(const std::string& data, QrMode mode, int version, bool fnc1_first) {
     QrBitBuffer bits;
+    if (fnc1_first) bits.Append(kFnc1FirstIndicator, 4);
     bits.Append(ModeIndicator(mode), 4);
     bits.Append(uint32_t(data.size()), QrCountBits(mode, version));
     switch (mode) {
@@ -108,6 +113,18 @@ QrBitBuffer SegmentBits(const std::string& data, QrMode mode, int version) {
 }
 
 }  // namespace
+
+std::string QrGS1SegmentData(const std::string& element_string, QrMode mode) {
+    constexpr char kSeparator = '\x1d';
+    const std::string data = GS1Data(ParseGS1(element_string), kSeparator);
+    if (mode != QrMode::Alphanumeric) return data;
+    std::string out;
+    for (char c : data) {
+        if (c == '%') out += '%';
+        out += c == kSeparator ? '%' : c;
+    }
+    return out;
+}
 
 QrMode QrModeFromLetter(char letter) {
     if (letter == 'N') return QrMode::Numeric;
@@ -131,7 +148,7 @@ int QrCountBits(QrMode mode, int version) {
 
 QrBitBuffer QrSegmentBits(const std::string& data, QrMode mode, int version) {
     CheckCharacters(data, mode);
-    return SegmentBits(data, mode, version);
+    return SegmentBits(data, mode, version, false);
 }
 
 int QrChooseVersion(size_t segment_bits, QrMode mode, QrLevel level, int requested_version) {
@@ -145,13 +162,14 @@ int QrChooseVersion(size_t segment_bits, QrMode mode, QrLevel level, int request
         "Reduce data length or use a lower error correction level.");
 }
 
-QrData EncodeQrData(const std::string& data, QrMode mode, QrLevel level, int requested_version) {
+QrData EncodeQrData(const std::string& data, QrMode mode, QrLevel level, int requested_version, bool fnc1_first) {
     // Characters first, so that invalid data is named as such even when it is also too long.
     CheckCharacters(data, mode);
-    const size_t base_bits = 4 + size_t(QrCountBits(mode, kQrMinVersion)) + DataBits(mode, data.size());
+    const size_t base_bits =
+        (fnc1_first ? 8 : 4) + size_t(QrCountBits(mode, kQrMinVersion)) + DataBits(mode, data.size());
     const int version = QrChooseVersion(base_bits, mode, level, requested_version);
 
-    QrBitBuffer bits = SegmentBits(data, mode, version);
+    QrBitBuffer bits = SegmentBits(data, mode, version, fnc1_first);
     const size_t capacity = size_t(QrDataBits(version, level));
     if (capacity - bits.Size() >= 4) {
         bits.Append(0, 4);

@@ -41,5 +41,13 @@ struct QrData {
     std::vector<uint8_t> codewords;  // the data codewords of the version and level, padded
 };
 
-// Mode, bit stream, version choice, terminator and pad codewords.
-QrData EncodeQrData(const std::string& data, QrMode mode, QrLevel level, int requested_version);
+// Mode, bit stream, version choice, terminator and pad codewords. With `fnc1_first` the segment is
+// preceded by the FNC1-in-first-position mode indicator (0101) that marks GS1 data.
+QrData EncodeQrData(const std::string& data, QrMode mode, QrLevel level, int requested_version,
+                    bool fnc1_first = false);
+
+// The segment data of a GS1 element string (any form the GS1 reader takes) in `mode`: FNC1 after
+// each field that needs a separator, written as GS (0x1D) in byte mode and as '%' in alphanumeric
+// mode, where a '%' of the data is doubled. Numeric mode cannot hold FNC1. Throws
+// std::invalid_argument for a malformed element string.
+std::string QrGS1SegmentData(const std::string& element_string, QrMode mode);

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "gs1/check_digit.h"
+
 namespace {
 
 // Seven modules per digit, leftmost module in bit 6, 1 = bar.
@@ -19,28 +21,18 @@ bool AllDigits(const std::string& text) {
     return true;
 }
 
-char Gs1CheckDigit(const std::string& digits) {
-    int sum = 0;
-    int weight = 3;
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        sum += (*it - '0') * weight;
-        weight = 4 - weight;
-    }
-    return char('0' + (10 - sum % 10) % 10);
-}
-
 std::string CompleteWithCheckDigit(const std::string& code, const char* name, std::size_t data_length) {
     if (code.empty()) throw std::runtime_error("Empty string");
     if (!AllDigits(code)) throw std::runtime_error(std::string(name) + " barcode requires numeric digits only");
     if (code.size() == data_length + 1) {
-        if (code.back() != Gs1CheckDigit(code.substr(0, data_length)))
+        if (code.back() != GS1CheckDigit(code.substr(0, data_length)))
             throw std::runtime_error("Invalid check digit");
         return code;
     }
     if (code.size() != data_length)
         throw std::runtime_error(std::string(name) + " barcode requires " + std::to_string(data_length) + " or " +
                                  std::to_string(data_length + 1) + " digits");
-    return code + Gs1CheckDigit(code);
+    return code + GS1CheckDigit(code);
 }
 
 void AppendDigit(ModuleWidths& out, char digit, DigitSet set) {

@@ -10,9 +10,6 @@ enum class DigitSet { L, G, R };
 
 bool AllDigits(const std::string& text);
 
-// Modulo-10 check digit: weights 3, 1, 3, ... from the rightmost digit leftwards. Digits only.
-char Gs1CheckDigit(const std::string& digits);
-
 // Validates a code of `data_length` digits with or without its check digit and returns it with one.
 // `name` is the symbology as the messages call it ("Jan13 barcode requires ...").
 std::string CompleteWithCheckDigit(const std::string& code, const char* name, std::size_t data_length);

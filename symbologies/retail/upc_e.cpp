@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "gs1/check_digit.h"
 #include "symbologies/retail/ean_upc_digits.h"
 
 namespace {
@@ -38,7 +39,7 @@ std::string ExpandUpcE(const std::string& s) {
     }
 }
 
-char UpcECheckDigit(const std::string& seven_digits) { return Gs1CheckDigit(ExpandUpcE(seven_digits)); }
+char UpcECheckDigit(const std::string& seven_digits) { return GS1CheckDigit(ExpandUpcE(seven_digits)); }
 
 std::string CompleteUpcE(const std::string& code) {
     if (code.size() < 6 || code.size() > 8) throw std::runtime_error("Invalid length (must be 6, 7 or 8 digits).");

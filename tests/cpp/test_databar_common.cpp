@@ -97,13 +97,6 @@ TEST(RssWidths, KnownValues) {
     EXPECT_EQ(RssWidths(0, 9, 7, 3, false), (std::vector<int>{1, 1, 1, 1, 1, 1, 3}));
 }
 
-TEST(GtinCheckDigit, WeightsThreeOneFromTheLeft) {
-    EXPECT_EQ(GtinCheckDigit("0123456789012"), '8');
-    EXPECT_EQ(GtinCheckDigit("0000000000000"), '0');
-    EXPECT_EQ(GtinCheckDigit("9001234567890"), '8');
-    EXPECT_EQ(GtinCheckDigit("1234567890123"), '1');
-}
-
 TEST(RunLengths, StartWithADarkRun) {
     EXPECT_EQ(RunLengths({true, true, false, true}), (std::vector<int>{2, 1, 1}));
     EXPECT_EQ(RunLengths({false, false, true}), (std::vector<int>{0, 2, 1}));

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "gs1/check_digit.h"
 #include "symbologies/linear/code128_symbols.h"
 #include "symbologies/linear/gs1_128.h"
 
@@ -107,7 +108,9 @@ TEST(GS1_128Text, ApplicationIdentifiersInParentheses) {
         {"{FNC1}01123456", "(01)123456"},
         {"{FNC1}10ABC", "(10)ABC"},
         {"{FNC1}011234{AI}10ABC{FNC1}21XYZ", "(01)1234(10)ABC(21)XYZ"},
-        {"{FNC1}4300ABC", "(43)00ABC"},
+        {"{FNC1}4300ABC", "(4300)ABC"},  // every AI at its full length, from the AI table
+        {"{FNC1}710ABC", "(710)ABC"},
+        {"{FNC1}0109501101530003{AI}7030250ABC", "(01)09501101530003(7030)250ABC"},
         {"{FNC1}3103001234", "(3103)001234"},
         {"{FNC1}3712", "(37)12"},
         {"{FNC1}2501", "(250)1"},
@@ -126,9 +129,9 @@ TEST(GS1_128Text, ApplicationIdentifiersInParentheses) {
 const std::string kDigits43 = "9191234500000000000000000000000000000000000";
 
 TEST(GS1_128Convenience, CheckDigitAndValidation) {
-    EXPECT_EQ(ConvenienceCheckDigit(kDigits43), '8');
-    EXPECT_EQ(ConvenienceCheckDigit(std::string(42, '0') + "1"), '7');  // rightmost weight 3
-    EXPECT_EQ(ConvenienceCheckDigit(std::string(41, '0') + "10"), '9');  // next weight 1
+    EXPECT_EQ(GS1CheckDigit(kDigits43), '8');
+    EXPECT_EQ(GS1CheckDigit(std::string(42, '0') + "1"), '7');  // rightmost weight 3
+    EXPECT_EQ(GS1CheckDigit(std::string(41, '0') + "10"), '9');  // next weight 1
     EXPECT_EQ(ConvenienceDigits(kDigits43), kDigits43 + "8");
     EXPECT_EQ(ConvenienceDigits(kDigits43 + "8"), kDigits43 + "8");
     EXPECT_EQ(ConvenienceDigits("{FNC1}" + kDigits43 + "8"), kDigits43 + "8");
@@ -158,7 +161,7 @@ TEST(GS1_128Convenience, SymbolAndTextLines) {
     EXPECT_EQ(ConvenienceTextLines(digits),
               (std::vector<std::string>{"(91)912345-0000000000000000000000", "000000-0-000000-8"}));
     const std::string counting = "0123456789012345678901234567890123456789012";
-    const std::string full = counting + ConvenienceCheckDigit(counting);
+    const std::string full = counting + GS1CheckDigit(counting);
     EXPECT_EQ(ConvenienceTextLines(full)[0], "(01)234567-8901234567890123456789");
     EXPECT_EQ(ConvenienceTextLines(full)[1], "012345-6-789012-" + full.substr(43));
 }

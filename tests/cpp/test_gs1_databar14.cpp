@@ -130,9 +130,11 @@ TEST(GS1DataBar14, StackedOmnidirectionalSeparators) {
     ASSERT_EQ(top.substr(17, 16), "1000111111110010");
     ASSERT_EQ(bottom.substr(16, 16), "0101111111110111");
     const std::string top_sep = Bits(s.rows[1].modules), bottom_sep = Bits(s.rows[3].modules);
-    // Over the light finder modules the separator alternates, restarting dark after each dark module.
+    // Over the light finder modules the separator alternates, restarting dark after each dark module;
+    // with right finder 3 the bottom one's dark module over the wide space moves from 28 to 29
+    // (zint gives the same modules).
     EXPECT_EQ(top_sep.substr(17, 16), "0101000000001001");
-    EXPECT_EQ(bottom_sep.substr(16, 16), "1010000000001000");
+    EXPECT_EQ(bottom_sep.substr(16, 16), "1010000000000100");
     // Elsewhere it is the complement of its row, inside four light modules at each end.
     for (size_t i = 0; i < 50; ++i) {
         if (i < 4 || i >= 46) {

@@ -108,32 +108,31 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         MethodCase{"0190012345678908{AI}3103001750", 3, "(01)90012345678908(3103)001750"},
         MethodCase{"0190012345678908{AI}3103032767", 3, "(01)90012345678908(3103)032767"},
-        MethodCase{"0190012345678908{AI}3103032768", 1, "(01)90012345678908(31)03032768"},  // weight too big
-        MethodCase{"0190012345678908{AI}3102001750", 1, "(01)90012345678908(31)02001750"},  // 3 decimals only
+        MethodCase{"0190012345678908{AI}3103032768", 1, "(01)90012345678908(3103)032768"},  // weight too big
+        MethodCase{"0190012345678908{AI}3102001750", 1, "(01)90012345678908(3102)001750"},  // 3 decimals only
         MethodCase{"0190012345678908{AI}3202009999", 4, "(01)90012345678908(3202)009999"},
-        MethodCase{"0190012345678908{AI}3202010000", 1, "(01)90012345678908(32)02010000"},
+        MethodCase{"0190012345678908{AI}3202010000", 1, "(01)90012345678908(3202)010000"},
         MethodCase{"0190012345678908{AI}3203022767", 4, "(01)90012345678908(3203)022767"},
-        MethodCase{"0190012345678908{AI}3203022768", 1, "(01)90012345678908(32)03022768"},
-        MethodCase{"0100012345678905{AI}3103001750", 1, "(01)00012345678905(31)03001750"},  // indicator 0
+        MethodCase{"0190012345678908{AI}3203022768", 1, "(01)90012345678908(3203)022768"},
+        MethodCase{"0100012345678905{AI}3103001750", 1, "(01)00012345678905(3103)001750"},  // indicator 0
         MethodCase{"0190012345678908{AI}3922123", 5, "(01)90012345678908(3922)123"},
-        MethodCase{"0190012345678908{AI}3924123", 1, "(01)90012345678908(39)24123"},
+        MethodCase{"0190012345678908{AI}3924123", 1, "(01)90012345678908(3924)123"},
         MethodCase{"0190012345678908{AI}3932978123", 6, "(01)90012345678908(3932)978123"},
-        MethodCase{"0190012345678908{AI}393297", 1, "(01)90012345678908(39)3297"},  // no room for a currency
         MethodCase{"0190012345678908{AI}3103001750{AI}11991231", 7, "(01)90012345678908(3103)001750(11)991231"},
         MethodCase{"0190012345678908{AI}3203001750{AI}11991231", 8, "(01)90012345678908(3203)001750(11)991231"},
         MethodCase{"0190012345678908{AI}3105001750{AI}13991231", 9, "(01)90012345678908(3105)001750(13)991231"},
         MethodCase{"0190012345678908{AI}3200001750{AI}15000100", 12, "(01)90012345678908(3200)001750(15)000100"},
         MethodCase{"0190012345678908{AI}3203099998{AI}17991231", 14, "(01)90012345678908(3203)099998(17)991231"},
         MethodCase{"0190012345678908{AI}3203099999{AI}17991231", 1,
-                   "(01)90012345678908(32)03099999(17)991231"},  // weight must stay below 99999
+                   "(01)90012345678908(3203)099999(17)991231"},  // weight must stay below 99999
         MethodCase{"0190012345678908{AI}3103001750{AI}11991331", 1,
-                   "(01)90012345678908(31)03001750(11)991331"},  // month 13 has no compressed form
+                   "(01)90012345678908(3103)001750(11)991331"},  // month 13 has no compressed form
         MethodCase{"0190012345678908{AI}3103001750{AI}12991231", 1,
-                   "(01)90012345678908(31)03001750(12)991231"},  // (12) is not a compressed date
+                   "(01)90012345678908(3103)001750(12)991231"},  // (12) is not a compressed date
         MethodCase{"0100012345678905", 1, "(01)00012345678905"},
         MethodCase{"0100012345678905{AI}10ABC", 1, "(01)00012345678905(10)ABC"},
-        MethodCase{"10ABC{AI}21x", 2, "10ABC(21)x"},
-        MethodCase{"010001234567890", 2, "010001234567890"}));  // 15 characters: no GTIN to compress
+        MethodCase{"10ABC{AI}21x", 2, "(10)ABC21x"},  // no FNC1 ends (10): a reader reads on
+        MethodCase{"010001234567890", 2, "(01)0001234567890"}));  // 15 characters: no GTIN to compress
 
 TEST(EncodationMethods, CompressedFields) {
     // Header 0100, 9 implied, 001 234 567 890 in 10 bits each, weight 1750 in 15 bits.
@@ -169,6 +168,9 @@ TEST(EncodationMethods, PaddingAndLengthBits) {
 }
 
 TEST(EncodationMethods, Rejections) {
+    EXPECT_EQ(Failure("0192345678901237{AI}3921"), "No price digits after AI (3921)");  // read back as 392108
+    EXPECT_EQ(Failure("0190012345678908{AI}3932978"), "No price digits after AI (3932)");
+    EXPECT_EQ(Failure("0190012345678908{AI}393297"), "No price digits after AI (3932)");
     EXPECT_EQ(Failure("0100012345678900"), "Invalid check digit");            // the reader would show 5
     EXPECT_EQ(Failure("0100012345678A05"), "Invalid characters in input data");
     EXPECT_EQ(Failure("01000123456789[5{AI}10A"), "Invalid characters in input data");
@@ -241,16 +243,14 @@ TEST(ExpandedStacked, OddColumnsReadLeftToRight) {
 }
 
 TEST(ExpandedStacked, ShortEvenLastRowIsWidenedAndStartsLight) {
-    // 5 symbol characters: 3 blocks, the last a lone character and finder. Two per row: the
-    // second row holds one block, left to right, one light module wider.
-    const std::string code = "0100012345678905";
-    const ExpandedSymbol one = EncodeGS1DataBarExpanded(code, false, 0);
-    const ExpandedSymbol s = EncodeGS1DataBarExpanded(code, true, 2);
+    // 5 symbol characters get a sixth (a last row of one would be too short): 3 blocks. Two per
+    // row: the second row holds one block, left to right, one light module wider.
+    const ExpandedSymbol s = EncodeGS1DataBarExpanded("0100012345678905", true, 2);
     ASSERT_EQ(s.rows.size(), 5u);
     const std::vector<bool>& last = s.rows[4].modules;
     EXPECT_EQ(Bits(last).substr(0, 3), "001");
-    EXPECT_EQ(last.size(), 2u + 1 + 32 + 2);
-    EXPECT_EQ(Inner(s.rows[4]), ModuleWidths(one.elements.begin() + 44, one.elements.end() - 2));
+    EXPECT_EQ(last.size(), 2u + 1 + 49 + 2);
+    EXPECT_EQ(Inner(s.rows[4]), ModuleWidths(s.elements.begin() + 44, s.elements.end() - 2));
     // Three per row with five blocks: an odd column count needs no widening.
     const ExpandedSymbol three = EncodeGS1DataBarExpanded(std::string(28, '1'), true, 3);
     ASSERT_EQ(three.values.size() + 1, 10u);

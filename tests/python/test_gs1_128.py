@@ -86,7 +86,7 @@ def test_human_text_matches_the_reader():
     [
         ("{FNC1}01123456", "(01)123456"),
         ("{FNC1}011234{AI}10ABC{FNC1}21XYZ", "(01)1234(10)ABC(21)XYZ"),
-        ("{FNC1}4300ABC", "(43)00ABC"),
+        ("{FNC1}4300ABC", "(4300)ABC"),
         ("{FNC1}3103001234", "(3103)001234"),
         ("PLAIN text", "PLAIN text"),
     ],

@@ -131,8 +131,8 @@ def test_human_readable_text():
     x.set_text_even_spacing(False)
     for code, text in [
         ("0190012345678908{AI}3103001750", "(01)90012345678908(3103)001750"),
-        ("0100012345678905{AI}10ABC[{AI}21x", "(01)00012345678905(10)ABC[(21)x"),
-        ("10ABC{AI}21x", "10ABC(21)x"),
+        ("0100012345678905{AI}10ABC[{AI}21x", "(01)00012345678905(10)ABC(21)x"),
+        ("10ABC[{AI}8020XYZ[{AI}4000", "(10)ABC(8020)XYZ(400)0"),
     ]:
         assert svg_texts(x.draw(code, 800, 100)) == [text]
 
