@@ -1,32 +1,37 @@
 #include "core/barcode_base.h"
 
-#include <SDL.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <stdexcept>
 
+#include "core/barcode_base_2d.h"
 #include "core/base64.h"
 #include "core/image_encoder.h"
+#include "core/raster_painter.h"
+#include "core/svg_painter.h"
 
 namespace {
 
-// Canvas failure messages, in Shift-JIS like every Japanese message of the library.
-// "サーフェス作成に失敗: " and "レンダラー作成に失敗: "
+// Canvas failure message, in Shift-JIS like every Japanese message of the library:
+// "サーフェス作成に失敗: ".
 constexpr char kSurfaceFailed[] = "\x83T\x81[\x83t\x83" "F\x83X\x8D\xEC\x90\xAC\x82\xC9\x8E\xB8\x94s: ";
-constexpr char kRendererFailed[] = "\x83\x8C\x83\x93\x83_\x83\x89\x81[\x8D\xEC\x90\xAC\x82\xC9\x8E\xB8\x94s: ";
 
 constexpr char kFallbackUri[] =
     "data:image/png;base64,iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVQI12P4//8/AAX+Av7czFnnAAAAAElFTkSuQmCC";
 
 bool IsJpegFormat(const std::string& format) { return format == "jpg" || format == "jpeg"; }
 
+// Quiet zones are whole pixels, so the symbol keeps its pixel grid.
+int MarginPixels(int modules, double module_pixels) {
+    return int(std::clamp(std::round(double(modules) * module_pixels), 0.0, 1e9));
+}
+
 }  // namespace
 
 BarcodeBase::BarcodeBase(std::string output_format) : output_format_(std::move(output_format)) {}
 
-BarcodeBase::~BarcodeBase() { ReleaseCanvas(); }
+BarcodeBase::~BarcodeBase() = default;
 
 void BarcodeBase::SetForegroundColor(int r, int g, int b, int a) {
     foreground_ = {uint8_t(r), uint8_t(g), uint8_t(b), uint8_t(a)};
@@ -36,82 +41,86 @@ void BarcodeBase::SetBackgroundColor(int r, int g, int b, int a) {
     background_ = {uint8_t(r), uint8_t(g), uint8_t(b), uint8_t(a)};
 }
 
+void BarcodeBase::SetQuietZone(QuietZone zone) {
+    const auto bounded = [](int modules) { return std::clamp(modules, 0, 1000); };
+    quiet_zone_.left = bounded(zone.left);
+    quiet_zone_.top = bounded(zone.top);
+    quiet_zone_.right = bounded(zone.right);
+    quiet_zone_.bottom = bounded(zone.bottom);
+}
+
 bool BarcodeBase::DrawSvg(const std::string&, int, int, int, int) { return false; }
 
 bool BarcodeBase::IsSvgMode() const { return output_format_ == "svg" || output_format_ == "SVG"; }
 
 bool BarcodeBase::IsRasterMode() const { return output_format_ == "png" || IsJpegFormat(output_format_); }
 
-void BarcodeBase::ReleaseCanvas() {
-    if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
-    if (surface_ != nullptr) SDL_FreeSurface(surface_);
-    renderer_ = nullptr;
-    surface_ = nullptr;
+bool BarcodeBase::CanvasSizeUsable(int width, int height) {
+    // Sizes the image writers cannot take: nothing to draw on, or more than 2 GiB of pixels.
+    if (width > 0 && height > 0 && 4LL * width * height + 1024000 <= 0x7FFFFFFFLL) return true;
+    ReportFailure("", std::string(kSurfaceFailed) + "invalid canvas size " + std::to_string(width) + "x" +
+                          std::to_string(height));
+    return false;
 }
 
 bool BarcodeBase::PrepareCanvas(int width, int height) {
     canvas_width_ = width;
     canvas_height_ = height;
-    ReleaseCanvas();
+    canvas_.reset();
     if (!IsRasterMode()) return true;
-    // Sizes the image writers cannot take: nothing to draw on, or more than 2 GiB of pixels.
-    if (width <= 0 || height <= 0 || 4LL * width * height + 1024000 > 0x7FFFFFFFLL) {
-        std::fprintf(stderr, "%sinvalid canvas size %dx%d\n", kSurfaceFailed, width, height);
-        return false;
-    }
-    surface_ = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGBA32);
-    if (surface_ == nullptr) {
-        std::fprintf(stderr, "%s%s\n", kSurfaceFailed, SDL_GetError());
-        return false;
-    }
-    renderer_ = SDL_CreateSoftwareRenderer(surface_);
-    if (renderer_ == nullptr) {
-        std::fprintf(stderr, "%s%s\n", kRendererFailed, SDL_GetError());
-        SDL_FreeSurface(surface_);
-        surface_ = nullptr;
-        return false;
-    }
-    ClearCanvas();
+    if (!CanvasSizeUsable(width, height)) return false;
+    canvas_ = std::make_unique<RasterCanvas>(width, height, background_);
     return true;
 }
 
-void BarcodeBase::ClearCanvas() {
-    if (renderer_ == nullptr) return;
-    SDL_SetRenderDrawColor(renderer_, background_.r, background_.g, background_.b, background_.a);
-    SDL_RenderClear(renderer_);
-}
-
-void BarcodeBase::FillRectRaster(float x, float y, float w, float h, Rgba colour) {
-    if (renderer_ == nullptr) return;
-    // Text copies switch the renderer to blending; bars always replace the pixels.
-    SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
-    SDL_SetRenderDrawColor(renderer_, colour.r, colour.g, colour.b, colour.a);
-    // Cover the pixels whose centres lie in [x, x + w) x [y, y + h). The renderer's own float path
-    // truncates position and width separately, which narrows and shifts fractional bars by up to a
-    // pixel and makes fit-width symbols unreadable at some widths.
-    const auto edge = [](float v) {
-        return int(std::clamp(std::ceil(double(v) - 0.5), -1e9, 1e9));
-    };
-    const int left = edge(x), top = edge(y);
-    const SDL_Rect rect{left, top, edge(x + w) - left, edge(y + h) - top};
-    if (rect.w > 0 && rect.h > 0) SDL_RenderFillRect(renderer_, &rect);
-}
-
-void BarcodeBase::FillRect(float x, float y, float w, float h, Rgba colour) {
+bool BarcodeBase::PaintOutput(int width, int height, double module_x, double module_y,
+                              const std::function<void(Painter&)>& paint) {
+    const int left = MarginPixels(quiet_zone_.left, module_x), right = MarginPixels(quiet_zone_.right, module_x);
+    const int top = MarginPixels(quiet_zone_.top, module_y), bottom = MarginPixels(quiet_zone_.bottom, module_y);
+    const long long total_w = (long long)width + left + right, total_h = (long long)height + top + bottom;
     if (IsSvgMode()) {
-        svg_.Rect(x, y, w, h, colour);
-    } else {
-        FillRectRaster(x, y, w, h, colour);
+        svg_.Begin(int(std::min(total_w, 2000000000LL)), int(std::min(total_h, 2000000000LL)));
+        svg_.Rect(0, 0, double(svg_.Width()), double(svg_.Height()), background_);
+        SvgPainter painter(svg_, left, top);
+        paint(painter);
+        svg_.End();
+        return true;
     }
+    if (total_w > 0x7FFFFFFF || total_h > 0x7FFFFFFF) return CanvasSizeUsable(-1, -1);
+    if (!PrepareCanvas(int(total_w), int(total_h)) || !HasCanvas()) return false;
+    RasterPainter painter(*canvas_, left, top);
+    paint(painter);
+    painter.Finish();
+    return true;
 }
 
-void BarcodeBase::PresentCanvas() {
-    if (renderer_ != nullptr) SDL_RenderPresent(renderer_);
+void BarcodeBase::RecordFailure(const std::string& tag, const std::string& message) {
+    const std::string line = tag.empty() ? message : tag + " " + message;
+    // Canvas messages are Shift-JIS; the kept copy is UTF-8 for callers that decode it.
+    last_error_ = ConvertStringEncoding(line, "utf-8");
+}
+
+void BarcodeBase::ReportFailure(const std::string& tag, const std::string& message) {
+    RecordFailure(tag, message);
+    if (!report_errors_) return;
+    const std::string line = tag.empty() ? message : tag + " " + message;
+    std::fprintf(stderr, "%s\n", line.c_str());
+    std::fflush(stderr);
+}
+
+int BarcodeBase::OutputWidth() const {
+    if (IsSvgMode()) return int(svg_.Width());
+    return canvas_ ? canvas_->Width() : 0;
+}
+
+int BarcodeBase::OutputHeight() const {
+    if (IsSvgMode()) return int(svg_.Height());
+    return canvas_ ? canvas_->Height() : 0;
 }
 
 std::vector<uint8_t> BarcodeBase::GetImageData() {
-    PresentCanvas();
-    return EncodeSurface(surface_, IsJpegFormat(output_format_) ? ImageFormat::Jpeg : ImageFormat::Png);
+    if (canvas_ == nullptr) return {};
+    return EncodeCanvas(*canvas_, IsJpegFormat(output_format_) ? ImageFormat::Jpeg : ImageFormat::Png, dpi_);
 }
 
 std::string BarcodeBase::GetImageBase64() {

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <exception>
+#include <numeric>
 
 #include <SDL.h>
 
@@ -37,13 +37,25 @@ TextSpacing EvenSpacing(size_t n, int x0, int drawn_width, int font_size, float 
     return {x0 + (drawn_width - span) / 2, pitch};
 }
 
-int ClampToInt(int64_t v) { return int(std::clamp<int64_t>(v, -1000000000, 1000000000)); }
+float ClampToFloat(int64_t v) { return float(std::clamp<int64_t>(v, -1000000000, 1000000000)); }
 
 }  // namespace
+
+int ModuleCount(const ModuleWidths& widths) { return std::accumulate(widths.begin(), widths.end(), 0); }
 
 BarcodeBase1D::BarcodeBase1D(std::string output_format) : BarcodeBase(std::move(output_format)) {
     EnsureSharedTextFont();
 }
+
+bool BarcodeBase1D::Draw(const std::string& code, int x, int y, int width, int height) {
+    return PaintSymbol(code, x, y, width, height);
+}
+
+bool BarcodeBase1D::DrawSvg(const std::string& code, int x, int y, int width, int height) {
+    return PaintSymbol(code, x, y, width, height);
+}
+
+std::pair<int, int> BarcodeBase1D::SymbolSize(const std::string& code) { return {ModuleCount(EncodeBars(code)), 1}; }
 
 int BarcodeBase1D::TextFontSize(int height) const {
     const float factor = height < 50 ? 0.25f : height <= 200 ? 0.20f : 0.15f;
@@ -70,126 +82,88 @@ float BarcodeBase1D::ModuleScale(int modules, int width) const {
     return FitWidth() ? scale : std::max(1.0f, std::floor(scale));
 }
 
-float BarcodeBase1D::DrawBarsAt(const ModuleWidths& widths, float x0, float y0, float scale, float bar_height) {
-    const Rgba fg = ForegroundColor();
-    const float adjust_black = float(PxAdjustBlack());
-    const float adjust_white = float(PxAdjustWhite());
-    float x = x0;
-    for (size_t i = 0; i < widths.size(); ++i) {
-        const float base = std::max(1.0f, float(widths[i]) * scale);
-        if (i % 2 == 0) {
-            const float drawn = std::max(1.0f, adjust_black + base);
-            FillRect(x, y0, drawn, bar_height, fg);
-            x += drawn;
-        } else {
-            x += std::max(1.0f, adjust_white + base);
-        }
-    }
-    return x;
+BarWalk BarcodeBase1D::Walk(float scale) const {
+    BarWalk walk;
+    walk.scale = scale;
+    walk.adjust_black = PxAdjustBlack();
+    walk.adjust_white = PxAdjustWhite();
+    return walk;
 }
 
-int BarcodeBase1D::DrawBars(const ModuleWidths& widths, int x0, int y0, int width) {
-    int modules = 0;
-    for (int w : widths) modules += w;
-    const float end = DrawBarsAt(widths, float(x0), float(y0), ModuleScale(modules, width), bar_height_);
-    return int(std::min(end - float(x0), 1e9f));  // bounded: extreme pixel adjustments overflow an int
+double BarcodeBase1D::DrawBarsAt(Painter& painter, const ModuleWidths& widths, double x0, float y0, float scale,
+                                 float bar_height) const {
+    BarWalk walk = Walk(scale);
+    walk.whole_pixels = WholePixelBars(painter);
+    return WalkBars(painter, widths, x0, y0, walk, ForegroundColor(),
+                    [bar_height](size_t, int, float) { return bar_height; });
 }
 
-void BarcodeBase1D::DrawText(const std::string& text, int x0, int y0, int drawn_width, int height) {
-    if (SharedTextFont() == nullptr || !show_text_ || text.empty()) return;
+int BarcodeBase1D::DrawBars(Painter& painter, const ModuleWidths& widths, int x0, int y0, int width) const {
+    const double end = DrawBarsAt(painter, widths, float(x0), float(y0), ModuleScale(ModuleCount(widths), width),
+                                  bar_height_);
+    return int(std::min(float(end) - float(x0), 1e9f));  // bounded: extreme pixel adjustments overflow an int
+}
+
+void BarcodeBase1D::DrawHumanText(Painter& painter, const std::string& text, int x0, int y0, int drawn_width,
+                                  int height) const {
+    if (!show_text_ || text.empty()) return;
     const int font_size = TextFontSize(height);
-    const int top = y0 + height - font_size;
-    ScopedFont font(font_size);
-    if (!font) return;
+    if (!painter.PrepareText(font_size)) return;
     const Rgba fg = ForegroundColor();
-    // Glyph images are taller than the point size; keep them inside the drawing area.
-    auto top_for = [&](int image_height) { return top + image_height > y0 + height ? y0 + height - image_height : top; };
-
+    TextPlacement at;
+    at.top = float(y0 + height - font_size);
+    at.bottom = y0 + height;  // glyph images are taller than the point size; keep them inside
     if (!text_even_spacing_) {
-        TextImage image(font.get(), text, fg);
-        if (image) image.CopyTo(Renderer(), x0 + (drawn_width - image.Width()) / 2, top_for(image.Height()));
+        at.x = float(x0);
+        at.box_width = drawn_width;
+        painter.Text(text, at, font_size, fg);
         return;
     }
     const TextSpacing spacing = EvenSpacing(text.size(), x0, drawn_width, font_size, text_margin_scale_);
     for (size_t i = 0; i < text.size(); ++i) {
-        TextImage image(font.get(), std::string(1, text[i]), fg);
-        if (!image) {
+        at.x = ClampToFloat(spacing.Centre(i));
+        if (!painter.Text(std::string(1, text[i]), at, font_size, fg))
             std::fprintf(stderr, "TTF_RenderUTF8_Blended error: %s\n", SDL_GetError());
-            continue;
+    }
+}
+
+bool BarcodeBase1D::RunDraw(const char* tag, int width, int height, const std::function<LinearGeometry()>& encode,
+                            const std::function<void(Painter&)>& paint) {
+    ClearFailure();
+    if (!IsSvgMode()) {
+        canvas_width_ = width;
+        canvas_height_ = height;
+        if (!IsRasterMode() || (ModuleSize() == 0 && !CanvasSizeUsable(width, height))) {
+            ReleaseCanvas();
+            return false;
         }
-        const int centre = ClampToInt(spacing.Centre(i));
-        if (!image.CopyTo(Renderer(), centre - image.Width() / 2, top_for(image.Height())))
-            std::fprintf(stderr, "SDL_CreateTextureFromSurface error: %s\n", SDL_GetError());
     }
-}
-
-void BarcodeBase1D::AddSvgText(float x, float y, const std::string& text, int font_size, Rgba colour,
-                               const char* anchor) {
-    svg_.Text(x, y, text, font_size, colour, anchor);
-}
-
-void BarcodeBase1D::DrawSvgText(const std::string& text, int x0, int y0, int drawn_width, int height) {
-    if (!show_text_ || text.empty()) return;
-    const int font_size = TextFontSize(height);
-    const float top = float(y0 + height - font_size);
-    const Rgba fg = ForegroundColor();
-    if (!text_even_spacing_) {
-        AddSvgText(float(x0 + drawn_width / 2), top, text, font_size, fg, "middle");
-        return;
-    }
-    const TextSpacing spacing = EvenSpacing(text.size(), x0, drawn_width, font_size, text_margin_scale_);
-    for (size_t i = 0; i < text.size(); ++i)
-        AddSvgText(float(spacing.Centre(i)), top, std::string(1, text[i]), font_size, fg, "middle");
-}
-
-void BarcodeBase1D::DrawHumanText(const std::string& text, int x0, int y0, int drawn_width, int height) {
-    if (IsSvgMode()) {
-        DrawSvgText(text, x0, y0, drawn_width, height);
-    } else {
-        DrawText(text, x0, y0, drawn_width, height);
-    }
-}
-
-void BarcodeBase1D::ReportError(const char* tag, const char* message) {
-    std::fprintf(stderr, "%s %s\n", tag, message);
-    std::fflush(stderr);
-}
-
-bool BarcodeBase1D::RunDraw(const char* tag, int width, int height,
-                            const std::function<void()>& encode, const std::function<void()>& paint) {
-    const bool svg = IsSvgMode();
-    if (!svg && (!PrepareCanvas(width, height) || !HasCanvas())) return false;
     try {
-        encode();
-        if (svg) {
-            svg_.Begin(width, height);
-            svg_.Rect(0, 0, width, height, BackgroundColor());
-        }
-        paint();
+        const LinearGeometry geometry = encode();
+        return PaintOutput(geometry.width, height, geometry.module_pixels, geometry.module_pixels, paint);
     } catch (const std::exception& e) {
-        ReportError(tag, e.what());
+        ReportFailure(tag, e.what());
         return false;
     }
-    if (svg) {
-        svg_.End();
-    } else {
-        PresentCanvas();
-    }
-    return true;
 }
 
-bool BarcodeBase1D::DrawStandard(const char* tag, int x0, int y0, int width, int height,
-                                 const std::function<ModuleWidths()>& encode,
-                                 const std::function<std::string()>& text) {
+bool BarcodeBase1D::PaintSymbol(const std::string& code, int x0, int y0, int width, int height) {
     ModuleWidths widths;
+    int area_width = width;
     return RunDraw(
-        tag, width, height,
+        Tag(), width, height,
         [&] {
             ComputeBarHeight(height, 1);
-            widths = encode();
+            widths = EncodeBars(code);
+            const int modules = ModuleCount(widths);
+            area_width = AreaWidth(modules, width);
+            LinearGeometry geometry;
+            geometry.width = area_width;
+            geometry.module_pixels = ModuleScale(modules, area_width);
+            return geometry;
         },
-        [&] {
-            const int drawn_width = DrawBars(widths, x0, y0, width);
-            DrawHumanText(text(), x0, y0, drawn_width, height);
+        [&](Painter& painter) {
+            const int drawn_width = DrawBars(painter, widths, x0, y0, area_width);
+            DrawHumanText(painter, HumanText(code), x0, y0, drawn_width, height);
         });
 }

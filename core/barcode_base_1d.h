@@ -1,15 +1,28 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <utility>
 
+#include "core/bar_walk.h"
 #include "core/barcode_base.h"
 #include "core/module_widths.h"
 
-// Base of every linear symbology: text settings, the bar-height rule, the bar pass and the
-// human-readable text layout, shared by the raster and the SVG paths.
+// What the encode step of a linear draw hands the frame: the symbol area's width and its pixels
+// per module (which size the quiet zone).
+struct LinearGeometry {
+    int width = 0;
+    double module_pixels = 1.0;
+};
+
+// Base of every linear symbology: text settings, the bar-height rule, the bar pass, the
+// human-readable text layout and the draw frame. A plain class declares its tag, encoder and text;
+// classes with a layout of their own override PaintSymbol.
 class BarcodeBase1D : public BarcodeBase {
 public:
     explicit BarcodeBase1D(std::string output_format);
+
+    bool Draw(const std::string& code, int x, int y, int width, int height) override;
+    bool DrawSvg(const std::string& code, int x, int y, int width, int height) override;
 
     void SetShowText(bool show) { show_text_ = show; }
     void SetTextFontScale(float scale) { text_font_scale_ = scale; }
@@ -30,34 +43,39 @@ public:
     // Bar height := H less the text band and the gap (when text is shown), at least 1.
     void ComputeBarHeight(int height, int lines);
 
-    // Human-readable text under a symbol of drawn width Wt, raster or SVG.
-    void DrawText(const std::string& text, int x0, int y0, int drawn_width, int height);
-    void DrawSvgText(const std::string& text, int x0, int y0, int drawn_width, int height);
-    void AddSvgText(float x, float y, const std::string& text, int font_size, Rgba colour, const char* anchor);
+    std::pair<int, int> SymbolSize(const std::string& code) override;
 
 protected:
-    // The frame every linear draw shares. Raster: a fresh canvas cleared with the background, then
-    // encode(), paint(), present. SVG: encode() first (a failure keeps the previous document), then
-    // the document with its background rectangle, paint(), end tag. A std::exception from encode()
-    // or paint() is printed as "<tag> <message>" on stderr and the draw returns false.
-    bool RunDraw(const char* tag, int width, int height,
-                 const std::function<void()>& encode, const std::function<void()>& paint);
+    virtual const char* Tag() const = 0;
+    // The bar and space widths of the code; throws std::exception for data the symbology refuses.
+    virtual ModuleWidths EncodeBars(const std::string& /*code*/) { return {}; }
+    virtual std::string HumanText(const std::string& code) const { return code; }
+    // The whole draw of one code; the usual single-row layout unless a class has its own.
+    virtual bool PaintSymbol(const std::string& code, int x, int y, int width, int height);
 
-    // The usual single-row draw: bars at the bar height for one text line, then `text` under them.
-    bool DrawStandard(const char* tag, int x0, int y0, int width, int height,
-                      const std::function<ModuleWidths()>& encode, const std::function<std::string()>& text);
+    // The frame every linear draw shares. Raster: the canvas size is checked first (unless the
+    // module size decides it), then encode(), then a fresh canvas with the quiet zone and paint().
+    // SVG: encode() first (a failure keeps the previous document), then the document with its
+    // background rectangle and paint(). A std::exception from either is reported as
+    // "<tag> <message>" and the draw returns false.
+    bool RunDraw(const char* tag, int width, int height, const std::function<LinearGeometry()>& encode,
+                 const std::function<void(Painter&)>& paint);
 
     // Pixels per module for a symbol of `modules` modules in `width` pixels (whole unless fit width).
     float ModuleScale(int modules, int width) const;
-    // Bar pass at the given module scale: bars from y0, `bar_height` tall, in the current mode.
-    // Returns the x after the last element.
-    float DrawBarsAt(const ModuleWidths& widths, float x0, float y0, float scale, float bar_height);
+    // The symbol area's width: `width`, or what `modules` need at the fixed module size.
+    int AreaWidth(int modules, int width) const { return ModuleSize() > 0 ? modules * ModuleSize() : width; }
+    // Whether this painter's bars are whole pixels each (the usual walk keeps fractions).
+    virtual bool WholePixelBars(const Painter&) const { return false; }
+    // The bar walk settings of this object at a module scale.
+    BarWalk Walk(float scale) const;
+    // Bars from (x0, y0), `bar_height` tall; returns the x after the last element.
+    double DrawBarsAt(Painter& painter, const ModuleWidths& widths, double x0, float y0, float scale,
+                      float bar_height) const;
     // Bar pass of the whole list over `width` pixels at the current bar height; returns Wt.
-    int DrawBars(const ModuleWidths& widths, int x0, int y0, int width);
-    // Text in the current mode (DrawText or DrawSvgText).
-    void DrawHumanText(const std::string& text, int x0, int y0, int drawn_width, int height);
-    // Writes "<tag> <message>\n" to standard error.
-    static void ReportError(const char* tag, const char* message);
+    int DrawBars(Painter& painter, const ModuleWidths& widths, int x0, int y0, int width) const;
+    // Human-readable text under a symbol of drawn width Wt.
+    void DrawHumanText(Painter& painter, const std::string& text, int x0, int y0, int drawn_width, int height) const;
 
     float bar_height_ = 0.0f;
 
@@ -68,3 +86,5 @@ private:
     float text_gap_scale_ = 1.0f;
     bool text_even_spacing_ = true;
 };
+
+int ModuleCount(const ModuleWidths& widths);

@@ -195,6 +195,11 @@ bool BarcodeBase2D::Draw(const std::string& code, int x, int y, int width, int h
 
 bool BarcodeBase2D::DrawEncoded(const std::string&, int, int, int, int) { return false; }
 
+std::pair<int, int> BarcodeBase2D::SymbolSize(const std::string& code) {
+    const ModuleMatrix matrix = EncodeMatrix(ConvertStringEncoding(code, string_encoding_));
+    return {matrix.Columns(), matrix.Rows()};
+}
+
 bool BarcodeBase2D::DrawEncodedSquare(const std::string& bytes, int x, int y, int size) {
     return DrawEncoded(bytes, x, y, size, size);
 }
@@ -207,22 +212,35 @@ bool BarcodeBase2D::DrawSquare(const std::string& code, int x, int y, int size) 
 // SVG positions are relative to the document, so the symbol always starts at the top left corner.
 bool BarcodeBase2D::DrawModuleMatrix(const ModuleMatrix& matrix, int /*x*/, int /*y*/, int width, int height,
                                      MatrixLayout layout) {
-    if (IsSvgMode()) return !matrix.Empty() && PaintModuleMatrix(matrix, width, height, layout);
-    if (matrix.Empty() && layout != MatrixLayout::Stretched) return false;
-    int area_w = width, area_h = height;
-    if (layout == MatrixLayout::Square && !matrix.Empty()) SquareArea(matrix, width, height, area_w, area_h);
-    return SetUpCanvas(area_w, area_h) && PaintModuleMatrix(matrix, width, height, layout);
+    ClearFailure();
+    if (matrix.Empty() && (IsSvgMode() || layout != MatrixLayout::Stretched)) return false;
+    if (!IsSvgMode() && OutputFormat().empty()) return false;
+    FitModuleSize(matrix, layout, width, height);
+    return PaintModuleMatrix(matrix, width, height, layout);
 }
 
 bool BarcodeBase2D::DrawStretchedMatrix(const std::function<ModuleMatrix()>& encode, int x, int y, int width,
                                         int height) {
-    if (IsSvgMode()) return DrawModuleMatrix(encode(), x, y, width, height, MatrixLayout::Stretched);
-    return SetUpCanvas(width, height) && PaintModuleMatrix(encode(), width, height, MatrixLayout::Stretched);
+    ClearFailure();
+    // A raster draw that cannot get a canvas ends before encoding (and its errors); at a fixed
+    // module size the canvas follows from the symbol, so it is checked after.
+    if (!IsSvgMode() && ModuleSize() == 0) {
+        canvas_width_ = width;
+        canvas_height_ = height;
+        if (OutputFormat().empty() || !IsRasterMode() || !CanvasSizeUsable(width, height)) {
+            ReleaseCanvas();
+            return false;
+        }
+    }
+    return DrawModuleMatrix(encode(), x, y, width, height, MatrixLayout::Stretched);
 }
 
-bool BarcodeBase2D::SetUpCanvas(int width, int height) {
-    // Every raster draw gets a canvas of the size it asks for.
-    return !OutputFormat().empty() && PrepareCanvas(width, height) && HasCanvas();
+void BarcodeBase2D::FitModuleSize(const ModuleMatrix& matrix, MatrixLayout layout, int& width, int& height) const {
+    if (ModuleSize() == 0 || matrix.Empty()) return;
+    const long long px = ModuleSize();
+    const long long rows = layout == MatrixLayout::StretchedRows ? (long long)matrix.Rows() * RowModules() : matrix.Rows();
+    width = int(std::min(px * matrix.Columns(), 0x7FFFFFFFLL));
+    height = int(std::min(px * rows, 0x7FFFFFFFLL));
 }
 
 void BarcodeBase2D::SquareArea(const ModuleMatrix& matrix, int width, int height, int& area_w, int& area_h) const {
@@ -232,21 +250,14 @@ void BarcodeBase2D::SquareArea(const ModuleMatrix& matrix, int width, int height
 }
 
 bool BarcodeBase2D::PaintModuleMatrix(const ModuleMatrix& matrix, int width, int height, MatrixLayout layout) {
+    if (matrix.Empty()) return PaintOutput(width, height, 1.0, 1.0, [](Painter&) {});  // a blank canvas
     const bool svg = IsSvgMode();
-    if (matrix.Empty()) {  // only a stretched raster draw gets here: its blank canvas is the result
-        PresentCanvas();
-        return true;
-    }
     const int columns = matrix.Columns(), rows = matrix.Rows();
     const bool fit = FitWidth();
 
     // Drawing area: W x H, except Data Matrix, whose area shrinks to whole square modules.
     int area_w = width, area_h = height;
     if (layout == MatrixLayout::Square) SquareArea(matrix, width, height, area_w, area_h);
-    if (svg) {
-        svg_.Begin(area_w, area_h);
-        svg_.Rect(0, 0, area_w, area_h, BackgroundColor());
-    }
 
     double step_x, step_y;
     if (layout == MatrixLayout::Square) {
@@ -263,39 +274,22 @@ bool BarcodeBase2D::PaintModuleMatrix(const ModuleMatrix& matrix, int width, int
     }
     const std::vector<double> bx = Boundaries(columns, step_x, !svg);
     const std::vector<double> by = Boundaries(rows, step_y, !svg);
-
-    // Rectangles grow by the black pixel adjustment, PDF417's SVG modules by half a unit so that
-    // neighbouring rows leave no hairline gaps in a viewer.
-    double grow = PxAdjustBlack();
-    if (layout == MatrixLayout::StretchedRows) grow = svg ? 0.5 : 0.0;
+    // Rectangles grow by the black pixel adjustment; PDF417 modules keep their true size, since a
+    // larger module swallows the narrow spaces at one or two pixels per module.
+    const double grow = layout == MatrixLayout::StretchedRows ? 0.0 : PxAdjustBlack();
+    // The quiet zone is measured in the matrix's own modules: PDF417 rows are several modules tall.
+    const double quiet_y = layout == MatrixLayout::StretchedRows ? step_y / std::max(1, RowModules()) : step_y;
 
     const Rgba fg = ForegroundColor();
-    for (int r = 0; r < rows; ++r) {
-        const double top = by[size_t(r)], extent_y = by[size_t(r) + 1] - top;
-        if (extent_y <= 0) continue;
-        for (int c = 0; c < columns; ++c) {
-            if (!matrix.Get(c, r)) continue;
-            const double left = bx[size_t(c)], extent_x = bx[size_t(c) + 1] - left;
-            if (extent_x <= 0) continue;
-            if (svg) {
-                svg_.Rect(left, top, extent_x + grow, extent_y + grow, fg);
-            } else if (grow == 0) {
-                // Adjacent dark modules share their boundaries, so one rectangle per run paints
-                // the same pixels as one per module, much faster.
-                int last = c;
-                while (last + 1 < columns && matrix.Get(last + 1, r)) ++last;
-                FillRectRaster(float(left), float(top), float(bx[size_t(last) + 1] - left), float(extent_y), fg);
-                c = last;
-            } else {
-                FillRectRaster(float(left), float(top), float(extent_x + grow), float(extent_y + grow), fg);
+    return PaintOutput(area_w, area_h, step_x, quiet_y, [&](Painter& painter) {
+        for (int r = 0; r < rows; ++r) {
+            const double top = by[size_t(r)], extent_y = by[size_t(r) + 1] - top;
+            if (extent_y <= 0) continue;
+            for (int c = 0; c < columns; ++c) {
+                if (!matrix.Get(c, r)) continue;
+                const double left = bx[size_t(c)], extent_x = bx[size_t(c) + 1] - left;
+                if (extent_x > 0) painter.Rect(left, top, extent_x + grow, extent_y + grow, fg);
             }
         }
-    }
-
-    if (svg) {
-        svg_.End();
-    } else {
-        PresentCanvas();
-    }
-    return true;
+    });
 }

@@ -11,8 +11,8 @@ enum class MatrixLayout {
     Stretched,      // QR: module W / C by H / R on a W x H canvas; rectangles grow by px adjust black
     Square,         // Data Matrix: square modules u = min(W / C, H / R) on a ceil(C u) x ceil(R u)
                     // canvas; rectangles grow by px adjust black
-    StretchedRows,  // PDF417: as Stretched; SVG rectangles 0.5 larger, raster ones exactly their
-                    // extent. The caller widens a square request to the symbol's aspect first.
+    StretchedRows,  // PDF417: as Stretched, rectangles exactly their extent. The caller widens a
+                    // square request to the symbol's aspect first.
 };
 
 // Converts text between UTF-8 and Shift-JIS (code page 932) as the 2D classes hand it to their
@@ -31,6 +31,10 @@ public:
     virtual bool DrawEncodedSquare(const std::string& bytes, int x, int y, int size);
     virtual bool DrawSquare(const std::string& code, int x, int y, int size);
 
+    std::pair<int, int> SymbolSize(const std::string& code) override;
+    // The symbol of bytes already in the string encoding; throws for data the symbology refuses.
+    virtual ModuleMatrix EncodeMatrix(const std::string& bytes) = 0;
+
     void SetStringEncoding(const std::string& encoding) { string_encoding_ = encoding; }
     const std::string& StringEncoding() const { return string_encoding_; }
 
@@ -43,8 +47,12 @@ protected:
     // that cannot get a canvas ends there, without encoding (or its errors).
     bool DrawStretchedMatrix(const std::function<ModuleMatrix()>& encode, int x, int y, int width, int height);
 
+    // Module rows per matrix row at a fixed module size (PDF417's row height).
+    virtual int RowModules() const { return 1; }
+
 private:
-    bool SetUpCanvas(int width, int height);
+    // At a fixed module size, the area the matrix needs; otherwise the size stays as asked.
+    void FitModuleSize(const ModuleMatrix& matrix, MatrixLayout layout, int& width, int& height) const;
     // Canvas and SVG document size of the Square layout.
     void SquareArea(const ModuleMatrix& matrix, int width, int height, int& area_w, int& area_h) const;
     // The document (SVG) or the modules on the canvas already set up (raster).

@@ -4,6 +4,9 @@
 #include <SDL_image.h>
 
 #include <cstring>
+#include <mutex>
+
+#include "core/png_writer.h"
 
 namespace {
 
@@ -41,24 +44,48 @@ int SDLCALL StreamClose(SDL_RWops* ops) {
     return 0;
 }
 
-}  // namespace
+// The JFIF header's density fields: units 1 (dots per inch), then x and y density.
+void SetJfifDensity(std::vector<uint8_t>& jpeg, int dpi) {
+    static constexpr uint8_t kApp0[] = {0xFF, 0xD8, 0xFF, 0xE0};
+    if (jpeg.size() < 18 || std::memcmp(jpeg.data(), kApp0, 4) != 0 || std::memcmp(&jpeg[6], "JFIF", 5) != 0) return;
+    const uint16_t density = uint16_t(std::min(dpi, 65535));
+    jpeg[13] = 1;
+    jpeg[14] = jpeg[16] = uint8_t(density >> 8);
+    jpeg[15] = jpeg[17] = uint8_t(density & 0xFF);
+}
 
-std::vector<uint8_t> EncodeSurface(SDL_Surface* surface, ImageFormat format) {
+std::vector<uint8_t> EncodeJpeg(const RasterCanvas& canvas, int dpi) {
+    // SDL_image loads its JPEG codec on first use; once, before threads race to it.
+    static std::once_flag codec_loaded;
+    std::call_once(codec_loaded, [] { IMG_Init(IMG_INIT_JPG); });
     std::vector<uint8_t> out;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint8_t*>(canvas.Pixels()), canvas.Width(),
+                                                              canvas.Height(), 32, canvas.Width() * 4,
+                                                              SDL_PIXELFORMAT_RGBA32);
     if (surface == nullptr) return out;
-    out.reserve(size_t(surface->w) * surface->h / 8 + 1024);
+    out.reserve(size_t(canvas.Width()) * size_t(canvas.Height()) / 8 + 1024);
     VectorStream stream{&out, 0};
     SDL_RWops* ops = SDL_AllocRW();
-    if (ops == nullptr) return {};
-    ops->size = StreamSize;
-    ops->seek = StreamSeek;
-    ops->read = StreamRead;
-    ops->write = StreamWrite;
-    ops->close = StreamClose;
-    ops->type = SDL_RWOPS_UNKNOWN;
-    ops->hidden.unknown.data1 = &stream;
-    const int rc = format == ImageFormat::Jpeg ? IMG_SaveJPG_RW(surface, ops, 0, 90) : IMG_SavePNG_RW(surface, ops, 0);
-    SDL_RWclose(ops);
-    if (rc != 0) out.clear();
+    int rc = -1;
+    if (ops != nullptr) {
+        ops->size = StreamSize;
+        ops->seek = StreamSeek;
+        ops->read = StreamRead;
+        ops->write = StreamWrite;
+        ops->close = StreamClose;
+        ops->type = SDL_RWOPS_UNKNOWN;
+        ops->hidden.unknown.data1 = &stream;
+        rc = IMG_SaveJPG_RW(surface, ops, 0, 90);
+        SDL_RWclose(ops);
+    }
+    SDL_FreeSurface(surface);
+    if (rc != 0) return {};
+    if (dpi > 0) SetJfifDensity(out, dpi);
     return out;
+}
+
+}  // namespace
+
+std::vector<uint8_t> EncodeCanvas(const RasterCanvas& canvas, ImageFormat format, int dpi) {
+    return format == ImageFormat::Jpeg ? EncodeJpeg(canvas, dpi) : EncodePng(canvas, dpi);
 }

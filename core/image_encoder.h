@@ -2,9 +2,10 @@
 #include <cstdint>
 #include <vector>
 
-struct SDL_Surface;
+#include "core/raster_canvas.h"
 
 enum class ImageFormat { Png, Jpeg };
 
-// Encodes a surface as PNG (RGBA) or JPEG (quality 90); empty on failure.
-std::vector<uint8_t> EncodeSurface(SDL_Surface* surface, ImageFormat format);
+// Encodes a canvas as PNG (RGBA) or JPEG (quality 90); `dpi` > 0 records the resolution in the
+// file. Empty on failure.
+std::vector<uint8_t> EncodeCanvas(const RasterCanvas& canvas, ImageFormat format, int dpi);

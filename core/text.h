@@ -1,51 +1,36 @@
 #pragma once
+#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/color.h"
 
-struct TTF_Font;
-struct SDL_Renderer;
-struct SDL_Surface;
+// Text in the embedded Roboto Regular, rendered by SDL_ttf. SDL_ttf and FreeType are not
+// thread-safe, so every call into them runs under one process-wide lock; rendered images are
+// cached, so the lock is held only the first time a string is drawn at a size and colour.
 
-// The process-wide font handle that gates raster text; absent when SDL_ttf or the font failed.
-TTF_Font* SharedTextFont();
-// Opens it once (TTF_Init, then the embedded font at 18 points); later calls retry while it is absent.
+// A rendered string: ARGB8888 pixels (alpha in the top byte), rows without padding.
+struct TextBitmap {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> argb;
+};
+
+struct TextExtent {
+    int width = 0;
+    int height = 0;
+};
+
+// Opens the process-wide font once (TTF_Init, then the embedded font at 18 points); later calls
+// retry while it is absent. Its absence turns raster text off.
 void EnsureSharedTextFont();
-// Opens the embedded Roboto Regular at `point_size`; the caller closes it with TTF_CloseFont.
-TTF_Font* OpenEmbeddedRobotoFont(int point_size);
+bool SharedTextFontLoaded();
 
-// The embedded font at one size with monochrome hinting, for one draw (shared by later draws of
-// the same size; the caller must not change its settings).
-class ScopedFont {
-public:
-    explicit ScopedFont(int point_size);
-    ~ScopedFont();
-    ScopedFont(const ScopedFont&) = delete;
-    ScopedFont& operator=(const ScopedFont&) = delete;
-    TTF_Font* get() const { return font_; }
-    explicit operator bool() const { return font_ != nullptr; }
-
-private:
-    TTF_Font* font_ = nullptr;
-    bool owned_ = false;  // opened past the cache bound: closed at scope exit
-};
-
-// A rendered text image (blended, in the given colour), freed at scope exit; empty on failure.
-class TextImage {
-public:
-    TextImage(TTF_Font* font, const std::string& text, Rgba colour);
-    ~TextImage();
-    TextImage(const TextImage&) = delete;
-    TextImage& operator=(const TextImage&) = delete;
-    explicit operator bool() const { return surface_ != nullptr; }
-    int Width() const;
-    int Height() const;
-    // Copies the image unscaled with its top-left at (x, y), alpha-blended. False if no texture.
-    bool CopyTo(SDL_Renderer* renderer, int x, int y) const;
-
-private:
-    SDL_Surface* surface_;
-};
-
-// Width of `text` in `font` as TTF_SizeUTF8 measures it; -1 on failure.
-int MeasureTextWidth(TTF_Font* font, const std::string& text);
+// Makes the font of one point size ready for a text block, printing why when it cannot be had
+// (a size above 1000 points is refused as hostile). False when the block must be left out.
+bool PrepareTextSize(int point_size);
+// The string rendered blended in the colour (cached); null on failure, with SDL_GetError() set.
+std::shared_ptr<const TextBitmap> RenderText(int point_size, const std::string& text, Rgba colour);
+// The size SDL_ttf measures for the string; empty on failure.
+std::optional<TextExtent> MeasureText(int point_size, const std::string& text);

@@ -17,6 +17,18 @@ class _Common:
     def set_output_format(self, format: str) -> None: ...
     def set_foreground_color(self, r: int, g: int, b: int, a: int = 255) -> None: ...
     def set_background_color(self, r: int, g: int, b: int, a: int = 255) -> None: ...
+    def set_module_size(self, pixels: int) -> None:
+        """Pixels per module (0, the default, sizes the symbol by the draw's width and height)."""
+    def set_quiet_zone(self, left: int, top: int, right: int, bottom: int) -> None:
+        """Background margins around the symbol, in modules (default 0)."""
+    def symbol_size(self, code: str) -> tuple[int, int]:
+        """Modules across and module rows of the symbol of `code`; ValueError when it cannot be encoded."""
+    def set_report_errors(self, report: bool) -> None:
+        """False: a failed draw writes nothing to standard error (see last_error)."""
+    def last_error(self) -> str:
+        """The message of the last failed draw, "" after a successful one."""
+    def set_dpi(self, dpi: int) -> None:
+        """Resolution recorded in PNG and JPEG output (0, the default, records none)."""
 
 class _Linear(_Common):
     def set_px_adjust_black(self, adjust: int) -> None: ...

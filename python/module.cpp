@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "python/registry.h"
+#include "python/class_list.h"
 
 namespace py = pybind11;
 
@@ -43,6 +43,7 @@ int ExecModule(PyObject* raw) {
         m.doc() = "Barcode generation library for Python (Native C++ Extension)";
         RegisterAllClasses(m);
         RegisterModuleFunctions(m);
+        RegisterGs1Functions(m);
         return 0;
     } catch (py::error_already_set&) {
         PyErr_Clear();

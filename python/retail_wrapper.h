@@ -5,10 +5,9 @@
 template <class Symbology>
 void RegisterRetailClass(py::module_& m, const char* name) {
     using W = Wrapper<Symbology>;
-    py::class_<W> c(m, name);
-    c.def(py::init<>());
+    auto c = DefineClass<W>(m, name);
     DefLinearSetters(c);
-    c.def("set_extended_guard", [](W& w, bool extended) { w.symbology->SetExtendedGuard(extended); },
+    c.def("set_extended_guard", [](W& w, bool extended) { w.Lock()->SetExtendedGuard(extended); },
           py::arg("extended"));
     DefLinearDraws(c);
 }

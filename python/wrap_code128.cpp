@@ -1,4 +1,4 @@
-#include "python/registry.h"
+#include "python/class_list.h"
 #include "python/wrapper.h"
 #include "symbologies/linear/code128.h"
 
@@ -14,15 +14,12 @@ void SetCodeMode(Code128& symbology, const std::string& mode) {
     else if (mode == "C") symbology.SetCodeMode(Code128Mode::kCodeC);
 }
 
-void Register(py::module_& m) {
-    py::class_<Code128Wrapper> c(m, "Code128");
-    c.def(py::init<>());
+}  // namespace
+
+void RegisterCode128(py::module_& m) {
+    auto c = DefineClass<Code128Wrapper>(m, "Code128");
     DefLinearSetters(c);
-    c.def("set_code_mode", [](Code128Wrapper& w, const std::string& mode) { SetCodeMode(*w.symbology, mode); },
+    c.def("set_code_mode", [](Code128Wrapper& w, const std::string& mode) { SetCodeMode(*w.Lock(), mode); },
           py::arg("mode"));
     DefLinearDraws(c);
 }
-
-const ClassRegistration kRegistration(3, &Register);
-
-}  // namespace

@@ -1,4 +1,4 @@
-#include "python/registry.h"
+#include "python/class_list.h"
 #include "python/wrapper.h"
 #include "symbologies/linear/code39.h"
 
@@ -6,15 +6,12 @@ namespace {
 
 using Code39Wrapper = Wrapper<Code39>;
 
-void Register(py::module_& m) {
-    py::class_<Code39Wrapper> c(m, "Code39");
-    c.def(py::init<>());
+}  // namespace
+
+void RegisterCode39(py::module_& m) {
+    auto c = DefineClass<Code39Wrapper>(m, "Code39");
     DefLinearSetters(c);
-    c.def("set_show_start_stop", [](Code39Wrapper& w, bool show) { w.symbology->SetShowStartStop(show); },
+    c.def("set_show_start_stop", [](Code39Wrapper& w, bool show) { w.Lock()->SetShowStartStop(show); },
           py::arg("show"));
     DefLinearDraws(c);
 }
-
-const ClassRegistration kRegistration(1, &Register);
-
-}  // namespace

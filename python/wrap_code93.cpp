@@ -1,15 +1,8 @@
-#include "python/registry.h"
+#include "python/class_list.h"
 #include "python/wrapper.h"
 #include "symbologies/linear/code93.h"
 
-namespace {
-
-void Register(py::module_& m) {
-    py::class_<Wrapper<Code93>> c(m, "Code93");
-    c.def(py::init<>());
+void RegisterCode93(py::module_& m) {
+    auto c = DefineClass<Wrapper<Code93>>(m, "Code93");
     DefLinearCommon(c);
 }
-
-const ClassRegistration kRegistration(2, &Register);
-
-}  // namespace

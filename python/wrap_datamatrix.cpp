@@ -1,4 +1,4 @@
-#include "python/registry.h"
+#include "python/class_list.h"
 #include "python/wrapper_2d.h"
 #include "symbologies/matrix/datamatrix.h"
 
@@ -6,19 +6,16 @@ namespace {
 
 using DataMatrixWrapper = Wrapper<DataMatrix>;
 
-void Register(py::module_& m) {
-    py::class_<DataMatrixWrapper> c(m, "DataMatrix");
-    c.def(py::init<>());
+}  // namespace
+
+void RegisterDatamatrix(py::module_& m) {
+    auto c = DefineClass<DataMatrixWrapper>(m, "DataMatrix");
     DefMatrixSetters(c);
-    c.def("set_code_size", [](DataMatrixWrapper& w, const std::string& size) { w.symbology->SetCodeSize(size); },
+    c.def("set_code_size", [](DataMatrixWrapper& w, const std::string& size) { w.Lock()->SetCodeSize(size); },
           py::arg("size"));
     c.def("set_encode_scheme",
-          [](DataMatrixWrapper& w, const std::string& scheme) { w.symbology->SetEncodeScheme(scheme); },
+          [](DataMatrixWrapper& w, const std::string& scheme) { w.Lock()->SetEncodeScheme(scheme); },
           py::arg("scheme"));
     c.def("set_gs1", [](DataMatrixWrapper& w, bool enabled) { w.symbology->SetGS1(enabled); }, py::arg("enabled"));
     DefMatrixDraws(c);
 }
-
-const ClassRegistration kRegistration(17, &Register);
-
-}  // namespace

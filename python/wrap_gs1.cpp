@@ -8,7 +8,7 @@
 
 #include "gs1/element_string.h"
 #include "gs1/validation.h"
-#include "python/registry.h"
+#include "python/class_list.h"
 
 namespace py = pybind11;
 
@@ -21,7 +21,9 @@ GS1Form FormNamed(const std::string& form) {
     throw std::invalid_argument("unknown form \"" + form + "\": use \"bracketed\", \"gs1_128\" or \"databar_expanded\"");
 }
 
-void Register(py::module_& m) {
+}  // namespace
+
+void RegisterGs1Functions(py::module_& m) {
     m.def(
         "gs1_parse",
         [](const std::string& data) {
@@ -43,8 +45,3 @@ void Register(py::module_& m) {
         "Rewrite a GS1 element string in the form \"bracketed\", \"gs1_128\" (what GS1_128 draws) or "
         "\"databar_expanded\" (what GS1DataBarExpanded draws).");
 }
-
-// Registered after the classes; the registry takes functions as well as classes.
-const ClassRegistration kRegistration(100, &Register);
-
-}  // namespace

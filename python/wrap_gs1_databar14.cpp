@@ -1,4 +1,4 @@
-#include "python/registry.h"
+#include "python/class_list.h"
 #include "python/wrapper.h"
 #include "symbologies/databar/gs1_databar14.h"
 
@@ -6,31 +6,28 @@ namespace {
 
 using DataBar14Wrapper = Wrapper<GS1DataBar14>;
 
-void Register(py::module_& m) {
-    py::class_<DataBar14Wrapper> c(m, "GS1DataBar14");
-    c.def(py::init<>());
+}  // namespace
+
+void RegisterGs1Databar14(py::module_& m) {
+    auto c = DefineClass<DataBar14Wrapper>(m, "GS1DataBar14");
     DefLinearSetters(c);
     c.def(
         "set_symbol_type",
         [](DataBar14Wrapper& w, const std::string& type) {
-            if (type == "OMNIDIRECTIONAL") w.symbology->SetSymbolType(kDataBar14Omnidirectional);
-            if (type == "STACKED") w.symbology->SetSymbolType(kDataBar14Stacked);
-            if (type == "STACKED_OMNIDIRECTIONAL") w.symbology->SetSymbolType(kDataBar14StackedOmnidirectional);
+            if (type == "OMNIDIRECTIONAL") w.Lock()->SetSymbolType(kDataBar14Omnidirectional);
+            if (type == "STACKED") w.Lock()->SetSymbolType(kDataBar14Stacked);
+            if (type == "STACKED_OMNIDIRECTIONAL") w.Lock()->SetSymbolType(kDataBar14StackedOmnidirectional);
         },
         py::arg("type"));
     c.def("get_symbol_type", [](DataBar14Wrapper& w) {
-        switch (w.symbology->SymbolType()) {
+        switch (w.Lock()->SymbolType()) {
         case kDataBar14Stacked: return "STACKED";
         case kDataBar14StackedOmnidirectional: return "STACKED_OMNIDIRECTIONAL";
         default: return "OMNIDIRECTIONAL";
         }
     });
-    c.def("encode", [](DataBar14Wrapper& w, const std::string& content) { return w.symbology->Encode(content); },
+    c.def("encode", [](DataBar14Wrapper& w, const std::string& content) { return w.Lock()->Encode(content); },
           py::arg("content"));
     c.def_static("calculate_check_digit", &GS1DataBar14::CalculateCheckDigit, py::arg("src"));
     DefLinearDraws(c);
 }
-
-const ClassRegistration kRegistration(13, &Register);
-
-}  // namespace

@@ -1,15 +1,8 @@
-#include "python/registry.h"
+#include "python/class_list.h"
 #include "python/wrapper.h"
 #include "symbologies/databar/gs1_databar_limited.h"
 
-namespace {
-
-void Register(py::module_& m) {
-    py::class_<Wrapper<GS1DataBarLimited>> c(m, "GS1DataBarLimited");
-    c.def(py::init<>());
+void RegisterGs1DatabarLimited(py::module_& m) {
+    auto c = DefineClass<Wrapper<GS1DataBarLimited>>(m, "GS1DataBarLimited");
     DefLinearCommon(c);
 }
-
-const ClassRegistration kRegistration(14, &Register);
-
-}  // namespace

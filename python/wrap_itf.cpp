@@ -1,15 +1,8 @@
-#include "python/registry.h"
+#include "python/class_list.h"
 #include "python/wrapper.h"
 #include "symbologies/linear/itf.h"
 
-namespace {
-
-void Register(py::module_& m) {
-    py::class_<Wrapper<ITF>> c(m, "ITF");
-    c.def(py::init<>());
+void RegisterItf(py::module_& m) {
+    auto c = DefineClass<Wrapper<ITF>>(m, "ITF");
     DefLinearCommon(c);
 }
-
-const ClassRegistration kRegistration(6, &Register);
-
-}  // namespace

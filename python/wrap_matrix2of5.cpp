@@ -1,15 +1,8 @@
-#include "python/registry.h"
+#include "python/class_list.h"
 #include "python/wrapper.h"
 #include "symbologies/linear/matrix2of5.h"
 
-namespace {
-
-void Register(py::module_& m) {
-    py::class_<Wrapper<Matrix2of5>> c(m, "Matrix2of5");
-    c.def(py::init<>());
+void RegisterMatrix2of5(py::module_& m) {
+    auto c = DefineClass<Wrapper<Matrix2of5>>(m, "Matrix2of5");
     DefLinearCommon(c);
 }
-
-const ClassRegistration kRegistration(7, &Register);
-
-}  // namespace

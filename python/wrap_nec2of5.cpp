@@ -1,15 +1,8 @@
-#include "python/registry.h"
+#include "python/class_list.h"
 #include "python/wrapper.h"
 #include "symbologies/linear/nec2of5.h"
 
-namespace {
-
-void Register(py::module_& m) {
-    py::class_<Wrapper<NEC2of5>> c(m, "NEC2of5");
-    c.def(py::init<>());
+void RegisterNec2of5(py::module_& m) {
+    auto c = DefineClass<Wrapper<NEC2of5>>(m, "NEC2of5");
     DefLinearCommon(c);
 }
-
-const ClassRegistration kRegistration(8, &Register);
-
-}  // namespace

@@ -1,4 +1,4 @@
-#include "python/registry.h"
+#include "python/class_list.h"
 #include "python/wrapper.h"
 #include "symbologies/linear/nw7.h"
 
@@ -6,15 +6,12 @@ namespace {
 
 using NW7Wrapper = Wrapper<NW7>;
 
-void Register(py::module_& m) {
-    py::class_<NW7Wrapper> c(m, "NW7");
-    c.def(py::init<>());
+}  // namespace
+
+void RegisterNw7(py::module_& m) {
+    auto c = DefineClass<NW7Wrapper>(m, "NW7");
     DefLinearSetters(c);
-    c.def("set_show_start_stop", [](NW7Wrapper& w, bool show) { w.symbology->SetShowStartStop(show); },
+    c.def("set_show_start_stop", [](NW7Wrapper& w, bool show) { w.Lock()->SetShowStartStop(show); },
           py::arg("show"));
     DefLinearDraws(c);
 }
-
-const ClassRegistration kRegistration(5, &Register);
-
-}  // namespace

@@ -1,4 +1,4 @@
-#include "python/registry.h"
+#include "python/class_list.h"
 #include "python/wrapper_2d.h"
 #include "symbologies/matrix/qr.h"
 
@@ -20,20 +20,17 @@ const char* ModeLetter(const std::string& mode) {
     return "B";  // "AUTO", "BYTE" and every string not recognised
 }
 
-void Register(py::module_& m) {
-    py::class_<QRWrapper> c(m, "QR");
-    c.def(py::init<>());
+}  // namespace
+
+void RegisterQr(py::module_& m) {
+    auto c = DefineClass<QRWrapper>(m, "QR");
     DefMatrixSetters(c);
     c.def("set_error_correction_level",
-          [](QRWrapper& w, const std::string& level) { w.symbology->SetErrorCorrectionLevel(LevelCode(level)); },
+          [](QRWrapper& w, const std::string& level) { w.Lock()->SetErrorCorrectionLevel(LevelCode(level)); },
           py::arg("level"));
-    c.def("set_version", [](QRWrapper& w, int version) { w.symbology->SetVersion(version); }, py::arg("version"));
-    c.def("set_encode_mode", [](QRWrapper& w, const std::string& mode) { w.symbology->SetEncodeMode(ModeLetter(mode)); },
+    c.def("set_version", [](QRWrapper& w, int version) { w.Lock()->SetVersion(version); }, py::arg("version"));
+    c.def("set_encode_mode", [](QRWrapper& w, const std::string& mode) { w.Lock()->SetEncodeMode(ModeLetter(mode)); },
           py::arg("mode"));
     c.def("set_gs1", [](QRWrapper& w, bool enabled) { w.symbology->SetGS1(enabled); }, py::arg("enabled"));
     DefMatrixDraws(c);
 }
-
-const ClassRegistration kRegistration(18, &Register);
-
-}  // namespace

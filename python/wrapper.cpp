@@ -4,14 +4,20 @@
 #include <cstdio>
 #include <stdexcept>
 
-py::str StringResult(BarcodeBase& symbology, bool drawn) {
-    if (!drawn) return py::str("");
-    return py::str(symbology.IsSvgMode() ? symbology.GetSvg() : symbology.GetImageBase64());
+DrawOutcome FetchResult(BarcodeBase& symbology, bool drawn, ResultKind kind) {
+    DrawOutcome outcome;
+    outcome.drawn = drawn;
+    if (!drawn) return outcome;
+    if (kind == ResultKind::Image) {
+        outcome.image = symbology.GetImageData();
+    } else {
+        outcome.text = symbology.IsSvgMode() ? symbology.GetSvg() : symbology.GetImageBase64();
+    }
+    return outcome;
 }
 
-py::bytes BytesResult(BarcodeBase& symbology, bool drawn) {
-    if (!drawn) return py::bytes("", 0);
-    const std::vector<uint8_t> data = symbology.GetImageData();
+py::bytes ImageBytes(const DrawOutcome& outcome) {
+    const std::vector<uint8_t>& data = outcome.image;
     PyObject* bytes = PyBytes_FromStringAndSize(reinterpret_cast<const char*>(data.data()), Py_ssize_t(data.size()));
     if (bytes == nullptr) {
         PyErr_Clear();
@@ -20,24 +26,21 @@ py::bytes BytesResult(BarcodeBase& symbology, bool drawn) {
     return py::reinterpret_steal<py::bytes>(bytes);
 }
 
-namespace {
-
-[[noreturn]] void RaiseFileError(const std::string& filepath, int error) {
+void RaiseFileError(const std::string& filepath, int error) {
     errno = error;
     PyErr_SetFromErrnoWithFilename(PyExc_OSError, filepath.c_str());
     throw py::error_already_set();
 }
 
-}  // namespace
-
-void FileResult(BarcodeBase& symbology, bool drawn, const std::string& filepath) {
-    if (!drawn) return;
-    const std::vector<uint8_t> data = symbology.GetImageData();
+int WriteImageFile(const DrawOutcome& outcome, const std::string& filepath) {
+    if (!outcome.drawn) return 0;
+    const std::vector<uint8_t>& data = outcome.image;
     std::FILE* file = std::fopen(filepath.c_str(), "wb");
-    if (file == nullptr) RaiseFileError(filepath, errno);
+    if (file == nullptr) return errno ? errno : EIO;
     const bool written = data.empty() || std::fwrite(data.data(), 1, data.size(), file) == data.size();
     int error = errno;
     const bool closed = std::fclose(file) == 0;
     if (!closed && written) error = errno;
-    if (!written || !closed) RaiseFileError(filepath, error ? error : EIO);
+    if (written && closed) return 0;
+    return error ? error : EIO;
 }

@@ -10,7 +10,7 @@
 template <class W>
 void DefMatrixSetters(py::class_<W>& c) {
     DefOutputAndColours(c);
-    c.def("set_string_encoding", [](W& w, const std::string& encoding) { w.symbology->SetStringEncoding(encoding); },
+    c.def("set_string_encoding", [](W& w, const std::string& encoding) { w.Lock()->SetStringEncoding(encoding); },
           py::arg("encoding"));
 }
 
@@ -21,22 +21,22 @@ void DefMatrixDraws(py::class_<W>& c) {
     DefFitWidth(c);
     c.def("draw",
           [](W& w, const std::string& code, int size) {
-              return StringResult(*w.symbology, w.symbology->DrawSquare(code, 0, 0, size));
+              return StringResult(w, [&](typename W::Type& s) { return s.DrawSquare(code, 0, 0, size); });
           },
           py::arg("code"), py::arg("size"));
     c.def("draw_rect",
           [](W& w, const std::string& code, int width, int height) {
-              return StringResult(*w.symbology, w.symbology->Draw(code, 0, 0, width, height));
+              return StringResult(w, [&](typename W::Type& s) { return s.Draw(code, 0, 0, width, height); });
           },
           py::arg("code"), py::arg("width"), py::arg("height"));
     c.def("draw_bytes",
           [](W& w, const std::string& code, int size) {
-              return BytesResult(*w.symbology, w.symbology->DrawSquare(code, 0, 0, size));
+              return BytesResult(w, [&](typename W::Type& s) { return s.DrawSquare(code, 0, 0, size); });
           },
           py::arg("code"), py::arg("size"));
     c.def("draw_to_file",
           [](W& w, const std::string& code, int size, const std::string& filepath) {
-              FileResult(*w.symbology, w.symbology->DrawSquare(code, 0, 0, size), filepath);
+              FileResult(w, [&](typename W::Type& s) { return s.DrawSquare(code, 0, 0, size); }, filepath);
           },
           py::arg("code"), py::arg("size"), py::arg("filepath"));
 }

@@ -9,37 +9,61 @@ float StackedGapCoefficient(int height) { return height < 50 ? 0.02f : height <=
 
 }  // namespace
 
-float DataBarBase::DrawModuleRow(const std::vector<bool>& modules, float x, float y, float scale,
-                                 float row_height) {
-    const Rgba fg = ForegroundColor();
-    const float adjust_black = float(PxAdjustBlack());
-    const float adjust_white = float(PxAdjustWhite());
-    bool dark = true;
-    for (int run : RunLengths(modules)) {
-        if (run > 0) {
-            if (dark) {
-                const float w = std::max(1.0f, adjust_black + float(run) * scale);
-                FillRect(x, y, w, row_height, fg);
-                x += w;
-            } else {
-                x += std::max(1.0f, adjust_white + float(run) * scale);
-            }
-        }
-        dark = !dark;
-    }
-    return x;
-}
-
-int DataBarBase::DrawSingleRow(const std::vector<bool>& modules, int x0, int y0, float scale, int height) {
-    ComputeBarHeight(height, 1);
-    return int(DrawModuleRow(modules, float(x0), float(y0), scale, bar_height_) - float(x0));
-}
-
-void DataBarBase::DrawStackedRows(const std::vector<DataBarRow>& rows, int x0, int y0, int width, int height,
-                                  const std::string& text) {
+int LongestRow(const std::vector<DataBarRow>& rows) {
     size_t longest = 0;
     for (const DataBarRow& row : rows) longest = std::max(longest, row.modules.size());
-    const float scale = ModuleScale(int(longest), width);
+    return int(longest);
+}
+
+std::pair<int, int> DataBarBase::SymbolSize(const std::string& code) {
+    const DataBarDrawing drawing = Layout(code);
+    if (!drawing.stacked) return {drawing.row_modules, 1};
+    return {LongestRow(drawing.rows), int(drawing.rows.size())};
+}
+
+bool DataBarBase::PaintSymbol(const std::string& code, int x, int y, int width, int height) {
+    return PaintDataBar(x, y, width, height, [&] { return Layout(code); });
+}
+
+bool DataBarBase::PaintDataBar(int x0, int y0, int width, int height,
+                               const std::function<DataBarDrawing()>& encode) {
+    DataBarDrawing drawing;
+    int area_width = width;
+    return RunDraw(
+        Tag(), width, height,
+        [&] {
+            drawing = encode();
+            const int modules = drawing.stacked ? LongestRow(drawing.rows) : drawing.row_modules;
+            area_width = AreaWidth(modules, width);
+            LinearGeometry geometry;
+            geometry.width = area_width;
+            geometry.module_pixels = ModuleScale(modules, area_width);
+            return geometry;
+        },
+        [&](Painter& painter) {
+            if (drawing.stacked) {
+                DrawStackedRows(painter, drawing, x0, y0, area_width, height);
+                return;
+            }
+            ComputeBarHeight(height, 1);
+            const float scale = ModuleScale(drawing.row_modules, area_width);
+            const double end = DrawModuleRow(painter, drawing.rows[0].modules, x0, float(y0), scale, bar_height_);
+            DrawHumanText(painter, drawing.text, x0, y0, int(float(end) - float(x0)), height);
+        });
+}
+
+double DataBarBase::DrawModuleRow(Painter& painter, const std::vector<bool>& modules, double x, float y,
+                                  float scale, float row_height) const {
+    BarWalk walk = Walk(scale);
+    walk.base_at_least_one_pixel = false;
+    return WalkBars(painter, RunLengths(modules), double(float(x)), y, walk, ForegroundColor(),
+                    [row_height](size_t, int, float) { return row_height; });
+}
+
+void DataBarBase::DrawStackedRows(Painter& painter, const DataBarDrawing& drawing, int x0, int y0, int width,
+                                  int height) const {
+    const int longest = LongestRow(drawing.rows);
+    const float scale = ModuleScale(longest, width);
 
     // The text band is kept free even when the text is off, so the rows do not change with it.
     const int gap = std::max(1, int(float(height) * StackedGapCoefficient(height) * TextGapScale()));
@@ -49,7 +73,7 @@ void DataBarBase::DrawStackedRows(const std::vector<DataBarRow>& rows, int x0, i
     // split the rest; otherwise every row takes its proportion of the whole.
     int weight_sum = 0, shared = 0;
     float fixed = 0.0f;
-    for (const DataBarRow& row : rows) {
+    for (const DataBarRow& row : drawing.rows) {
         if (row.weight < 0) {
             ++shared;
         } else {
@@ -60,12 +84,12 @@ void DataBarBase::DrawStackedRows(const std::vector<DataBarRow>& rows, int x0, i
     const float shared_height = shared > 0 ? std::max(1.0f, (rows_height - fixed) / float(shared)) : 0.0f;
 
     float y = float(y0);
-    for (const DataBarRow& row : rows) {
+    for (const DataBarRow& row : drawing.rows) {
         const float h = row.weight < 0 ? shared_height
                         : shared > 0   ? float(row.weight) * scale
                                        : float(row.weight) * rows_height / float(weight_sum);
-        DrawModuleRow(row.modules, float(x0), y, scale, h);
+        DrawModuleRow(painter, row.modules, x0, y, scale, h);
         y += h;
     }
-    DrawHumanText(text, x0, y0, int(float(longest) * scale), height);
+    DrawHumanText(painter, drawing.text, x0, y0, int(float(longest) * scale), height);
 }

@@ -172,24 +172,12 @@ std::string GS1DataBar14::CalculateCheckDigit(const std::string& src) {
     return std::string(1, GS1CheckDigit(src));
 }
 
-bool GS1DataBar14::DrawAny(const std::string& code, int x, int y, int width, int height) {
-    return RunDraw(
-        "[GS1 DataBar]", width, height, [&] { Encode(code); },
-        [&] {
-            const std::string text = "(01)" + symbol_.digits;
-            if (symbol_.rows.size() == 1) {
-                const int drawn = DrawSingleRow(symbol_.rows[0].modules, x, y, ModuleScale(96, width), height);
-                DrawHumanText(text, x, y, drawn, height);
-            } else {
-                DrawStackedRows(symbol_.rows, x, y, width, height, text);
-            }
-        });
-}
-
-bool GS1DataBar14::Draw(const std::string& code, int x, int y, int width, int height) {
-    return DrawAny(code, x, y, width, height);
-}
-
-bool GS1DataBar14::DrawSvg(const std::string& code, int x, int y, int width, int height) {
-    return DrawAny(code, x, y, width, height);
+DataBarDrawing GS1DataBar14::Layout(const std::string& code) {
+    Encode(code);
+    DataBarDrawing drawing;
+    drawing.rows = symbol_.rows;
+    drawing.text = "(01)" + symbol_.digits;
+    drawing.stacked = symbol_.rows.size() != 1;
+    drawing.row_modules = 96;
+    return drawing;
 }

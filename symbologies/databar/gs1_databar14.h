@@ -24,9 +24,6 @@ class GS1DataBar14 : public DataBarBase {
 public:
     explicit GS1DataBar14(std::string output_format) : DataBarBase(std::move(output_format)) {}
 
-    bool Draw(const std::string& code, int x, int y, int width, int height) override;
-    bool DrawSvg(const std::string& code, int x, int y, int width, int height) override;
-
     // Encodes into the object without drawing; throws std::runtime_error on invalid content.
     bool Encode(const std::string& content);
     // The check digit of exactly 13 digits, as a one-character string; throws std::runtime_error.
@@ -36,9 +33,11 @@ public:
     int SymbolType() const { return symbol_type_; }
     const DataBar14Symbol& Symbol() const { return symbol_; }
 
-private:
-    bool DrawAny(const std::string& code, int x, int y, int width, int height);
+protected:
+    const char* Tag() const override { return "[GS1 DataBar]"; }
+    DataBarDrawing Layout(const std::string& code) override;
 
+private:
     int symbol_type_ = kDataBar14Omnidirectional;
     DataBar14Symbol symbol_;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <stdexcept>
 
 namespace {
 
@@ -208,34 +209,32 @@ bool GS1DataBarExpanded::Encode(const std::string& code) {
     return true;
 }
 
-bool GS1DataBarExpanded::DrawAny(const std::string& code, int x, int y, int width, int height) {
-    static const char kTag[] = "[GS1 DataBar Expanded]";
+DataBarDrawing GS1DataBarExpanded::Drawing() const {
+    DataBarDrawing drawing;
+    drawing.rows = symbol_.rows;
+    drawing.text = symbol_.data.human_readable;
+    drawing.stacked = stacked_;
+    // Whole pixels per module unless fit width: fractional widths blur the narrow elements that
+    // readers of long symbols measure.
+    drawing.row_modules = int(symbol_.rows[0].modules.size());
+    return drawing;
+}
+
+DataBarDrawing GS1DataBarExpanded::Layout(const std::string& code) {
+    if (!Encode(code)) throw std::runtime_error(last_error_);
+    return Drawing();
+}
+
+bool GS1DataBarExpanded::PaintSymbol(const std::string& code, int x, int y, int width, int height) {
     // Invalid data is only recorded; an unexpected failure is reported like the other classes'.
     try {
-        if (!Encode(code)) return false;
+        if (!Encode(code)) {
+            RecordFailure(Tag(), last_error_);
+            return false;
+        }
     } catch (const std::exception& e) {
-        ReportError(kTag, e.what());
+        ReportFailure(Tag(), e.what());
         return false;
     }
-    return RunDraw(
-        kTag, width, height, [] {},
-        [&] {
-            if (!stacked_) {
-                // Whole pixels per module unless fit width: fractional widths blur the narrow
-                // elements that readers of long symbols measure.
-                const std::vector<bool>& row = symbol_.rows[0].modules;
-                const int drawn = DrawSingleRow(row, x, y, ModuleScale(int(row.size()), width), height);
-                DrawHumanText(symbol_.data.human_readable, x, y, drawn, height);
-            } else {
-                DrawStackedRows(symbol_.rows, x, y, width, height, symbol_.data.human_readable);
-            }
-        });
-}
-
-bool GS1DataBarExpanded::Draw(const std::string& code, int x, int y, int width, int height) {
-    return DrawAny(code, x, y, width, height);
-}
-
-bool GS1DataBarExpanded::DrawSvg(const std::string& code, int x, int y, int width, int height) {
-    return DrawAny(code, x, y, width, height);
+    return PaintDataBar(x, y, width, height, [this] { return Drawing(); });
 }

@@ -23,9 +23,6 @@ class GS1DataBarExpanded : public DataBarBase {
 public:
     explicit GS1DataBarExpanded(std::string output_format) : DataBarBase(std::move(output_format)) {}
 
-    bool Draw(const std::string& code, int x, int y, int width, int height) override;
-    bool DrawSvg(const std::string& code, int x, int y, int width, int height) override;
-
     // Encodes into the object; false (with LastError) when the data cannot be encoded.
     bool Encode(const std::string& code);
 
@@ -37,7 +34,10 @@ public:
     const ExpandedSymbol& Symbol() const { return symbol_; }
 
 private:
-    bool DrawAny(const std::string& code, int x, int y, int width, int height);
+    const char* Tag() const override { return "[GS1 DataBar Expanded]"; }
+    DataBarDrawing Layout(const std::string& code) override;
+    bool PaintSymbol(const std::string& code, int x, int y, int width, int height) override;
+    DataBarDrawing Drawing() const;
 
     bool stacked_ = false;
     int columns_ = 0;

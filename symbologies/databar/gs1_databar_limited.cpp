@@ -85,22 +85,12 @@ DataBarLimitedSymbol EncodeGS1DataBarLimited(const std::string& code) {
     return s;
 }
 
-bool GS1DataBarLimited::DrawAny(const std::string& code, int x, int y, int width, int height) {
-    DataBarLimitedSymbol symbol;
-    return RunDraw(
-        "[GS1 DataBar Limited]", width, height, [&] { symbol = EncodeGS1DataBarLimited(code); },
-        [&] {
-            std::vector<bool> row;
-            AppendElements(row, symbol.elements, false);
-            const int drawn = DrawSingleRow(row, x, y, ModuleScale(74, width), height);
-            DrawHumanText("(01)" + symbol.digits, x, y, drawn, height);
-        });
-}
-
-bool GS1DataBarLimited::Draw(const std::string& code, int x, int y, int width, int height) {
-    return DrawAny(code, x, y, width, height);
-}
-
-bool GS1DataBarLimited::DrawSvg(const std::string& code, int x, int y, int width, int height) {
-    return DrawAny(code, x, y, width, height);
+DataBarDrawing GS1DataBarLimited::Layout(const std::string& code) {
+    const DataBarLimitedSymbol symbol = EncodeGS1DataBarLimited(code);
+    DataBarDrawing drawing;
+    drawing.rows.push_back(DataBarRow{{}, 1});
+    AppendElements(drawing.rows[0].modules, symbol.elements, false);
+    drawing.text = "(01)" + symbol.digits;
+    drawing.row_modules = 74;
+    return drawing;
 }

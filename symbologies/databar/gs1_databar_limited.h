@@ -20,9 +20,8 @@ class GS1DataBarLimited : public DataBarBase {
 public:
     explicit GS1DataBarLimited(std::string output_format) : DataBarBase(std::move(output_format)) {}
 
-    bool Draw(const std::string& code, int x, int y, int width, int height) override;
-    bool DrawSvg(const std::string& code, int x, int y, int width, int height) override;
 
 private:
-    bool DrawAny(const std::string& code, int x, int y, int width, int height);
+    const char* Tag() const override { return "[GS1 DataBar Limited]"; }
+    DataBarDrawing Layout(const std::string& code) override;
 };

@@ -137,12 +137,3 @@ ModuleWidths EncodeCode128(const std::string& text, Code128Mode mode) {
     return ToModuleWidths(EncodeCode128Values(text, mode),
                           mode == Code128Mode::kAuto ? "Invalid code value" : "Invalid code val");
 }
-
-bool Code128::Draw(const std::string& code, int x, int y, int width, int height) {
-    if (IsSvgMode()) return DrawSvg(code, x, y, width, height);
-    return DrawStandard("[Code128]", x, y, width, height, [&] { return Encode(code); }, [&] { return code; });
-}
-
-bool Code128::DrawSvg(const std::string& code, int x, int y, int width, int height) {
-    return DrawStandard("[Code128]", x, y, width, height, [&] { return Encode(code); }, [&] { return code; });
-}

@@ -16,12 +16,14 @@ class Code128 : public BarcodeBase1D {
 public:
     explicit Code128(std::string output_format) : BarcodeBase1D(std::move(output_format)) {}
 
-    bool Draw(const std::string& code, int x, int y, int width, int height) override;
-    bool DrawSvg(const std::string& code, int x, int y, int width, int height) override;
     ModuleWidths Encode(const std::string& text) const { return EncodeCode128(text, mode_); }
 
     void SetCodeMode(Code128Mode mode) { mode_ = mode; }
     Code128Mode CodeMode() const { return mode_; }
+
+protected:
+    const char* Tag() const override { return "[Code128]"; }
+    ModuleWidths EncodeBars(const std::string& code) override { return Encode(code); }
 
 private:
     Code128Mode mode_ = Code128Mode::kAuto;

@@ -43,17 +43,4 @@ ModuleWidths EncodeCode39(const std::string& code) {
     return out;
 }
 
-bool Code39::Draw(const std::string& code, int x, int y, int width, int height) {
-    return Render(code, x, y, width, height);
-}
-
-bool Code39::DrawSvg(const std::string& code, int x, int y, int width, int height) {
-    return Render(code, x, y, width, height);
-}
-
-// One body for both modes: the frame picks raster or SVG from the output format.
-bool Code39::Render(const std::string& code, int x, int y, int width, int height) {
-    return DrawStandard(
-        "[Code39]", x, y, width, height, [&] { return EncodeCode39(code); },
-        [&] { return show_start_stop_ ? "*" + code + "*" : code; });
-}
+std::string Code39::HumanText(const std::string& code) const { return show_start_stop_ ? "*" + code + "*" : code; }

@@ -10,14 +10,14 @@ class Code39 : public BarcodeBase1D {
 public:
     explicit Code39(std::string output_format) : BarcodeBase1D(std::move(output_format)) {}
 
-    bool Draw(const std::string& code, int x, int y, int width, int height) override;
-    bool DrawSvg(const std::string& code, int x, int y, int width, int height) override;
-
     void SetShowStartStop(bool show) { show_start_stop_ = show; }
     bool ShowStartStop() const { return show_start_stop_; }
 
-private:
-    bool Render(const std::string& code, int x, int y, int width, int height);
+protected:
+    const char* Tag() const override { return "[Code39]"; }
+    ModuleWidths EncodeBars(const std::string& code) override { return EncodeCode39(code); }
+    std::string HumanText(const std::string& code) const override;
 
+private:
     bool show_start_stop_ = true;
 };

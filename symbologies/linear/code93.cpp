@@ -71,17 +71,3 @@ ModuleWidths EncodeCode93(const std::string& code) {
     return out;
 }
 
-bool Code93::Draw(const std::string& code, int x, int y, int width, int height) {
-    if (IsSvgMode()) return DrawSvg(code, x, y, width, height);
-    return DrawSymbol(code, x, y, width, height);
-}
-
-bool Code93::DrawSvg(const std::string& code, int x, int y, int width, int height) {
-    return DrawSymbol(code, x, y, width, height);
-}
-
-// The text under the bars is the code as given: not upper-cased, no check characters.
-bool Code93::DrawSymbol(const std::string& code, int x, int y, int width, int height) {
-    return DrawStandard(
-        "[Code93]", x, y, width, height, [&] { return EncodeCode93(code); }, [&] { return code; });
-}

@@ -11,9 +11,7 @@ class Code93 : public BarcodeBase1D {
 public:
     explicit Code93(std::string output_format) : BarcodeBase1D(std::move(output_format)) {}
 
-    bool Draw(const std::string& code, int x, int y, int width, int height) override;
-    bool DrawSvg(const std::string& code, int x, int y, int width, int height) override;
-
-private:
-    bool DrawSymbol(const std::string& code, int x, int y, int width, int height);
+protected:
+    const char* Tag() const override { return "[Code93]"; }
+    ModuleWidths EncodeBars(const std::string& code) override { return EncodeCode93(code); }
 };

@@ -1,12 +1,12 @@
 #include "symbologies/linear/gs1_128.h"
 
 #include <SDL.h>
-#include <SDL_ttf.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <stdexcept>
 
+#include "core/text.h"
 #include "gs1/ai_table.h"
 #include "gs1/check_digit.h"
 #include "symbologies/linear/code128_symbols.h"
@@ -167,117 +167,125 @@ ModuleWidths EncodeConvenience(const std::string& code, std::string& digits) {
     return ToModuleWidths(ConvenienceValues(digits), "Invalid code value");
 }
 
-struct TextSize {
-    int width;
-    int height;
-};
-
-TextSize MeasureText(TTF_Font* font, const std::string& text) {
-    TextSize size{0, 0};
-    if (TTF_SizeUTF8(font, text.c_str(), &size.width, &size.height) != 0) return {-1, -1};
-    return size;
-}
-
 }  // namespace
 
 GS1_128::GS1_128(std::string output_format) : BarcodeBase1D(std::move(output_format)) { SetFitWidth(true); }
 
-bool GS1_128::Draw(const std::string& code, int x, int y, int width, int height) {
-    if (IsSvgMode()) return DrawSvg(code, x, y, width, height);
-    return DrawStandard("[GS1-128]", x, y, width, height, [&] { return EncodeGS1_128(code); },
-                        [&] { return GS1_128HumanText(code); });
-}
-
-bool GS1_128::DrawSvg(const std::string& code, int x, int y, int width, int height) {
-    return DrawStandard("[GS1-128]", x, y, width, height, [&] { return EncodeGS1_128(code); },
-                        [&] { return GS1_128HumanText(code); });
-}
+std::string GS1_128::HumanText(const std::string& code) const { return GS1_128HumanText(code); }
 
 bool GS1_128::DrawConvenience(const std::string& code, int x, int y, int width, int height) {
-    if (IsSvgMode()) return DrawConvenienceSvg(code, x, y, width, height);
     std::string digits;
     ModuleWidths widths;
+    int area_width = width;
     return RunDraw(
-        kConvenienceTag, width, height, [&] { widths = EncodeConvenience(code, digits); },
+        kConvenienceTag, width, height,
         [&] {
-            // The largest size (in steps of 2) whose widest line fits the width, else 8.
-            int font_size = 0;
-            int text_height = 8;
-            for (int size = TextFontSize(height); size >= 8 && font_size == 0; size -= 2) {
-                ScopedFont font(size);
-                const TextSize measured = font ? MeasureText(font.get(), kConvenienceSample) : TextSize{-1, -1};
-                if (measured.width >= 0 && measured.width <= width) {
-                    font_size = size;
-                    text_height = measured.height;
-                }
-            }
-            if (font_size == 0) {
-                font_size = 8;
-                ScopedFont font(font_size);
-                if (font) text_height = std::max(0, MeasureText(font.get(), kConvenienceSample).height);
-            }
-            const float bar_height = float(std::max(10, height - 2 * text_height));
-            DrawBarsAt(widths, float(x), float(y), ModuleScale(kConvenienceModules, width), bar_height);
-
-            ScopedFont font(font_size);
-            if (!font) {
-                std::fprintf(stderr, "OpenEmbeddedRobotoFont error: %s\n", SDL_GetError());
-                return;
-            }
-            int top = y + int(bar_height);
-            for (const std::string& line : ConvenienceTextLines(digits)) {
-                DrawConvenienceLineRaster(line, font.get(), x, top, width);
-                top += std::max(0, MeasureText(font.get(), line).height);
+            widths = EncodeConvenience(code, digits);
+            area_width = AreaWidth(kConvenienceModules, width);
+            LinearGeometry geometry;
+            geometry.width = area_width;
+            geometry.module_pixels = ModuleScale(kConvenienceModules, area_width);
+            return geometry;
+        },
+        [&](Painter& painter) {
+            const std::vector<std::string> lines = ConvenienceTextLines(digits);
+            if (painter.Vector()) {
+                PaintConvenienceVector(painter, widths, lines, x, y, area_width, height);
+            } else {
+                PaintConvenienceRaster(painter, widths, lines, x, y, area_width, height);
             }
         });
-}
-
-void GS1_128::DrawConvenienceLineRaster(const std::string& line, TTF_Font* font, int x, int y, int width) {
-    const Rgba colour = ForegroundColor();
-    if (!TextEvenSpacing()) {
-        TextImage image(font, line, colour);
-        if (image) image.CopyTo(Renderer(), x + (width - image.Width()) / 2, y);
-        return;
-    }
-    int glyphs_width = 0;
-    for (char c : line) glyphs_width += std::max(0, MeasureTextWidth(font, std::string(1, c)));
-    const float gap = std::max(0.0f, float(width - glyphs_width) / float(line.size() - 1));
-    float left = float(x);
-    for (char c : line) {
-        const std::string glyph(1, c);
-        TextImage image(font, glyph, colour);
-        if (image) image.CopyTo(Renderer(), int(left), y);
-        left += float(std::max(0, MeasureTextWidth(font, glyph))) + gap;
-    }
 }
 
 bool GS1_128::DrawConvenienceSvg(const std::string& code, int x, int y, int width, int height) {
-    std::string digits;
-    ModuleWidths widths;
-    return RunDraw(
-        kConvenienceTag, width, height, [&] { widths = EncodeConvenience(code, digits); },
-        [&] {
-            const int font_size = TextFontSize(height);
-            const float bar_height = float(std::max(10, height - 2 * font_size));
-            DrawBarsAt(widths, float(x), float(y), ModuleScale(kConvenienceModules, width), bar_height);
+    return DrawConvenience(code, x, y, width, height);
+}
 
-            const std::vector<std::string> lines = ConvenienceTextLines(digits);
-            const int per_char = width / int(lines[0].size());
-            const int text_size = std::max(8, std::min(font_size, int(float(per_char) * 1.5f)));
-            float top = float(y) + bar_height + 0.15f * float(text_size);
-            for (const std::string& line : lines) {
-                if (!TextEvenSpacing()) {
-                    AddSvgText(float(x + width / 2), top, line, text_size, ForegroundColor(), "middle");
-                } else {
-                    const float advance = 0.6f * float(text_size);
-                    const float count = float(line.size());
-                    const float gap = std::max(0.0f, (float(width) - count * advance) / (count - 1));
-                    for (size_t k = 0; k < line.size(); ++k) {
-                        AddSvgText(float(x) + float(k) * (advance + gap), top, std::string(1, line[k]), text_size,
-                                   ForegroundColor(), "start");
-                    }
-                }
-                top += float(font_size);
+// Raster text is sized by the glyphs' measured extent.
+void GS1_128::PaintConvenienceRaster(Painter& painter, const ModuleWidths& widths,
+                                     const std::vector<std::string>& lines, int x, int y, int width,
+                                     int height) const {
+    // The largest size (in steps of 2) whose widest line fits the width, else 8.
+    int font_size = 0;
+    int text_height = 8;
+    for (int size = TextFontSize(height); size >= 8 && font_size == 0; size -= 2) {
+        const auto measured = PrepareTextSize(size) ? MeasureText(size, kConvenienceSample) : std::nullopt;
+        if (measured && measured->width <= width) {
+            font_size = size;
+            text_height = measured->height;
+        }
+    }
+    if (font_size == 0) {
+        font_size = 8;
+        if (const auto measured = MeasureText(font_size, kConvenienceSample)) text_height = measured->height;
+    }
+    const float bar_height = float(std::max(10, height - 2 * text_height));
+    DrawBarsAt(painter, widths, float(x), float(y), ModuleScale(kConvenienceModules, width), bar_height);
+
+    if (!PrepareTextSize(font_size)) {
+        std::fprintf(stderr, "OpenEmbeddedRobotoFont error: %s\n", SDL_GetError());
+        return;
+    }
+    const Rgba colour = ForegroundColor();
+    int top = y + int(bar_height);
+    for (const std::string& line : lines) {
+        TextPlacement at;
+        at.top = float(top);
+        if (!TextEvenSpacing()) {
+            at.x = float(x);
+            at.box_width = width;
+            painter.Text(line, at, font_size, colour);
+        } else {
+            // The glyphs spread over the width with equal gaps between their measured extents.
+            const auto glyph_width = [&](char c) {
+                const auto extent = MeasureText(font_size, std::string(1, c));
+                return extent ? std::max(0, extent->width) : 0;
+            };
+            int glyphs_width = 0;
+            for (char c : line) glyphs_width += glyph_width(c);
+            const float gap = std::max(0.0f, float(width - glyphs_width) / float(line.size() - 1));
+            float left = float(x);
+            at.anchor = TextAnchor::Start;
+            for (char c : line) {
+                at.x = float(int(left));
+                painter.Text(std::string(1, c), at, font_size, colour);
+                left += float(glyph_width(c)) + gap;
             }
-        });
+        }
+        const auto extent = MeasureText(font_size, line);
+        top += extent ? std::max(0, extent->height) : 0;
+    }
+}
+
+// Vector text has no metrics: sizes and advances are estimated from the font size.
+void GS1_128::PaintConvenienceVector(Painter& painter, const ModuleWidths& widths,
+                                     const std::vector<std::string>& lines, int x, int y, int width,
+                                     int height) const {
+    const int font_size = TextFontSize(height);
+    const float bar_height = float(std::max(10, height - 2 * font_size));
+    DrawBarsAt(painter, widths, float(x), float(y), ModuleScale(kConvenienceModules, width), bar_height);
+
+    const int per_char = width / int(lines[0].size());
+    const int text_size = std::max(8, std::min(font_size, int(float(per_char) * 1.5f)));
+    TextPlacement at;
+    at.top = float(y) + bar_height + 0.15f * float(text_size);
+    for (const std::string& line : lines) {
+        if (!TextEvenSpacing()) {
+            at.x = float(x);
+            at.box_width = width;
+            at.anchor = TextAnchor::Middle;
+            painter.Text(line, at, text_size, ForegroundColor());
+        } else {
+            const float advance = 0.6f * float(text_size);
+            const float count = float(line.size());
+            const float gap = std::max(0.0f, (float(width) - count * advance) / (count - 1));
+            at.anchor = TextAnchor::Start;
+            at.box_width = 0;
+            for (size_t k = 0; k < line.size(); ++k) {
+                at.x = float(x) + float(k) * (advance + gap);
+                painter.Text(std::string(1, line[k]), at, text_size, ForegroundColor());
+            }
+        }
+        at.top += float(font_size);
+    }
 }

@@ -24,12 +24,17 @@ class GS1_128 : public BarcodeBase1D {
 public:
     explicit GS1_128(std::string output_format);
 
-    bool Draw(const std::string& code, int x, int y, int width, int height) override;
-    bool DrawSvg(const std::string& code, int x, int y, int width, int height) override;
     bool DrawConvenience(const std::string& code, int x, int y, int width, int height);
     bool DrawConvenienceSvg(const std::string& code, int x, int y, int width, int height);
 
+protected:
+    const char* Tag() const override { return "[GS1-128]"; }
+    ModuleWidths EncodeBars(const std::string& code) override { return EncodeGS1_128(code); }
+    std::string HumanText(const std::string& code) const override;
+
 private:
-    // Raster: one text line with its top at y, centred or spread over the width.
-    void DrawConvenienceLineRaster(const std::string& line, TTF_Font* font, int x, int y, int width);
+    void PaintConvenienceRaster(Painter& painter, const ModuleWidths& widths, const std::vector<std::string>& lines,
+                                int x, int y, int width, int height) const;
+    void PaintConvenienceVector(Painter& painter, const ModuleWidths& widths, const std::vector<std::string>& lines,
+                                int x, int y, int width, int height) const;
 };

@@ -35,18 +35,3 @@ ModuleWidths EncodeITF(const std::string& code) {
     out.insert(out.end(), std::begin(kStop), std::end(kStop));
     return out;
 }
-
-bool ITF::Draw(const std::string& code, int x, int y, int width, int height) {
-    if (IsSvgMode()) return DrawSvg(code, x, y, width, height);
-    return DrawSymbol(code, x, y, width, height);
-}
-
-bool ITF::DrawSvg(const std::string& code, int x, int y, int width, int height) {
-    return DrawSymbol(code, x, y, width, height);
-}
-
-// The text is the code as given, without the padding zero.
-bool ITF::DrawSymbol(const std::string& code, int x, int y, int width, int height) {
-    return DrawStandard(
-        "[ITF]", x, y, width, height, [&] { return EncodeITF(code); }, [&] { return code; });
-}

@@ -33,17 +33,3 @@ ModuleWidths EncodeMatrixTwoOfFive(const std::string& code, const char* non_digi
 ModuleWidths EncodeMatrix2of5(const std::string& code) {
     return EncodeMatrixTwoOfFive(code, "Matrix 2 of 5 barcode requires numeric digits only");
 }
-
-bool Matrix2of5::Draw(const std::string& code, int x, int y, int width, int height) {
-    if (IsSvgMode()) return DrawSvg(code, x, y, width, height);
-    return DrawSymbol(code, x, y, width, height);
-}
-
-bool Matrix2of5::DrawSvg(const std::string& code, int x, int y, int width, int height) {
-    return DrawSymbol(code, x, y, width, height);
-}
-
-bool Matrix2of5::DrawSymbol(const std::string& code, int x, int y, int width, int height) {
-    return DrawStandard(
-        "[Matrix2of5]", x, y, width, height, [&] { return EncodeMatrix2of5(code); }, [&] { return code; });
-}

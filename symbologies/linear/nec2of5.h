@@ -10,9 +10,7 @@ class NEC2of5 : public BarcodeBase1D {
 public:
     explicit NEC2of5(std::string output_format) : BarcodeBase1D(std::move(output_format)) {}
 
-    bool Draw(const std::string& code, int x, int y, int width, int height) override;
-    bool DrawSvg(const std::string& code, int x, int y, int width, int height) override;
-
-private:
-    bool DrawSymbol(const std::string& code, int x, int y, int width, int height);
+protected:
+    const char* Tag() const override { return "[NEC2of5]"; }
+    ModuleWidths EncodeBars(const std::string& code) override { return EncodeNEC2of5(code); }
 };

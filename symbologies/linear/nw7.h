@@ -11,21 +11,19 @@ class NW7 : public BarcodeBase1D {
 public:
     explicit NW7(std::string output_format) : BarcodeBase1D(std::move(output_format)) {}
 
-    bool Draw(const std::string& code, int x, int y, int width, int height) override;
-    bool DrawSvg(const std::string& code, int x, int y, int width, int height) override;
 
     void SetShowStartStop(bool show) { show_start_stop_ = show; }
     bool ShowStartStop() const { return show_start_stop_; }
     // The human-readable line: the code as given, without its start/stop characters when they are hidden.
-    std::string HumanText(const std::string& code) const;
+    std::string HumanText(const std::string& code) const override;
 
 protected:
-    // Raster bar pass in which every element is a whole number of pixels before the pixel
-    // adjustment, so bars keep crisp edges even with fit width on. Returns the drawn width.
-    virtual int DrawWholePixelBars(const ModuleWidths& widths, int x0, int y0, int width);
+    const char* Tag() const override { return "[NW7]"; }
+    ModuleWidths EncodeBars(const std::string& code) override { return EncodeNW7(code); }
+    // Raster bars are whole pixels before the pixel adjustment, so they keep crisp edges even with
+    // fit width on; SVG keeps the fractional widths.
+    bool WholePixelBars(const Painter& painter) const override { return !painter.Vector(); }
 
 private:
-    bool DrawSymbol(const std::string& code, int x, int y, int width, int height);
-
     bool show_start_stop_ = true;
 };

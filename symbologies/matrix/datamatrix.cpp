@@ -7,18 +7,17 @@
 
 bool DataMatrix::DrawEncoded(const std::string& bytes, int x, int y, int width, int height) {
     try {
-        ModuleMatrix matrix;
-        if (gs1_) {
-            const DataMatrixData data = EncodeDataMatrixGS1Data(bytes, scheme_, size_index_);
-            const DataMatrixSize& size = DataMatrixSizeAt(data.size_index);
-            matrix = BuildDataMatrixSymbol(size, AddDataMatrixErrorCorrection(data.codewords, size));
-        } else {
-            matrix = EncodeDataMatrix(bytes, scheme_, size_index_);
-        }
+        const ModuleMatrix matrix = EncodeMatrix(bytes);
         return DrawModuleMatrix(matrix, x, y, width, height, MatrixLayout::Square);
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "[DataMatrix] %s\n", e.what());
-        std::fflush(stderr);
+        ReportFailure("[DataMatrix]", e.what());
         return false;
     }
+}
+
+ModuleMatrix DataMatrix::EncodeMatrix(const std::string& bytes) {
+    if (!gs1_) return EncodeDataMatrix(bytes, scheme_, size_index_);
+    const DataMatrixData data = EncodeDataMatrixGS1Data(bytes, scheme_, size_index_);
+    const DataMatrixSize& size = DataMatrixSizeAt(data.size_index);
+    return BuildDataMatrixSymbol(size, AddDataMatrixErrorCorrection(data.codewords, size));
 }

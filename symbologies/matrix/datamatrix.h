@@ -12,6 +12,7 @@ public:
     explicit DataMatrix(std::string output_format) : BarcodeBase2D(std::move(output_format)) {}
 
     bool DrawEncoded(const std::string& bytes, int x, int y, int width, int height) override;
+    ModuleMatrix EncodeMatrix(const std::string& bytes) override;
 
     // "AUTO" or one of the 30 size names ("10x10" .. "16x48"); any other string is AUTO.
     void SetCodeSize(const std::string& size) { size_index_ = DataMatrixSizeIndex(size); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <exception>
 
 int Pdf417SquareDrawWidth(int height, int module_columns, int rows, int row_height) {
     if (row_height < 1) row_height = 3;
@@ -11,7 +12,14 @@ int Pdf417SquareDrawWidth(int height, int module_columns, int rows, int row_heig
 }
 
 bool PDF417::DrawEncoded(const std::string& bytes, int x, int y, int width, int height) {
-    const ModuleMatrix matrix = Pdf417Encoder(settings_).Encode(bytes);
+    ModuleMatrix matrix;
+    // Encoder errors reach the caller as exceptions; they are kept as the last failure too.
+    try {
+        matrix = EncodeMatrix(bytes);
+    } catch (const std::exception& e) {
+        RecordFailure("", e.what());
+        throw;
+    }
     if (matrix.Empty()) return false;
     if (width == height) width = Pdf417SquareDrawWidth(height, matrix.Columns(), matrix.Rows(), settings_.row_height);
     return DrawModuleMatrix(matrix, x, y, width, height, MatrixLayout::StretchedRows);

@@ -24,6 +24,10 @@ public:
     void SetYHeight(int y_height);
 
     const Pdf417Settings& Settings() const { return settings_; }
+    ModuleMatrix EncodeMatrix(const std::string& bytes) override { return Pdf417Encoder(settings_).Encode(bytes); }
+
+protected:
+    int RowModules() const override { return settings_.row_height; }
 
 private:
     Pdf417Settings settings_;

@@ -1,6 +1,7 @@
 #include "symbologies/matrix/qr.h"
 
 #include <cctype>
+#include <exception>
 
 #include "symbologies/matrix/qr_codewords.h"
 
@@ -24,12 +25,17 @@ void QR::SetEncodeMode(const std::string& mode) {
     mode_ = letter == 'N' || letter == 'A' || letter == 'K' ? letter : 'B';
 }
 
+ModuleMatrix QR::EncodeMatrix(const std::string& bytes) {
+    if (bytes.empty()) return ModuleMatrix();
+    return EncodeQr(bytes, QrModeFromLetter(mode_), QrLevelFromSetting(level_), version_, gs1_).matrix;
+}
+
 bool QR::DrawEncoded(const std::string& bytes, int x, int y, int width, int height) {
-    return DrawStretchedMatrix(
-        [&] {
-            // Empty input draws nothing: a blank raster canvas, no SVG document.
-            if (bytes.empty()) return ModuleMatrix();
-            return EncodeQr(bytes, QrModeFromLetter(mode_), QrLevelFromSetting(level_), version_, gs1_).matrix;
-        },
-        x, y, width, height);
+    // Encoder errors reach the caller as exceptions; they are kept as the last failure too.
+    try {
+        return DrawStretchedMatrix([&] { return EncodeMatrix(bytes); }, x, y, width, height);
+    } catch (const std::exception& e) {
+        RecordFailure("", e.what());
+        throw;
+    }
 }

@@ -20,6 +20,8 @@ public:
     explicit QR(std::string output_format) : BarcodeBase2D(std::move(output_format)) {}
 
     bool DrawEncoded(const std::string& bytes, int x, int y, int width, int height) override;
+    // Empty input encodes to an empty matrix (a blank raster canvas, no SVG document).
+    ModuleMatrix EncodeMatrix(const std::string& bytes) override;
 
     // 0 L, 1 M, 2 Q, 3 H; other values encode at M.
     void SetErrorCorrectionLevel(int level) { level_ = level; }

@@ -23,9 +23,6 @@ class YubinCustomer : public BarcodeBase1D {
 public:
     explicit YubinCustomer(std::string output_format) : BarcodeBase1D(std::move(output_format)) {}
 
-    // The width argument is ignored: the geometry follows from the height.
-    bool Draw(const std::string& text, int x, int y, int width, int height) override;
-    bool DrawSvg(const std::string& text, int x, int y, int width, int height) override;
     // Draws a symbol `height` pixels high on a canvas as wide as WidthForHeight(height).
     bool DrawByHeight(const std::string& text, int x, int y, int height);
 
@@ -34,6 +31,14 @@ public:
     // Tallest symbol whose image width still fits an int.
     static constexpr int kMaxHeight = 1 << 26;
 
+    // A module is one bar width, H/6: 2 x 67 - 1 across, 6 high.
+    std::pair<int, int> SymbolSize(const std::string& text) override;
+
+protected:
+    const char* Tag() const override { return "[YubinCustomer]"; }
+    // The width argument is ignored: the geometry follows from the height (or the module size).
+    bool PaintSymbol(const std::string& text, int x, int y, int width, int height) override;
+
 private:
-    void PaintBars(const std::string& bars, float x0, float y0, float height);
+    void PaintBars(Painter& painter, const std::string& bars, float x0, float y0, float height) const;
 };

@@ -33,12 +33,9 @@ struct EanUpcSymbology {
 };
 
 // The drawing shared by the retail symbologies: the plain form (bars of one height, the completed
-// code under them as ordinary text) and the extended-guard form, in raster and SVG.
+// code under them as ordinary text) and the extended-guard form.
 class EanUpcBarcode : public BarcodeBase1D {
 public:
-    bool Draw(const std::string& code, int x, int y, int width, int height) override;
-    bool DrawSvg(const std::string& code, int x, int y, int width, int height) override;
-
     void SetExtendedGuard(bool extended) { extended_guard_ = extended; }
     bool ExtendedGuard() const { return extended_guard_; }
 
@@ -46,17 +43,23 @@ protected:
     EanUpcBarcode(std::string output_format, const EanUpcSymbology& symbology)
         : BarcodeBase1D(std::move(output_format)), symbology_(symbology) {}
 
+    const char* Tag() const override { return symbology_.tag; }
+    ModuleWidths EncodeBars(const std::string& code) override { return symbology_.encode(symbology_.complete(code)); }
+    bool PaintSymbol(const std::string& code, int x, int y, int width, int height) override;
+
 private:
     struct DigitPen;
 
-    bool DrawSymbol(const std::string& code, int x0, int y0, int width, int height);
-    void PaintExtended(const ModuleWidths& widths, const std::string& digits, int x0, int y0, int width,
-                       int height);
-    void PlaceDigits(const std::string& digits, const float edge_x[4], float margin, const DigitPen& pen) const;
-    void PlaceRasterDigits(const std::string& digits, const float edge_x[4], float margin, float bars_end, int x0,
-                           int y0, int height);
-    void PlaceSvgDigits(const std::string& digits, const float edge_x[4], float margin, float bars_end, int x0,
-                        int y0, int height);
+    // Side margin of the extended form, for the digits printed outside the bars.
+    float ExtendedMargin(int width, int height) const;
+    void PaintExtended(Painter& painter, const ModuleWidths& widths, const std::string& digits, float margin,
+                       int x0, int y0, int width, int height);
+    void PlaceDigits(Painter& painter, const std::string& digits, const float edge_x[4], float margin,
+                     const DigitPen& pen) const;
+    void PlaceRasterDigits(Painter& painter, const std::string& digits, const float edge_x[4], float margin,
+                           float bars_end, int x0, int y0, int height) const;
+    void PlaceVectorDigits(Painter& painter, const std::string& digits, const float edge_x[4], float margin,
+                           float bars_end, int x0, int y0, int height) const;
 
     const EanUpcSymbology& symbology_;
     bool extended_guard_ = true;

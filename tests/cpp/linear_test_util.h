@@ -1,9 +1,8 @@
 #pragma once
-#include <numeric>
 #include <stdexcept>
 #include <string>
 
-#include "core/module_widths.h"
+#include "core/barcode_base_1d.h"
 
 // A list of single-digit widths as one digit string, so tests can state whole patterns compactly.
 inline std::string WidthsText(const ModuleWidths& widths) {
@@ -11,8 +10,6 @@ inline std::string WidthsText(const ModuleWidths& widths) {
     for (int w : widths) text += w >= 0 && w <= 9 ? char('0' + w) : '?';
     return text;
 }
-
-inline int ModuleCount(const ModuleWidths& widths) { return std::accumulate(widths.begin(), widths.end(), 0); }
 
 // The message `encode` throws for `code`, or "(no error)".
 template <class Encoder>

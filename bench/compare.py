@@ -1,0 +1,82 @@
+"""Side by side with libzint: the same tasks drawn by our module and by libzint's C API (through
+ctypes, in this one process), median microseconds per call for the whole job (encode, draw, image
+into memory) and the ratio ours / libzint. Not a test.
+
+    make bench      (or: PYTHONPATH=build/python python3.13 bench/compare.py [seconds per task])
+"""
+import ctypes
+import os
+import statistics
+import sys
+import time
+
+import _barcode_quor_native as native
+
+BUILD = os.path.join(os.path.dirname(native.__file__), "..")
+
+
+def median_us(fn, seconds):
+    fn()
+    samples, spent = [], 0.0
+    while spent < seconds or len(samples) < 20:
+        start = time.perf_counter()
+        fn()
+        elapsed = time.perf_counter() - start
+        samples.append(elapsed)
+        spent += elapsed
+    return statistics.median(samples) * 1e6
+
+
+def ours(cls, output="png", **settings):
+    obj = getattr(native, cls)()
+    obj.set_output_format(output)
+    for name, value in settings.items():
+        getattr(obj, "set_" + name)(value)
+    return obj
+
+
+QR_100 = "https://example.com/" + "0123456789abcdef" * 5
+QR_1000 = ("Lorem ipsum dolor sit amet, consectetur adipiscing elit " * 18)[:1000]
+DM_50 = "Data Matrix payload 0123456789 ABCDEFGHIJKLMNOPQRS"
+PDF_100 = ("PDF417 sample text, 0123456789. " * 4)[:100]
+CODE128 = "Code-128 0123456789"
+
+# (zint task index, label, our draw, data for libzint)
+TASKS = [
+    (0, "Code 128 PNG 300x100, text", lambda o: o.draw_bytes(CODE128, 300, 100), ours("Code128"), CODE128),
+    (1, "Code 128 PNG, no text", lambda o: o.draw_bytes(CODE128, 300, 100), ours("Code128", show_text=False), CODE128),
+    (2, "JAN-13 PNG 300x100", lambda o: o.draw_bytes("490123456789", 300, 100), ours("Jan13"), "490123456789"),
+    (3, "QR 100 bytes PNG 300 px", lambda o: o.draw_bytes(QR_100, 300), ours("QR"), QR_100),
+    (4, "QR 1000 bytes PNG 600 px", lambda o: o.draw_bytes(QR_1000, 600), ours("QR"), QR_1000),
+    (5, "Data Matrix 50 bytes PNG 200 px", lambda o: o.draw_bytes(DM_50, 200), ours("DataMatrix"), DM_50),
+    (6, "PDF417 100 chars PNG height 300", lambda o: o.draw_bytes(PDF_100, 300), ours("PDF417"), PDF_100),
+    (7, "Code 128 SVG", lambda o: o.draw(CODE128, 300, 100), ours("Code128", "svg"), CODE128),
+]
+
+# Large symbols: ours only, for the rate against earlier builds.
+LARGE = [
+    ("QR version 40 PNG 600 px", lambda o: o.draw_bytes("31415926535897932384626433832795" * 200, 600),
+     ours("QR", error_correction_level="L", encode_mode="NUMERIC")),
+    ("Data Matrix 144x144 PNG 576 px", lambda o: o.draw_bytes("Data Matrix 0123456789 ÄÖÜ " * 40, 576), ours("DataMatrix")),
+    ("Japan Post PNG height 1200", lambda o: o.draw_bytes("10000131-3-2-503", 1200), ours("YubinCustomer")),
+]
+
+
+def main(seconds):
+    zint = ctypes.CDLL(os.path.join(BUILD, "libzint_tasks.so"))
+    zint.zint_task.argtypes = [ctypes.c_int, ctypes.c_char_p, ctypes.c_int]
+    print(f"{'task':34} {'ours µs':>9} {'libzint µs':>11} {'ours/zint':>10}")
+    for index, label, draw, obj, data in TASKS:
+        encoded = data.encode()
+        assert draw(obj), label
+        assert zint.zint_task(index, encoded, len(encoded)) > 0, label
+        mine = median_us(lambda: draw(obj), seconds)
+        theirs = median_us(lambda: zint.zint_task(index, encoded, len(encoded)), seconds)
+        print(f"{label:34} {mine:9.1f} {theirs:11.1f} {mine / theirs:10.2f}")
+    for label, draw, obj in LARGE:
+        assert draw(obj), label
+        print(f"{label:34} {median_us(lambda: draw(obj), seconds):9.1f}")
+
+
+if __name__ == "__main__":
+    main(float(sys.argv[1]) if len(sys.argv) > 1 else 0.5)

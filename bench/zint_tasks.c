@@ -1,0 +1,47 @@
+/* The side-by-side tasks drawn by libzint through its C API, for bench/compare.py (loaded with
+ * ctypes into the same process as our module). Development only: never linked into the module. */
+#include <string.h>
+#include <zint.h>
+
+struct Task {
+    const char *name;
+    int symbology;
+    int show_text;
+    float scale;
+    float height;
+    const char *extension;
+};
+
+/* Sizes chosen to give images of about the pixel size of our side of each task. */
+static const struct Task kTasks[] = {
+    {"code128-png", BARCODE_CODE128, 1, 0.5f, 100.0f, "png"},
+    {"code128-png-no-text", BARCODE_CODE128, 0, 0.5f, 100.0f, "png"},
+    {"jan13-png", BARCODE_EANX, 1, 1.0f, 50.0f, "png"},
+    {"qr100-png", BARCODE_QRCODE, 0, 4.0f, 0.0f, "png"},
+    {"qr1000-png", BARCODE_QRCODE, 0, 3.0f, 0.0f, "png"},
+    {"dm50-png", BARCODE_DATAMATRIX, 0, 4.0f, 0.0f, "png"},
+    {"pdf417-png", BARCODE_PDF417, 0, 3.0f, 0.0f, "png"},
+    {"code128-svg", BARCODE_CODE128, 1, 0.5f, 100.0f, "svg"},
+};
+
+/* Encodes `data` for task `index` and writes the image into memory; the image size in bytes, or
+ * -1 on failure. */
+int zint_task(int index, const char *data, int length) {
+    const struct Task *task = &kTasks[index];
+    struct zint_symbol *symbol = ZBarcode_Create();
+    if (symbol == NULL) return -1;
+    symbol->symbology = task->symbology;
+    symbol->show_hrt = task->show_text;
+    symbol->scale = task->scale;
+    if (task->height > 0.0f) symbol->height = task->height;
+    symbol->output_options |= BARCODE_MEMORY_FILE;
+    strcpy(symbol->outfile, task->extension[0] == 's' ? "mem.svg" : "mem.png");
+    int size = -1;
+    if (ZBarcode_Encode_and_Print(symbol, (const unsigned char *)data, length, 0) < ZINT_ERROR) size = symbol->memfile_size;
+    ZBarcode_Delete(symbol);
+    return size;
+}
+
+const char *zint_task_name(int index) {
+    return index >= 0 && index < (int)(sizeof kTasks / sizeof kTasks[0]) ? kTasks[index].name : NULL;
+}

@@ -1,0 +1,58 @@
+#include "core/raster_canvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+uint32_t Pack(Rgba c) {
+    uint32_t v;
+    const uint8_t bytes[4] = {c.r, c.g, c.b, c.a};
+    std::memcpy(&v, bytes, 4);
+    return v;
+}
+
+// The first pixel whose centre lies at or after v, bounded so that hostile sizes stay in range.
+long long Edge(float v) { return (long long)std::clamp(std::ceil(double(v) - 0.5), -1e12, 1e12); }
+
+}  // namespace
+
+RasterCanvas::RasterCanvas(int width, int height, Rgba background)
+    : width_(width), height_(height), pixels_(size_t(width) * size_t(height), Pack(background)) {}
+
+void RasterCanvas::Fill(float x, float y, float w, float h, Rgba colour) {
+    const long long left = std::max(0LL, Edge(x)), right = std::min<long long>(width_, Edge(x + w));
+    const long long top = std::max(0LL, Edge(y)), bottom = std::min<long long>(height_, Edge(y + h));
+    if (left >= right || top >= bottom) return;
+    const uint32_t value = Pack(colour);
+    const size_t span = size_t(right - left);
+    uint32_t* first = pixels_.data() + size_t(top) * size_t(width_) + size_t(left);
+    std::fill_n(first, span, value);
+    // Every further row of the rectangle is the same run of pixels.
+    for (long long row = top + 1; row < bottom; ++row)
+        std::memcpy(pixels_.data() + size_t(row) * size_t(width_) + size_t(left), first, span * 4);
+}
+
+void RasterCanvas::Blend(const uint32_t* argb, int image_width, int image_height, int x, int y) {
+    const int x0 = std::max(0, x), x1 = int(std::min<long long>(width_, (long long)x + image_width));
+    const int y0 = std::max(0, y), y1 = int(std::min<long long>(height_, (long long)y + image_height));
+    for (int row = y0; row < y1; ++row) {
+        const uint32_t* src = argb + size_t(row - y) * size_t(image_width) + size_t(x0 - x);
+        uint8_t* dst = reinterpret_cast<uint8_t*>(pixels_.data() + size_t(row) * size_t(width_) + size_t(x0));
+        for (int col = x0; col < x1; ++col, ++src, dst += 4) {
+            const uint32_t s = *src;
+            const int alpha = int(s >> 24);
+            if (alpha == 0) continue;
+            const int r = int((s >> 16) & 0xFF), g = int((s >> 8) & 0xFF), b = int(s & 0xFF);
+            if (alpha == 255) {
+                dst[0] = uint8_t(r), dst[1] = uint8_t(g), dst[2] = uint8_t(b), dst[3] = 255;
+                continue;
+            }
+            dst[0] = BlendChannel(r, dst[0], alpha);
+            dst[1] = BlendChannel(g, dst[1], alpha);
+            dst[2] = BlendChannel(b, dst[2], alpha);
+            dst[3] = BlendAlpha(alpha, dst[3]);
+        }
+    }
+}

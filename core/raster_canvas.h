@@ -1,0 +1,39 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "core/color.h"
+
+// An RGBA8 pixel buffer (bytes R, G, B, A in memory, rows without padding) that the raster
+// painter writes directly.
+class RasterCanvas {
+public:
+    RasterCanvas(int width, int height, Rgba background);
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    const uint8_t* Pixels() const { return reinterpret_cast<const uint8_t*>(pixels_.data()); }
+    uint8_t* MutablePixels() { return reinterpret_cast<uint8_t*>(pixels_.data()); }
+    const uint32_t* Row(int y) const { return pixels_.data() + size_t(y) * size_t(width_); }
+
+    // Covers the pixels whose centres lie in [x, x + w) x [y, y + h) with the colour, alpha included
+    // (no blending). A fill along whole pixels would narrow or shift fractional bars by a pixel.
+    // Single precision, as the layouts hand their coordinates over: x + w rounds as a float.
+    void Fill(float x, float y, float w, float h, Rgba colour);
+    // Blends an image of ARGB8888 pixels (alpha in the top byte) with its top left at (x, y),
+    // clipped to the canvas, with the software blend of SDL's renderer to the bit.
+    void Blend(const uint32_t* argb, int image_width, int image_height, int x, int y);
+
+private:
+    int width_;
+    int height_;
+    std::vector<uint32_t> pixels_;
+};
+
+// One channel of the blend: the result over `destination` of `source` at coverage `alpha`.
+inline uint8_t BlendChannel(int source, int destination, int alpha) {
+    return uint8_t((((source - destination) * alpha) >> 8) + destination);
+}
+inline uint8_t BlendAlpha(int alpha, int destination_alpha) {
+    return uint8_t(alpha + ((destination_alpha * (255 - alpha)) >> 8));
+}
