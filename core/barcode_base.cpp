@@ -63,13 +63,20 @@ bool BarcodeBase::CanvasSizeUsable(int width, int height) {
     return false;
 }
 
+void BarcodeBase::ReleaseCanvas() {
+    if (canvas_ != nullptr) spare_pixels_ = canvas_->TakeStorage();
+    canvas_.reset();
+}
+
 bool BarcodeBase::PrepareCanvas(int width, int height) {
     canvas_width_ = width;
     canvas_height_ = height;
-    canvas_.reset();
+    ReleaseCanvas();
     if (!IsRasterMode()) return true;
     if (!CanvasSizeUsable(width, height)) return false;
-    canvas_ = std::make_unique<RasterCanvas>(width, height, background_);
+    // A much larger memory than needed is let go rather than kept for ever.
+    if (spare_pixels_.capacity() > 4 * size_t(width) * size_t(height) + 65536) spare_pixels_ = {};
+    canvas_ = std::make_unique<RasterCanvas>(width, height, background_, std::move(spare_pixels_));
     return true;
 }
 

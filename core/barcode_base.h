@@ -102,7 +102,7 @@ protected:
     // Records a failed draw that is not reported on standard error (the class says why otherwise).
     void RecordFailure(const std::string& tag, const std::string& message);
     void ClearFailure() { last_error_.clear(); }
-    void ReleaseCanvas() { canvas_.reset(); }
+    void ReleaseCanvas();
 
     SvgWriter svg_;
     int canvas_width_ = 0;
@@ -113,6 +113,7 @@ private:
     Rgba background_{255, 255, 255, 255};
     std::string output_format_;
     std::unique_ptr<RasterCanvas> canvas_;
+    std::vector<uint32_t> spare_pixels_;  // the memory of the last canvas, for the next
     bool fit_width_ = false;
     int32_t px_adjust_black_ = 0;
     int32_t px_adjust_white_ = 0;

@@ -21,6 +21,11 @@ long long Edge(float v) { return (long long)std::clamp(std::ceil(double(v) - 0.5
 RasterCanvas::RasterCanvas(int width, int height, Rgba background)
     : width_(width), height_(height), pixels_(size_t(width) * size_t(height), Pack(background)) {}
 
+RasterCanvas::RasterCanvas(int width, int height, Rgba background, std::vector<uint32_t>&& storage)
+    : width_(width), height_(height), pixels_(std::move(storage)) {
+    pixels_.assign(size_t(width) * size_t(height), Pack(background));
+}
+
 void RasterCanvas::Fill(float x, float y, float w, float h, Rgba colour) {
     const long long left = std::max(0LL, Edge(x)), right = std::min<long long>(width_, Edge(x + w));
     const long long top = std::max(0LL, Edge(y)), bottom = std::min<long long>(height_, Edge(y + h));

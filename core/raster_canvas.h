@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "core/color.h"
@@ -9,6 +10,11 @@
 class RasterCanvas {
 public:
     RasterCanvas(int width, int height, Rgba background);
+    // The same, in the memory of an earlier canvas: a draw then touches no fresh pages, which
+    // matters most when threads draw at once (page faults serialise on the process's memory map).
+    RasterCanvas(int width, int height, Rgba background, std::vector<uint32_t>&& storage);
+    // Gives up the pixel memory for a later canvas.
+    std::vector<uint32_t> TakeStorage() { return std::move(pixels_); }
 
     int Width() const { return width_; }
     int Height() const { return height_; }

@@ -1,5 +1,6 @@
 #include "gs1/validation.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "gs1/ai_table.h"

@@ -21,6 +21,8 @@ void RegisterYubinCustomer(pybind11::module_& m);
 void RegisterDatamatrix(pybind11::module_& m);
 void RegisterQr(pybind11::module_& m);
 void RegisterPdf417(pybind11::module_& m);
+// The module-level GS1 element-string functions.
+void RegisterGs1Functions(pybind11::module_& m);
 
 // The module-level GS1 functions (gs1_parse, gs1_validate, gs1_convert), defined in wrap_gs1.cpp.
 void RegisterGs1Functions(pybind11::module_& m);

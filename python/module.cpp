@@ -42,6 +42,7 @@ int ExecModule(PyObject* raw) {
         auto m = py::reinterpret_borrow<py::module_>(raw);
         m.doc() = "Barcode generation library for Python (Native C++ Extension)";
         RegisterAllClasses(m);
+        RegisterGs1Functions(m);
         RegisterModuleFunctions(m);
         RegisterGs1Functions(m);
         return 0;

@@ -16,6 +16,6 @@ void RegisterDatamatrix(py::module_& m) {
     c.def("set_encode_scheme",
           [](DataMatrixWrapper& w, const std::string& scheme) { w.Lock()->SetEncodeScheme(scheme); },
           py::arg("scheme"));
-    c.def("set_gs1", [](DataMatrixWrapper& w, bool enabled) { w.symbology->SetGS1(enabled); }, py::arg("enabled"));
+    c.def("set_gs1", [](DataMatrixWrapper& w, bool enabled) { w.Lock()->SetGS1(enabled); }, py::arg("enabled"));
     DefMatrixDraws(c);
 }

@@ -31,6 +31,6 @@ void RegisterQr(py::module_& m) {
     c.def("set_version", [](QRWrapper& w, int version) { w.Lock()->SetVersion(version); }, py::arg("version"));
     c.def("set_encode_mode", [](QRWrapper& w, const std::string& mode) { w.Lock()->SetEncodeMode(ModeLetter(mode)); },
           py::arg("mode"));
-    c.def("set_gs1", [](QRWrapper& w, bool enabled) { w.symbology->SetGS1(enabled); }, py::arg("enabled"));
+    c.def("set_gs1", [](QRWrapper& w, bool enabled) { w.Lock()->SetGS1(enabled); }, py::arg("enabled"));
     DefMatrixDraws(c);
 }

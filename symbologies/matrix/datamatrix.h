@@ -23,7 +23,6 @@ public:
 
     int SizeIndex() const { return size_index_; }
     DataMatrixScheme Scheme() const { return scheme_; }
-    bool GS1() const { return gs1_; }
 
 private:
     int size_index_ = kDataMatrixAutoSize;

@@ -35,7 +35,6 @@ public:
     int ErrorCorrectionLevel() const { return level_; }
     int Version() const { return version_; }
     char EncodeMode() const { return mode_; }
-    bool GS1() const { return gs1_; }
 
 private:
     int32_t level_ = 1;

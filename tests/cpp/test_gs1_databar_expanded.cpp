@@ -131,7 +131,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "(01)90012345678908(3103)001750(12)991231"},  // (12) is not a compressed date
         MethodCase{"0100012345678905", 1, "(01)00012345678905"},
         MethodCase{"0100012345678905{AI}10ABC", 1, "(01)00012345678905(10)ABC"},
-        MethodCase{"10ABC{AI}21x", 2, "(10)ABC21x"},  // no FNC1 ends (10): a reader reads on
+        MethodCase{"10ABC{AI}21x", 2, "(10)ABC21x"},
+        // Whole AIs of 3 and 4 digits, no FNC1 shown.
+        MethodCase{"10ABC[{AI}4000XYZ", 2, "(10)ABC(400)0XYZ"},
+        MethodCase{"0100012345678905{AI}8020ABC123", 1, "(01)00012345678905(8020)ABC123"},  // no FNC1 ends (10): a reader reads on
         MethodCase{"010001234567890", 2, "(01)0001234567890"}));  // 15 characters: no GTIN to compress
 
 TEST(EncodationMethods, CompressedFields) {

@@ -3,7 +3,8 @@
 The digests were recorded from the SDL renderer and libpng encoder that drew before the direct
 pixel painter and the igzip encoder replaced them (the decoded pixels of all 400 draws agreed);
 the SVG digests include the two geometry mends of that change (whole-pixel EAN/UPC margins,
-PDF417 modules at their true width)."""
+PDF417 modules at their true width), and both include the GS1 DataBar mends made since (stacked
+separators, whole AIs in the text)."""
 import json
 import pathlib
 
