@@ -24,8 +24,5 @@ void RegisterPdf417(pybind11::module_& m);
 // The module-level GS1 element-string functions.
 void RegisterGs1Functions(pybind11::module_& m);
 
-// The module-level GS1 functions (gs1_parse, gs1_validate, gs1_convert), defined in wrap_gs1.cpp.
-void RegisterGs1Functions(pybind11::module_& m);
-
 // Registers every class, in the module's class order.
 void RegisterAllClasses(pybind11::module_& module);

@@ -44,7 +44,6 @@ int ExecModule(PyObject* raw) {
         RegisterAllClasses(m);
         RegisterGs1Functions(m);
         RegisterModuleFunctions(m);
-        RegisterGs1Functions(m);
         return 0;
     } catch (py::error_already_set&) {
         PyErr_Clear();
