@@ -1,10 +1,12 @@
-"""The whole drawing height the native linear classes need for a given bar height.
+"""Pixel geometry of the native linear layout that the high-level API has to know beforehand.
 
 The native draw takes the height of bars plus text; its bar height follows from that height by a
 fixed rule (font size and gap as fractions of the height, in single precision). These functions
-run the same rule to find the smallest height that gives bars at least as tall as asked."""
+run the same rule to find the smallest height that gives bars at least as tall as asked, and give
+the side margin the EAN/UPC layout reserves for the digits it prints outside the bars."""
 from __future__ import annotations
 
+import math
 import struct
 
 
@@ -48,3 +50,14 @@ def drawing_height(bars: int, stacked: bool, show_text: bool) -> int:
     while rule(height, show_text) < bars:
         height += 1
     return height
+
+
+# Fractions of a fifth of the height that the EAN/UPC extended layout keeps beside the bars for
+# the digits printed outside them.
+EAN13_DIGIT_MARGIN = _f32(_f32(0.8) * _f32(1.2))
+UPC_DIGIT_MARGIN = _f32(0.8)
+
+
+def outside_digit_margin(height: int, fraction: float) -> int:
+    """Pixels the EAN/UPC extended layout reserves beside the bars for an outside digit."""
+    return math.floor(_f32(_f32(height * _MEDIUM) * fraction))

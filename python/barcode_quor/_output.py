@@ -24,6 +24,8 @@ def check_kind(kind: object) -> str:
 
 def kind_of(target: object, kind: str | None) -> str:
     """kind= when given, else the file name's extension (a file object's name too)."""
+    if not isinstance(target, (str, os.PathLike)) and not callable(getattr(target, "write", None)):
+        raise TypeError(f"save() needs a path or a binary file object, not {type(target).__name__}")
     if kind is not None:
         return check_kind(kind)
     name = target if isinstance(target, (str, os.PathLike)) else getattr(target, "name", None)
@@ -52,8 +54,6 @@ def write(target: Target, content: bytes) -> None:
     """Writes content to a path through a temporary file renamed into place, so that a failure
     leaves neither a partial file nor a temporary one; or to a binary file object."""
     if not isinstance(target, (str, os.PathLike)):
-        if not callable(getattr(target, "write", None)):
-            raise TypeError(f"save() needs a path or a binary file object, not {type(target).__name__}")
         target.write(content)
         return
     path = os.fspath(target)

@@ -8,7 +8,7 @@ from typing import Any, Union
 
 from . import _output
 from ._errors import BarcodeError, DataTooLongError, InvalidDataError, InvalidOptionError
-from ._height import drawing_height
+from ._height import drawing_height, outside_digit_margin
 from ._options import Number, check_colour, check_quiet_zone
 from ._symbologies import BY_NAME, Layout, Symbology
 
@@ -137,7 +137,6 @@ class Symbol:
         if symbology.layout in (Layout.ROW, Layout.STACKED):
             native.set_show_text(geometry.show_text)
         native.set_module_size(geometry.scale)
-        native.set_quiet_zone(*geometry.quiet_zone)
         native.set_dpi(geometry.dpi or 0)
         try:
             columns, rows = native.symbol_size(native_data)
@@ -145,6 +144,17 @@ class Symbol:
             raise _failure(symbology, str(error), options) from None
         self.size: tuple[int, int] = (columns, rows)
         self._height = self._drawing_height()
+        native.set_quiet_zone(*self._native_quiet_zone())
+
+    def _native_quiet_zone(self) -> tuple[int, int, int, int]:
+        """The quiet zone to ask the native layout for: EAN/UPC digits outside the bars already
+        get a margin there, which counts towards the quiet zone (as much of it as whole modules)."""
+        left, top, right, bottom = self.quiet_zone
+        digits = self._spec.outside_digits
+        if digits is None or not self._geometry.show_text or not self.options["extended_guard"]:
+            return (left, top, right, bottom)
+        margin = outside_digit_margin(self._height, digits.fraction) // self.scale
+        return (max(0, left - margin), top, max(0, right - margin) if digits.right else right, bottom)
 
     def _drawing_height(self) -> int:
         """The height argument of the native linear draw: bars plus text."""
@@ -169,7 +179,9 @@ class Symbol:
             if s.layout is Layout.MATRIX:
                 result = native.draw(self._code, 0) if text else native.draw_bytes(self._code, 0)
             elif s.layout is Layout.POSTAL:
-                result = native.draw(self._code, 1) if text else native.draw_bytes(self._code, 1)
+                # A Japan Post module is a bar width, a sixth of the symbol's height.
+                height = 6 * self.scale
+                result = native.draw(self._code, height) if text else native.draw_bytes(self._code, height)
             elif s.payment_form:
                 method = native.draw_convenience if text else native.draw_convenience_bytes
                 result = method(self._code, 0, self._height)

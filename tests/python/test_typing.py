@@ -40,13 +40,21 @@ QR().set_version()  # wrong
 '''
 
 
-def run_mypy(tmp_path, source):
-    (tmp_path / "sample.py").write_text(source)
+def run_mypy(tmp_path, source=None):
+    """mypy --strict on a sample (or, without one, on the package itself)."""
+    targets = ["-p", "barcode_quor"]
+    if source is not None:
+        (tmp_path / "sample.py").write_text(source)
+        targets = ["sample.py"]
     return subprocess.run(
-        [sys.executable, "-m", "mypy", "--strict", "--no-incremental", "--cache-dir", str(tmp_path / "cache"),
-         "sample.py"],
+        [sys.executable, "-m", "mypy", "--strict", "--no-incremental", "--cache-dir", str(tmp_path / "cache"), *targets],
         cwd=tmp_path, capture_output=True, text=True, env=os.environ.copy(),
     )
+
+
+def test_package_itself_checks_strictly(tmp_path):
+    result = run_mypy(tmp_path)
+    assert result.returncode == 0, result.stdout
 
 
 def test_correct_user_code_passes(tmp_path):
