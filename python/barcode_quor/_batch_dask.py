@@ -20,7 +20,7 @@ class DaskRunner:
         from distributed import Client
 
         self._own = not isinstance(cluster, Client)
-        self._client = Client(cluster, set_as_default=False) if self._own else cluster
+        self._client = Client(cluster, set_as_default=False) if self._own else cluster  # type: ignore[no-untyped-call]
         self._arguments = (directory, skip_existing)
         threads = sum(self._client.nthreads().values())
         self.window = max(4, 2 * threads)

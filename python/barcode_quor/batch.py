@@ -63,7 +63,7 @@ class BatchResult:
 
 
 def _progress_bar(total: int) -> Any:
-    from tqdm import tqdm
+    from tqdm import tqdm  # type: ignore[import-untyped]
 
     return tqdm(total=total, unit="row", file=sys.stderr, dynamic_ncols=True)
 
