@@ -3,6 +3,7 @@
 #include <isa-l/crc.h>
 #include <isa-l/igzip_lib.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -31,45 +32,76 @@ size_t OpenChunk(std::vector<uint8_t>& out, const char type[4]) {
     return start;
 }
 
-// The filtered scanlines: a filter byte, then each byte less the one above it.
-void FilterUp(const RasterCanvas& canvas, std::vector<uint8_t>& out) {
-    const size_t stride = size_t(canvas.Width()) * 4;
-    out.resize((stride + 1) * size_t(canvas.Height()));
-    uint8_t* dst = out.data();
-    const uint8_t* above = nullptr;
-    for (int y = 0; y < canvas.Height(); ++y) {
-        const uint8_t* row = canvas.Pixels() + size_t(y) * stride;
-        if (above == nullptr) {
-            *dst++ = kFilterNone;
-            std::memcpy(dst, row, stride);
-        } else if (std::memcmp(row, above, stride) == 0) {
-            *dst++ = kFilterUp;
-            std::memset(dst, 0, stride);
-        } else {
-            *dst++ = kFilterUp;
-            for (size_t i = 0; i < stride; ++i) dst[i] = uint8_t(row[i] - above[i]);
-        }
-        dst += stride;
-        above = row;
+// Filtered scanlines: a filter byte, then each byte less the one above it. Rows go through the
+// compressor a block at a time, so the filtered data stays in cache and no image-sized buffer is
+// kept.
+constexpr size_t kBlockBytes = 256 * 1024;
+
+size_t FilterRow(const uint8_t* row, const uint8_t* above, size_t stride, uint8_t* dst) {
+    if (above == nullptr) {
+        *dst++ = kFilterNone;
+        std::memcpy(dst, row, stride);
+    } else if (std::memcmp(row, above, stride) == 0) {
+        *dst++ = kFilterUp;
+        std::memset(dst, 0, stride);
+    } else {
+        *dst++ = kFilterUp;
+        for (size_t i = 0; i < stride; ++i) dst[i] = uint8_t(row[i] - above[i]);
     }
+    return stride + 1;
 }
 
 struct DeflateBuffers {
-    std::vector<uint8_t> filtered;
+    std::vector<uint8_t> block;
+    std::vector<uint8_t> compressed;  // grows to the largest stream made on the thread
     std::unique_ptr<uint8_t[]> level = std::make_unique<uint8_t[]>(ISAL_DEF_LVL1_DEFAULT);
 };
+
+// Appends the zlib stream of the filtered image to `out`; false on a compressor error.
+bool DeflateImage(const RasterCanvas& canvas, std::vector<uint8_t>& out) {
+    // Kept per thread: a draw then allocates nothing but its result.
+    thread_local DeflateBuffers buffers;
+    const size_t stride = size_t(canvas.Width()) * 4;
+    const size_t rows_per_block = std::max<size_t>(1, kBlockBytes / (stride + 1));
+    buffers.block.resize(rows_per_block * (stride + 1));
+
+    isal_zstream stream;
+    isal_deflate_init(&stream);
+    stream.level = 1;
+    stream.level_buf = buffers.level.get();
+    stream.level_buf_size = ISAL_DEF_LVL1_DEFAULT;
+    stream.gzip_flag = IGZIP_ZLIB;
+    stream.flush = NO_FLUSH;
+    std::vector<uint8_t>& compressed = buffers.compressed;
+    if (compressed.size() < 65536) compressed.resize(65536);
+    const int height = canvas.Height();
+    for (int y = 0; y < height;) {
+        size_t filled = 0;
+        for (size_t k = 0; k < rows_per_block && y < height; ++k, ++y) {
+            const uint8_t* row = canvas.Pixels() + size_t(y) * stride;
+            filled += FilterRow(row, y > 0 ? row - stride : nullptr, stride, buffers.block.data() + filled);
+        }
+        stream.next_in = buffers.block.data();
+        stream.avail_in = uint32_t(filled);
+        stream.end_of_stream = y == height;
+        do {
+            if (compressed.size() - stream.total_out < 16384) compressed.resize(compressed.size() * 2);
+            stream.next_out = compressed.data() + stream.total_out;
+            stream.avail_out = uint32_t(std::min<size_t>(compressed.size() - stream.total_out, 0x7FFFFFFF));
+            if (isal_deflate(&stream) != COMP_OK) return false;
+        } while (stream.avail_in > 0 || (stream.end_of_stream && stream.internal_state.state != ZSTATE_END));
+    }
+    out.insert(out.end(), compressed.begin(), compressed.begin() + stream.total_out);
+    // An unusually large image does not keep its memory on the thread.
+    if (compressed.size() > (size_t(16) << 20)) compressed = {};
+    return true;
+}
 
 }  // namespace
 
 std::vector<uint8_t> EncodePng(const RasterCanvas& canvas, int dpi) {
-    // Kept per thread: a draw then allocates nothing but its result.
-    thread_local DeflateBuffers buffers;
-    FilterUp(canvas, buffers.filtered);
-
     std::vector<uint8_t> out;
-    // Stored deflate blocks bound the output: 5 bytes per 64 KiB block, plus headers.
-    const size_t bound = buffers.filtered.size() + buffers.filtered.size() / 16000 * 5 + 1024;
-    out.reserve(std::min<size_t>(bound, buffers.filtered.size() / 8 + 4096));
+    out.reserve(4096);
     out.insert(out.end(), kSignature, kSignature + 8);
 
     size_t chunk = OpenChunk(out, "IHDR");
@@ -89,26 +121,7 @@ std::vector<uint8_t> EncodePng(const RasterCanvas& canvas, int dpi) {
     }
 
     chunk = OpenChunk(out, "IDAT");
-    isal_zstream stream;
-    const size_t data_start = out.size();
-    for (size_t room = out.capacity() - data_start;; room = room * 2 + 65536) {
-        out.resize(data_start + room);
-        isal_deflate_stateless_init(&stream);
-        stream.level = 1;
-        stream.level_buf = buffers.level.get();
-        stream.level_buf_size = ISAL_DEF_LVL1_DEFAULT;
-        stream.gzip_flag = IGZIP_ZLIB;
-        stream.end_of_stream = 1;
-        stream.flush = NO_FLUSH;
-        stream.next_in = buffers.filtered.data();
-        stream.avail_in = uint32_t(buffers.filtered.size());
-        stream.next_out = out.data() + data_start;
-        stream.avail_out = uint32_t(room);
-        const int rc = isal_deflate_stateless(&stream);
-        if (rc == COMP_OK) break;
-        if (rc != STATELESS_OVERFLOW || room > bound) return {};
-    }
-    out.resize(data_start + stream.total_out);
+    if (!DeflateImage(canvas, out)) return {};
     CloseChunk(out, chunk);
 
     chunk = OpenChunk(out, "IEND");

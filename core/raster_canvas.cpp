@@ -19,17 +19,54 @@ long long Edge(float v) { return (long long)std::clamp(std::ceil(double(v) - 0.5
 }  // namespace
 
 RasterCanvas::RasterCanvas(int width, int height, Rgba background)
-    : width_(width), height_(height), pixels_(size_t(width) * size_t(height), Pack(background)) {}
+    : RasterCanvas(width, height, background, std::vector<uint32_t>()) {}
 
 RasterCanvas::RasterCanvas(int width, int height, Rgba background, std::vector<uint32_t>&& storage)
-    : width_(width), height_(height), pixels_(std::move(storage)) {
+    : width_(width), height_(height), pixels_(std::move(storage)), touched_(size_t(height), Touched{width, 0}) {
     pixels_.assign(size_t(width) * size_t(height), Pack(background));
+}
+
+void RasterCanvas::Touch(int top, int bottom, int left, int right) {
+    for (int row = top; row < bottom; ++row) {
+        Touched& t = touched_[size_t(row)];
+        t.left = std::min(t.left, left);
+        t.right = std::max(t.right, right);
+    }
+}
+
+void RasterCanvas::FillBand(float y, float h, const std::vector<std::pair<float, float>>& spans, Rgba colour) {
+    const int top = int(std::max(0LL, Edge(y))), bottom = int(std::min<long long>(height_, Edge(y + h)));
+    if (spans.empty() || top >= bottom) return;
+    long long low = width_, high = 0;
+    for (const auto& span : spans) {
+        low = std::min(low, std::max(0LL, Edge(span.first)));
+        high = std::max(high, std::min<long long>(width_, Edge(span.first + span.second)));
+    }
+    bool untouched = low < high;
+    for (int row = top; row < bottom && untouched; ++row)
+        untouched = touched_[size_t(row)].right <= low || touched_[size_t(row)].left >= high;
+    if (!untouched) {
+        for (const auto& span : spans) Fill(span.first, y, span.second, h, colour);
+        return;
+    }
+    // Rows of the band hold the background across [low, high): paint the first, copy it down.
+    const uint32_t value = Pack(colour);
+    uint32_t* first = pixels_.data() + size_t(top) * size_t(width_);
+    for (const auto& span : spans) {
+        const long long left = std::max(0LL, Edge(span.first));
+        const long long right = std::min<long long>(width_, Edge(span.first + span.second));
+        if (left < right) std::fill(first + left, first + right, value);
+    }
+    for (int row = top + 1; row < bottom; ++row)
+        std::memcpy(pixels_.data() + size_t(row) * size_t(width_) + size_t(low), first + low, size_t(high - low) * 4);
+    Touch(top, bottom, int(low), int(high));
 }
 
 void RasterCanvas::Fill(float x, float y, float w, float h, Rgba colour) {
     const long long left = std::max(0LL, Edge(x)), right = std::min<long long>(width_, Edge(x + w));
     const long long top = std::max(0LL, Edge(y)), bottom = std::min<long long>(height_, Edge(y + h));
     if (left >= right || top >= bottom) return;
+    Touch(int(top), int(bottom), int(left), int(right));
     const uint32_t value = Pack(colour);
     const size_t span = size_t(right - left);
     uint32_t* first = pixels_.data() + size_t(top) * size_t(width_) + size_t(left);
@@ -42,6 +79,7 @@ void RasterCanvas::Fill(float x, float y, float w, float h, Rgba colour) {
 void RasterCanvas::Blend(const uint32_t* argb, int image_width, int image_height, int x, int y) {
     const int x0 = std::max(0, x), x1 = int(std::min<long long>(width_, (long long)x + image_width));
     const int y0 = std::max(0, y), y1 = int(std::min<long long>(height_, (long long)y + image_height));
+    if (x0 < x1) Touch(y0, y1, x0, x1);
     for (int row = y0; row < y1; ++row) {
         const uint32_t* src = argb + size_t(row - y) * size_t(image_width) + size_t(x0 - x);
         uint8_t* dst = reinterpret_cast<uint8_t*>(pixels_.data() + size_t(row) * size_t(width_) + size_t(x0));

@@ -26,14 +26,26 @@ public:
     // (no blending). A fill along whole pixels would narrow or shift fractional bars by a pixel.
     // Single precision, as the layouts hand their coordinates over: x + w rounds as a float.
     void Fill(float x, float y, float w, float h, Rgba colour);
+    // Fills rectangles that share the rows [y, y + h) (spans as x, w pairs), exactly as Fill would
+    // one by one. Where those rows are still untouched across the spans'
+    // extent, the first row is painted and copied down: a bar or module row costs one row of work.
+    void FillBand(float y, float h, const std::vector<std::pair<float, float>>& spans, Rgba colour);
     // Blends an image of ARGB8888 pixels (alpha in the top byte) with its top left at (x, y),
     // clipped to the canvas, with the software blend of SDL's renderer to the bit.
     void Blend(const uint32_t* argb, int image_width, int image_height, int x, int y);
 
 private:
+    // Pixels [left, right) of each row may differ from the background; right <= left when none do.
+    struct Touched {
+        int left;
+        int right;
+    };
+    void Touch(int top, int bottom, int left, int right);
+
     int width_;
     int height_;
     std::vector<uint32_t> pixels_;
+    std::vector<Touched> touched_;
 };
 
 // One channel of the blend: the result over `destination` of `source` at coverage `alpha`.

@@ -15,25 +15,27 @@ int Pixel(double value) { return value == value ? int(std::clamp(std::floor(valu
 }  // namespace
 
 void RasterPainter::Rect(double x, double y, double w, double h, Rgba colour) {
-    const Run run{float(x + origin_x_), float(y + origin_y_), float(w), float(h), colour};
-    if (has_pending_ && run.y == pending_.y && run.h == pending_.h && SameColour(run.colour, pending_.colour) &&
-        run.x == pending_.x + pending_.w) {
+    const float left = float(x + origin_x_), top = float(y + origin_y_), width = float(w), height = float(h);
+    if (spans_.empty() || top != band_y_ || height != band_h_ || !SameColour(colour, band_colour_)) {
+        Flush();
+        band_y_ = top;
+        band_h_ = height;
+        band_colour_ = colour;
+    } else if (auto& last = spans_.back(); left == last.first + last.second) {
         // Merged only when the far edge comes out exactly as it would alone, so it rounds the same.
-        const float merged = (run.x + run.w) - pending_.x;
-        if (pending_.x + merged == run.x + run.w) {
-            pending_.w = merged;
+        const float merged = (left + width) - last.first;
+        if (last.first + merged == left + width) {
+            last.second = merged;
             return;
         }
     }
-    Flush();
-    pending_ = run;
-    has_pending_ = true;
+    spans_.emplace_back(left, width);
 }
 
 void RasterPainter::Flush() {
-    if (!has_pending_) return;
-    canvas_.Fill(pending_.x, pending_.y, pending_.w, pending_.h, pending_.colour);
-    has_pending_ = false;
+    if (spans_.empty()) return;
+    canvas_.FillBand(band_y_, band_h_, spans_, band_colour_);
+    spans_.clear();
 }
 
 bool RasterPainter::PrepareText(int font_size) { return SharedTextFontLoaded() && PrepareTextSize(font_size); }

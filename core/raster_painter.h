@@ -1,10 +1,13 @@
 #pragma once
+#include <utility>
+#include <vector>
+
 #include "core/painter.h"
 #include "core/raster_canvas.h"
 
-// Paints into an RGBA canvas. Horizontally adjacent rectangles of one row and colour are filled as
-// one run: they share their boundary, so the pixels are the same and the fill count drops to the
-// number of dark runs.
+// Paints into an RGBA canvas. Consecutive rectangles of one band of rows and one colour (the bars of
+// a linear symbol, the modules of a matrix row) are filled together, a band row painted once and
+// copied; horizontally adjacent ones become one run, since they share their boundary.
 class RasterPainter : public Painter {
 public:
     RasterPainter(RasterCanvas& canvas, double origin_x, double origin_y)
@@ -18,14 +21,12 @@ public:
     void Finish() override { Flush(); }
 
 private:
-    struct Run {
-        float x, y, w, h;
-        Rgba colour;
-    };
     void Flush();
 
     RasterCanvas& canvas_;
     double origin_x_, origin_y_;
-    Run pending_{};
-    bool has_pending_ = false;
+    // The band being collected: its rows, colour and spans (x, w).
+    float band_y_ = 0.0f, band_h_ = 0.0f;
+    Rgba band_colour_{};
+    std::vector<std::pair<float, float>> spans_;
 };
