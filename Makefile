@@ -9,7 +9,7 @@ demo: setup
 test: setup
 	$(ENV) run scripts/test
 bench: setup
-	$(ENV) run sh -c 'scripts/build build && PYTHONPATH=build/python python3.13 bench/compare.py && PYTHONPATH=build/python python3.13 bench/bench.py'
+	$(ENV) run sh -c 'scripts/build build && PYTHONPATH=build/python python3.13 bench/compare.py && PYTHONPATH=build/python python3.13 bench/threads.py && PYTHONPATH=build/python python3.13 bench/bench.py'
 setup:
 	$(ENV) ensure
 bench-batch: setup

@@ -33,12 +33,16 @@ def _colour(rng):
     return [rng.randrange(256) for _ in range(3)] + [rng.choice([255, 255, 128, 0, rng.randrange(256)])]
 
 
-def _linear_setup(rng, cls):
+def _colours(rng):
     setup = []
-    if rng.random() < 0.3:
-        setup.append(("set_foreground_color", _colour(rng)))
-    if rng.random() < 0.3:
-        setup.append(("set_background_color", _colour(rng)))
+    for setter in ("set_foreground_color", "set_background_color"):
+        if rng.random() < 0.3:
+            setup.append((setter, _colour(rng)))
+    return setup
+
+
+def _linear_setup(rng, cls):
+    setup = _colours(rng)
     if rng.random() < 0.3:
         setup.append(("set_px_adjust_black", [rng.randint(-3, 3)]))
     if rng.random() < 0.3:
@@ -70,11 +74,7 @@ def _linear_setup(rng, cls):
 
 
 def _matrix_setup(rng, cls):
-    setup = []
-    if rng.random() < 0.3:
-        setup.append(("set_foreground_color", _colour(rng)))
-    if rng.random() < 0.3:
-        setup.append(("set_background_color", _colour(rng)))
+    setup = _colours(rng)
     if rng.random() < 0.3:
         setup.append(("set_fit_width", [rng.random() < 0.5]))
     if cls == "QR":
