@@ -16,15 +16,23 @@ BUILD = os.path.join(os.path.dirname(native.__file__), "..")
 
 
 def median_us(fn, seconds):
-    fn()
-    samples, spent = [], 0.0
-    while spent < seconds or len(samples) < 20:
-        start = time.perf_counter()
+    return paired_median_us([fn], seconds)[0]
+
+
+def paired_median_us(fns, seconds):
+    """Median µs per call of each function, timed in alternation so that both see the same machine."""
+    for fn in fns:
         fn()
-        elapsed = time.perf_counter() - start
-        samples.append(elapsed)
-        spent += elapsed
-    return statistics.median(samples) * 1e6
+    samples = [[] for _ in fns]
+    spent = 0.0
+    while spent < seconds or len(samples[0]) < 20:
+        for fn, own in zip(fns, samples):
+            start = time.perf_counter()
+            fn()
+            elapsed = time.perf_counter() - start
+            own.append(elapsed)
+            spent += elapsed
+    return [statistics.median(own) * 1e6 for own in samples]
 
 
 def ours(cls, output="png", **settings):
@@ -70,8 +78,8 @@ def main(seconds):
         encoded = data.encode()
         assert draw(obj), label
         assert zint.zint_task(index, encoded, len(encoded)) > 0, label
-        mine = median_us(lambda: draw(obj), seconds)
-        theirs = median_us(lambda: zint.zint_task(index, encoded, len(encoded)), seconds)
+        mine, theirs = paired_median_us(
+            [lambda: draw(obj), lambda: zint.zint_task(index, encoded, len(encoded))], 2 * seconds)
         print(f"{label:34} {mine:9.1f} {theirs:11.1f} {mine / theirs:10.2f}")
     for label, draw, obj in LARGE:
         assert draw(obj), label

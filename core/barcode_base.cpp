@@ -81,8 +81,9 @@ bool BarcodeBase::PrepareCanvas(int width, int height) {
 }
 
 bool BarcodeBase::PaintOutput(int width, int height, double module_x, double module_y,
-                              const std::function<void(Painter&)>& paint) {
-    const int left = MarginPixels(quiet_zone_.left, module_x), right = MarginPixels(quiet_zone_.right, module_x);
+                              const std::function<void(Painter&)>& paint, LightSides light) {
+    const int left = std::max(0, MarginPixels(quiet_zone_.left, module_x) - light.left);
+    const int right = std::max(0, MarginPixels(quiet_zone_.right, module_x) - light.right);
     const int top = MarginPixels(quiet_zone_.top, module_y), bottom = MarginPixels(quiet_zone_.bottom, module_y);
     const long long total_w = (long long)width + left + right, total_h = (long long)height + top + bottom;
     if (IsSvgMode()) {

@@ -22,6 +22,13 @@ public:
     virtual ~IBarcodeSymbology() = default;
 };
 
+// Light pixels at the sides of a symbol area that count towards its quiet zone (the margins
+// EAN/UPC keep for the digits printed outside the bars).
+struct LightSides {
+    int left = 0;
+    int right = 0;
+};
+
 // Quiet zone around a symbol, in modules.
 struct QuietZone {
     int left = 0;
@@ -93,10 +100,11 @@ protected:
     // False, with the canvas message, when a raster canvas of this size cannot be made.
     bool CanvasSizeUsable(int width, int height);
     // The output of one draw: a canvas (raster) or document (SVG) of the symbol area plus the quiet
-    // zone at `module_x` x `module_y` pixels per module, background filled, and `paint` given the
-    // painter with its origin at the symbol area. False when no canvas can be made.
+    // zone at `module_x` x `module_y` pixels per module (less the light sides already in the area),
+    // background filled, and `paint` given the painter with its origin at the symbol area. False
+    // when no canvas can be made.
     bool PaintOutput(int width, int height, double module_x, double module_y,
-                     const std::function<void(Painter&)>& paint);
+                     const std::function<void(Painter&)>& paint, LightSides light = LightSides());
     // Records a failed draw and writes "<tag> <message>" to standard error unless told not to.
     void ReportFailure(const std::string& tag, const std::string& message);
     // Records a failed draw that is not reported on standard error (the class says why otherwise).

@@ -73,14 +73,25 @@ int BarcodeBase1D::TextGap(int height) const {
     return std::max(2, ScaledPixels(float(height) * coefficient * text_gap_scale_));
 }
 
-void BarcodeBase1D::ComputeBarHeight(int height, int lines) {
-    bar_height_ = float(height);
+float BarcodeBase1D::BarHeightFor(int height, int lines) const {
+    float bars = float(height);
     if (show_text_) {
         const int font_size = TextFontSize(height);
         const int64_t band = lines == 1 ? font_size : int64_t(font_size) * (lines + 2);
-        bar_height_ = float(int64_t(height) - band - TextGap(height));
+        bars = float(int64_t(height) - band - TextGap(height));
     }
-    if (bar_height_ < 1.0f) bar_height_ = 1.0f;
+    return bars < 1.0f ? 1.0f : bars;
+}
+
+void BarcodeBase1D::ComputeBarHeight(int height, int lines) { bar_height_ = BarHeightFor(height, lines); }
+
+float BarcodeBase1D::BarsOfHeight(int height) const { return BarHeightFor(height, 1); }
+
+int BarcodeBase1D::HeightForBars(int bars) const {
+    // The text band grows with the height in steps, so the rule is walked rather than inverted.
+    int height = std::max(1, bars);
+    while (height < (1 << 26) && BarsOfHeight(height) < float(bars)) ++height;
+    return height;
 }
 
 float BarcodeBase1D::ModuleScale(int modules, int width) const {
@@ -153,7 +164,8 @@ bool BarcodeBase1D::RunDraw(const char* tag, int width, int height, const std::f
     }
     try {
         const LinearGeometry geometry = encode();
-        return PaintOutput(geometry.width, height, geometry.module_pixels, geometry.module_pixels, paint);
+        return PaintOutput(geometry.width, height, geometry.module_pixels, geometry.module_pixels, paint,
+                           geometry.light);
     } catch (const std::exception& e) {
         ReportFailure(tag, e.what());
         return false;

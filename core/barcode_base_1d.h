@@ -12,6 +12,7 @@
 struct LinearGeometry {
     int width = 0;
     double module_pixels = 1.0;
+    LightSides light;  // light margins inside the area that count as quiet zone
 };
 
 // Base of every linear symbology: text settings, the bar-height rule, the bar pass, the
@@ -41,11 +42,17 @@ public:
     // Gap between bars and text: max(2, int(H x 3/5/7 % x gap scale)).
     int TextGap(int height) const;
     // Bar height := H less the text band and the gap (when text is shown), at least 1.
+    float BarHeightFor(int height, int lines) const;
     void ComputeBarHeight(int height, int lines);
 
     std::pair<int, int> SymbolSize(const std::string& code) override;
+    // The smallest drawing height whose bars are at least `bars` pixels tall with the current text
+    // settings (bars and text share the height a draw is given).
+    int HeightForBars(int bars) const;
 
 protected:
+    // Bar height of a drawing `height` pixels high (the usual one-row rule unless a layout differs).
+    virtual float BarsOfHeight(int height) const;
     virtual const char* Tag() const = 0;
     // The bar and space widths of the code; throws std::exception for data the symbology refuses.
     virtual ModuleWidths EncodeBars(const std::string& /*code*/) { return {}; }

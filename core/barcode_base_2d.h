@@ -43,8 +43,8 @@ protected:
     // size, symbol at the top left. False when no canvas can be made, and for an empty matrix except
     // in a Stretched raster draw, which yields the blank canvas.
     bool DrawModuleMatrix(const ModuleMatrix& matrix, int x, int y, int width, int height, MatrixLayout layout);
-    // The same for the Stretched layout, with the raster canvas set up before `encode` runs: a draw
-    // that cannot get a canvas ends there, without encoding (or its errors).
+    // The same for the Stretched layout, with the raster canvas size checked before `encode` runs:
+    // a draw that cannot get a canvas ends there, without encoding (or its errors).
     bool DrawStretchedMatrix(const std::function<ModuleMatrix()>& encode, int x, int y, int width, int height);
 
     // Module rows per matrix row at a fixed module size (PDF417's row height).
@@ -55,7 +55,7 @@ private:
     void FitModuleSize(const ModuleMatrix& matrix, MatrixLayout layout, int& width, int& height) const;
     // Canvas and SVG document size of the Square layout.
     void SquareArea(const ModuleMatrix& matrix, int width, int height, int& area_w, int& area_h) const;
-    // The document (SVG) or the modules on the canvas already set up (raster).
+    // The matrix through the draw's painter, on a fresh canvas or document of the layout's size.
     bool PaintModuleMatrix(const ModuleMatrix& matrix, int width, int height, MatrixLayout layout);
 
     std::string string_encoding_ = "utf-8";

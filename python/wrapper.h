@@ -165,6 +165,7 @@ void DefLinearSetters(py::class_<W>& c) {
           py::arg("scale"));
     c.def("set_text_even_spacing", [](W& w, bool even) { w.Lock()->SetTextEvenSpacing(even); },
           py::arg("even"));
+    c.def("height_for_bars", [](W& w, int bars) { return w.Lock()->HeightForBars(bars); }, py::arg("bars"));
 }
 
 // draw, draw_bytes, draw_to_file of the linear classes, through Draw(code, 0, 0, width, height).

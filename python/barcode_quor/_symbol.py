@@ -8,7 +8,6 @@ from typing import Any, Union
 
 from . import _output
 from ._errors import BarcodeError, DataTooLongError, InvalidDataError, InvalidOptionError
-from ._height import drawing_height, outside_digit_margin
 from ._options import Number, check_colour, check_quiet_zone
 from ._symbologies import BY_NAME, Layout, Symbology
 
@@ -144,17 +143,9 @@ class Symbol:
             raise _failure(symbology, str(error), options) from None
         self.size: tuple[int, int] = (columns, rows)
         self._height = self._drawing_height()
-        native.set_quiet_zone(*self._native_quiet_zone())
-
-    def _native_quiet_zone(self) -> tuple[int, int, int, int]:
-        """The quiet zone to ask the native layout for: EAN/UPC digits outside the bars already
-        get a margin there, which counts towards the quiet zone (as much of it as whole modules)."""
-        left, top, right, bottom = self.quiet_zone
-        digits = self._spec.outside_digits
-        if digits is None or not self._geometry.show_text or not self.options["extended_guard"]:
-            return (left, top, right, bottom)
-        margin = outside_digit_margin(self._height, digits.fraction) // self.scale
-        return (max(0, left - margin), top, max(0, right - margin) if digits.right else right, bottom)
+        # EAN/UPC digits printed beside the bars stand in the quiet zone: the native layout counts
+        # their margins towards it.
+        native.set_quiet_zone(*self.quiet_zone)
 
     def _drawing_height(self) -> int:
         """The height argument of the native linear draw: bars plus text."""
@@ -169,7 +160,7 @@ class Symbol:
                 data_rows = (self.size[1] + 3) // 4  # three separator rows between data rows
                 modules = s.bar_height * data_rows + 3 * (data_rows - 1)
             bars = round(modules * g.scale)
-        return drawing_height(bars, s.layout is Layout.STACKED, g.show_text)
+        return int(self._native.height_for_bars(bars))
 
     def _draw(self, kind: str) -> bytes | str:
         native, s = self._native, self._spec

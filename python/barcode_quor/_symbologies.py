@@ -10,7 +10,6 @@ import _barcode_quor_native as _native
 
 from . import _data, _gs1
 from ._errors import DataTooLongError, InvalidDataError
-from ._height import EAN13_DIGIT_MARGIN, UPC_DIGIT_MARGIN
 from ._options import Choice, Flag, Number, Option
 
 
@@ -36,15 +35,6 @@ class QuietZone:
         return (self.left, self.top, self.right, self.bottom)
 
 
-@dataclass(frozen=True)
-class OutsideDigits:
-    """EAN/UPC digits printed beside the bars, in a margin the native layout adds (a fraction of
-    a fifth of the drawing height) on the left, and on the right too when `right` is set."""
-
-    fraction: float
-    right: bool
-
-
 Prepare = Callable[[str, Mapping[str, Any]], str]
 
 
@@ -63,7 +53,6 @@ class Symbology:
     aliases: tuple[str, ...] = ()
     setup: Callable[[Any], None] | None = None  # fixed settings that make the native class this symbology
     payment_form: bool = False  # drawn by the GS1-128 convenience-store payment form methods
-    outside_digits: OutsideDigits | None = None
 
 
 def _checked(check: Callable[[str], None]) -> Prepare:
@@ -171,19 +160,16 @@ SYMBOLOGIES: tuple[Symbology, ...] = (
     # EAN/UPC bar heights: the nominal 22.85 mm (EAN-8 18.23 mm) at the nominal X of 0.33 mm.
     Symbology("ean13", "EAN-13 (JAN-13)", _native.Jan13, Layout.ROW,
               _sides(11, 7, "ISO/IEC 15420:2009 5.2.4; GS1 General Specifications 5.2.3.4.1"),
-              _checked(_data.retail("ean13", 12)), bar_height=69, options=(_EXTENDED_GUARD,), aliases=("jan13",),
-              outside_digits=OutsideDigits(fraction=EAN13_DIGIT_MARGIN, right=False)),
+              _checked(_data.retail("ean13", 12)), bar_height=69, options=(_EXTENDED_GUARD,), aliases=("jan13",)),
     Symbology("ean8", "EAN-8 (JAN-8)", _native.Jan8, Layout.ROW,
               _sides(7, 7, "ISO/IEC 15420:2009 5.2.4; GS1 General Specifications 5.2.3.4.1"),
               _checked(_data.retail("ean8", 7)), bar_height=55, options=(_EXTENDED_GUARD,), aliases=("jan8",)),
     Symbology("upca", "UPC-A", _native.UPC_A, Layout.ROW,
               _sides(9, 9, "ISO/IEC 15420:2009 5.2.4; GS1 General Specifications 5.2.3.4.1"),
-              _checked(_data.retail("upca", 11)), bar_height=69, options=(_EXTENDED_GUARD,),
-              outside_digits=OutsideDigits(fraction=UPC_DIGIT_MARGIN, right=True)),
+              _checked(_data.retail("upca", 11)), bar_height=69, options=(_EXTENDED_GUARD,)),
     Symbology("upce", "UPC-E", _native.UPC_E, Layout.ROW,
               _sides(9, 7, "ISO/IEC 15420:2009 5.2.4; GS1 General Specifications 5.2.3.4.1"),
-              _checked(_data.upce), bar_height=69, options=(_EXTENDED_GUARD,),
-              outside_digits=OutsideDigits(fraction=UPC_DIGIT_MARGIN, right=True)),
+              _checked(_data.upce), bar_height=69, options=(_EXTENDED_GUARD,)),
     # DataBar heights: the ISO/IEC 24724 minimum (33X omnidirectional, 5X + 1X + 7X stacked,
     # 33X + 3X + 33X stacked omnidirectional, 10X Limited, 34X per Expanded row).
     Symbology("databar", "GS1 DataBar Omnidirectional", _native.GS1DataBar14, Layout.ROW,

@@ -51,6 +51,16 @@ bool DataBarBase::PaintDataBar(int x0, int y0, int width, int height,
         });
 }
 
+float DataBarBase::StackedRowsHeight(int height) const {
+    // The text band is kept free even when the text is off, so the rows do not change with it.
+    const int gap = std::max(1, ScaledPixels(float(height) * StackedGapCoefficient(height) * TextGapScale()));
+    return float(std::max(10, height - gap - TextFontSize(height)));
+}
+
+float DataBarBase::BarsOfHeight(int height) const {
+    return StackedLayout() ? StackedRowsHeight(height) : BarcodeBase1D::BarsOfHeight(height);
+}
+
 double DataBarBase::DrawModuleRow(Painter& painter, const std::vector<bool>& modules, double x, float y,
                                   float scale, float row_height) const {
     BarWalk walk = Walk(scale);
@@ -64,9 +74,7 @@ void DataBarBase::DrawStackedRows(Painter& painter, const DataBarDrawing& drawin
     const int longest = LongestRow(drawing.rows);
     const float scale = ModuleScale(longest, width);
 
-    // The text band is kept free even when the text is off, so the rows do not change with it.
-    const int gap = std::max(1, ScaledPixels(float(height) * StackedGapCoefficient(height) * TextGapScale()));
-    const float rows_height = float(std::max(10, height - gap - TextFontSize(height)));
+    const float rows_height = StackedRowsHeight(height);
 
     // Weighted heights: with shared rows, fixed rows are weight modules high and the shared rows
     // split the rest; otherwise every row takes its proportion of the whole.

@@ -24,6 +24,9 @@ public:
     std::pair<int, int> SymbolSize(const std::string& code) override;
 
 protected:
+    // Whether the current settings stack the rows above a text band.
+    virtual bool StackedLayout() const { return false; }
+    float BarsOfHeight(int height) const override;
     // The symbol of the code; throws std::exception for data the symbology refuses.
     virtual DataBarDrawing Layout(const std::string& code) = 0;
     bool PaintSymbol(const std::string& code, int x, int y, int width, int height) override;
@@ -35,6 +38,8 @@ private:
     // the pixel adjustment. Returns the x after the row.
     double DrawModuleRow(Painter& painter, const std::vector<bool>& modules, double x, float y, float scale,
                          float row_height) const;
+    // Height of all stacked rows together in a drawing `height` pixels high.
+    float StackedRowsHeight(int height) const;
     // Rows stacked from y0 above a reserved text band, then the text under the longest row.
     void DrawStackedRows(Painter& painter, const DataBarDrawing& drawing, int x0, int y0, int width,
                          int height) const;

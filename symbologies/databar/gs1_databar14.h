@@ -36,6 +36,7 @@ public:
 protected:
     const char* Tag() const override { return "[GS1 DataBar]"; }
     DataBarDrawing Layout(const std::string& code) override;
+    bool StackedLayout() const override { return symbol_type_ != kDataBar14Omnidirectional; }
 
 private:
     int symbol_type_ = kDataBar14Omnidirectional;

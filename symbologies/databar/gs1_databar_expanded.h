@@ -36,6 +36,7 @@ public:
 private:
     const char* Tag() const override { return "[GS1 DataBar Expanded]"; }
     DataBarDrawing Layout(const std::string& code) override;
+    bool StackedLayout() const override { return stacked_; }
     bool PaintSymbol(const std::string& code, int x, int y, int width, int height) override;
     DataBarDrawing Drawing() const;
 

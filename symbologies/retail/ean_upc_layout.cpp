@@ -62,6 +62,9 @@ bool EanUpcBarcode::PaintSymbol(const std::string& code, int x0, int y0, int wid
             LinearGeometry geometry;
             geometry.width = area_width;
             geometry.module_pixels = scale;
+            // The digits outside the bars stand in the quiet zone, so their margins count towards it.
+            geometry.light.left = int(margin);
+            geometry.light.right = symbology_.right_margin ? int(margin) : 0;
             return geometry;
         },
         [&](Painter& painter) {

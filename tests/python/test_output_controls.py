@@ -42,16 +42,36 @@ def test_module_size_and_quiet_zone_give_a_scannable_image_without_padding(cls, 
     obj.set_quiet_zone(10, 4, 10, 4)
     image = png_image(obj.draw_bytes(data, *args))
     columns, rows = obj.symbol_size(data)
-    # The quiet zone is background all round: 30 pixels across, 12 down.
+    # The quiet zone is background all round: 30 pixels across, 12 down (beside the bars: EAN/UPC
+    # digits printed outside the bars stand in it, lower down).
     gray = image.convert("L")
-    assert gray.crop((0, 0, 30, image.height)).getextrema() == (255, 255)
-    assert gray.crop((image.width - 30, 0, image.width, image.height)).getextrema() == (255, 255)
+    beside_bars = image.height // 2
+    assert gray.crop((0, 0, 30, beside_bars)).getextrema() == (255, 255)
+    assert gray.crop((image.width - 30, 0, image.width, beside_bars)).getextrema() == (255, 255)
     assert gray.crop((0, 0, image.width, 12)).getextrema() == (255, 255)
     if cls in (bq.QR, bq.DataMatrix):
         assert image.size == (3 * columns + 60, 3 * rows + 24)
     if fmt is not None:
         results = zxingcpp.read_barcodes(image, formats=fmt, try_rotate=False)
         assert results, "not read without padding"
+
+
+def test_retail_digit_margins_count_towards_the_quiet_zone():
+    plain, quiet = bq.Jan13(), bq.Jan13()
+    for obj in (plain, quiet):
+        obj.set_module_size(2)
+    quiet.set_quiet_zone(11, 0, 7, 0)
+    bare = png_image(plain.draw_bytes("490123456789", 0, 100)).width
+    # The 100-pixel drawing keeps a 19-pixel margin for the leading digit (20 x 0.96, whole
+    # pixels): 22 pixels of quiet zone need 3 more on the left, 14 on the right.
+    assert png_image(quiet.draw_bytes("490123456789", 0, 100)).width == bare + 3 + 14
+
+
+def test_height_for_bars_inverts_the_bar_height_rule():
+    c = bq.Code128()
+    assert c.height_for_bars(75) == 98  # 19-point text, a 4-pixel gap, 75 of bars; 97 gives 74 (worked by hand)
+    c.set_show_text(False)
+    assert c.height_for_bars(75) == 75
 
 
 def test_module_size_fixes_every_module_and_the_width():
