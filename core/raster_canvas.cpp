@@ -76,14 +76,39 @@ void RasterCanvas::Fill(float x, float y, float w, float h, Rgba colour) {
         std::memcpy(pixels_.data() + size_t(row) * size_t(width_) + size_t(left), first, span * 4);
 }
 
-void RasterCanvas::Blend(const uint32_t* argb, int image_width, int image_height, int x, int y) {
-    const int x0 = std::max(0, x), x1 = int(std::min<long long>(width_, (long long)x + image_width));
-    const int y0 = std::max(0, y), y1 = int(std::min<long long>(height_, (long long)y + image_height));
-    if (x0 < x1) Touch(y0, y1, x0, x1);
-    for (int row = y0; row < y1; ++row) {
-        const uint32_t* src = argb + size_t(row - y) * size_t(image_width) + size_t(x0 - x);
-        uint8_t* dst = reinterpret_cast<uint8_t*>(pixels_.data() + size_t(row) * size_t(width_) + size_t(x0));
-        for (int col = x0; col < x1; ++col, ++src, dst += 4) {
+std::vector<CoverageRun> CoverageRuns(const uint32_t* argb, int width, int height) {
+    std::vector<CoverageRun> runs;
+    for (int row = 0; row < height; ++row) {
+        const uint32_t* line = argb + size_t(row) * size_t(width);
+        for (int x = 0; x < width;) {
+            if ((line[x] >> 24) == 0) {
+                ++x;
+                continue;
+            }
+            CoverageRun run;
+            run.row = row;
+            run.begin = x;
+            while (x < width && (line[x] >> 24) != 0) ++x;
+            run.end = x;
+            runs.push_back(run);
+        }
+    }
+    return runs;
+}
+
+void RasterCanvas::Blend(const uint32_t* argb, int image_width, int image_height, const std::vector<CoverageRun>& runs,
+                         int x, int y) {
+    const long long x0 = std::max(0LL, (long long)x), x1 = std::min<long long>(width_, (long long)x + image_width);
+    const long long y0 = std::max(0LL, (long long)y), y1 = std::min<long long>(height_, (long long)y + image_height);
+    if (x0 >= x1 || y0 >= y1) return;
+    Touch(int(y0), int(y1), int(x0), int(x1));
+    for (const CoverageRun& run : runs) {
+        const long long row = (long long)y + run.row;
+        const long long begin = std::max(x0, (long long)x + run.begin), end = std::min(x1, (long long)x + run.end);
+        if (row < y0 || row >= y1 || begin >= end) continue;
+        const uint32_t* src = argb + size_t(run.row) * size_t(image_width) + size_t(begin - x);
+        uint8_t* dst = reinterpret_cast<uint8_t*>(pixels_.data() + size_t(row) * size_t(width_) + size_t(begin));
+        for (long long col = begin; col < end; ++col, ++src, dst += 4) {
             const uint32_t s = *src;
             const int alpha = int(s >> 24);
             if (alpha == 0) continue;

@@ -5,6 +5,16 @@
 
 #include "core/color.h"
 
+// A stretch of one image row whose pixels are not all transparent: [begin, end) of row `row`.
+struct CoverageRun {
+    int row = 0;
+    int begin = 0;
+    int end = 0;
+};
+
+// The coverage runs of an ARGB8888 image, row by row.
+std::vector<CoverageRun> CoverageRuns(const uint32_t* argb, int width, int height);
+
 // An RGBA8 pixel buffer (bytes R, G, B, A in memory, rows without padding) that the raster
 // painter writes directly.
 class RasterCanvas {
@@ -31,8 +41,10 @@ public:
     // extent, the first row is painted and copied down: a bar or module row costs one row of work.
     void FillBand(float y, float h, const std::vector<std::pair<float, float>>& spans, Rgba colour);
     // Blends an image of ARGB8888 pixels (alpha in the top byte) with its top left at (x, y),
-    // clipped to the canvas, with the software blend of SDL's renderer to the bit.
-    void Blend(const uint32_t* argb, int image_width, int image_height, int x, int y);
+    // clipped to the canvas, with the software blend of SDL's renderer to the bit. Only the image's
+    // coverage runs are visited: the rest of a glyph image is transparent.
+    void Blend(const uint32_t* argb, int image_width, int image_height, const std::vector<CoverageRun>& runs, int x,
+               int y);
 
 private:
     // Pixels [left, right) of each row may differ from the background; right <= left when none do.

@@ -48,6 +48,7 @@ bool RasterPainter::Text(const std::string& text, const TextPlacement& at, int f
     if (at.anchor == TextAnchor::Middle) left += (at.box_width - bitmap->width) / 2;
     int top = Pixel(double(at.top));
     if (at.bottom != INT_MAX && int64_t(top) + bitmap->height > at.bottom) top = at.bottom - bitmap->height;
-    canvas_.Blend(bitmap->argb.data(), bitmap->width, bitmap->height, left + Pixel(origin_x_), top + Pixel(origin_y_));
+    canvas_.Blend(bitmap->argb.data(), bitmap->width, bitmap->height, bitmap->coverage, left + Pixel(origin_x_),
+                  top + Pixel(origin_y_));
     return true;
 }

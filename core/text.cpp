@@ -106,6 +106,7 @@ std::shared_ptr<const TextBitmap> Render(TTF_Font* font, const std::string& text
                     static_cast<const uint8_t*>(surface->pixels) + size_t(y) * size_t(surface->pitch),
                     size_t(surface->w) * 4);
     SDL_FreeSurface(surface);
+    bitmap->coverage = CoverageRuns(bitmap->argb.data(), bitmap->width, bitmap->height);
     return bitmap;
 }
 

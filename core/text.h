@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/color.h"
+#include "core/raster_canvas.h"
 
 // Text in the embedded Roboto Regular, rendered by SDL_ttf. SDL_ttf and FreeType are not
 // thread-safe, so every call into them runs under one process-wide lock; rendered images are
@@ -15,6 +16,7 @@ struct TextBitmap {
     int width = 0;
     int height = 0;
     std::vector<uint32_t> argb;
+    std::vector<CoverageRun> coverage;  // where the glyphs are: the rest is transparent
 };
 
 struct TextExtent {

@@ -31,7 +31,7 @@ TEST(RasterCanvas, BlendMatchesSdlSoftwareRendererForEveryValue) {
         SDL_RenderCopy(renderer, texture, nullptr, &all);
         SDL_DestroyTexture(texture);
         SDL_RenderPresent(renderer);
-        canvas.Blend(argb.data(), 256, 256, 0, 0);
+        canvas.Blend(argb.data(), 256, 256, CoverageRuns(argb.data(), 256, 256), 0, 0);
         for (int y = 0; y < 256; ++y)
             mismatches += std::memcmp(static_cast<const uint8_t*>(target->pixels) + y * target->pitch,
                                       canvas.Pixels() + y * 256 * 4, 256 * 4) != 0;
