@@ -14,7 +14,10 @@ uint32_t Pack(Rgba c) {
 }
 
 // The first pixel whose centre lies at or after v, bounded so that hostile sizes stay in range.
-long long Edge(float v) { return (long long)std::clamp(std::ceil(double(v) - 0.5), -1e12, 1e12); }
+long long Edge(float v) {
+    if (!(v == v)) return 0;  // NaN covers nothing rather than converting undefined
+    return (long long)std::clamp(std::ceil(double(v) - 0.5), -1e12, 1e12);
+}
 
 }  // namespace
 
