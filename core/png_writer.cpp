@@ -8,6 +8,8 @@
 #include <cstring>
 #include <memory>
 
+#include "core/deflate_repeats.h"
+
 namespace {
 
 constexpr uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
@@ -36,66 +38,123 @@ size_t OpenChunk(std::vector<uint8_t>& out, const char type[4]) {
 // compressor a block at a time, so the filtered data stays in cache and no image-sized buffer is
 // kept.
 constexpr size_t kBlockBytes = 256 * 1024;
+// A run of repeated rows at least this large is written as a block of its own (a few bytes a row);
+// shorter runs stay with their neighbours, where a block boundary would cost more than it saves.
+constexpr size_t kMinRepeatBytes = 32 * 1024;
 
-size_t FilterRow(const uint8_t* row, const uint8_t* above, size_t stride, uint8_t* dst) {
+void FilterRow(const uint8_t* row, const uint8_t* above, bool repeated, size_t stride, uint8_t* dst) {
     if (above == nullptr) {
         *dst++ = kFilterNone;
         std::memcpy(dst, row, stride);
-    } else if (std::memcmp(row, above, stride) == 0) {
+    } else if (repeated) {
         *dst++ = kFilterUp;
         std::memset(dst, 0, stride);
     } else {
         *dst++ = kFilterUp;
         for (size_t i = 0; i < stride; ++i) dst[i] = uint8_t(row[i] - above[i]);
     }
-    return stride + 1;
 }
 
 struct DeflateBuffers {
     std::vector<uint8_t> block;
-    std::vector<uint8_t> compressed;  // grows to the largest stream made on the thread
+    std::vector<uint8_t> compressed;  // grows to the largest piece compressed on the thread
+    std::vector<uint8_t> repeated;  // per row: the same as the row above
     std::unique_ptr<uint8_t[]> level = std::make_unique<uint8_t[]>(ISAL_DEF_LVL1_DEFAULT);
 };
 
-// Appends the zlib stream of the filtered image to `out`; false on a compressor error.
-bool DeflateImage(const RasterCanvas& canvas, std::vector<uint8_t>& out) {
-    // Kept per thread: a draw then allocates nothing but its result.
-    thread_local DeflateBuffers buffers;
-    const size_t stride = size_t(canvas.Width()) * 4;
-    const size_t rows_per_block = std::max<size_t>(1, kBlockBytes / (stride + 1));
-    buffers.block.resize(rows_per_block * (stride + 1));
+// The zlib stream of a canvas, written into `out` after its zlib header.
+class ImageDeflater {
+public:
+    ImageDeflater(const RasterCanvas& canvas, DeflateBuffers& buffers, std::vector<uint8_t>& out)
+        : canvas_(canvas), buffers_(buffers), out_(out), stride_(size_t(canvas.Width()) * 4) {}
 
-    isal_zstream stream;
-    isal_deflate_init(&stream);
-    stream.level = 1;
-    stream.level_buf = buffers.level.get();
-    stream.level_buf_size = ISAL_DEF_LVL1_DEFAULT;
-    stream.gzip_flag = IGZIP_ZLIB;
-    stream.flush = NO_FLUSH;
-    std::vector<uint8_t>& compressed = buffers.compressed;
-    if (compressed.size() < 65536) compressed.resize(65536);
-    const int height = canvas.Height();
-    for (int y = 0; y < height;) {
-        size_t filled = 0;
-        for (size_t k = 0; k < rows_per_block && y < height; ++k, ++y) {
-            const uint8_t* row = canvas.Pixels() + size_t(y) * stride;
-            filled += FilterRow(row, y > 0 ? row - stride : nullptr, stride, buffers.block.data() + filled);
+    // False on a compressor error.
+    bool Run() {
+        const int height = canvas_.Height();
+        std::vector<uint8_t>& repeated = buffers_.repeated;
+        repeated.assign(size_t(height), 0);
+        for (int y = 1; y < height; ++y) repeated[size_t(y)] = std::memcmp(Row(y), Row(y - 1), stride_) == 0;
+        out_.push_back(0x78);  // zlib: deflate with a 32 KB window
+        out_.push_back(0x01);
+        const size_t min_rows = std::max<size_t>(2, kMinRepeatBytes / (stride_ + 1));
+        int start = 0;
+        for (int y = 1; y <= height; ++y) {
+            if (y < height && !repeated[size_t(y)]) continue;
+            int end = y;
+            while (end < height && repeated[size_t(end)]) ++end;
+            if (size_t(end - y) < min_rows) {
+                y = end;
+                continue;
+            }
+            if (!CompressRows(start, y)) return false;
+            RepeatRows(uint32_t(end - y));
+            start = end;
+            y = end;
         }
-        stream.next_in = buffers.block.data();
-        stream.avail_in = uint32_t(filled);
-        stream.end_of_stream = y == height;
-        do {
-            if (compressed.size() - stream.total_out < 16384) compressed.resize(compressed.size() * 2);
-            stream.next_out = compressed.data() + stream.total_out;
-            stream.avail_out = uint32_t(std::min<size_t>(compressed.size() - stream.total_out, 0x7FFFFFFF));
-            if (isal_deflate(&stream) != COMP_OK) return false;
-        } while (stream.avail_in > 0 || (stream.end_of_stream && stream.internal_state.state != ZSTATE_END));
+        if (start < height && !CompressRows(start, height)) return false;
+        AppendFinalEmptyBlock(out_);
+        for (int shift = 24; shift >= 0; shift -= 8) out_.push_back(uint8_t(adler_ >> shift));
+        return true;
     }
-    out.insert(out.end(), compressed.begin(), compressed.begin() + stream.total_out);
-    // An unusually large image does not keep its memory on the thread.
-    if (compressed.size() > (size_t(16) << 20)) compressed = {};
-    return true;
-}
+
+private:
+    const uint8_t* Row(int y) const { return canvas_.Pixels() + size_t(y) * stride_; }
+
+    // Rows [first, end) through igzip as a stream of their own, ending on a byte boundary.
+    bool CompressRows(int first, int end) {
+        if (first >= end) return true;
+        const size_t rows_per_block = std::max<size_t>(1, kBlockBytes / (stride_ + 1));
+        buffers_.block.resize(rows_per_block * (stride_ + 1));
+        isal_zstream stream;
+        isal_deflate_init(&stream);
+        stream.level = 1;
+        stream.level_buf = buffers_.level.get();
+        stream.level_buf_size = ISAL_DEF_LVL1_DEFAULT;
+        stream.gzip_flag = IGZIP_DEFLATE;
+        stream.end_of_stream = 0;
+        for (int y = first; y < end;) {
+            size_t filled = 0;
+            for (size_t k = 0; k < rows_per_block && y < end; ++k, ++y, filled += stride_ + 1)
+                FilterRow(Row(y), y > 0 ? Row(y - 1) : nullptr, buffers_.repeated[size_t(y)] != 0, stride_,
+                          buffers_.block.data() + filled);
+            adler_ = isal_adler32(adler_, buffers_.block.data(), filled);
+            stream.next_in = buffers_.block.data();
+            stream.avail_in = uint32_t(filled);
+            stream.flush = y == end ? SYNC_FLUSH : NO_FLUSH;
+            std::vector<uint8_t>& compressed = buffers_.compressed;
+            if (compressed.size() < filled / 2 + 65536) compressed.resize(filled / 2 + 65536);
+            do {
+                stream.next_out = compressed.data();
+                stream.avail_out = uint32_t(compressed.size());
+                const int rc = isal_deflate(&stream);
+                out_.insert(out_.end(), compressed.data(), stream.next_out);
+                if (rc != COMP_OK) return false;
+            } while (stream.avail_in > 0 || stream.avail_out == 0);
+        }
+        return true;
+    }
+
+    // `rows` rows that each repeat the row above: filter Up, all zeros.
+    void RepeatRows(uint32_t rows) {
+        // Adler-32 of each row [2, 0 x stride] in closed form: the sum gains the filter byte, and
+        // the weighted sum gains the new sum once per byte of the row.
+        constexpr uint64_t kModulus = 65521;
+        uint64_t sum = adler_ & 0xFFFF, weighted = adler_ >> 16;
+        const uint64_t row_bytes = (stride_ + 1) % kModulus;
+        for (uint32_t r = 0; r < rows; ++r) {
+            sum = (sum + kFilterUp) % kModulus;
+            weighted = (weighted + row_bytes * sum) % kModulus;
+        }
+        adler_ = uint32_t(weighted << 16 | sum);
+        AppendRepeatedRowsBlock(out_, uint32_t(stride_), rows);
+    }
+
+    const RasterCanvas& canvas_;
+    DeflateBuffers& buffers_;
+    std::vector<uint8_t>& out_;
+    size_t stride_;
+    uint32_t adler_ = 1;
+};
 
 }  // namespace
 
@@ -121,7 +180,9 @@ std::vector<uint8_t> EncodePng(const RasterCanvas& canvas, int dpi) {
     }
 
     chunk = OpenChunk(out, "IDAT");
-    if (!DeflateImage(canvas, out)) return {};
+    // Kept per thread: a draw then allocates little but its result.
+    thread_local DeflateBuffers buffers;
+    if (!ImageDeflater(canvas, buffers, out).Run()) return {};
     CloseChunk(out, chunk);
 
     chunk = OpenChunk(out, "IEND");
