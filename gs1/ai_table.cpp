@@ -273,11 +273,11 @@ GS1Component ParseComponent(std::string text) {
     if (c.optional) text.erase(0, 1);
     const size_t comma = text.find(',');
     c.linter = comma == std::string::npos ? GS1Linter::kNone : LinterNamed(text.substr(comma + 1));
-    std::string spec = text.substr(0, comma);
-    if (!spec.empty() && spec.back() == ']') spec.pop_back();
-    c.set = SetOf(spec[0]);
-    const bool variable = spec.compare(1, 2, "..") == 0;
-    c.max_length = std::stoi(spec.substr(variable ? 3 : 1));
+    std::string format = text.substr(0, comma);  // e.g. "N14", "X..20"
+    if (!format.empty() && format.back() == ']') format.pop_back();
+    c.set = SetOf(format[0]);
+    const bool variable = format.compare(1, 2, "..") == 0;
+    c.max_length = std::stoi(format.substr(variable ? 3 : 1));
     c.min_length = variable ? 1 : c.max_length;
     return c;
 }

@@ -120,7 +120,7 @@ class Symbol:
         self.scale = geometry.scale
         self.dpi = geometry.dpi
         self.quiet_zone = geometry.quiet_zone
-        self._spec = symbology
+        self._symbology = symbology
         self._geometry = geometry
         self._code = native_data
         self._native = symbology.native()
@@ -149,7 +149,7 @@ class Symbol:
 
     def _drawing_height(self) -> int:
         """The height argument of the native linear draw: bars plus text."""
-        s, g = self._spec, self._geometry
+        s, g = self._symbology, self._geometry
         if s.layout not in (Layout.ROW, Layout.STACKED):
             return 0
         bars = g.bar_pixels
@@ -163,7 +163,7 @@ class Symbol:
         return int(self._native.height_for_bars(bars))
 
     def _draw(self, kind: str) -> bytes | str:
-        native, s = self._native, self._spec
+        native, s = self._native, self._symbology
         native.set_output_format(kind)
         text = kind == "svg"
         try:
@@ -251,12 +251,12 @@ def make(symbology: str, data: str, *, scale: int | None = None, dpi: int | None
     InvalidDataError (DataTooLongError) for data the symbology cannot encode."""
     if not isinstance(data, str):
         raise TypeError(f"data must be a str, not {type(data).__name__}")
-    spec = BY_NAME.get(symbology.lower() if isinstance(symbology, str) else "")
-    if spec is None:
+    entry = BY_NAME.get(symbology.lower() if isinstance(symbology, str) else "")
+    if entry is None:
         names = ", ".join(BY_NAME)
         raise InvalidOptionError(f"unknown symbology {symbology!r}; accepted: {names}", option="symbology",
                                  accepted=names)
-    geometry = _geometry(spec, scale, dpi, x_dim_mm, height, height_mm, quiet_zone, show_text)
-    own = _own_options(spec, options)
+    geometry = _geometry(entry, scale, dpi, x_dim_mm, height, height_mm, quiet_zone, show_text)
+    own = _own_options(entry, options)
     fg, bg = check_colour("foreground", foreground), check_colour("background", background)
-    return Symbol(spec, data, spec.prepare(data, own), own, geometry, fg, bg)
+    return Symbol(entry, data, entry.prepare(data, own), own, geometry, fg, bg)

@@ -87,8 +87,8 @@ def _make_options(args: argparse.Namespace) -> dict[str, Any]:
         options["quiet_zone"] = parse_quiet_zone(args.quiet_zone)
     if args.no_text:
         options["show_text"] = False
-    spec = BY_NAME.get(args.symbology.lower())
-    own = {o.name: o for o in spec.options} if spec is not None else {}
+    entry = BY_NAME.get(args.symbology.lower())
+    own = {o.name: o for o in entry.options} if entry is not None else {}
     for name in _own_option_names():
         value = getattr(args, name)
         if value is not None:
