@@ -74,3 +74,21 @@ std::vector<int> RunLengths(const std::vector<bool>& modules) {
     runs.push_back(length);
     return runs;
 }
+
+std::vector<int> DataBarCharacterWidths(int value, const DataBarCharacterSet& set) {
+    int g = 0;
+    while (g + 1 < set.group_count && value >= set.groups[g + 1].first) ++g;
+    const DataBarCharacterGroup& group = set.groups[g];
+    const int v = value - group.first;
+    const int slow = v / group.combinations, fast = v % group.combinations;
+    const std::vector<int> odd = RssWidths(set.odd_value_slowest ? slow : fast, group.odd_modules, set.elements,
+                                           group.widest_odd, set.odd_no_narrow);
+    const std::vector<int> even = RssWidths(set.odd_value_slowest ? fast : slow, group.even_modules, set.elements,
+                                            group.widest_even, !set.odd_no_narrow);
+    std::vector<int> widths;
+    for (int i = 0; i < set.elements; ++i) {
+        widths.push_back(odd[size_t(i)]);
+        widths.push_back(even[size_t(i)]);
+    }
+    return widths;
+}

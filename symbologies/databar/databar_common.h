@@ -16,6 +16,18 @@ struct DataBarCharacterGroup {
     int first, odd_modules, even_modules, widest_odd, widest_even, combinations;
 };
 
+// How a character set spreads a value over its two subsets.
+struct DataBarCharacterSet {
+    const DataBarCharacterGroup* groups;
+    int group_count;
+    int elements;             // per subset
+    bool odd_value_slowest;   // the odd subset takes value / combinations, else value % combinations
+    bool odd_no_narrow;       // the odd subset must keep a narrow element (the even one the other)
+};
+
+// The element widths of one character of the set, odd and even subsets interleaved.
+std::vector<int> DataBarCharacterWidths(int value, const DataBarCharacterSet& set);
+
 // One row of a DataBar symbol: its modules (true = dark) and its height weight. Weight -1 marks a
 // data row sharing the free height; a positive weight is a height in module widths, or, when no
 // row of the symbol has a negative weight, a proportion of the total.

@@ -30,24 +30,15 @@ constexpr int kChecksumWeights[4][8] = {
     {64, 34, 23, 69, 49, 68, 46, 59},
 };
 
-// The 8 element widths of one data character, odd and even subsets interleaved.
+// The 8 element widths of one data character: outside characters vary the even subset fastest.
 std::vector<int> CharacterWidths(int value, bool outside) {
-    const DataBarCharacterGroup* groups = outside ? kOutsideGroups : kInsideGroups;
-    const int count = outside ? 5 : 4;
-    int g = 0;
-    while (g + 1 < count && value >= groups[g + 1].first) ++g;
-    const DataBarCharacterGroup& group = groups[g];
-    const int v = value - group.first;
-    const int odd_value = outside ? v / group.combinations : v % group.combinations;
-    const int even_value = outside ? v % group.combinations : v / group.combinations;
-    const std::vector<int> odd = RssWidths(odd_value, group.odd_modules, 4, group.widest_odd, outside);
-    const std::vector<int> even = RssWidths(even_value, group.even_modules, 4, group.widest_even, !outside);
-    std::vector<int> widths;
-    for (int i = 0; i < 4; ++i) {
-        widths.push_back(odd[i]);
-        widths.push_back(even[i]);
-    }
-    return widths;
+    DataBarCharacterSet set;
+    set.groups = outside ? kOutsideGroups : kInsideGroups;
+    set.group_count = outside ? 5 : 4;
+    set.elements = 4;
+    set.odd_value_slowest = outside;
+    set.odd_no_narrow = outside;
+    return DataBarCharacterWidths(value, set);
 }
 
 // Separator between the two rows of the stacked form: dark where both rows are light, and

@@ -57,19 +57,13 @@ size_t StackedColumns(int columns) { return columns >= 1 && columns <= 10 ? size
 
 // The 8 element widths of one symbol character, odd and even subsets interleaved.
 std::vector<int> CharacterWidths(int value) {
-    int g = 0;
-    while (g + 1 < 5 && value >= kGroups[g + 1].first) ++g;
-    const DataBarCharacterGroup& group = kGroups[g];
-    const int v = value - group.first;
-    const std::vector<int> odd = RssWidths(v / group.combinations, group.odd_modules, 4, group.widest_odd, false);
-    const std::vector<int> even =
-        RssWidths(v % group.combinations, group.even_modules, 4, group.widest_even, true);
-    std::vector<int> widths;
-    for (int i = 0; i < 4; ++i) {
-        widths.push_back(odd[i]);
-        widths.push_back(even[i]);
-    }
-    return widths;
+    DataBarCharacterSet set;
+    set.groups = kGroups;
+    set.group_count = 5;
+    set.elements = 4;
+    set.odd_value_slowest = true;
+    set.odd_no_narrow = false;
+    return DataBarCharacterWidths(value, set);
 }
 
 // One block per finder: the character before it, the finder, the character after it reversed

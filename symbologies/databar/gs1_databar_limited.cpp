@@ -39,19 +39,13 @@ constexpr char kCheckPatterns[89][15] = {
 
 // The 14 element widths of one data character, odd and even subsets interleaved.
 std::vector<int> CharacterWidths(int value) {
-    int g = 0;
-    while (g + 1 < 7 && value >= kGroups[g + 1].first) ++g;
-    const DataBarCharacterGroup& group = kGroups[g];
-    const int v = value - group.first;
-    const std::vector<int> odd = RssWidths(v / group.combinations, group.odd_modules, 7, group.widest_odd, true);
-    const std::vector<int> even =
-        RssWidths(v % group.combinations, group.even_modules, 7, group.widest_even, false);
-    std::vector<int> widths;
-    for (int i = 0; i < 7; ++i) {
-        widths.push_back(odd[i]);
-        widths.push_back(even[i]);
-    }
-    return widths;
+    DataBarCharacterSet set;
+    set.groups = kGroups;
+    set.group_count = 7;
+    set.elements = 7;
+    set.odd_value_slowest = true;
+    set.odd_no_narrow = true;
+    return DataBarCharacterWidths(value, set);
 }
 
 }  // namespace
