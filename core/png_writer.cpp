@@ -34,10 +34,7 @@ size_t OpenChunk(std::vector<uint8_t>& out, const char type[4]) {
     return start;
 }
 
-// Filtered scanlines: a filter byte, then each byte less the one above it. Rows go through the
-// compressor a block at a time, so the filtered data stays in cache and no image-sized buffer is
-// kept.
-constexpr size_t kBlockBytes = 256 * 1024;
+// Filtered scanlines: a filter byte, then each byte less the one above it.
 // A run of repeated rows at least this large is written as a block of its own (a few bytes a row);
 // shorter runs stay with their neighbours, where a block boundary would cost more than it saves.
 constexpr size_t kMinRepeatBytes = 32 * 1024;
@@ -56,8 +53,8 @@ void FilterRow(const uint8_t* row, const uint8_t* above, bool repeated, size_t s
 }
 
 struct DeflateBuffers {
-    std::vector<uint8_t> block;
-    std::vector<uint8_t> compressed;  // grows to the largest piece compressed on the thread
+    std::vector<uint8_t> block;       // the filtered rows of one stretch
+    std::vector<uint8_t> compressed;  // grows to the largest stretch compressed on the thread
     std::vector<uint8_t> repeated;  // per row: the same as the row above
     std::unique_ptr<uint8_t[]> level = std::make_unique<uint8_t[]>(ISAL_DEF_LVL1_DEFAULT);
 };
@@ -100,37 +97,44 @@ public:
 private:
     const uint8_t* Row(int y) const { return canvas_.Pixels() + size_t(y) * stride_; }
 
-    // Rows [first, end) through igzip as a stream of their own, ending on a byte boundary.
+    // Rows [first, end) through igzip as a stream of their own, ending on a byte boundary. Stateless
+    // compression starts from a clean state every time, so the bytes depend on the rows alone and
+    // not on what the thread compressed before.
     bool CompressRows(int first, int end) {
         if (first >= end) return true;
-        const size_t rows_per_block = std::max<size_t>(1, kBlockBytes / (stride_ + 1));
-        buffers_.block.resize(rows_per_block * (stride_ + 1));
-        isal_zstream stream;
-        isal_deflate_init(&stream);
-        stream.level = 1;
-        stream.level_buf = buffers_.level.get();
-        stream.level_buf_size = ISAL_DEF_LVL1_DEFAULT;
-        stream.gzip_flag = IGZIP_DEFLATE;
-        stream.end_of_stream = 0;
-        for (int y = first; y < end;) {
-            size_t filled = 0;
-            for (size_t k = 0; k < rows_per_block && y < end; ++k, ++y, filled += stride_ + 1)
-                FilterRow(Row(y), y > 0 ? Row(y - 1) : nullptr, buffers_.repeated[size_t(y)] != 0, stride_,
-                          buffers_.block.data() + filled);
-            adler_ = isal_adler32(adler_, buffers_.block.data(), filled);
-            stream.next_in = buffers_.block.data();
-            stream.avail_in = uint32_t(filled);
-            stream.flush = y == end ? SYNC_FLUSH : NO_FLUSH;
-            std::vector<uint8_t>& compressed = buffers_.compressed;
-            if (compressed.size() < filled / 2 + 65536) compressed.resize(filled / 2 + 65536);
-            do {
-                stream.next_out = compressed.data();
-                stream.avail_out = uint32_t(compressed.size());
-                const int rc = isal_deflate(&stream);
+        std::vector<uint8_t>& filtered = buffers_.block;
+        filtered.resize(size_t(end - first) * (stride_ + 1));
+        for (int y = first; y < end; ++y)
+            FilterRow(Row(y), y > 0 ? Row(y - 1) : nullptr, buffers_.repeated[size_t(y)] != 0, stride_,
+                      filtered.data() + size_t(y - first) * (stride_ + 1));
+        adler_ = isal_adler32(adler_, filtered.data(), filtered.size());
+        std::vector<uint8_t>& compressed = buffers_.compressed;
+        // Stored blocks bound the output: 5 bytes per 64 KB, plus headers.
+        const size_t bound = filtered.size() + filtered.size() / 16384 * 5 + 1024;
+        for (size_t room = std::min(bound, filtered.size() / 4 + 4096);; room = std::min(bound, room * 2)) {
+            if (compressed.size() < room) compressed.resize(room);
+            isal_zstream stream;
+            isal_deflate_stateless_init(&stream);
+            stream.level = 1;
+            stream.level_buf = buffers_.level.get();
+            stream.level_buf_size = ISAL_DEF_LVL1_DEFAULT;
+            stream.gzip_flag = IGZIP_DEFLATE;
+            stream.flush = FULL_FLUSH;
+            stream.end_of_stream = 0;
+            stream.next_in = filtered.data();
+            stream.avail_in = uint32_t(filtered.size());
+            stream.next_out = compressed.data();
+            stream.avail_out = uint32_t(std::min<size_t>(compressed.size(), 0xFFFFFFFF));
+            const int rc = isal_deflate_stateless(&stream);
+            if (rc == COMP_OK) {
                 out_.insert(out_.end(), compressed.data(), stream.next_out);
-                if (rc != COMP_OK) return false;
-            } while (stream.avail_in > 0 || stream.avail_out == 0);
+                break;
+            }
+            if (rc != STATELESS_OVERFLOW || room >= bound) return false;
         }
+        // An unusually large image does not keep its memory on the thread.
+        if (filtered.capacity() > (size_t(64) << 20)) filtered = {};
+        if (compressed.capacity() > (size_t(64) << 20)) compressed = {};
         return true;
     }
 
