@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "core/png_writer.h"
+#include "core/codec/png_writer.h"
 
 // Encodes the canvas and decodes the PNG with libpng: true when libpng reads it without a warning
 // or error and gives back exactly the canvas's pixels.

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/barcode_base_1d.h"
+#include "core/classes/barcode_base_1d.h"
 #include "symbologies/databar/databar_common.h"
 
 // What a DataBar class hands the shared drawing: its module rows and text.

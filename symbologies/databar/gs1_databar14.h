@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "core/module_widths.h"
+#include "core/model/module_widths.h"
 #include "symbologies/databar/databar_drawing.h"
 
 // GS1 DataBar Omnidirectional of a GTIN, in one row or in the two stacked forms.

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "core/module_widths.h"
+#include "core/model/module_widths.h"
 #include "symbologies/databar/databar_drawing.h"
 #include "symbologies/databar/databar_expanded_bits.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "core/module_widths.h"
+#include "core/model/module_widths.h"
 #include "symbologies/databar/databar_drawing.h"
 
 // GS1 DataBar Limited of a GTIN with indicator digit 0 or 1.

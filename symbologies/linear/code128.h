@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "core/barcode_base_1d.h"
+#include "core/classes/barcode_base_1d.h"
 
 // Code set choice of a Code 128 symbol: one fixed set, or the shortest mix of sets.
 enum class Code128Mode : int { kCodeA = 0, kCodeB = 1, kCodeC = 2, kAuto = 3 };

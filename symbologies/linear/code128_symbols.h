@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "core/module_widths.h"
+#include "core/model/module_widths.h"
 
 // Symbol values and patterns shared by Code 128 and GS1-128.
 namespace code128 {

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "core/barcode_base_1d.h"
+#include "core/classes/barcode_base_1d.h"
 
 // Code 39 with the "*" start/stop; no check character.
 ModuleWidths EncodeCode39(const std::string& code);

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "core/barcode_base_1d.h"
+#include "core/classes/barcode_base_1d.h"
 
 // Code 93 with its two check characters C and K. The bytes "<", ">", "?" and "!" stand for the
 // four shift characters ($), (%), (/), (+); there is no full-ASCII translation of our own.

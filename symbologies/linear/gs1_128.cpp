@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "core/text.h"
+#include "core/render/text.h"
 #include "gs1/ai_table.h"
 #include "gs1/check_digit.h"
 #include "symbologies/linear/code128_symbols.h"

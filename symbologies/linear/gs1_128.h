@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "core/barcode_base_1d.h"
-#include "core/text.h"
+#include "core/classes/barcode_base_1d.h"
+#include "core/render/text.h"
 
 // GS1-128: Code 128 with "{FNC1}" (an FNC1 symbol character) and "{AI}" (an application
 // identifier after a fixed-length field) markers in the text; code sets chosen greedily.

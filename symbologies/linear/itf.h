@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "core/barcode_base_1d.h"
+#include "core/classes/barcode_base_1d.h"
 
 // Interleaved 2 of 5: digits only, an odd count gets a leading zero, no check digit.
 ModuleWidths EncodeITF(const std::string& code);

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "core/barcode_base_1d.h"
+#include "core/classes/barcode_base_1d.h"
 
 // The digit-per-character 2 of 5 layout shared by Matrix 2 of 5 and NEC 2 of 5: three bars and two
 // spaces per digit, a narrow space between digits, fixed start and end, no padding or check digit.

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "core/barcode_base_1d.h"
+#include "core/classes/barcode_base_1d.h"
 
 // NEC 2 of 5: the Matrix 2 of 5 layout under its own name and messages.
 ModuleWidths EncodeNEC2of5(const std::string& code);

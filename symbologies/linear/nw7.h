@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "core/barcode_base_1d.h"
+#include "core/classes/barcode_base_1d.h"
 
 // NW-7 (Codabar): wide elements of 3 modules, a 2-module gap between characters, no check
 // character. A text without start/stop characters gets "C" at both ends.

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "core/barcode_base_2d.h"
+#include "core/classes/barcode_base_2d.h"
 #include "symbologies/matrix/datamatrix_encodation.h"
 #include "symbologies/matrix/datamatrix_sizes.h"
 

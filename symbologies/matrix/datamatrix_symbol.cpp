@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "core/galois_field.h"
+#include "core/ecc/galois_field.h"
 #include "symbologies/matrix/datamatrix_placement.h"
 
 std::vector<uint8_t> AddDataMatrixErrorCorrection(const std::vector<uint8_t>& data, const DataMatrixSize& size) {

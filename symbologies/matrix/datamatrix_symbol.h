@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/module_matrix.h"
+#include "core/model/module_matrix.h"
 #include "symbologies/matrix/datamatrix_encodation.h"
 #include "symbologies/matrix/datamatrix_sizes.h"
 

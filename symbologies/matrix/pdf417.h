@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "core/barcode_base_2d.h"
+#include "core/classes/barcode_base_2d.h"
 #include "symbologies/matrix/pdf417_symbol.h"
 
 // PDF417 stacked symbols. Encoder errors are not caught: they leave the draw as

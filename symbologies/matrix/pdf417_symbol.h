@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "core/module_matrix.h"
+#include "core/model/module_matrix.h"
 
 // Settings a PDF417 draw is encoded with.
 struct Pdf417Settings {

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/barcode_base_2d.h"
+#include "core/classes/barcode_base_2d.h"
 #include "symbologies/matrix/qr_data.h"
 #include "symbologies/matrix/qr_symbol.h"
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/galois_field.h"
+#include "core/ecc/galois_field.h"
 
 namespace {
 

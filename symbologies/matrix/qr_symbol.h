@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/module_matrix.h"
+#include "core/model/module_matrix.h"
 #include "symbologies/matrix/qr_tables.h"
 
 struct QrSymbol {

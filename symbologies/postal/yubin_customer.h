@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "core/barcode_base_1d.h"
+#include "core/classes/barcode_base_1d.h"
 
 // Bar shapes of the Japan Post customer barcode, one character per bar.
 constexpr char kYubinLongBar = '1';    // full height

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "core/module_widths.h"
+#include "core/model/module_widths.h"
 
 // Digit character sets, guards and check digits shared by EAN-13, EAN-8, UPC-A and UPC-E.
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/text.h"
+#include "core/render/text.h"
 
 namespace {
 

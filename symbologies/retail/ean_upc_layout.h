@@ -2,7 +2,7 @@
 #include <string>
 #include <utility>
 
-#include "core/barcode_base_1d.h"
+#include "core/classes/barcode_base_1d.h"
 
 // One group of human-readable digits printed between the guards in the extended-guard form.
 struct EanUpcDigitGroup {

@@ -2,7 +2,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/barcode_base_1d.h"
+#include "core/classes/barcode_base_1d.h"
 
 // A list of single-digit widths as one digit string, so tests can state whole patterns compactly.
 inline std::string WidthsText(const ModuleWidths& widths) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/barcode_base_2d.h"
+#include "core/classes/barcode_base_2d.h"
 
 namespace {
 

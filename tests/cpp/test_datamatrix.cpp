@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/galois_field.h"
+#include "core/ecc/galois_field.h"
 #include "symbologies/matrix/datamatrix_encodation.h"
 #include "symbologies/matrix/datamatrix_placement.h"
 #include "symbologies/matrix/datamatrix_plans.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/galois_field.h"
+#include "core/ecc/galois_field.h"
 #include "symbologies/matrix/qr.h"
 #include "symbologies/matrix/qr_codewords.h"
 #include "symbologies/matrix/qr_layout.h"

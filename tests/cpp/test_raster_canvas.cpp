@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "core/raster_canvas.h"
+#include "core/render/raster_canvas.h"
 
 namespace {
 

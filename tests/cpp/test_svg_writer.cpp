@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "core/base64.h"
-#include "core/svg_writer.h"
+#include "core/codec/base64.h"
+#include "core/render/svg_writer.h"
 
 namespace {
 

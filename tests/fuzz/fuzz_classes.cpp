@@ -3,8 +3,8 @@
 #include <cfloat>
 #include <cmath>
 
-#include "core/barcode_base_1d.h"
-#include "core/barcode_base_2d.h"
+#include "core/classes/barcode_base_1d.h"
+#include "core/classes/barcode_base_2d.h"
 #include "symbologies/databar/gs1_databar14.h"
 #include "symbologies/databar/gs1_databar_expanded.h"
 #include "symbologies/databar/gs1_databar_limited.h"

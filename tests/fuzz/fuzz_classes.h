@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/barcode_base.h"
+#include "core/classes/barcode_base.h"
 
 // Supplies values to the class's own setters: the fuzzer's bytes, or fixed picks in the tests.
 class SettingSource {

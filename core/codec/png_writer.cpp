@@ -1,0 +1,195 @@
+#include "core/codec/png_writer.h"
+
+#include <isa-l/crc.h>
+#include <isa-l/igzip_lib.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <memory>
+
+#include "core/codec/deflate_repeats.h"
+
+namespace {
+
+constexpr uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+constexpr uint8_t kFilterNone = 0, kFilterUp = 2;
+
+void PutU32(std::vector<uint8_t>& out, uint32_t v) {
+    const uint8_t bytes[4] = {uint8_t(v >> 24), uint8_t(v >> 16), uint8_t(v >> 8), uint8_t(v)};
+    out.insert(out.end(), bytes, bytes + 4);
+}
+
+// A chunk whose data is already in place after its length and type: fills in the length and CRC.
+void CloseChunk(std::vector<uint8_t>& out, size_t start) {
+    const size_t length = out.size() - start - 8;
+    for (int i = 0; i < 4; ++i) out[start + size_t(i)] = uint8_t(length >> (24 - 8 * i));
+    PutU32(out, crc32_gzip_refl(0, out.data() + start + 4, uint64_t(length + 4)));
+}
+
+size_t OpenChunk(std::vector<uint8_t>& out, const char type[4]) {
+    const size_t start = out.size();
+    out.insert(out.end(), 4, 0);
+    out.insert(out.end(), type, type + 4);
+    return start;
+}
+
+// Filtered scanlines: a filter byte, then each byte less the one above it.
+// A run of repeated rows at least this large is written as a block of its own (a few bytes a row);
+// shorter runs stay with their neighbours, where a block boundary would cost more than it saves.
+constexpr size_t kMinRepeatBytes = 32 * 1024;
+
+void FilterRow(const uint8_t* row, const uint8_t* above, bool repeated, size_t stride, uint8_t* dst) {
+    if (above == nullptr) {
+        *dst++ = kFilterNone;
+        std::memcpy(dst, row, stride);
+    } else if (repeated) {
+        *dst++ = kFilterUp;
+        std::memset(dst, 0, stride);
+    } else {
+        *dst++ = kFilterUp;
+        for (size_t i = 0; i < stride; ++i) dst[i] = uint8_t(row[i] - above[i]);
+    }
+}
+
+struct DeflateBuffers {
+    std::vector<uint8_t> block;       // the filtered rows of one stretch
+    std::vector<uint8_t> compressed;  // grows to the largest stretch compressed on the thread
+    std::vector<uint8_t> repeated;  // per row: the same as the row above
+    std::unique_ptr<uint8_t[]> level = std::make_unique<uint8_t[]>(ISAL_DEF_LVL1_DEFAULT);
+};
+
+// The zlib stream of a canvas, written into `out` after its zlib header.
+class ImageDeflater {
+public:
+    ImageDeflater(const RasterCanvas& canvas, DeflateBuffers& buffers, std::vector<uint8_t>& out)
+        : canvas_(canvas), buffers_(buffers), out_(out), stride_(size_t(canvas.Width()) * 4) {}
+
+    // False on a compressor error.
+    bool Run() {
+        const int height = canvas_.Height();
+        std::vector<uint8_t>& repeated = buffers_.repeated;
+        repeated.assign(size_t(height), 0);
+        for (int y = 1; y < height; ++y) repeated[size_t(y)] = std::memcmp(Row(y), Row(y - 1), stride_) == 0;
+        out_.push_back(0x78);  // zlib: deflate with a 32 KB window
+        out_.push_back(0x01);
+        const size_t min_rows = std::max<size_t>(2, kMinRepeatBytes / (stride_ + 1));
+        int start = 0;
+        for (int y = 1; y <= height; ++y) {
+            if (y < height && !repeated[size_t(y)]) continue;
+            int end = y;
+            while (end < height && repeated[size_t(end)]) ++end;
+            if (size_t(end - y) < min_rows) {
+                y = end;
+                continue;
+            }
+            if (!CompressRows(start, y)) return false;
+            RepeatRows(uint32_t(end - y));
+            start = end;
+            y = end;
+        }
+        if (start < height && !CompressRows(start, height)) return false;
+        AppendFinalEmptyBlock(out_);
+        for (int shift = 24; shift >= 0; shift -= 8) out_.push_back(uint8_t(adler_ >> shift));
+        return true;
+    }
+
+private:
+    const uint8_t* Row(int y) const { return canvas_.Pixels() + size_t(y) * stride_; }
+
+    // Rows [first, end) through igzip as a stream of their own, ending on a byte boundary. Stateless
+    // compression starts from a clean state every time, so the bytes depend on the rows alone and
+    // not on what the thread compressed before.
+    bool CompressRows(int first, int end) {
+        if (first >= end) return true;
+        std::vector<uint8_t>& filtered = buffers_.block;
+        filtered.resize(size_t(end - first) * (stride_ + 1));
+        for (int y = first; y < end; ++y)
+            FilterRow(Row(y), y > 0 ? Row(y - 1) : nullptr, buffers_.repeated[size_t(y)] != 0, stride_,
+                      filtered.data() + size_t(y - first) * (stride_ + 1));
+        adler_ = isal_adler32(adler_, filtered.data(), filtered.size());
+        std::vector<uint8_t>& compressed = buffers_.compressed;
+        // Stored blocks bound the output: 5 bytes per 64 KB, plus headers.
+        const size_t bound = filtered.size() + filtered.size() / 16384 * 5 + 1024;
+        for (size_t room = std::min(bound, filtered.size() / 4 + 4096);; room = std::min(bound, room * 2)) {
+            if (compressed.size() < room) compressed.resize(room);
+            isal_zstream stream;
+            isal_deflate_stateless_init(&stream);
+            stream.level = 1;
+            stream.level_buf = buffers_.level.get();
+            stream.level_buf_size = ISAL_DEF_LVL1_DEFAULT;
+            stream.gzip_flag = IGZIP_DEFLATE;
+            stream.flush = FULL_FLUSH;
+            stream.end_of_stream = 0;
+            stream.next_in = filtered.data();
+            stream.avail_in = uint32_t(filtered.size());
+            stream.next_out = compressed.data();
+            stream.avail_out = uint32_t(std::min<size_t>(compressed.size(), 0xFFFFFFFF));
+            const int rc = isal_deflate_stateless(&stream);
+            if (rc == COMP_OK) {
+                out_.insert(out_.end(), compressed.data(), stream.next_out);
+                break;
+            }
+            if (rc != STATELESS_OVERFLOW || room >= bound) return false;
+        }
+        // An unusually large image does not keep its memory on the thread.
+        if (filtered.capacity() > (size_t(64) << 20)) filtered = {};
+        if (compressed.capacity() > (size_t(64) << 20)) compressed = {};
+        return true;
+    }
+
+    // `rows` rows that each repeat the row above: filter Up, all zeros.
+    void RepeatRows(uint32_t rows) {
+        // Adler-32 of each row [2, 0 x stride] in closed form: the sum gains the filter byte, and
+        // the weighted sum gains the new sum once per byte of the row.
+        constexpr uint64_t kModulus = 65521;
+        uint64_t sum = adler_ & 0xFFFF, weighted = adler_ >> 16;
+        const uint64_t row_bytes = (stride_ + 1) % kModulus;
+        for (uint32_t r = 0; r < rows; ++r) {
+            sum = (sum + kFilterUp) % kModulus;
+            weighted = (weighted + row_bytes * sum) % kModulus;
+        }
+        adler_ = uint32_t(weighted << 16 | sum);
+        AppendRepeatedRowsBlock(out_, uint32_t(stride_), rows);
+    }
+
+    const RasterCanvas& canvas_;
+    DeflateBuffers& buffers_;
+    std::vector<uint8_t>& out_;
+    size_t stride_;
+    uint32_t adler_ = 1;
+};
+
+}  // namespace
+
+std::vector<uint8_t> EncodePng(const RasterCanvas& canvas, int dpi) {
+    std::vector<uint8_t> out;
+    out.reserve(4096);
+    out.insert(out.end(), kSignature, kSignature + 8);
+
+    size_t chunk = OpenChunk(out, "IHDR");
+    PutU32(out, uint32_t(canvas.Width()));
+    PutU32(out, uint32_t(canvas.Height()));
+    const uint8_t header_tail[5] = {8, 6, 0, 0, 0};  // 8 bits, RGBA, deflate, adaptive filters, no interlace
+    out.insert(out.end(), header_tail, header_tail + 5);
+    CloseChunk(out, chunk);
+
+    if (dpi > 0) {
+        chunk = OpenChunk(out, "pHYs");
+        const uint32_t per_metre = uint32_t(std::lround(dpi / 0.0254));
+        PutU32(out, per_metre);
+        PutU32(out, per_metre);
+        out.push_back(1);  // unit: metre
+        CloseChunk(out, chunk);
+    }
+
+    chunk = OpenChunk(out, "IDAT");
+    // Kept per thread: a draw then allocates little but its result.
+    thread_local DeflateBuffers buffers;
+    if (!ImageDeflater(canvas, buffers, out).Run()) return {};
+    CloseChunk(out, chunk);
+
+    chunk = OpenChunk(out, "IEND");
+    CloseChunk(out, chunk);
+    return out;
+}

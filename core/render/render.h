@@ -1,0 +1,46 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/model/encoded_symbol.h"
+#include "core/render/color.h"
+
+// The render step: an encoded symbol in, one output out. It owns all geometry: the module grid,
+// quiet zones, bar height, text layout, rotation. A symbol encoded once renders to every kind.
+
+enum class OutputKind { Png, Jpeg, Svg };
+enum class TextPosition { Below, Above };
+
+struct RenderOptions {
+    int module_pixels = 2;         // whole pixels per module (raster, and SVG user units)
+    double module_mm = 0.0;        // > 0: SVG width and height in exact millimetres at this X
+    int dpi = 0;                   // recorded in PNG/JPEG; SVG sizes become mm when set
+    ModuleMargins quiet_zone;      // in modules
+    double bar_height = 0.0;       // modules; 0 for the symbol's default
+    int bar_height_pixels = 0;     // > 0: the bar height in whole pixels (takes precedence)
+    bool show_text = true;
+    std::string text;              // replacement for the main text line; empty keeps the symbol's
+    bool replace_text = false;
+    std::string font;              // "" (the symbol's face), "ocr-b", "roboto", or a font file path
+    double text_size_mm = 0.0;     // > 0: cap height of the digits in mm (needs dpi or module_mm)
+    double text_gap_mm = 0.0;      // > 0: gap between bars and text in mm
+    TextPosition text_position = TextPosition::Below;
+    bool light_margin_indicators = false;  // EAN/UPC '>' and '<'
+    int rotate = 0;                // 0, 90, 180, 270 degrees clockwise
+    double bar_width_reduction_pixels = 0.0;  // taken off every dark bar's width
+    Rgba foreground{0, 0, 0, 255};
+    Rgba background{255, 255, 255, 255};
+    long long max_pixels = 100'000'000;  // refused above this, before any memory is taken
+};
+
+struct RenderResult {
+    std::vector<uint8_t> bytes;  // PNG or JPEG, or the SVG document as UTF-8
+    int width = 0;               // pixels (SVG: user units)
+    int height = 0;
+};
+
+// Throws EncodeError (TooLarge, InvalidOption) for sizes it cannot honour.
+RenderResult Render(const EncodedSymbol& symbol, const RenderOptions& options, OutputKind kind);
+// The output's size in pixels without drawing it.
+std::pair<int, int> RenderedSize(const EncodedSymbol& symbol, const RenderOptions& options);

@@ -1,0 +1,47 @@
+// Module-level GS1 functions: reading, checking and rewriting element strings.
+#include <pybind11/stl.h>
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "gs1/element_string.h"
+#include "gs1/validation.h"
+#include "python/bindings/class_list.h"
+
+namespace py = pybind11;
+
+namespace {
+
+GS1Form FormNamed(const std::string& form) {
+    if (form == "bracketed") return GS1Form::kBracketed;
+    if (form == "gs1_128") return GS1Form::kGS1_128;
+    if (form == "databar_expanded") return GS1Form::kDataBarExpanded;
+    throw std::invalid_argument("unknown form \"" + form + "\": use \"bracketed\", \"gs1_128\" or \"databar_expanded\"");
+}
+
+}  // namespace
+
+void RegisterGs1Functions(py::module_& m) {
+    m.def(
+        "gs1_parse",
+        [](const std::string& data) {
+            std::vector<std::pair<std::string, std::string>> fields;
+            for (const GS1Element& e : ParseGS1(data)) fields.emplace_back(e.ai, e.data);
+            return fields;
+        },
+        py::arg("data"),
+        "Split a GS1 element string (bracketed, or the GS1_128 or GS1DataBarExpanded marker form) into "
+        "(AI, data) pairs; ValueError for a malformed one. Checks syntax only.");
+    m.def(
+        "gs1_validate", [](const std::string& data) { ValidateGS1(ParseGS1(data)); }, py::arg("data"),
+        "Check a GS1 element string against the GS1 AI table; ValueError naming the AI, the position in "
+        "`data` and what is wrong.");
+    m.def(
+        "gs1_convert",
+        [](const std::string& data, const std::string& form) { return FormatGS1(ParseGS1(data), FormNamed(form)); },
+        py::arg("data"), py::arg("form"),
+        "Rewrite a GS1 element string in the form \"bracketed\", \"gs1_128\" (what GS1_128 draws) or "
+        "\"databar_expanded\" (what GS1DataBarExpanded draws).");
+}

@@ -1,8 +1,0 @@
-#include "python/class_list.h"
-#include "python/wrapper.h"
-#include "symbologies/linear/code93.h"
-
-void RegisterCode93(py::module_& m) {
-    auto c = DefineClass<Wrapper<Code93>>(m, "Code93");
-    DefLinearCommon(c);
-}

@@ -1,8 +1,0 @@
-#include "python/class_list.h"
-#include "python/wrapper.h"
-#include "symbologies/databar/gs1_databar_limited.h"
-
-void RegisterGs1DatabarLimited(py::module_& m) {
-    auto c = DefineClass<Wrapper<GS1DataBarLimited>>(m, "GS1DataBarLimited");
-    DefLinearCommon(c);
-}

@@ -1,5 +1,0 @@
-#include "python/class_list.h"
-#include "python/retail_wrapper.h"
-#include "symbologies/retail/jan13.h"
-
-void RegisterJan13(py::module_& m) { RegisterRetailClass<Jan13>(m, "Jan13"); }

@@ -1,5 +1,0 @@
-#include "python/class_list.h"
-#include "python/retail_wrapper.h"
-#include "symbologies/retail/jan8.h"
-
-void RegisterJan8(py::module_& m) { RegisterRetailClass<Jan8>(m, "Jan8"); }

@@ -1,8 +1,0 @@
-#include "python/class_list.h"
-#include "python/wrapper.h"
-#include "symbologies/linear/nec2of5.h"
-
-void RegisterNec2of5(py::module_& m) {
-    auto c = DefineClass<Wrapper<NEC2of5>>(m, "NEC2of5");
-    DefLinearCommon(c);
-}

@@ -1,5 +1,0 @@
-#include "python/class_list.h"
-#include "python/retail_wrapper.h"
-#include "symbologies/retail/upc_a.h"
-
-void RegisterUpcA(py::module_& m) { RegisterRetailClass<UpcA>(m, "UPC_A"); }

@@ -1,5 +1,0 @@
-#include "python/class_list.h"
-#include "python/retail_wrapper.h"
-#include "symbologies/retail/upc_e.h"
-
-void RegisterUpcE(py::module_& m) { RegisterRetailClass<UpcE>(m, "UPC_E"); }
