@@ -1,6 +1,8 @@
 """The one error family of the high-level API: every failure it reports is a BarcodeError."""
 from __future__ import annotations
 
+import _barcode_quor_native as _native
+
 
 class BarcodeError(ValueError):
     """Base of every error that :func:`barcode_quor.make` and the symbol object raise."""
@@ -37,3 +39,7 @@ class DataTooLongError(InvalidDataError):
     def __init__(self, message: str, capacity: int | None = None) -> None:
         super().__init__(message)
         self.capacity = capacity
+
+
+# The native encode and render steps raise these, by the kind of fault.
+_native._set_error_types(InvalidDataError, DataTooLongError, InvalidOptionError)

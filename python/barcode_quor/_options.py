@@ -2,7 +2,6 @@
 describes what it accepts, so that a wrong value is refused at once with the accepted values listed."""
 from __future__ import annotations
 
-import re
 from dataclasses import dataclass
 from typing import Any, Callable
 
@@ -104,24 +103,6 @@ class Option:
     default: object
     help: str
     apply: Callable[[Any, Any], None]
-
-
-COLOUR_ACCEPTED = '"#rrggbb", "#rrggbbaa", or a tuple (r, g, b) or (r, g, b, a) of integers 0-255'
-_HEX = re.compile(r"#?([0-9a-fA-F]{6})([0-9a-fA-F]{2})?")
-
-
-def check_colour(name: str, value: object) -> tuple[int, int, int, int]:
-    """An RGBA tuple from a hex string or a tuple of 3 or 4 components (alpha 255 when omitted)."""
-    if isinstance(value, str):
-        match = _HEX.fullmatch(value.strip())
-        if match:
-            digits = match.group(1) + (match.group(2) or "ff")
-            r, g, b, a = (int(digits[i : i + 2], 16) for i in range(0, 8, 2))
-            return (r, g, b, a)
-    elif isinstance(value, tuple) and len(value) in (3, 4):
-        if all(isinstance(c, int) and not isinstance(c, bool) and 0 <= c <= 255 for c in value):
-            return (value[0], value[1], value[2], value[3] if len(value) == 4 else 255)
-    raise _refuse(name, value, COLOUR_ACCEPTED)
 
 
 QUIET_ZONE_ACCEPTED = "an integer >= 0 (modules on every side), or a tuple (left, top, right, bottom) of them"

@@ -8,7 +8,8 @@ from typing import Any, Union
 
 from . import _output
 from ._errors import BarcodeError, DataTooLongError, InvalidDataError, InvalidOptionError
-from ._options import Number, check_colour, check_quiet_zone
+from ._colours import check_colour
+from ._options import Number, check_quiet_zone
 from ._symbologies import BY_NAME, Layout, Symbology
 
 Colour = Union[str, tuple[int, int, int], tuple[int, int, int, int]]

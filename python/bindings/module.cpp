@@ -6,6 +6,7 @@
 #include <string>
 
 #include "python/bindings/class_list.h"
+#include "python/bindings/error_translation.h"
 
 namespace py = pybind11;
 
@@ -43,6 +44,7 @@ int ExecModule(PyObject* raw) {
         m.doc() = "Barcode generation library for Python (Native C++ Extension)";
         RegisterAllClasses(m);
         RegisterGs1Functions(m);
+        RegisterErrorTypes(m);
         RegisterModuleFunctions(m);
         return 0;
     } catch (py::error_already_set&) {

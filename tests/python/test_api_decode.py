@@ -58,6 +58,7 @@ def test_reads_without_added_margin(symbology, data, format, text, size):
 
 
 def test_jpeg_and_colours_read():
-    symbol = bq.make("qr", "colours", foreground="#202060", background=(255, 255, 224))
-    result = zxingcpp.read_barcodes(Image.open(io.BytesIO(symbol.jpeg())))
-    assert result[0].text == "colours"
+    for foreground, background in [("#202060", (255, 255, 224)), ("navy", "#ffd"), ("DarkSlateGray", "#ffffe0c0")]:
+        symbol = bq.make("qr", "colours", foreground=foreground, background=background)
+        result = zxingcpp.read_barcodes(Image.open(io.BytesIO(symbol.jpeg())))
+        assert result[0].text == "colours"

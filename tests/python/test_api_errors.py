@@ -4,6 +4,7 @@ import os
 
 import pytest
 
+import _barcode_quor_native as native
 import barcode_quor as bq
 
 
@@ -19,6 +20,7 @@ import barcode_quor as bq
     ("ean13", {"extended_guard": "yes"}, "True or False"),
     ("code39", {"foreground": (300, 0, 0)}, "integers 0-255"),
     ("code39", {"background": "#12345"}, "#rrggbb"),
+    ("code39", {"background": "greige"}, "CSS colour name"),
     ("code39", {"scale": 0}, "from 1 to 1000"),
     ("qr", {"quiet_zone": -1}, "integer >= 0"),
     ("qr", {"quiet_zone": (1, 2, 3)}, "(left, top, right, bottom)"),
@@ -121,3 +123,18 @@ def test_failed_save_leaves_no_file_and_keeps_the_old_one(tmp_path, monkeypatch)
         symbol.save(existing)
     assert sorted(p.name for p in tmp_path.iterdir()) == ["keep.png"]
     assert existing.read_bytes() == b"old"
+
+
+@pytest.mark.parametrize("kind, position, capacity, cls, attributes", [
+    ("InvalidCharacter", 3, -1, bq.InvalidDataError, {"position": 3, "character": None}),
+    ("InvalidData", -1, -1, bq.InvalidDataError, {"position": None}),
+    ("TooLong", -1, 2331, bq.DataTooLongError, {"capacity": 2331}),
+    ("TooLong", -1, -1, bq.DataTooLongError, {"capacity": None}),
+    ("InvalidOption", -1, -1, bq.InvalidOptionError, {}),
+    ("TooLarge", -1, -1, bq.InvalidOptionError, {}),
+])
+def test_native_error_kinds_become_the_package_classes(kind, position, capacity, cls, attributes):
+    with pytest.raises(cls, match="^the message$") as caught:
+        native._raise_encode_error(kind, "the message", position, capacity)
+    assert type(caught.value) is cls
+    assert {name: getattr(caught.value, name) for name in attributes} == attributes
