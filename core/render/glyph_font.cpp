@@ -1,0 +1,183 @@
+#include "core/render/glyph_font.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_OUTLINE_H
+
+#include <cmath>
+#include <map>
+#include <mutex>
+
+#include "core/model/encode_error.h"
+#include "resources/ocrb_regular.h"
+#include "resources/roboto_regular.h"
+
+namespace {
+
+std::mutex g_freetype_mutex;
+FT_Library g_library = nullptr;
+// Fonts by name, opened once; caller-named files beyond the bound are opened for the one use.
+std::map<std::string, std::shared_ptr<const GlyphFont>> g_fonts;
+constexpr size_t kMaxCachedFonts = 16;
+// Glyph images kept per face; the cache starts over when full.
+constexpr size_t kMaxCachedGlyphs = 4096;
+// An em this large is hostile rather than useful (glyph images of tens of megabytes).
+constexpr double kMaxEmPixels = 4000.0;
+
+FT_Library Library() {
+    if (g_library == nullptr && FT_Init_FreeType(&g_library) != 0)
+        throw EncodeError(EncodeErrorKind::InvalidOption, "the font engine could not be started");
+    return g_library;
+}
+
+struct PathBuilder {
+    std::string d;
+    void Point(const FT_Vector* p) {
+        d += std::to_string(p->x);
+        d += ' ';
+        d += std::to_string(-p->y);
+    }
+    static PathBuilder& Of(void* user) { return *static_cast<PathBuilder*>(user); }
+    static int Move(const FT_Vector* to, void* user) {
+        auto& b = Of(user);
+        if (!b.d.empty()) b.d += 'Z';
+        b.d += 'M';
+        b.Point(to);
+        return 0;
+    }
+    static int Line(const FT_Vector* to, void* user) {
+        Of(user).d += 'L';
+        Of(user).Point(to);
+        return 0;
+    }
+    static int Conic(const FT_Vector* control, const FT_Vector* to, void* user) {
+        auto& b = Of(user);
+        b.d += 'Q';
+        b.Point(control);
+        b.d += ' ';
+        b.Point(to);
+        return 0;
+    }
+    static int Cubic(const FT_Vector* c1, const FT_Vector* c2, const FT_Vector* to, void* user) {
+        auto& b = Of(user);
+        b.d += 'C';
+        b.Point(c1);
+        b.d += ' ';
+        b.Point(c2);
+        b.d += ' ';
+        b.Point(to);
+        return 0;
+    }
+};
+
+}  // namespace
+
+struct GlyphFont::Face {
+    FT_Face face = nullptr;
+    std::vector<unsigned char> file;  // a caller's font file, kept for FreeType's reads
+    mutable std::map<std::pair<char32_t, long>, std::shared_ptr<const GlyphImage>> glyphs;
+    mutable std::map<char32_t, std::string> outlines;
+    ~Face() {
+        if (face != nullptr) FT_Done_Face(face);
+    }
+};
+
+GlyphFont::GlyphFont(std::unique_ptr<Face> face) : face_(std::move(face)) {
+    FT_Face f = face_->face;
+    if (FT_Load_Char(f, '0', FT_LOAD_NO_SCALE | FT_LOAD_NO_HINTING) == 0 && f->units_per_EM > 0) {
+        FT_BBox box;
+        FT_Outline_Get_CBox(&f->glyph->outline, &box);
+        if (box.yMax > box.yMin) digit_height_per_em_ = double(box.yMax - box.yMin) / f->units_per_EM;
+    }
+}
+
+GlyphFont::~GlyphFont() = default;
+
+std::shared_ptr<const GlyphFont> GlyphFont::Open(const std::string& name) {
+    std::lock_guard<std::mutex> lock(g_freetype_mutex);
+    if (const auto found = g_fonts.find(name); found != g_fonts.end()) return found->second;
+    auto face = std::make_unique<Face>();
+    FT_Error error;
+    if (name == "ocr-b" || name == "roboto") {
+        const bool ocrb = name == "ocr-b";
+        error = FT_New_Memory_Face(Library(), ocrb ? kOcrbRegularOtf : kRobotoRegularTtf,
+                                   FT_Long(ocrb ? kOcrbRegularOtfSize : kRobotoRegularTtfSize), 0, &face->face);
+    } else {
+        error = FT_New_Face(Library(), name.c_str(), 0, &face->face);
+    }
+    if (error != 0 || face->face == nullptr || !FT_IS_SCALABLE(face->face))
+        throw EncodeError(EncodeErrorKind::InvalidOption,
+                          "font '" + name + "' is neither \"ocr-b\", \"roboto\" nor a readable TrueType/OpenType file");
+    auto font = std::make_shared<const GlyphFont>(std::move(face));
+    if (g_fonts.size() < kMaxCachedFonts) g_fonts.emplace(name, font);
+    return font;
+}
+
+int GlyphFont::UnitsPerEm() const { return face_->face->units_per_EM; }
+
+std::shared_ptr<const GlyphImage> GlyphFont::Glyph(char32_t code_point, double em_pixels) const {
+    if (!(em_pixels > 0.0 && em_pixels <= kMaxEmPixels))
+        throw EncodeError(EncodeErrorKind::TooLarge, "text of " + std::to_string(em_pixels) +
+                                                         " pixels an em cannot be drawn (the most is " +
+                                                         std::to_string(int(kMaxEmPixels)) + ")");
+    const long em64 = std::lround(em_pixels * 64.0);
+    std::lock_guard<std::mutex> lock(g_freetype_mutex);
+    const auto key = std::make_pair(code_point, em64);
+    if (const auto found = face_->glyphs.find(key); found != face_->glyphs.end()) return found->second;
+    FT_Face f = face_->face;
+    if (FT_Set_Char_Size(f, 0, em64, 72, 72) != 0 ||
+        FT_Load_Glyph(f, FT_Get_Char_Index(f, FT_ULong(code_point)), FT_LOAD_TARGET_LIGHT) != 0 ||
+        FT_Render_Glyph(f->glyph, FT_RENDER_MODE_NORMAL) != 0)
+        throw EncodeError(EncodeErrorKind::InvalidOption,
+                          "the glyph U+" + std::to_string(uint32_t(code_point)) + " could not be drawn");
+    const FT_GlyphSlot slot = f->glyph;
+    auto glyph = std::make_shared<GlyphImage>();
+    glyph->left = slot->bitmap_left;
+    glyph->top = slot->bitmap_top;
+    glyph->width = int(slot->bitmap.width);
+    glyph->height = int(slot->bitmap.rows);
+    glyph->advance = double(slot->linearHoriAdvance) / 65536.0;
+    glyph->coverage.resize(size_t(glyph->width) * size_t(glyph->height));
+    for (int y = 0; y < glyph->height; ++y)
+        for (int x = 0; x < glyph->width; ++x)
+            glyph->coverage[size_t(y) * size_t(glyph->width) + size_t(x)] =
+                slot->bitmap.buffer[ptrdiff_t(y) * slot->bitmap.pitch + x];
+    if (face_->glyphs.size() >= kMaxCachedGlyphs) face_->glyphs.clear();
+    face_->glyphs.emplace(key, glyph);
+    return glyph;
+}
+
+std::string GlyphFont::Outline(char32_t code_point) const {
+    std::lock_guard<std::mutex> lock(g_freetype_mutex);
+    if (const auto found = face_->outlines.find(code_point); found != face_->outlines.end()) return found->second;
+    FT_Face f = face_->face;
+    PathBuilder path;
+    if (FT_Load_Glyph(f, FT_Get_Char_Index(f, FT_ULong(code_point)), FT_LOAD_NO_SCALE | FT_LOAD_NO_HINTING) == 0 &&
+        f->glyph->format == FT_GLYPH_FORMAT_OUTLINE) {
+        const FT_Outline_Funcs funcs{&PathBuilder::Move, &PathBuilder::Line, &PathBuilder::Conic, &PathBuilder::Cubic,
+                                     0, 0};
+        FT_Outline_Decompose(&f->glyph->outline, &funcs, &path);
+        if (!path.d.empty()) path.d += 'Z';
+    }
+    if (face_->outlines.size() >= kMaxCachedGlyphs) face_->outlines.clear();
+    face_->outlines.emplace(code_point, path.d);
+    return path.d;
+}
+
+std::u32string DecodeUtf8(const std::string& text) {
+    std::u32string out;
+    for (size_t i = 0; i < text.size();) {
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        const size_t n = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+        bool ok = n != 0 && i + n <= text.size();
+        char32_t cp = n == 1 ? lead : n == 2 ? lead & 0x1F : n == 3 ? lead & 0x0F : lead & 0x07;
+        for (size_t k = 1; ok && k < n; ++k) {
+            const unsigned char c = static_cast<unsigned char>(text[i + k]);
+            ok = (c & 0xC0) == 0x80;
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        out += ok ? cp : U'\uFFFD';
+        i += ok ? n : 1;
+    }
+    return out;
+}

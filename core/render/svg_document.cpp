@@ -1,0 +1,143 @@
+#include "core/render/svg_document.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <set>
+
+namespace {
+
+// A number in user units, at most three decimals, without trailing zeros.
+void AppendNumber(std::string& out, double value) {
+    double rounded = std::round(value * 1000.0) / 1000.0;
+    if (rounded == 0.0) rounded = 0.0;  // no "-0"
+    char buf[64];
+    const auto result = std::to_chars(buf, buf + sizeof buf, rounded);
+    out.append(buf, result.ptr);
+}
+
+// A glyph's scale from font units: six significant digits keep a glyph within a thousandth of a
+// module of where the raster output puts it.
+std::string Scale(double value) {
+    char buf[64];
+    const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 6);
+    return std::string(buf, result.ptr);
+}
+
+std::string Number(double value) {
+    std::string s;
+    AppendNumber(s, value);
+    return s;
+}
+
+std::string Colour(Rgba c) {
+    static const char* hex = "0123456789abcdef";
+    std::string s = "#";
+    for (uint8_t v : {c.r, c.g, c.b}) {
+        s += hex[v >> 4];
+        s += hex[v & 15];
+    }
+    return s;
+}
+
+std::string Fill(Rgba c) {
+    std::string s = " fill=\"" + Colour(c) + "\"";
+    if (c.a != 255) s += " fill-opacity=\"" + Number(c.a / 255.0) + "\"";
+    return s;
+}
+
+// Rectangles stacked exactly on one another with the same sides become one (bars of every row
+// of a linear symbol, guard extensions, matrix modules repeated down a column).
+std::vector<DarkRect> Merged(std::vector<DarkRect> rects) {
+    std::sort(rects.begin(), rects.end(), [](const DarkRect& a, const DarkRect& b) {
+        return std::tie(a.x, a.w, a.y) < std::tie(b.x, b.w, b.y);
+    });
+    std::vector<DarkRect> merged;
+    for (const DarkRect& r : rects) {
+        if (!merged.empty()) {
+            DarkRect& last = merged.back();
+            if (last.x == r.x && last.w == r.w && last.y + last.h == r.y) {
+                last.h += r.h;
+                continue;
+            }
+        }
+        merged.push_back(r);
+    }
+    std::sort(merged.begin(), merged.end(),
+              [](const DarkRect& a, const DarkRect& b) { return std::tie(a.y, a.x) < std::tie(b.y, b.x); });
+    return merged;
+}
+
+// Every rectangle as a closed subpath; each starts relative to the one before.
+std::string PathData(const std::vector<DarkRect>& rects, double unit) {
+    std::string d;
+    double x = 0.0, y = 0.0;
+    for (const DarkRect& r : rects) {
+        const double rx = r.x / unit, ry = r.y / unit, w = r.w / unit, h = r.h / unit;
+        d += d.empty() ? 'M' : 'm';
+        AppendNumber(d, rx - x);
+        d += ' ';
+        AppendNumber(d, ry - y);
+        d += 'h';
+        AppendNumber(d, w);
+        d += 'v';
+        AppendNumber(d, h);
+        d += 'h';
+        AppendNumber(d, -w);
+        d += 'z';
+        x = rx;
+        y = ry;
+    }
+    return d;
+}
+
+}  // namespace
+
+std::string SvgDocument(const SymbolLayout& layout, const RenderOptions& options) {
+    const double unit = layout.module_pixels;
+    const bool turned = options.rotate == 90 || options.rotate == 270;
+    const double w = (turned ? layout.height : layout.width) / unit, h = (turned ? layout.width : layout.height) / unit;
+    std::string width, height;
+    if (options.module_mm > 0.0 || options.dpi > 0) {
+        const double mm_per_unit = options.module_mm > 0.0 ? options.module_mm : unit * 25.4 / options.dpi;
+        width = Number(w * mm_per_unit) + "mm";
+        height = Number(h * mm_per_unit) + "mm";
+    } else {
+        width = Number(w * unit);
+        height = Number(h * unit);
+    }
+    std::string doc = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    doc += "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" version=\"1.1\" width=\"" +
+           width + "\" height=\"" + height + "\" viewBox=\"0 0 " + Number(w) + " " + Number(h) + "\">\n";
+    if (options.background.a != 0)
+        doc += "<rect width=\"" + Number(w) + "\" height=\"" + Number(h) + "\"" + Fill(options.background) + "/>\n";
+    std::string close;
+    if (options.rotate != 0) {
+        // Turned clockwise about the origin, then moved back into view.
+        const double lw = layout.width / unit, lh = layout.height / unit;
+        const std::string shift = options.rotate == 90    ? Number(lh) + " 0"
+                                  : options.rotate == 180 ? Number(lw) + " " + Number(lh)
+                                                          : "0 " + Number(lw);
+        doc += "<g transform=\"translate(" + shift + ") rotate(" + std::to_string(options.rotate) + ")\">\n";
+        close = "</g>\n";
+    }
+    if (!layout.dark.empty())
+        doc += "<path" + Fill(options.foreground) + " d=\"" + PathData(Merged(layout.dark), unit) + "\"/>\n";
+    if (!layout.glyphs.empty()) {
+        std::set<char32_t> used;
+        for (const PlacedGlyph& g : layout.glyphs) used.insert(g.code_point);
+        doc += "<defs>";
+        for (char32_t c : used)
+            doc += "<path id=\"g" + std::to_string(uint32_t(c)) + "\" d=\"" + layout.font->Outline(c) + "\"/>";
+        doc += "</defs>\n<g" + Fill(options.foreground) + ">";
+        for (const PlacedGlyph& g : layout.glyphs) {
+            const double scale = g.em_pixels / layout.font->UnitsPerEm() / unit;
+            doc += "<use xlink:href=\"#g" + std::to_string(uint32_t(g.code_point)) + "\" transform=\"translate(" +
+                   Number(g.pen_x / unit) + " " + Number(g.baseline / unit) + ") scale(" +
+                   Scale(scale) + ")\"/>";
+        }
+        doc += "</g>\n";
+    }
+    doc += close + "</svg>\n";
+    return doc;
+}
