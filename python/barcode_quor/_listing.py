@@ -3,6 +3,7 @@ from __future__ import annotations
 
 from dataclasses import dataclass
 
+from ._options import whole_sides
 from ._symbologies import SYMBOLOGIES
 
 
@@ -20,7 +21,7 @@ class SymbologyInfo:
     title: str
     aliases: tuple[str, ...]
     options: tuple[OptionInfo, ...]
-    quiet_zone: tuple[int, int, int, int]  # left, top, right, bottom, in modules
+    quiet_zone: tuple[float, float, float, float]  # left, top, right, bottom, in modules
     quiet_zone_source: str
     bar_height: float | None  # default bar height in modules (None: fixed by the symbology or 2D)
 
@@ -35,9 +36,9 @@ def symbologies() -> dict[str, SymbologyInfo]:
             aliases=s.aliases,
             options=tuple(OptionInfo(name=o.name, accepted=o.kind.describe(), default=o.default, help=o.help)
                           for o in s.options),
-            quiet_zone=s.quiet_zone.sides,
-            quiet_zone_source=s.quiet_zone.source,
-            bar_height=s.bar_height,
+            quiet_zone=whole_sides(s.standard.quiet_zone),
+            quiet_zone_source=s.quiet_zone_source,
+            bar_height=s.standard.bar_height if s.standard.shape == "linear" else None,
         )
         for s in SYMBOLOGIES
     }

@@ -95,14 +95,15 @@ Kind = Choice | Number | Flag
 
 @dataclass(frozen=True)
 class Option:
-    """A symbology's own option: its name, what it accepts, what it means, and how it is set on
-    the native object (``apply`` is not called for None, which keeps the native default)."""
+    """A symbology's own option: its name, what it accepts, what it means, and the encoder option
+    it sets (``native`` turns the checked value into the encoder's, e.g. None into 0 for "auto")."""
 
     name: str
     kind: Kind
     default: object
     help: str
-    apply: Callable[[Any, Any], None]
+    field: str
+    native: Callable[[Any], Any] = lambda value: value
 
 
 QUIET_ZONE_ACCEPTED = "an integer >= 0 (modules on every side), or a tuple (left, top, right, bottom) of them"
@@ -126,3 +127,9 @@ def parse_quiet_zone(text: str) -> tuple[int, int, int, int]:
         return check_quiet_zone(parts[0] if len(parts) == 1 else parts)
     except (ValueError, InvalidOptionError):
         raise _refuse("quiet_zone", text, "N or LEFT,TOP,RIGHT,BOTTOM (integers >= 0)") from None
+
+
+def whole_sides(sides: tuple[float, float, float, float]) -> tuple[float, float, float, float]:
+    """Module counts as int where whole (all but a few standards' fractions), for plain display."""
+    left, top, right, bottom = (int(v) if float(v).is_integer() else v for v in sides)
+    return (left, top, right, bottom)

@@ -1,8 +1,7 @@
-"""Output kinds, the physical size of SVG documents, and writing a file whole or not at all."""
+"""Output kinds, and writing a file whole or not at all."""
 from __future__ import annotations
 
 import os
-import re
 import tempfile
 from typing import BinaryIO, Union
 
@@ -35,19 +34,6 @@ def kind_of(target: object, kind: str | None) -> str:
     raise InvalidOptionError(
         f"cannot tell the kind of output from {extension or 'no extension'!r}: give kind= ({KINDS_ACCEPTED})",
         option="kind", accepted=KINDS_ACCEPTED)
-
-
-_ROOT_SIZE = re.compile(r'(<svg\b[^>]*?)\swidth="(\d+)" height="(\d+)"')
-
-
-def svg_physical(document: str, dpi: int) -> str:
-    """Width and height of the root element in mm (pixels at dpi); its viewBox keeps the pixel units."""
-
-    def to_mm(match: re.Match[str]) -> str:
-        width, height = (int(match.group(i)) * 25.4 / dpi for i in (2, 3))
-        return f'{match.group(1)} width="{width:.3f}mm" height="{height:.3f}mm"'
-
-    return _ROOT_SIZE.sub(to_mm, document, count=1)
 
 
 def write(target: Target, content: bytes) -> None:

@@ -1,16 +1,18 @@
-"""make() and the symbol object it returns."""
+"""make() and the symbol object it returns: the data is encoded once, in make(); every output is
+a render of that one encoded symbol."""
 from __future__ import annotations
 
 import base64
-import re
-from dataclasses import dataclass
+import os
 from typing import Any, Union
 
+import _barcode_quor_native as _native
+
 from . import _output
-from ._errors import BarcodeError, DataTooLongError, InvalidDataError, InvalidOptionError
 from ._colours import check_colour
-from ._options import Number, check_quiet_zone
-from ._symbologies import BY_NAME, Layout, Symbology
+from ._errors import InvalidDataError, InvalidOptionError
+from ._options import Choice, Flag, Number, check_quiet_zone, whole_sides
+from ._symbologies import BY_NAME, Symbology
 
 Colour = Union[str, tuple[int, int, int], tuple[int, int, int, int]]
 QuietZoneSetting = Union[int, tuple[int, int, int, int]]
@@ -19,192 +21,196 @@ _SCALE = Number(1, 1000)
 _DPI = Number(1, 100000)
 _MM = Number(0, 1000, integer=False, low_open=True)
 _MODULES = Number(0, 100000, integer=False, low_open=True)
-
-# Version 40 capacities (ISO/IEC 18004:2015 table 7) by level, in numeric / alphanumeric / byte mode.
-_QR_CAPACITY = {"L": (7089, 4296, 2953), "M": (5596, 3391, 2331), "Q": (3993, 2420, 1663), "H": (3057, 1852, 1273)}
-
-
-@dataclass(frozen=True)
-class _Geometry:
-    scale: int  # pixels per module
-    dpi: int | None
-    quiet_zone: tuple[int, int, int, int]
-    bar_pixels: int | None  # linear bar height (all rows of a stacked symbol)
-    show_text: bool
+_REDUCTION = Number(0, 1000, integer=False)
+_MAX_PIXELS = Number(1, 10**12)
+_TEXT_POSITION = Choice(("below", "above"))
+_FONTS = ("ocr-b", "roboto")
+_ROTATIONS = (0, 90, 180, 270)
+DEFAULT_MAX_PIXELS = 100_000_000
 
 
-def _refuse_for(symbology: Symbology, option: str) -> InvalidOptionError:
-    return InvalidOptionError(f"{symbology.name} has no {option} setting", option=option)
+def _refuse(option: str, message: str, accepted: str = "") -> InvalidOptionError:
+    return InvalidOptionError(message, option=option, accepted=accepted)
 
 
-def _geometry(s: Symbology, scale: int | None, dpi: int | None, x_dim_mm: float | None, height: float | None,
-              height_mm: float | None, quiet_zone: object, show_text: bool | None) -> _Geometry:
-    if dpi is not None:
-        dpi = int(_DPI.check("dpi", dpi) or 0)
-    if scale is not None and x_dim_mm is not None:
-        raise InvalidOptionError("give scale or x_dim_mm, not both", option="scale")
-    if x_dim_mm is not None:
-        _MM.check("x_dim_mm", x_dim_mm)
-        if dpi is None:
-            raise InvalidOptionError("x_dim_mm needs dpi: the module is rounded to whole pixels at that resolution",
-                                     option="dpi")
-        scale = round(x_dim_mm / 25.4 * dpi)
-        if scale == 0:
-            raise InvalidOptionError(
-                f"x_dim_mm={x_dim_mm} at dpi={dpi} is {x_dim_mm / 25.4 * dpi:.2f} pixels, which rounds to 0: "
-                "use a larger X-dimension or a higher dpi", option="x_dim_mm")
-    elif scale is None:
-        scale = s.default_scale
-    else:
-        scale = int(_SCALE.check("scale", scale) or 0)
-    if s.layout in (Layout.POSTAL, Layout.MATRIX):
-        if height is not None or height_mm is not None:
-            raise _refuse_for(s, "height")
-        if show_text is not None:
-            raise _refuse_for(s, "show_text")
-    if height is not None and height_mm is not None:
-        raise InvalidOptionError("give height or height_mm, not both", option="height")
-    bar_pixels = None
-    if height_mm is not None:
-        _MM.check("height_mm", height_mm)
-        if dpi is None:
-            raise InvalidOptionError("height_mm needs dpi", option="dpi")
-        bar_pixels = max(1, round(height_mm / 25.4 * dpi))
-    elif height is not None:
-        bar_pixels = max(1, round(float(_MODULES.check("height", height) or 0) * scale))
-    if show_text is not None and not isinstance(show_text, bool):
-        raise InvalidOptionError(f"invalid show_text: {show_text!r}; accepted: True or False", option="show_text")
-    sides = s.quiet_zone.sides if quiet_zone is None else check_quiet_zone(quiet_zone)
-    return _Geometry(scale=scale, dpi=dpi, quiet_zone=sides, bar_pixels=bar_pixels,
-                     show_text=True if show_text is None else show_text)
-
-
-def _own_options(s: Symbology, given: dict[str, object]) -> dict[str, Any]:
+def _own_options(s: Symbology, given: dict[str, object]) -> tuple[dict[str, Any], dict[str, Any]]:
+    """The symbology's own options, defaults filled in, and the encoder options they set."""
     known = {o.name: o for o in s.options}
     for name in given:
         if name not in known:
             names = ", ".join(known) or "none"
-            raise InvalidOptionError(f"{s.name} has no option {name!r}; its own options: {names}", option=name)
-    return {name: o.kind.check(name, given.get(name, o.default)) for name, o in known.items()}
+            raise _refuse(name, f"{s.name} has no option {name!r}; its own options: {names}")
+    own = {name: o.kind.check(name, given.get(name, o.default)) for name, o in known.items()}
+    return own, {o.field: o.native(own[o.name]) for o in known.values()}
 
 
-def _failure(s: Symbology, message: str, options: dict[str, Any]) -> BarcodeError:
-    """The error for a message of the native encoder."""
-    text = f"{s.name}: {message}"
-    if "too long" not in message.lower() and "too big" not in message.lower():
-        return InvalidDataError(text)
-    capacity = None
-    if s.native is BY_NAME["qr"].native:
-        mode = options.get("mode", "byte")
-        capacity = _QR_CAPACITY[options["error"]][{"numeric": 0, "alphanumeric": 1}.get(mode, 2)]
-        text += f" (at most {capacity} {'characters' if mode in ('numeric', 'alphanumeric') else 'bytes'})"
-    elif (match := re.search(r"only supports (\d+) codewords", message)) is not None:
-        capacity = int(match.group(1))
-    return DataTooLongError(text, capacity=capacity)
+def _encode(s: Symbology, data: str, encoder_options: dict[str, Any]) -> _native.EncodedSymbol:
+    try:
+        return _native.encode(s.name, data, **encoder_options)
+    except InvalidDataError as error:
+        # The encoder knows where the fault is; the character is read from the caller's text.
+        if error.position is not None and error.character is None and error.position < len(data):
+            error.character = data[error.position]
+        raise
+
+
+def _digital_link_data(s: Symbology, data: str | None, element_string: object, domain: object) -> tuple[Symbology, str]:
+    """The symbology and text that carry a GS1 Digital Link URI made from an element string."""
+    if s.digital_link_as is None:
+        carriers = ", ".join(name for name, e in BY_NAME.items() if e.digital_link_as and name == e.name)
+        raise _refuse("digital_link", f"{s.name} cannot carry a GS1 Digital Link URI; these can: {carriers}")
+    if data is not None:
+        raise _refuse("digital_link", "give data or digital_link, not both")
+    if not isinstance(element_string, str) or not isinstance(domain, str):
+        raise _refuse("digital_link", "digital_link and domain are str: an element string and a URI prefix")
+    return BY_NAME[s.digital_link_as], _native.gs1_digital_link(element_string, domain)
+
+
+class _Appearance:
+    """make()'s size and appearance options checked, as the render step's options."""
+
+    def __init__(self, s: Symbology, encoded: _native.EncodedSymbol, given: dict[str, Any]) -> None:
+        self.dpi: int | None = None if given["dpi"] is None else int(_DPI.check("dpi", given["dpi"]) or 0)
+        self.scale, self.module_mm = self._module(s, given)
+        linear = encoded.shape == "linear"
+        for name in ("height", "height_mm", "show_text", "text", "text_size_mm", "text_gap_mm", "font",
+                     "light_margin_indicators"):
+            if not linear and given[name] is not None:
+                raise _refuse(name, f"{s.name} has no {name} setting")
+        quiet_zone = given["quiet_zone"]
+        self.quiet_zone = whole_sides(encoded.quiet_zone) if quiet_zone is None else check_quiet_zone(quiet_zone)
+        self.options: dict[str, Any] = {
+            "module_pixels": self.scale, "dpi": self.dpi or 0, "module_mm": self.module_mm or 0.0,
+            "quiet_zone": self.quiet_zone, **self._bar_height(given), **self._text(given),
+            "rotate": self._rotate(given["rotate"]),
+            "bar_width_reduction_pixels": self._reduction(given["bar_width_reduction"]),
+            "foreground": check_colour("foreground", given["foreground"]),
+            "background": check_colour("background", given["background"]),
+            "max_pixels": int(_MAX_PIXELS.check("max_pixels", given["max_pixels"]) or 0),
+        }
+
+    def _module(self, s: Symbology, given: dict[str, Any]) -> tuple[int, float | None]:
+        """Pixels per module, and the exact module width in mm an SVG is drawn at (None: pixels)."""
+        scale, x_dim_mm = given["scale"], given["x_dim_mm"]
+        if x_dim_mm is None:
+            return (s.default_scale if scale is None else int(_SCALE.check("scale", scale) or 0)), None
+        x_dim_mm = float(_MM.check("x_dim_mm", x_dim_mm) or 0)
+        if self.dpi is None:  # SVG exact in mm; raster at scale
+            return (s.default_scale if scale is None else int(_SCALE.check("scale", scale) or 0)), x_dim_mm
+        if scale is not None:
+            raise _refuse("scale", "give scale or x_dim_mm with dpi, not both: x_dim_mm and dpi set the scale")
+        pixels = x_dim_mm / 25.4 * self.dpi
+        if round(pixels) == 0:
+            raise _refuse("x_dim_mm", f"x_dim_mm={x_dim_mm} at dpi={self.dpi} is {pixels:.2f} pixels, which rounds "
+                                      "to 0: use a larger X-dimension or a higher dpi")
+        return round(pixels), None
+
+    def _bar_height(self, given: dict[str, Any]) -> dict[str, Any]:
+        height, height_mm = given["height"], given["height_mm"]
+        if height is not None and height_mm is not None:
+            raise _refuse("height", "give height or height_mm, not both")
+        if height is not None:
+            return {"bar_height": float(_MODULES.check("height", height) or 0)}
+        if height_mm is None:
+            return {}
+        height_mm = float(_MM.check("height_mm", height_mm) or 0)
+        if self.dpi is not None:
+            return {"bar_height_pixels": max(1, round(height_mm / 25.4 * self.dpi))}
+        if self.module_mm is not None:
+            return {"bar_height": height_mm / self.module_mm}
+        raise _refuse("dpi", "height_mm needs dpi or x_dim_mm to be turned into modules")
+
+    def _text(self, given: dict[str, Any]) -> dict[str, Any]:
+        options: dict[str, Any] = {"text_position": _TEXT_POSITION.check("text_position", given["text_position"])}
+        if given["show_text"] is not None:
+            options["show_text"] = Flag().check("show_text", given["show_text"])
+        if given["light_margin_indicators"] is not None:
+            options["light_margin_indicators"] = Flag().check("light_margin_indicators",
+                                                              given["light_margin_indicators"])
+        text = given["text"]
+        if text is not None:
+            if not isinstance(text, str):
+                raise _refuse("text", f"invalid text: {text!r}; accepted: a str replacing the printed text")
+            options["text"] = text
+        for name in ("text_size_mm", "text_gap_mm"):
+            if given[name] is not None:
+                if self.dpi is None and self.module_mm is None:
+                    raise _refuse(name, f"{name} needs dpi or x_dim_mm to be turned into pixels")
+                options[name] = float(_MM.check(name, given[name]) or 0)
+        font = given["font"]
+        if font is not None:
+            if not isinstance(font, (str, os.PathLike)):
+                raise _refuse("font", f"invalid font: {font!r}; accepted: {', '.join(_FONTS)} or a TTF/OTF file path")
+            font = os.fspath(font)
+            if font.lower() not in _FONTS and not os.path.isfile(font):
+                raise _refuse("font", f"font {font!r} is neither {' nor '.join(_FONTS)} nor a font file")
+            options["font"] = font.lower() if font.lower() in _FONTS else font
+        return options
+
+    @staticmethod
+    def _rotate(rotate: object) -> int:
+        if isinstance(rotate, int) and not isinstance(rotate, bool) and rotate in _ROTATIONS:
+            return rotate
+        accepted = ", ".join(map(str, _ROTATIONS))
+        raise _refuse("rotate", f"invalid rotate: {rotate!r}; accepted: {accepted} (degrees clockwise)", accepted)
+
+    def _reduction(self, reduction: object) -> float:
+        pixels = float(_REDUCTION.check("bar_width_reduction", reduction) or 0)
+        if pixels >= self.scale:
+            raise _refuse("bar_width_reduction", f"bar_width_reduction={pixels:g} pixels is not less than the "
+                                                 f"module ({self.scale} pixels)")
+        return pixels
 
 
 class Symbol:
     """A barcode symbol ready to be drawn: made by :func:`barcode_quor.make`.
 
-    Every draw is module-exact with the quiet zone around the symbol. Attributes: ``symbology``
-    (its canonical name), ``data`` (as given), ``options`` (the symbology's own options, defaults
-    filled in), ``scale`` (pixels per module), ``dpi`` (or None), ``quiet_zone`` (left, top,
-    right, bottom in modules) and ``size`` (columns, rows) of the symbol in modules without its
-    quiet zone."""
+    The data was encoded once, in make(); every output renders that encoded symbol, so any
+    number of outputs, of any kind, from any thread, cost no second encode. Attributes:
+    ``symbology`` (its canonical name), ``data`` (what was encoded), ``options`` (the symbology's
+    own options, defaults filled in), ``text`` (the symbol's full text, check digits included),
+    ``scale`` (pixels per module), ``dpi`` (or None), ``x_dim_mm`` (the module width achieved:
+    scale / dpi when dpi is given, else the x_dim_mm asked for, else None), ``quiet_zone`` (left,
+    top, right, bottom in modules), ``size`` (columns, rows) of the symbol in modules without its
+    quiet zone, and ``pixel_size`` (width, height) of its PNG or JPEG."""
 
-    def __init__(self, symbology: Symbology, data: str, native_data: str, options: dict[str, Any],
-                 geometry: _Geometry, foreground: tuple[int, int, int, int],
-                 background: tuple[int, int, int, int]) -> None:
+    def __init__(self, symbology: Symbology, data: str, options: dict[str, Any], encoded: _native.EncodedSymbol,
+                 appearance: _Appearance, pixel_size: tuple[int, int]) -> None:
         self.symbology = symbology.name
         self.data = data
         self.options = options
-        self.scale = geometry.scale
-        self.dpi = geometry.dpi
-        self.quiet_zone = geometry.quiet_zone
-        self._symbology = symbology
-        self._geometry = geometry
-        self._code = native_data
-        self._native = symbology.native()
-        native = self._native
-        native.set_report_errors(False)
-        if symbology.setup is not None:
-            symbology.setup(native)
-        for option in symbology.options:
-            if options[option.name] is not None:
-                option.apply(native, options[option.name])
-        native.set_foreground_color(*foreground)
-        native.set_background_color(*background)
-        if symbology.layout in (Layout.ROW, Layout.STACKED):
-            native.set_show_text(geometry.show_text)
-        native.set_module_size(geometry.scale)
-        native.set_dpi(geometry.dpi or 0)
-        try:
-            columns, rows = native.symbol_size(native_data)
-        except (ValueError, RuntimeError, IndexError) as error:
-            raise _failure(symbology, str(error), options) from None
-        self.size: tuple[int, int] = (columns, rows)
-        self._height = self._drawing_height()
-        # EAN/UPC digits printed beside the bars stand in the quiet zone: the native layout counts
-        # their margins towards it.
-        native.set_quiet_zone(*self.quiet_zone)
+        self.text: str = encoded.full_text
+        self.scale = appearance.scale
+        self.dpi = appearance.dpi
+        self.x_dim_mm = appearance.scale * 25.4 / self.dpi if self.dpi is not None else appearance.module_mm
+        self.quiet_zone = appearance.quiet_zone
+        self.size: tuple[int, int] = (encoded.width, encoded.row_count)
+        self.pixel_size = pixel_size
+        self.encoded = encoded
+        self._render_options = appearance.options  # never changed: shared by every render
 
-    def _drawing_height(self) -> int:
-        """The height argument of the native linear draw: bars plus text."""
-        s, g = self._symbology, self._geometry
-        if s.layout not in (Layout.ROW, Layout.STACKED):
-            return 0
-        bars = g.bar_pixels
-        if bars is None:
-            assert s.bar_height is not None
-            modules = s.bar_height
-            if s.bar_height_per_row:
-                data_rows = (self.size[1] + 3) // 4  # three separator rows between data rows
-                modules = s.bar_height * data_rows + 3 * (data_rows - 1)
-            bars = round(modules * g.scale)
-        return int(self._native.height_for_bars(bars))
-
-    def _draw(self, kind: str) -> bytes | str:
-        native, s = self._native, self._symbology
-        native.set_output_format(kind)
-        text = kind == "svg"
-        try:
-            if s.layout is Layout.MATRIX:
-                result = native.draw(self._code, 0) if text else native.draw_bytes(self._code, 0)
-            elif s.layout is Layout.POSTAL:
-                # A Japan Post module is a bar width, a sixth of the symbol's height.
-                height = 6 * self.scale
-                result = native.draw(self._code, height) if text else native.draw_bytes(self._code, height)
-            elif s.payment_form:
-                method = native.draw_convenience if text else native.draw_convenience_bytes
-                result = method(self._code, 0, self._height)
-            else:
-                method = native.draw if text else native.draw_bytes
-                result = method(self._code, 0, self._height)
-        except (RuntimeError, IndexError, ValueError) as error:
-            raise _failure(s, str(error), self.options) from None
-        if not result:
-            raise _failure(s, native.last_error() or "the symbol could not be drawn", self.options)
-        return result  # type: ignore[no-any-return]
+    def _render(self, kind: str) -> bytes | str:
+        return _native.render(self.encoded, kind, **self._render_options)
 
     def png(self) -> bytes:
         """The symbol as PNG bytes (with a pHYs resolution chunk when dpi was given)."""
-        result = self._draw("png")
+        result = self._render("png")
         assert isinstance(result, bytes)
         return result
 
     def jpeg(self) -> bytes:
         """The symbol as JPEG bytes (with the density set when dpi was given)."""
-        result = self._draw("jpeg")
+        result = self._render("jpeg")
         assert isinstance(result, bytes)
         return result
 
     def svg(self) -> str:
-        """The symbol as an SVG document; with dpi given, its width and height are in mm."""
-        document = str(self._draw("svg"))
-        return document if self.dpi is None else _output.svg_physical(document, self.dpi)
+        """The symbol as an SVG document; with dpi or x_dim_mm given, its width and height are in mm."""
+        return str(self._render("svg"))
 
     def _content(self, kind: str) -> bytes:
-        return self.svg().encode("utf-8") if kind == "svg" else self.png() if kind == "png" else self.jpeg()
+        result = self._render(kind)
+        return result.encode("utf-8") if isinstance(result, str) else result
 
     def data_uri(self, kind: str = "png") -> str:
         """A data URI ("data:image/png;base64,...") of the symbol as png, jpeg or svg."""
@@ -231,33 +237,66 @@ class Symbol:
         return f"<barcode_quor.Symbol {self.symbology} {self.data!r} {self.size[0]}x{self.size[1]} modules>"
 
 
-def make(symbology: str, data: str, *, scale: int | None = None, dpi: int | None = None,
+def make(symbology: str, data: str | None = None, *, scale: int | None = None, dpi: int | None = None,
          x_dim_mm: float | None = None, height: float | None = None, height_mm: float | None = None,
          quiet_zone: QuietZoneSetting | None = None, show_text: bool | None = None,
-         foreground: Colour = "#000000", background: Colour = "#ffffff", **options: object) -> Symbol:
-    """Makes a barcode symbol; every option is checked here, and so is the data.
+         text: str | None = None, font: str | os.PathLike[str] | None = None, text_size_mm: float | None = None,
+         text_gap_mm: float | None = None, text_position: str = "below",
+         light_margin_indicators: bool | None = None, rotate: int = 0, bar_width_reduction: float = 0,
+         foreground: Colour = "black", background: Colour = "white", max_pixels: int = DEFAULT_MAX_PIXELS,
+         digital_link: str | None = None, domain: str = "https://id.gs1.org", **options: object) -> Symbol:
+    """Makes a barcode symbol: the data is encoded here, and every option and size is checked here.
 
-    ``symbology`` is a name from :func:`symbologies` ("code128", "ean13", "qr", ...). Size:
-    ``scale`` whole pixels per module (default 2, 4 for QR and Data Matrix), or ``x_dim_mm``
-    with ``dpi`` (rounded to whole pixels per module). ``dpi`` alone only records the resolution
-    in PNG/JPEG output and makes SVG width and height physical (mm). Linear symbols: the bar
-    height in modules (``height``) or mm (``height_mm``, needs dpi), the default being each
-    symbology's standard height; ``show_text`` prints the human-readable text (default True).
-    ``quiet_zone``: modules of light margin, one count for every side or (left, top, right,
-    bottom); by default each symbology's standard minimum. Colours: "#rrggbb", "#rrggbbaa" or
-    (r, g, b[, a]). Further keyword arguments are the symbology's own options (listed by
-    :func:`symbologies`).
+    ``symbology`` is a name from :func:`symbologies` ("code128", "ean13", "qr", ...).
 
-    Raises InvalidOptionError for an unknown symbology or option or a wrong value,
-    InvalidDataError (DataTooLongError) for data the symbology cannot encode."""
-    if not isinstance(data, str):
-        raise TypeError(f"data must be a str, not {type(data).__name__}")
+    Size: ``scale`` whole pixels per module (default 2, 4 for QR and Data Matrix). ``x_dim_mm``
+    with ``dpi`` sets the scale (rounded to whole pixels per module; ``x_dim_mm`` on the symbol
+    reports the module width achieved). ``x_dim_mm`` without ``dpi`` draws SVG at exactly that
+    module width in mm, and PNG/JPEG at ``scale``. ``dpi`` alone records the resolution in
+    PNG/JPEG and makes SVG width and height physical (mm). ``max_pixels`` (default 100 million)
+    bounds width x height of the image, checked before anything is drawn.
+
+    Linear symbols: the bar height in modules (``height``) or mm (``height_mm``, needs dpi or
+    x_dim_mm), by default the symbology's standard height; ``show_text`` (default True), ``text``
+    (printed instead of the symbol's own text), ``text_position`` ("below" or "above"),
+    ``font`` ("ocr-b", "roboto", or a TTF/OTF file), ``text_size_mm`` and ``text_gap_mm`` (need
+    dpi or x_dim_mm), ``light_margin_indicators`` (EAN/UPC '<' and '>').
+
+    Every symbol: ``quiet_zone`` (modules: one count for every side or (left, top, right,
+    bottom); by default the symbology's standard minimum), ``rotate`` (0, 90, 180, 270 degrees
+    clockwise), ``bar_width_reduction`` (pixels taken off every dark bar or module, less than one
+    module; light spaces grow by as much), ``foreground`` and ``background`` (a CSS colour name,
+    "transparent", "#rgb", "#rrggbb", "#rrggbbaa" or (r, g, b[, a])).
+
+    QR and Data Matrix: ``digital_link`` (an element string such as "(01)09501101530003") encodes
+    the GS1 Digital Link URI made from it under ``domain``, in place of ``data``.
+
+    Further keyword arguments are the symbology's own options (listed by :func:`symbologies`).
+
+    Raises InvalidOptionError for an unknown symbology or option, a wrong value or a size over a
+    limit, InvalidDataError (DataTooLongError) for data the symbology cannot encode."""
     entry = BY_NAME.get(symbology.lower() if isinstance(symbology, str) else "")
     if entry is None:
         names = ", ".join(BY_NAME)
-        raise InvalidOptionError(f"unknown symbology {symbology!r}; accepted: {names}", option="symbology",
-                                 accepted=names)
-    geometry = _geometry(entry, scale, dpi, x_dim_mm, height, height_mm, quiet_zone, show_text)
-    own = _own_options(entry, options)
-    fg, bg = check_colour("foreground", foreground), check_colour("background", background)
-    return Symbol(entry, data, entry.prepare(data, own), own, geometry, fg, bg)
+        raise _refuse("symbology", f"unknown symbology {symbology!r}; accepted: {names}", names)
+    own, encoder_options = _own_options(entry, options)
+    encoded_as = entry
+    if digital_link is not None:
+        encoded_as, data = _digital_link_data(entry, data, digital_link, domain)
+    if not isinstance(data, str):
+        raise TypeError(f"data must be a str, not {type(data).__name__}")
+    encoded = _encode(encoded_as, data, encoder_options)
+    appearance = _Appearance(entry, encoded, {
+        "scale": scale, "dpi": dpi, "x_dim_mm": x_dim_mm, "height": height, "height_mm": height_mm,
+        "quiet_zone": quiet_zone, "show_text": show_text, "text": text, "font": font, "text_size_mm": text_size_mm,
+        "text_gap_mm": text_gap_mm, "text_position": text_position,
+        "light_margin_indicators": light_margin_indicators, "rotate": rotate,
+        "bar_width_reduction": bar_width_reduction, "foreground": foreground, "background": background,
+        "max_pixels": max_pixels})
+    width, height_pixels = _native.rendered_size(encoded, **appearance.options)
+    limit = appearance.options["max_pixels"]
+    if width * height_pixels > limit:
+        raise _refuse("max_pixels", f"{entry.name}: the image would be {width} x {height_pixels} = "
+                                    f"{width * height_pixels:,} pixels, over the limit max_pixels={limit:,}: "
+                                    "use a smaller scale or raise max_pixels")
+    return Symbol(entry, data, own, encoded, appearance, (width, height_pixels))

@@ -48,15 +48,29 @@ def _parser() -> argparse.ArgumentParser:
     size = parser.add_argument_group("size and appearance")
     size.add_argument("-s", "--scale", type=int, help="whole pixels per module")
     size.add_argument("--dpi", type=int, help="resolution recorded in the image; with --x-dim-mm sets the scale")
-    size.add_argument("--x-dim-mm", type=float, metavar="MM", help="module width in mm (needs --dpi)")
+    size.add_argument("--x-dim-mm", type=float, metavar="MM",
+                      help="module width in mm: with --dpi sets the scale, without it SVG is drawn in exact mm")
     size.add_argument("--height", type=float, metavar="MODULES", help="bar height in modules (linear symbols)")
-    size.add_argument("--height-mm", type=float, metavar="MM", help="bar height in mm (needs --dpi)")
+    size.add_argument("--height-mm", type=float, metavar="MM", help="bar height in mm (needs --dpi or --x-dim-mm)")
+    size.add_argument("--max-pixels", type=int, metavar="N", help="refuse images over N pixels (default 100 million)")
+    size.add_argument("--rotate", type=int, choices=(0, 90, 180, 270), help="degrees clockwise")
+    size.add_argument("--bar-width-reduction", type=float, metavar="PIXELS",
+                      help="pixels taken off every dark bar (less than one module)")
     size.add_argument("--quiet-zone", metavar="N|L,T,R,B", help="light margin in modules (default: the standard)")
     size.add_argument("--no-text", action="store_true", help="no human-readable text (linear symbols)")
-    size.add_argument("--fg", "--foreground", dest="foreground", default="#000000", metavar="COLOUR",
-                      help="bar colour, #rrggbb or #rrggbbaa")
-    size.add_argument("--bg", "--background", dest="background", default="#ffffff", metavar="COLOUR",
-                      help="background colour, #rrggbb or #rrggbbaa")
+    size.add_argument("--text", metavar="TEXT", help="printed instead of the symbol's own text")
+    size.add_argument("--text-position", choices=("below", "above"), help="where the text goes (default below)")
+    size.add_argument("--font", metavar="FONT", help="ocr-b, roboto, or a TTF/OTF file")
+    size.add_argument("--text-size-mm", type=float, metavar="MM", help="digit height in mm (needs --dpi or --x-dim-mm)")
+    size.add_argument("--text-gap-mm", type=float, metavar="MM", help="gap between bars and text in mm")
+    size.add_argument("--light-margin-indicators", action="store_true", help="EAN/UPC '<' and '>' in the quiet zone")
+    size.add_argument("--fg", "--foreground", dest="foreground", default="black", metavar="COLOUR",
+                      help="bar colour: a CSS name, #rgb, #rrggbb or #rrggbbaa")
+    size.add_argument("--bg", "--background", dest="background", default="white", metavar="COLOUR",
+                      help="background colour: a CSS name, transparent, #rgb, #rrggbb or #rrggbbaa")
+    size.add_argument("--digital-link", metavar="ELEMENT_STRING",
+                      help="QR/Data Matrix: encode the GS1 Digital Link URI of this element string (give no DATA)")
+    size.add_argument("--domain", metavar="URI", help="the Digital Link URI's domain (default https://id.gs1.org)")
     own = parser.add_argument_group("options of particular symbologies (see --list)")
     for name, uses in _own_option_names().items():
         helps = dict.fromkeys(f"{o.help} ({o.kind.describe()})" for _, o in uses)
@@ -82,7 +96,14 @@ def _make_options(args: argparse.Namespace) -> dict[str, Any]:
     options: dict[str, Any] = {
         "scale": args.scale, "dpi": args.dpi, "x_dim_mm": args.x_dim_mm, "height": args.height,
         "height_mm": args.height_mm, "foreground": args.foreground, "background": args.background,
+        "text": args.text, "font": args.font, "text_size_mm": args.text_size_mm, "text_gap_mm": args.text_gap_mm,
+        "digital_link": args.digital_link,
     }
+    given = {"max_pixels": args.max_pixels, "rotate": args.rotate, "bar_width_reduction": args.bar_width_reduction,
+             "text_position": args.text_position, "domain": args.domain}
+    options.update({name: value for name, value in given.items() if value is not None})
+    if args.light_margin_indicators:
+        options["light_margin_indicators"] = True
     if args.quiet_zone is not None:
         options["quiet_zone"] = parse_quiet_zone(args.quiet_zone)
     if args.no_text:
@@ -119,8 +140,8 @@ def main(argv: Sequence[str] | None = None) -> int:
     if args.list:
         sys.stdout.write(_listing())
         return 0
-    if args.symbology is None or args.data is None or args.output is None:
-        parser.error("give SYMBOLOGY DATA -o FILE (or --list)")
+    if args.symbology is None or (args.data is None) == (args.digital_link is None) or args.output is None:
+        parser.error("give SYMBOLOGY DATA -o FILE, or SYMBOLOGY --digital-link ELEMENT_STRING -o FILE (or --list)")
     try:
         symbol = make(args.symbology, args.data, **_make_options(args))
         if args.output == "-":

@@ -24,5 +24,8 @@ void RegisterPdf417(pybind11::module_& m);
 // The module-level GS1 element-string functions.
 void RegisterGs1Functions(pybind11::module_& m);
 
+// encode(), render(), the EncodedSymbol type and the error classes they raise.
+void RegisterEncodeRender(pybind11::module_& m);
+
 // Registers every class, in the module's class order.
 void RegisterAllClasses(pybind11::module_& module);

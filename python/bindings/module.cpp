@@ -45,6 +45,7 @@ int ExecModule(PyObject* raw) {
         RegisterAllClasses(m);
         RegisterGs1Functions(m);
         RegisterErrorTypes(m);
+        RegisterEncodeRender(m);
         RegisterModuleFunctions(m);
         return 0;
     } catch (py::error_already_set&) {

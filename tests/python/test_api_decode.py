@@ -62,3 +62,25 @@ def test_jpeg_and_colours_read():
         symbol = bq.make("qr", "colours", foreground=foreground, background=background)
         result = zxingcpp.read_barcodes(Image.open(io.BytesIO(symbol.jpeg())))
         assert result[0].text == "colours"
+
+
+@pytest.mark.parametrize("rotate", [0, 90, 180, 270])
+@pytest.mark.parametrize("symbology, data, format", [("code128", "Turn 128", F.Code128),
+                                                     ("ean13", "490123456789", F.EAN13),
+                                                     ("datamatrix", "Turned", F.DataMatrix)])
+def test_rotated_symbols_read_with_width_and_height_swapped(symbology, data, format, rotate):
+    upright = bq.make(symbology, data, scale=3)
+    turned = bq.make(symbology, data, scale=3, rotate=rotate)
+    width, height = upright.pixel_size
+    assert turned.pixel_size == ((height, width) if rotate in (90, 270) else (width, height))
+    assert Image.open(io.BytesIO(turned.png())).size == turned.pixel_size
+    assert read(turned.png(), format).text == upright.text
+
+
+@pytest.mark.parametrize("symbology, format", [("qr", F.QRCode), ("gs1-datamatrix", F.DataMatrix)])
+def test_digital_link_reads_as_its_uri(symbology, format):
+    symbol = bq.make(symbology, digital_link="(01)09501101530003(10)ABC123", domain="https://example.com")
+    uri = "https://example.com/01/09501101530003/10/ABC123"
+    assert read(symbol.png(), format).text == uri
+    assert bq.gs1_digital_link("(01)09501101530003(10)ABC123", domain="https://example.com") == uri
+    assert bq.gs1_from_digital_link(uri) == "(01)09501101530003(10)ABC123"

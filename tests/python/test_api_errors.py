@@ -20,17 +20,25 @@ import barcode_quor as bq
     ("ean13", {"extended_guard": "yes"}, "True or False"),
     ("code39", {"foreground": (300, 0, 0)}, "integers 0-255"),
     ("code39", {"background": "#12345"}, "#rrggbb"),
-    ("code39", {"background": "greige"}, "CSS colour name"),
     ("code39", {"scale": 0}, "from 1 to 1000"),
     ("qr", {"quiet_zone": -1}, "integer >= 0"),
     ("qr", {"quiet_zone": (1, 2, 3)}, "(left, top, right, bottom)"),
     ("code128", {"codeset": "A"}, "its own options: mode"),
     ("qr", {"height": 10}, "qr has no height"),
     ("datamatrix", {"show_text": False}, "datamatrix has no show_text"),
-    ("code128", {"x_dim_mm": 0.33}, "x_dim_mm needs dpi"),
     ("code128", {"x_dim_mm": 0.01, "dpi": 72}, "rounds to 0"),
     ("code128", {"scale": 2, "x_dim_mm": 0.33, "dpi": 300}, "not both"),
-    ("code128", {"height_mm": 10}, "height_mm needs dpi"),
+    ("code128", {"height_mm": 10}, "height_mm needs dpi or x_dim_mm"),
+    ("code128", {"text_size_mm": 3}, "text_size_mm needs dpi or x_dim_mm"),
+    ("code128", {"rotate": 45}, "0, 90, 180, 270"),
+    ("code128", {"text_position": "left"}, "below, above"),
+    ("code128", {"font": "comic-sans"}, "neither ocr-b nor roboto"),
+    ("code128", {"bar_width_reduction": 2, "scale": 2}, "not less than the module (2 pixels)"),
+    ("code128", {"background": "greige"}, "CSS colour name"),
+    ("qr", {"text": "label"}, "qr has no text"),
+    ("qr", {"scale": 1000}, "over the limit max_pixels=100,000,000"),
+    ("datamatrix", {"max_pixels": 100}, "over the limit max_pixels=100"),
+    ("code128", {"digital_link": "(01)09501101530003"}, "cannot carry a GS1 Digital Link"),
 ])
 def test_wrong_option_lists_what_is_accepted(symbology, options, accepted):
     with pytest.raises(bq.InvalidOptionError) as caught:
@@ -49,7 +57,6 @@ def test_unknown_symbology_lists_the_names():
     ("code39", "A*B", "*", 1),
     ("code93", "abc,", ",", 3),
     ("code128", "café", "é", 3),
-    ("nw7", "A12B34B", "B", 3),
     ("itf", "12 34", " ", 2),
     ("matrix2of5", "1.5", ".", 1),
     ("ean13", "49012345678x", "x", 11),
@@ -62,18 +69,17 @@ def test_invalid_character_and_position(symbology, data, character, position):
     with pytest.raises(bq.InvalidDataError) as caught:
         bq.make(symbology, data, **options)
     assert (caught.value.character, caught.value.position) == (character, position)
-    assert f"position {position}" in str(caught.value)
 
 
 @pytest.mark.parametrize("symbology, data, fragment", [
-    ("code128", "", "empty"),
-    ("nw7", "A123", "both ends"),
+    ("code128", "", "(?i)empty"),
+    ("nw7", "A123", "start/stop"),
     ("ean13", "49012345678", "12 digits"),
     ("ean13", "4901234567890", "check digit"),
     ("upce", "2123456", "number system"),
     ("databar", "09501101530004", "expected 3"),
     ("databar-limited", "2501234567890", "leading digit"),
-    ("gs1-128-convenience", "91234", "43 digits"),
+    ("gs1-128-convenience", "91234", "43 or 44 digits"),
     ("japanpost", "10-0013", "seven-digit postal code"),
     ("datamatrix", "", "empty"),
 ])
@@ -97,13 +103,25 @@ def test_data_too_long_gives_the_capacity(symbology, data, options, capacity):
     assert isinstance(caught.value, bq.InvalidDataError)
 
 
-def test_nothing_on_standard_error(capfd):
-    for symbology, data in [("code39", "a#"), ("datamatrix", "x" * 4000), ("ean8", "1234"), ("qr", "x" * 3000),
-                            ("pdf417", "x" * 6000), ("databar-expanded", "(01)1"), ("upce", "99")]:
-        with pytest.raises(bq.BarcodeError):
-            bq.make(symbology, data)
-    bq.make("code128", "ok").png()
-    assert capfd.readouterr().err == ""
+def test_nothing_reaches_file_descriptor_2(tmp_path):
+    """Native code writes to fd 2 directly, below sys.stderr: watch the descriptor itself."""
+    failing = [("code39", "a#", {}), ("datamatrix", "x" * 4000, {}), ("ean8", "1234", {}), ("qr", "x" * 3000, {}),
+               ("pdf417", "x" * 6000, {}), ("databar-expanded", "(01)1", {}), ("upce", "99", {}),
+               ("qr", "x", {"scale": 1000}), ("code128", "A", {"height": 1e9})]
+    saved = os.dup(2)
+    with open(tmp_path / "fd2", "wb") as sink:
+        os.dup2(sink.fileno(), 2)
+        try:
+            for symbology, data, options in failing:
+                with pytest.raises(bq.BarcodeError):
+                    bq.make(symbology, data, **options)
+            for symbol in (bq.make("code128", "A", height=5000, scale=2),
+                           bq.make("code128", "A", text="漢字 ☃ \U0001F600", font="ocr-b")):  # glyphs no font has
+                symbol.png(), symbol.svg(), symbol.jpeg()
+        finally:
+            os.dup2(saved, 2)
+            os.close(saved)
+    assert (tmp_path / "fd2").read_bytes() == b""
 
 
 def test_failed_save_leaves_no_file_and_keeps_the_old_one(tmp_path, monkeypatch):

@@ -3,6 +3,7 @@ import base64
 import io
 import os
 import re
+from concurrent.futures import ThreadPoolExecutor
 
 import pytest
 
@@ -78,3 +79,24 @@ def test_version_is_the_package_version():
 def test_native_classes_still_draw_by_pixel_size():
     assert len(bq.Code128().draw_bytes("native", 300, 100)) > 0
     assert bq.QR().draw("native", 120).startswith("data:image/png;base64,")
+
+
+def test_outputs_render_the_one_encoded_symbol(monkeypatch):
+    symbol = bq.make("ean13", "490123456789")
+    assert symbol.text == "4901234567894"
+
+    def no_second_encode(*args, **kwargs):
+        raise AssertionError("encoded again")
+
+    monkeypatch.setattr(bq._symbol._native, "encode", no_second_encode)
+    assert symbol.png().startswith(PNG) and symbol.jpeg().startswith(JPEG) and symbol.svg().startswith("<?xml")
+    symbol.data_uri("svg")
+
+
+def test_one_symbol_from_many_threads_gives_each_its_kind():
+    symbol = bq.make("code128", "threads", rotate=90)
+    expected = {"png": symbol.png(), "jpeg": symbol.jpeg(), "svg": symbol.svg()}
+    kinds = list(expected) * 16
+    with ThreadPoolExecutor(8) as pool:
+        results = list(pool.map(lambda kind: getattr(symbol, kind)(), kinds))
+    assert results == [expected[kind] for kind in kinds]

@@ -1,0 +1,221 @@
+// The encode step and the render step as Python functions: encode() makes an immutable
+// EncodedSymbol once, render() draws it to any kind as often as asked (without the GIL).
+#include <pybind11/stl.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <type_traits>
+#include <utility>
+
+#include "core/model/encode_error.h"
+#include "core/render/render.h"
+#include "python/bindings/class_list.h"
+#include "python/bindings/error_translation.h"
+#include "symbologies/registry.h"
+
+namespace py = pybind11;
+
+namespace {
+
+[[noreturn]] void RefuseOption(const std::string& message) {
+    RaiseEncodeError(EncodeError(EncodeErrorKind::InvalidOption, message));
+}
+
+// Keyword arguments onto a struct's named fields, one setter per name.
+template <class Options>
+using Setter = void (*)(Options&, const py::handle&);
+
+template <class Options, auto Member>
+void SetField(Options& options, const py::handle& value) {
+    using Field = std::remove_reference_t<decltype(options.*Member)>;
+    options.*Member = value.cast<Field>();
+}
+
+template <class Options>
+Options FromKeywords(const py::kwargs& given, const std::map<std::string, Setter<Options>>& setters,
+                     const char* what) {
+    Options options;
+    for (const auto& [key, value] : given) {
+        const std::string name = py::str(key);
+        auto setter = setters.find(name);
+        if (setter == setters.end()) RefuseOption(std::string("unknown ") + what + " option '" + name + "'");
+        try {
+            setter->second(options, value);
+        } catch (const py::cast_error&) {
+            RefuseOption(std::string("invalid ") + what + " option " + name + "=" + std::string(py::repr(value)));
+        }
+    }
+    return options;
+}
+
+const std::map<std::string, Setter<EncodeOptions>>& EncodeSetters() {
+    using O = EncodeOptions;
+    static const std::map<std::string, Setter<O>> setters = {
+        {"gs1_validate", SetField<O, &O::gs1_validate>},
+        {"show_start_stop", SetField<O, &O::show_start_stop>},
+        {"mode", SetField<O, &O::mode>},
+        {"error", SetField<O, &O::error>},
+        {"version", SetField<O, &O::version>},
+        {"encoding", SetField<O, &O::encoding>},
+        {"size", SetField<O, &O::size>},
+        {"scheme", SetField<O, &O::scheme>},
+        {"columns", SetField<O, &O::columns>},
+        {"rows", SetField<O, &O::rows>},
+        {"error_level", SetField<O, &O::error_level>},
+        {"aspect_ratio", SetField<O, &O::aspect_ratio>},
+        {"row_height", SetField<O, &O::row_height>},
+        {"extended_guard", SetField<O, &O::extended_guard>},
+        {"addon", SetField<O, &O::addon>},
+        {"bearer", SetField<O, &O::bearer>},
+        {"composite", SetField<O, &O::composite>},
+        {"composite_type", SetField<O, &O::composite_type>},
+    };
+    return setters;
+}
+
+ModuleMargins MarginsFrom(const py::handle& value) {
+    auto [left, top, right, bottom] = value.cast<std::tuple<double, double, double, double>>();
+    return ModuleMargins{left, top, right, bottom};
+}
+
+Rgba ColourFrom(const py::handle& value) {
+    auto [r, g, b, a] = value.cast<std::tuple<uint8_t, uint8_t, uint8_t, uint8_t>>();
+    return Rgba{r, g, b, a};
+}
+
+const std::map<std::string, Setter<RenderOptions>>& RenderSetters() {
+    using O = RenderOptions;
+    static const std::map<std::string, Setter<O>> setters = {
+        {"module_pixels", SetField<O, &O::module_pixels>},
+        {"module_mm", SetField<O, &O::module_mm>},
+        {"dpi", SetField<O, &O::dpi>},
+        {"quiet_zone", [](O& o, const py::handle& v) { o.quiet_zone = MarginsFrom(v); }},
+        {"bar_height", SetField<O, &O::bar_height>},
+        {"bar_height_pixels", SetField<O, &O::bar_height_pixels>},
+        {"show_text", SetField<O, &O::show_text>},
+        // None keeps the symbol's own text; a string (even empty) replaces it.
+        {"text",
+         [](O& o, const py::handle& v) {
+             o.replace_text = !v.is_none();
+             o.text = o.replace_text ? v.cast<std::string>() : std::string();
+         }},
+        {"font", SetField<O, &O::font>},
+        {"text_size_mm", SetField<O, &O::text_size_mm>},
+        {"text_gap_mm", SetField<O, &O::text_gap_mm>},
+        {"text_position",
+         [](O& o, const py::handle& v) {
+             const std::string position = v.cast<std::string>();
+             if (position != "below" && position != "above")
+                 RefuseOption("invalid text_position '" + position + "'; accepted: below, above");
+             o.text_position = position == "above" ? TextPosition::Above : TextPosition::Below;
+         }},
+        {"light_margin_indicators", SetField<O, &O::light_margin_indicators>},
+        {"rotate", SetField<O, &O::rotate>},
+        {"bar_width_reduction_pixels", SetField<O, &O::bar_width_reduction_pixels>},
+        {"foreground", [](O& o, const py::handle& v) { o.foreground = ColourFrom(v); }},
+        {"background", [](O& o, const py::handle& v) { o.background = ColourFrom(v); }},
+        {"max_pixels", SetField<O, &O::max_pixels>},
+    };
+    return setters;
+}
+
+OutputKind KindNamed(const std::string& kind) {
+    if (kind == "png") return OutputKind::Png;
+    if (kind == "jpeg" || kind == "jpg") return OutputKind::Jpeg;
+    if (kind == "svg") return OutputKind::Svg;
+    RefuseOption("unknown kind '" + kind + "'; accepted: png, jpeg, jpg, svg");
+}
+
+const char* ShapeName(SymbolShape shape) {
+    switch (shape) {
+        case SymbolShape::Linear: return "linear";
+        case SymbolShape::Postal: return "postal";
+        case SymbolShape::Matrix: return "matrix";
+    }
+    return "linear";
+}
+
+// Never changed after encode(): render() reads it from many threads at once.
+using SharedSymbol = std::shared_ptr<EncodedSymbol>;
+
+}  // namespace
+
+void RegisterEncodeRender(py::module_& m) {
+    py::class_<EncodedSymbol, SharedSymbol>(m, "EncodedSymbol",
+                                            "What encode() makes of text: modules, text and quiet zone, in modules; "
+                                            "immutable, drawn by render() to any kind.")
+        .def_property_readonly("shape", [](const EncodedSymbol& s) { return ShapeName(s.shape); },
+                               "\"linear\", \"postal\" or \"matrix\".")
+        .def_property_readonly("width", [](const EncodedSymbol& s) { return s.width; },
+                               "Modules across, without the quiet zone.")
+        .def_property_readonly("row_count", [](const EncodedSymbol& s) { return s.rows.size(); },
+                               "Rows of modules, top to bottom.")
+        .def_property_readonly("bar_height", [](const EncodedSymbol& s) { return s.bar_height; },
+                               "Default bar height in modules (0 when every row's height is fixed).")
+        .def_property_readonly(
+            "quiet_zone",
+            [](const EncodedSymbol& s) {
+                const ModuleMargins& q = s.quiet_zone;
+                return py::make_tuple(q.left, q.top, q.right, q.bottom);
+            },
+            "The standard's minimum light margin (left, top, right, bottom) in modules.")
+        .def_property_readonly("full_text", [](const EncodedSymbol& s) { return s.full_text; },
+                               "What the symbol carries, check digits included.")
+        .def("__repr__", [](const EncodedSymbol& s) {
+            return "<EncodedSymbol " + std::string(ShapeName(s.shape)) + " " + std::to_string(s.width) + "x" +
+                   std::to_string(s.rows.size()) + " modules>";
+        });
+
+    m.def(
+        "encode",
+        [](const std::string& symbology, const std::string& data, const py::kwargs& options) {
+            const EncodeOptions settings = FromKeywords(options, EncodeSetters(), "encode");
+            try {
+                return SharedSymbol(std::make_shared<EncodedSymbol>(Encode(symbology, data, settings)));
+            } catch (const EncodeError& error) {
+                RaiseEncodeError(error);
+            }
+        },
+        py::arg("symbology"), py::arg("data"),
+        "Encode data as the named symbology; keyword options are the encoder's (mode, error, version, "
+        "encoding, size, scheme, columns, rows, error_level, aspect_ratio, row_height, extended_guard, addon, "
+        "bearer, composite, composite_type, gs1_validate, show_start_stop).");
+
+    m.def(
+        "render",
+        [](SharedSymbol symbol, const std::string& kind, const py::kwargs& options) -> py::object {
+            const RenderOptions settings = FromKeywords(options, RenderSetters(), "render");
+            const OutputKind output = KindNamed(kind);
+            RenderResult result;
+            try {
+                py::gil_scoped_release unlocked;
+                result = Render(*symbol, settings, output);
+            } catch (const EncodeError& error) {
+                RaiseEncodeError(error);
+            }
+            const char* begin = reinterpret_cast<const char*>(result.bytes.data());
+            if (output == OutputKind::Svg) return py::str(begin, result.bytes.size());
+            return py::bytes(begin, result.bytes.size());
+        },
+        py::arg("symbol"), py::arg("kind"),
+        "Draw an encoded symbol as \"png\", \"jpeg\" (bytes) or \"svg\" (str); keyword options: module_pixels, "
+        "module_mm, dpi, quiet_zone, bar_height, bar_height_pixels, show_text, text, font, text_size_mm, "
+        "text_gap_mm, text_position, light_margin_indicators, rotate, bar_width_reduction_pixels, foreground, "
+        "background, max_pixels.");
+
+    m.def(
+        "rendered_size",
+        [](SharedSymbol symbol, const py::kwargs& options) {
+            const RenderOptions settings = FromKeywords(options, RenderSetters(), "render");
+            try {
+                return RenderedSize(*symbol, settings);
+            } catch (const EncodeError& error) {
+                RaiseEncodeError(error);
+            }
+        },
+        py::arg("symbol"),
+        "(width, height) in pixels of what render() draws with the same options, without drawing it.");
+
+    m.def("encodable_symbologies", &EncodableSymbologies, "The names encode() accepts.");
+}
