@@ -1,6 +1,7 @@
 """Side by side with libzint: the same tasks drawn by our module and by libzint's C API (through
 ctypes, in this one process), median microseconds per call for the whole job (encode, draw, image
-into memory) and the ratio ours / libzint. Not a test.
+into memory) and the ratio ours / libzint; first make() against the native class, and the cost of
+a second format from a made symbol. Not a test.
 
     make bench      (or: PYTHONPATH=build/python python3.13 bench/compare.py [seconds per task])
 """
@@ -70,7 +71,27 @@ LARGE = [
 ]
 
 
+def make_tasks(seconds):
+    """make() against the native class, and what a second output of a made symbol costs: a
+    render only, next to an encode alone and a whole make()."""
+    import barcode_quor
+
+    symbol = barcode_quor.make("code128", CODE128)
+    width, height = symbol.pixel_size
+    native_class = ours("Code128")
+    made, drawn = paired_median_us([lambda: barcode_quor.make("code128", CODE128).png(),
+                                    lambda: native_class.draw_bytes(CODE128, width, height)], 2 * seconds)
+    print(f"{'Code 128 make().png() / draw_bytes':34} {made:9.1f} {drawn:11.1f} {made / drawn:10.2f}  (native µs)")
+    symbol.png()
+    rows = [("encode alone", lambda: native.encode("code128", CODE128)),
+            ("2nd format: symbol.svg()", symbol.svg),
+            ("make(...).svg()", lambda: barcode_quor.make("code128", CODE128).svg())]
+    for label, task in rows:
+        print(f"{'Code 128 ' + label:34} {median_us(task, seconds):9.1f}")
+
+
 def main(seconds):
+    make_tasks(seconds)
     zint = ctypes.CDLL(os.path.join(BUILD, "libzint_tasks.so"))
     zint.zint_task.argtypes = [ctypes.c_int, ctypes.c_char_p, ctypes.c_int]
     print(f"{'task':34} {'ours µs':>9} {'libzint µs':>11} {'ours/zint':>10}")

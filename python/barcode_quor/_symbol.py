@@ -10,7 +10,7 @@ import _barcode_quor_native as _native
 
 from . import _output
 from ._colours import check_colour
-from ._errors import InvalidDataError, InvalidOptionError
+from ._errors import DataTooLongError, InvalidDataError, InvalidOptionError
 from ._options import Choice, Flag, Number, check_quiet_zone, whole_sides
 from ._symbologies import BY_NAME, Symbology
 
@@ -49,9 +49,12 @@ def _encode(s: Symbology, data: str, encoder_options: dict[str, Any]) -> _native
         return _native.encode(s.name, data, **encoder_options)
     except InvalidDataError as error:
         # The encoder knows where the fault is; the character is read from the caller's text.
-        if error.position is not None and error.character is None and error.position < len(data):
-            error.character = data[error.position]
-        raise
+        position = error.position
+        if position is None or isinstance(error, DataTooLongError) or not 0 <= position < len(data):
+            raise
+        character = data[position]
+        raise InvalidDataError(f"{error} (character {character!r} at position {position})", character=character,
+                               position=position) from None
 
 
 def _digital_link_data(s: Symbology, data: str | None, element_string: object, domain: object) -> tuple[Symbology, str]:

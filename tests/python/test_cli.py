@@ -27,8 +27,18 @@ def test_standard_output_and_format():
     assert png.returncode == 0
     image = Image.open(io.BytesIO(png.stdout))
     assert (zxingcpp.read_barcodes(image)[0].text, image.size) == ("stdout", (2 * (37 + 8),) * 2)  # version 5
-    svg = run("code39", "ABC", "-o", "-", "--format", "svg", "--no-show-start-stop", "--fg", "#000080")
-    assert svg.stdout.startswith(b"<?xml") and b"rgb(0,0,128)" in svg.stdout
+    svg = run("code39", "ABC", "-o", "-", "--format", "svg", "--no-show-start-stop", "--fg", "navy")
+    assert svg.stdout.startswith(b"<?xml") and b'fill="#000080"' in svg.stdout
+
+
+def test_appearance_flags_reach_make():
+    upright = run("code128", "FLAGS", "-o", "-", "--text", "Shelf 12", "--text-position", "above")
+    turned = run("code128", "FLAGS", "-o", "-", "--text", "Shelf 12", "--text-position", "above", "--rotate", "90",
+                 "--max-pixels", "100000", "--bar-width-reduction", "0.5")
+    width, height = Image.open(io.BytesIO(upright.stdout)).size
+    image = Image.open(io.BytesIO(turned.stdout))
+    assert (turned.returncode, image.size) == (0, (height, width))
+    assert zxingcpp.read_barcodes(image)[0].text == "FLAGS"
 
 
 @pytest.mark.parametrize("args, message", [
