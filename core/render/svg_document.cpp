@@ -4,17 +4,16 @@
 #include <charconv>
 #include <cmath>
 #include <set>
+#include <tuple>
+
+#include "core/render/svg_number.h"
+#include "core/render/svg_strokes.h"
 
 namespace {
 
-// A number in user units, at most three decimals, without trailing zeros.
-void AppendNumber(std::string& out, double value) {
-    double rounded = std::round(value * 1000.0) / 1000.0;
-    if (rounded == 0.0) rounded = 0.0;  // no "-0"
-    char buf[64];
-    const auto result = std::to_chars(buf, buf + sizeof buf, rounded);
-    out.append(buf, result.ptr);
-}
+// Module edges land on pixel edges only at whole pixels per module; between them, antialiased
+// edges of abutting lines leave light seams that readers take for spaces. Crisp edges snap them.
+constexpr char kCrisp[] = " shape-rendering=\"crispEdges\"";
 
 // A glyph's scale from font units: six significant digits keep a glyph within a thousandth of a
 // module of where the raster output puts it.
@@ -24,18 +23,15 @@ std::string Scale(double value) {
     return std::string(buf, result.ptr);
 }
 
-std::string Number(double value) {
-    std::string s;
-    AppendNumber(s, value);
-    return s;
-}
+std::string Number(double value) { return SvgNumber(value); }
 
 std::string Colour(Rgba c) {
     static const char* hex = "0123456789abcdef";
     std::string s = "#";
+    const bool doubled = c.r % 17 == 0 && c.g % 17 == 0 && c.b % 17 == 0;  // #rgb says the same
     for (uint8_t v : {c.r, c.g, c.b}) {
         s += hex[v >> 4];
-        s += hex[v & 15];
+        if (!doubled) s += hex[v & 15];
     }
     return s;
 }
@@ -69,26 +65,38 @@ std::vector<DarkRect> Merged(std::vector<DarkRect> rects) {
 }
 
 // Every rectangle as a closed subpath; each starts relative to the one before.
-std::string PathData(const std::vector<DarkRect>& rects, double unit) {
+std::string Rectangles(const std::vector<DarkRect>& rects, double unit) {
     std::string d;
     double x = 0.0, y = 0.0;
-    for (const DarkRect& r : rects) {
+    for (const DarkRect& r : Merged(rects)) {
         const double rx = r.x / unit, ry = r.y / unit, w = r.w / unit, h = r.h / unit;
         d += d.empty() ? 'M' : 'm';
-        AppendNumber(d, rx - x);
+        AppendSvgNumber(d, rx - x);
         d += ' ';
-        AppendNumber(d, ry - y);
+        AppendSvgNumber(d, ry - y);
         d += 'h';
-        AppendNumber(d, w);
+        AppendSvgNumber(d, w);
         d += 'v';
-        AppendNumber(d, h);
+        AppendSvgNumber(d, h);
         d += 'h';
-        AppendNumber(d, -w);
+        AppendSvgNumber(d, -w);
         d += 'z';
         x = rx;
         y = ry;
     }
     return d;
+}
+
+std::string DarkPath(const std::vector<DarkRect>& rects, double unit, Rgba colour) {
+    const std::string strokes = StrokePath(rects, unit);
+    const std::string closed = Rectangles(rects, unit);
+    if (!strokes.empty() && strokes.size() < closed.size())
+        // Lines enclose no area, so the path's fill draws nothing.
+        return "<path" + std::string(kCrisp) + " stroke=\"" + Colour(colour) + "\"" +
+               (colour.a != 255 ? " stroke-opacity=\"" + Number(colour.a / 255.0) + "\"" : "") +
+               (rects.front().h != unit ? " stroke-width=\"" + Number(rects.front().h / unit) + "\"" : "") + " d=\"" +
+               strokes + "\"/>\n";
+    return "<path" + std::string(kCrisp) + Fill(colour) + " d=\"" + closed + "\"/>\n";
 }
 
 }  // namespace
@@ -107,8 +115,8 @@ std::string SvgDocument(const SymbolLayout& layout, const RenderOptions& options
         height = Number(h * unit);
     }
     std::string doc = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    doc += "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" version=\"1.1\" width=\"" +
-           width + "\" height=\"" + height + "\" viewBox=\"0 0 " + Number(w) + " " + Number(h) + "\">\n";
+    doc += std::string("<svg xmlns=\"http://www.w3.org/2000/svg\"") +
+           (layout.glyphs.empty() ? "" : " xmlns:xlink=\"http://www.w3.org/1999/xlink\"") + " width=\"" + width + "\" height=\"" + height + "\" viewBox=\"0 0 " + Number(w) + " " + Number(h) + "\">\n";
     if (options.background.a != 0)
         doc += "<rect width=\"" + Number(w) + "\" height=\"" + Number(h) + "\"" + Fill(options.background) + "/>\n";
     std::string close;
@@ -122,7 +130,7 @@ std::string SvgDocument(const SymbolLayout& layout, const RenderOptions& options
         close = "</g>\n";
     }
     if (!layout.dark.empty())
-        doc += "<path" + Fill(options.foreground) + " d=\"" + PathData(Merged(layout.dark), unit) + "\"/>\n";
+        doc += DarkPath(layout.dark, unit, options.foreground);
     if (!layout.glyphs.empty()) {
         std::set<char32_t> used;
         for (const PlacedGlyph& g : layout.glyphs) used.insert(g.code_point);
