@@ -185,7 +185,8 @@ class Symbol:
         self.text: str = encoded.full_text
         self.scale = appearance.scale
         self.dpi = appearance.dpi
-        self.x_dim_mm = appearance.scale * 25.4 / self.dpi if self.dpi is not None else appearance.module_mm
+        achieved = None if self.dpi is None else round(appearance.scale * 25.4 / self.dpi, 6)
+        self.x_dim_mm = appearance.module_mm if achieved is None else achieved
         self.quiet_zone = appearance.quiet_zone
         self.size: tuple[int, int] = (encoded.width, encoded.row_count)
         self.pixel_size = pixel_size
