@@ -10,9 +10,9 @@
 namespace {
 
 // Nominal digit heights in X: 2.75 mm at X 0.33 mm for OCR-B under EAN/UPC symbols; other
-// symbols' text a little smaller, as printers set it.
+// symbols' text smaller, so that a line of it stays narrower than its bars.
 constexpr double kOcrbDigitHeight = 8.33;
-constexpr double kRobotoDigitHeight = 7.0;
+constexpr double kRobotoDigitHeight = 6.0;
 // UPC's two outside digits and lines printed above the bars, relative to the main digits.
 constexpr double kSmallTextScale = 0.75;
 // Below this many pixels a digit is no longer legible: the text is refused rather than smudged.
@@ -169,10 +169,12 @@ struct TextBand {
     std::vector<PlacedGlyph> glyphs;
     int ascent = 0;  // baseline below the ink's top
     int descent = 0;
-    int Height(int gap) const { return glyphs.empty() ? 0 : gap + ascent + descent; }
-    // Puts the baseline in place for a band whose top is at `top`.
-    void Place(int top, int gap, bool gap_above) {
-        const int baseline = top + ascent + (gap_above ? gap : 0);
+    // The gap on the bars' side, the ink, and light up to the gap again on the far side.
+    int Height(int gap) const { return glyphs.empty() ? 0 : gap + ascent + descent + Far(gap); }
+    int Far(int gap) const { return std::max(0, gap - descent); }
+    // Puts the baseline in place for a band whose top is at `top`, below the bars or above them.
+    void Place(int top, int gap, bool below_bars) {
+        const int baseline = top + ascent + (below_bars ? gap : Far(gap));
         for (PlacedGlyph& g : glyphs) g.baseline = baseline;
     }
 };
