@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/model/encode_error.h"
+#include "core/render/text_band.h"
 
 namespace {
 
@@ -13,11 +14,11 @@ namespace {
 // symbols' text smaller, so that a line of it stays narrower than its bars.
 constexpr double kOcrbDigitHeight = 8.33;
 constexpr double kRobotoDigitHeight = 6.0;
-// UPC's two outside digits and lines printed above the bars, relative to the main digits.
-constexpr double kSmallTextScale = 0.75;
 // Below this many pixels a digit is no longer legible: the text is refused rather than smudged.
 constexpr int kMinDigitPixels = 5;
 constexpr int kMaxModulePixels = 10000;
+// No side of a drawing reaches this many pixels (nor, in SVG, this many module pixels).
+constexpr double kMaxExtent = 1e9;
 
 [[noreturn]] void Invalid(const std::string& message) { throw EncodeError(EncodeErrorKind::InvalidOption, message); }
 
@@ -30,6 +31,22 @@ void CheckSymbol(const EncodedSymbol& symbol) {
             Invalid("a row of the symbol is not as wide as the symbol");
         if (!(Finite(row.height) && row.height >= 0.0)) Invalid("a row of the symbol has no valid height");
     }
+    for (double v : {symbol.bar_height, symbol.guard_descent, symbol.bearer.thickness})
+        if (!(Finite(v) && v >= 0.0 && v < 1e6)) Invalid("the symbol's heights must be finite, non-negative numbers");
+}
+
+// The drawing's extent from the modules and margins alone, refused before anything is laid out
+// when it could not be drawn (text adds a little, checked again once placed).
+void CheckExtent(const EncodedSymbol& symbol, const RenderOptions& o) {
+    double height = o.quiet_zone.top + o.quiet_zone.bottom + symbol.guard_descent + 2 * symbol.bearer.thickness;
+    for (const SymbolRow& row : symbol.rows) height += row.height;
+    const double bar = o.bar_height_pixels > 0 ? double(o.bar_height_pixels) / o.module_pixels
+                                               : (o.bar_height > 0.0 ? o.bar_height : symbol.bar_height);
+    height += bar;
+    const double width = o.quiet_zone.left + o.quiet_zone.right + symbol.width + 2 * symbol.bearer.thickness;
+    if (!(std::max(width, height) * o.module_pixels < kMaxExtent))
+        throw EncodeError(EncodeErrorKind::TooLarge, "the drawing would be over " + std::to_string(long(kMaxExtent)) +
+                                                         " pixels across");
 }
 
 void CheckOptions(const RenderOptions& o) {
@@ -80,116 +97,27 @@ Box RectBox(const DarkRect& r) {
     return {x.begin, y.begin, x.end, y.end};
 }
 
-// The text that is drawn, with the roles that decide where and how large.
-std::vector<TextSpan> SpansToDraw(const EncodedSymbol& symbol, const RenderOptions& o) {
-    std::vector<TextSpan> spans;
-    if (!o.show_text) return spans;
-    for (const TextSpan& span : symbol.text) {
-        if (span.role == TextRole::Marker && !o.light_margin_indicators) continue;
-        if (o.replace_text && (span.role == TextRole::Main || span.role == TextRole::Outer)) continue;
-        spans.push_back(span);
-    }
-    if (o.replace_text && !o.text.empty()) {
-        TextSpan line;
-        line.text = o.text;
-        line.center_x = symbol.width / 2.0;
-        line.below_row = int(symbol.rows.size()) - 1;
-        spans.push_back(line);
-    }
-    return spans;
-}
-
-// Outer digits print smaller where they stand both sides of the bars (UPC); a lone leading digit
-// (EAN-13) keeps the size of the others.
-bool SmallOuterDigits(const std::vector<TextSpan>& spans, int width) {
-    bool left = false, right = false;
-    for (const TextSpan& s : spans) {
-        if (s.role != TextRole::Outer) continue;
-        left |= s.center_x < width / 2.0;
-        right |= s.center_x >= width / 2.0;
-    }
-    return left && right;
-}
-
-struct TextStyle {
-    std::shared_ptr<const GlyphFont> font;
-    int digit_pixels = 0;
-    int gap_pixels = 0;
-    bool small_outer = false;
-    double EmPixels(const TextSpan& span) const {
-        const bool small = span.role == TextRole::Caption || (span.role == TextRole::Outer && small_outer);
-        return digit_pixels * (small ? kSmallTextScale : 1.0) / font->DigitHeightPerEm();
-    }
-};
-
-// One span's glyphs on a baseline of 0, pens relative to the symbol's left edge. Digits each on
-// their own centre (spread spans) or the string centred as a whole; within a string a glyph that
-// would touch the one before it moves right until a light pixel parts them.
-std::vector<PlacedGlyph> PlaceSpan(const TextSpan& span, const TextStyle& style, int module_pixels) {
-    std::vector<PlacedGlyph> glyphs;
-    const std::u32string text = DecodeUtf8(span.text);
-    if (text.empty()) return glyphs;
-    const double em = style.EmPixels(span);
-    std::vector<std::shared_ptr<const GlyphImage>> images;
-    double advance = 0.0;
-    for (char32_t c : text) {
-        images.push_back(style.font->Glyph(c, em));
-        advance += images.back()->advance;
-    }
-    const double centre = span.center_x * module_pixels;
-    if (span.spread_width > 0.0) {
-        const double slot = span.spread_width * module_pixels / double(text.size());
-        for (size_t i = 0; i < text.size(); ++i) {
-            const double mid = centre - span.spread_width * module_pixels / 2.0 + (double(i) + 0.5) * slot;
-            glyphs.push_back({text[i], Round(mid - images[i]->advance / 2.0), 0, em, images[i]});
+// The dark runs of a row as rectangles from `top`, `height` tall, and `descent` more for modules
+// that extend below the row; each run narrowed by `reduction` pixels, half from either side.
+// True when some module extends.
+bool AddRowBars(const SymbolRow& row, double top, double height, double descent, double reduction, int mp,
+                std::vector<DarkRect>& dark) {
+    const int width = int(row.modules.size());
+    auto extends = [&](int m) { return !row.extends.empty() && row.extends[size_t(m)] != 0; };
+    bool extended = false;
+    for (int m = 0; m < width;) {
+        if (!row.modules[size_t(m)]) {
+            ++m;
+            continue;
         }
-        return glyphs;
+        int end = m + 1;
+        while (end < width && row.modules[size_t(end)] && extends(end) == extends(m)) ++end;
+        dark.push_back({m * double(mp) + reduction / 2.0, top, (end - m) * double(mp) - reduction,
+                        height + (extends(m) ? descent : 0.0)});
+        extended |= extends(m);
+        m = end;
     }
-    double pen = centre - advance / 2.0;
-    int shift = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        PlacedGlyph g{text[i], Round(pen) + shift, 0, em, images[i]};
-        if (!glyphs.empty() && g.image->width > 0) {
-            const PlacedGlyph& before = glyphs.back();
-            const long gap = (long(g.pen_x) + g.image->left) - (long(before.pen_x) + before.image->left + before.image->width);
-            if (before.image->width > 0 && gap < 1) {
-                shift += int(1 - gap);
-                g.pen_x += int(1 - gap);
-            }
-        }
-        glyphs.push_back(g);
-        pen += images[i]->advance;
-    }
-    return glyphs;
-}
-
-// The glyphs of one band of text and the band's height: the ink of every glyph starts `gap`
-// below the band's top (or ends `gap` above its bottom for text above the bars).
-struct TextBand {
-    std::vector<PlacedGlyph> glyphs;
-    int ascent = 0;  // baseline below the ink's top
-    int descent = 0;
-    // The gap on the bars' side, the ink, and light up to the gap again on the far side.
-    int Height(int gap) const { return glyphs.empty() ? 0 : gap + ascent + descent + Far(gap); }
-    int Far(int gap) const { return std::max(0, gap - descent); }
-    // Puts the baseline in place for a band whose top is at `top`, below the bars or above them.
-    void Place(int top, int gap, bool below_bars) {
-        const int baseline = top + ascent + (below_bars ? gap : Far(gap));
-        for (PlacedGlyph& g : glyphs) g.baseline = baseline;
-    }
-};
-
-TextBand MakeBand(const std::vector<const TextSpan*>& spans, const TextStyle& style, int module_pixels) {
-    TextBand band;
-    for (const TextSpan* span : spans)
-        for (PlacedGlyph& g : PlaceSpan(*span, style, module_pixels)) {
-            if (g.image->height > 0) {
-                band.ascent = std::max(band.ascent, g.image->top);
-                band.descent = std::max(band.descent, g.image->height - g.image->top);
-            }
-            band.glyphs.push_back(g);
-        }
-    return band;
+    return extended;
 }
 
 struct Attempt {
@@ -260,23 +188,7 @@ Attempt LayOut(const EncodedSymbol& symbol, const RenderOptions& o, const std::v
             band.Place(int(y) - band.Height(gap), gap, false);
             out.glyphs.insert(out.glyphs.end(), band.glyphs.begin(), band.glyphs.end());
         }
-        bool extended = false;
-        for (int m = 0; m < symbol.width;) {
-            if (!row.modules[size_t(m)]) {
-                ++m;
-                continue;
-            }
-            const bool extends = !row.extends.empty() && row.extends[size_t(m)];
-            int end = m + 1;
-            while (end < symbol.width && row.modules[size_t(end)] &&
-                   (!row.extends.empty() && row.extends[size_t(end)]) == extends)
-                ++end;
-            const double reduction = o.bar_width_reduction_pixels;
-            out.dark.push_back({m * double(mp) + reduction / 2.0, y, (end - m) * double(mp) - reduction,
-                                height + (extends ? descent : 0.0)});
-            extended |= extends;
-            m = end;
-        }
+        const bool extended = AddRowBars(row, y, height, descent, o.bar_width_reduction_pixels, mp, out.dark);
         y += height;
         rows_bottom = y;
         if (r + 1 == row_count) y += bearer;
@@ -298,7 +210,9 @@ Attempt LayOut(const EncodedSymbol& symbol, const RenderOptions& o, const std::v
     const long right = std::max<long>(Round(o.quiet_zone.right * mp), ink_right - long(symbol.width) * mp) + frame;
     const double total_width = double(left) + double(symbol.width) * mp + double(right);
     const double total_height = y + Round(o.quiet_zone.bottom * mp);
-    if (total_width > 1e9 || total_height > 1e9) throw EncodeError(EncodeErrorKind::TooLarge, "the drawing is too large");
+    if (total_width >= kMaxExtent || total_height >= kMaxExtent)
+        throw EncodeError(EncodeErrorKind::TooLarge, "the drawing would be over " + std::to_string(long(kMaxExtent)) +
+                                                         " pixels across");
     out.width = int(total_width);
     out.height = int(total_height);
     for (DarkRect& r : out.dark) {
@@ -340,6 +254,7 @@ Attempt LayOut(const EncodedSymbol& symbol, const RenderOptions& o, const std::v
 SymbolLayout LayOutSymbol(const EncodedSymbol& symbol, const RenderOptions& options) {
     CheckOptions(options);
     CheckSymbol(symbol);
+    CheckExtent(symbol, options);
     const std::vector<TextSpan> spans = SpansToDraw(symbol, options);
     TextStyle style;
     if (spans.empty()) return LayOut(symbol, options, spans, style).layout;
@@ -356,7 +271,8 @@ SymbolLayout LayOutSymbol(const EncodedSymbol& symbol, const RenderOptions& opti
     // The asked size or none; by default the largest size up to the nominal one at which the text
     // stands clear of the bars and of itself.
     const int smallest = asked ? nominal : kMinDigitPixels;
-    for (int digit = nominal; digit >= smallest && digit >= 1; --digit) {
+    // Steps of a sixteenth keep the search short at large sizes.
+    for (int digit = nominal; digit >= smallest && digit >= 1; digit -= std::max(1, digit / 16)) {
         style.digit_pixels = digit;
         Attempt attempt = LayOut(symbol, options, spans, style);
         if (!attempt.text_touches) return std::move(attempt.layout);
