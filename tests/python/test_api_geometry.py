@@ -118,7 +118,7 @@ def test_png_resolution(symbology):
                                                               ("qr", 0.5, 600, 12)])  # 11.81 pixels
 def test_x_dimension_rounds_to_whole_pixels(symbology, x_dim_mm, dpi, scale):
     symbol = bq.make(symbology, "x", x_dim_mm=x_dim_mm, dpi=dpi)
-    assert (symbol.scale, symbol.x_dim_mm) == (scale, pytest.approx(scale * 25.4 / dpi))
+    assert (symbol.scale, symbol.x_dim_mm) == (scale, pytest.approx(scale * 25.4 / dpi, abs=1e-6))
     assert dark(symbol.png()).shape[::-1] == symbol.pixel_size
 
 
