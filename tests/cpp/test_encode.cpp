@@ -176,6 +176,8 @@ const Failure kFailures[] = {
     {"gs1-128-convenience", kDigits.substr(0, 42), nullptr, EncodeErrorKind::InvalidData, -1, -1},
     {"nw7", "A123", nullptr, EncodeErrorKind::InvalidCharacter, 0, -1},
     {"nw7", "12E4", nullptr, EncodeErrorKind::InvalidCharacter, 2, -1},
+    {"nw7", "A1B2B", nullptr, EncodeErrorKind::InvalidCharacter, 2, -1},
+    {"nw7", "a", nullptr, EncodeErrorKind::InvalidData, -1, -1},
     {"itf", "12a4", nullptr, EncodeErrorKind::InvalidCharacter, 2, -1},
     {"ean13", "4901234567890", nullptr, EncodeErrorKind::InvalidData, 12, -1},
     {"ean13", "49012345678941", nullptr, EncodeErrorKind::TooLong, -1, 13},
