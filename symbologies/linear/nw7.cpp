@@ -65,7 +65,14 @@ EncodedSymbol EncodeNW7Symbol(const std::string& text, const EncodeOptions& opti
     const ModuleWidths widths = EncodeNW7(text);
     std::string carried(text.size(), '\0');
     std::transform(text.begin(), text.end(), carried.begin(), ToUpper);
-    if (!IsStartStop(carried.front())) carried = 'C' + carried + 'C';
+    // A-D only as the start and stop: never alone, never between them.
+    if (carried.size() == 1 && IsStartStop(carried[0]))
+        Raise(EncodeErrorKind::InvalidData, "a start character needs data and a stop character");
+    const bool ends = IsStartStop(carried.front());
+    for (size_t i = ends ? 1 : 0; i + (ends ? 1 : 0) < carried.size(); ++i)
+        if (IsStartStop(carried[i]))
+            Raise(EncodeErrorKind::InvalidCharacter, "A-D stand only at both ends, as start and stop", long(i));
+    if (!ends) carried = 'C' + carried + 'C';
     // Quiet zone: 10 modules each side (EN 798 4.4.1).
     return OneRowSymbol(widths, kLinearBarHeight, 10, NW7HumanText(text, options.show_start_stop), carried);
 }
