@@ -5,6 +5,7 @@
 #include FT_OUTLINE_H
 
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <mutex>
 
@@ -28,6 +29,12 @@ FT_Library Library() {
     if (g_library == nullptr && FT_Init_FreeType(&g_library) != 0)
         throw EncodeError(EncodeErrorKind::InvalidOption, "the font engine could not be started");
     return g_library;
+}
+
+std::string CodePointName(char32_t c) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "U+%04X", unsigned(c));
+    return buf;
 }
 
 struct PathBuilder {
@@ -125,11 +132,14 @@ std::shared_ptr<const GlyphImage> GlyphFont::Glyph(char32_t code_point, double e
     const auto key = std::make_pair(code_point, em64);
     if (const auto found = face_->glyphs.find(key); found != face_->glyphs.end()) return found->second;
     FT_Face f = face_->face;
-    if (FT_Set_Char_Size(f, 0, em64, 72, 72) != 0 ||
-        FT_Load_Glyph(f, FT_Get_Char_Index(f, FT_ULong(code_point)), FT_LOAD_TARGET_LIGHT) != 0 ||
+    const FT_UInt index = FT_Get_Char_Index(f, FT_ULong(code_point));
+    // A missing glyph would print as an empty box: refused, so that another font can be chosen.
+    if (index == 0) throw EncodeError(EncodeErrorKind::InvalidOption, "the font has no glyph for " + CodePointName(code_point));
+    if (FT_Set_Char_Size(f, 0, em64, 72, 72) != 0 || FT_Load_Glyph(f, index, FT_LOAD_TARGET_LIGHT) != 0 ||
         FT_Render_Glyph(f->glyph, FT_RENDER_MODE_NORMAL) != 0)
-        throw EncodeError(EncodeErrorKind::InvalidOption,
-                          "the glyph U+" + std::to_string(uint32_t(code_point)) + " could not be drawn");
+        throw EncodeError(EncodeErrorKind::InvalidOption, "the glyph for " + CodePointName(code_point) +
+                                                              " could not be drawn at " + std::to_string(em_pixels) +
+                                                              " pixels an em");
     const FT_GlyphSlot slot = f->glyph;
     auto glyph = std::make_shared<GlyphImage>();
     glyph->left = slot->bitmap_left;

@@ -300,6 +300,7 @@ TEST(Render, Refusals) {
         {"millimetres without a scale", [](RenderOptions& o) { o.text_size_mm = 2.75; }, OutputKind::Png, EncodeErrorKind::InvalidOption},
         {"text larger than a glyph can be", [](RenderOptions& o) { o.dpi = 300; o.text_size_mm = 1000; }, OutputKind::Svg, EncodeErrorKind::TooLarge},
         {"text too large for the digits' room", [](RenderOptions& o) { o.dpi = 300; o.text_size_mm = 20; }, OutputKind::Svg, EncodeErrorKind::InvalidOption},
+        {"a character the font lacks", [](RenderOptions& o) { o.replace_text = true; o.text = "\xE6\x97\xA5"; }, OutputKind::Svg, EncodeErrorKind::InvalidOption},
         {"rotation not a quarter turn", [](RenderOptions& o) { o.rotate = 45; }, OutputKind::Svg, EncodeErrorKind::InvalidOption},
         {"reduction wider than a module", [](RenderOptions& o) { o.bar_width_reduction_pixels = 2; }, OutputKind::Png, EncodeErrorKind::InvalidOption},
     };
