@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <map>
 #include <mutex>
 
@@ -37,42 +38,38 @@ std::string CodePointName(char32_t c) {
     return buf;
 }
 
+// Outline commands as SVG path data in font units, y turned downwards; numbers are separated by
+// a space only where a minus sign does not already separate them.
 struct PathBuilder {
     std::string d;
-    void Point(const FT_Vector* p) {
-        d += std::to_string(p->x);
-        d += ' ';
-        d += std::to_string(-p->y);
+    void Number(long v) {
+        if (v >= 0 && !d.empty() && d.back() >= '0' && d.back() <= '9') d += ' ';
+        d += std::to_string(v);
+    }
+    void Command(char c, std::initializer_list<const FT_Vector*> points) {
+        d += c;
+        for (const FT_Vector* p : points) {
+            Number(p->x);
+            Number(-p->y);
+        }
     }
     static PathBuilder& Of(void* user) { return *static_cast<PathBuilder*>(user); }
     static int Move(const FT_Vector* to, void* user) {
         auto& b = Of(user);
         if (!b.d.empty()) b.d += 'Z';
-        b.d += 'M';
-        b.Point(to);
+        b.Command('M', {to});
         return 0;
     }
     static int Line(const FT_Vector* to, void* user) {
-        Of(user).d += 'L';
-        Of(user).Point(to);
+        Of(user).Command('L', {to});
         return 0;
     }
     static int Conic(const FT_Vector* control, const FT_Vector* to, void* user) {
-        auto& b = Of(user);
-        b.d += 'Q';
-        b.Point(control);
-        b.d += ' ';
-        b.Point(to);
+        Of(user).Command('Q', {control, to});
         return 0;
     }
     static int Cubic(const FT_Vector* c1, const FT_Vector* c2, const FT_Vector* to, void* user) {
-        auto& b = Of(user);
-        b.d += 'C';
-        b.Point(c1);
-        b.d += ' ';
-        b.Point(c2);
-        b.d += ' ';
-        b.Point(to);
+        Of(user).Command('C', {c1, c2, to});
         return 0;
     }
 };

@@ -271,7 +271,9 @@ TEST(Render, SvgOfASmallMatrix) {
               "<rect width=\"5\" height=\"5\" fill=\"#fff\"/>\n"
               "<path shape-rendering=\"crispEdges\" stroke=\"#000\" d=\"M1 1.5h3M1.5 2v2m2-2v2M2 3.5h2\"/>\n"
               "</svg>\n");
-    o.module_mm = 0.5;
+    o.dpi = 254;  // 10 pixels a millimetre
+    EXPECT_NE(Svg(s, o).find("width=\"2mm\" height=\"2mm\" viewBox=\"0 0 5 5\""), std::string::npos);
+    o.module_mm = 0.5;  // exact, whatever the pixels
     EXPECT_NE(Svg(s, o).find("width=\"2.5mm\" height=\"2.5mm\" viewBox=\"0 0 5 5\""), std::string::npos);
 }
 
