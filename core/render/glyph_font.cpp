@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <initializer_list>
+#include <functional>
 #include <map>
 #include <mutex>
 
@@ -38,38 +39,59 @@ std::string CodePointName(char32_t c) {
     return buf;
 }
 
-// Outline commands as SVG path data in font units, y turned downwards; numbers are separated by
-// a space only where a minus sign does not already separate them.
+// Outline commands as SVG path data in font units, y turned downwards, each point relative to
+// the one before (shorter numbers); a minus sign separates numbers where it can instead of a space.
 struct PathBuilder {
     std::string d;
+    long x = 0, y = 0;              // the current point
+    long start_x = 0, start_y = 0;  // where the contour began, to which "z" returns
     void Number(long v) {
         if (v >= 0 && !d.empty() && d.back() >= '0' && d.back() <= '9') d += ' ';
         d += std::to_string(v);
     }
+    // Every point of a command, control points too, is relative to the point before the command.
     void Command(char c, std::initializer_list<const FT_Vector*> points) {
         d += c;
         for (const FT_Vector* p : points) {
-            Number(p->x);
-            Number(-p->y);
+            Number(p->x - x);
+            Number(-p->y - y);
         }
+        const FT_Vector* end = *(points.end() - 1);
+        x = end->x;
+        y = -end->y;
     }
     static PathBuilder& Of(void* user) { return *static_cast<PathBuilder*>(user); }
     static int Move(const FT_Vector* to, void* user) {
         auto& b = Of(user);
-        if (!b.d.empty()) b.d += 'Z';
-        b.Command('M', {to});
+        if (!b.d.empty()) {
+            b.d += 'z';
+            b.x = b.start_x;
+            b.y = b.start_y;
+        }
+        b.Command('m', {to});
+        b.start_x = b.x;
+        b.start_y = b.y;
         return 0;
     }
     static int Line(const FT_Vector* to, void* user) {
-        Of(user).Command('L', {to});
+        auto& b = Of(user);
+        if (to->x == b.x || -to->y == b.y) {  // horizontal and vertical lines need one number
+            const bool across = -to->y == b.y;
+            b.d += across ? 'h' : 'v';
+            b.Number(across ? to->x - b.x : -to->y - b.y);
+            b.x = to->x;
+            b.y = -to->y;
+            return 0;
+        }
+        b.Command('l', {to});
         return 0;
     }
     static int Conic(const FT_Vector* control, const FT_Vector* to, void* user) {
-        Of(user).Command('Q', {control, to});
+        Of(user).Command('q', {control, to});
         return 0;
     }
     static int Cubic(const FT_Vector* c1, const FT_Vector* c2, const FT_Vector* to, void* user) {
-        Of(user).Command('C', {c1, c2, to});
+        Of(user).Command('c', {c1, c2, to});
         return 0;
     }
 };
@@ -86,7 +108,7 @@ struct GlyphFont::Face {
     }
 };
 
-GlyphFont::GlyphFont(std::unique_ptr<Face> face) : face_(std::move(face)) {
+GlyphFont::GlyphFont(std::unique_ptr<Face> face, std::string tag) : face_(std::move(face)), tag_(std::move(tag)) {
     FT_Face f = face_->face;
     if (FT_Load_Char(f, '0', FT_LOAD_NO_SCALE | FT_LOAD_NO_HINTING) == 0 && f->units_per_EM > 0) {
         FT_BBox box;
@@ -112,7 +134,10 @@ std::shared_ptr<const GlyphFont> GlyphFont::Open(const std::string& name) {
     if (error != 0 || face->face == nullptr || !FT_IS_SCALABLE(face->face))
         throw EncodeError(EncodeErrorKind::InvalidOption,
                           "font '" + name + "' is neither \"ocr-b\", \"roboto\" nor a readable TrueType/OpenType file");
-    auto font = std::make_shared<const GlyphFont>(std::move(face));
+    char tag[24];
+    if (name == "ocr-b" || name == "roboto") std::snprintf(tag, sizeof tag, "%s", name == "ocr-b" ? "o" : "r");
+    else std::snprintf(tag, sizeof tag, "f%zx", std::hash<std::string>()(name));
+    auto font = std::make_shared<const GlyphFont>(std::move(face), tag);
     if (g_fonts.size() < kMaxCachedFonts) g_fonts.emplace(name, font);
     return font;
 }
@@ -164,7 +189,7 @@ std::string GlyphFont::Outline(char32_t code_point) const {
         const FT_Outline_Funcs funcs{&PathBuilder::Move, &PathBuilder::Line, &PathBuilder::Conic, &PathBuilder::Cubic,
                                      0, 0};
         FT_Outline_Decompose(&f->glyph->outline, &funcs, &path);
-        if (!path.d.empty()) path.d += 'Z';
+        if (!path.d.empty()) path.d += 'z';
     }
     if (face_->outlines.size() >= kMaxCachedGlyphs) face_->outlines.clear();
     face_->outlines.emplace(code_point, path.d);
