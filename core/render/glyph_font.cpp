@@ -5,6 +5,9 @@
 #include FT_OUTLINE_H
 
 #include <cmath>
+#include <cstdio>
+#include <initializer_list>
+#include <functional>
 #include <map>
 #include <mutex>
 
@@ -30,42 +33,65 @@ FT_Library Library() {
     return g_library;
 }
 
+std::string CodePointName(char32_t c) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "U+%04X", unsigned(c));
+    return buf;
+}
+
+// Outline commands as SVG path data in font units, y turned downwards, each point relative to
+// the one before (shorter numbers); a minus sign separates numbers where it can instead of a space.
 struct PathBuilder {
     std::string d;
-    void Point(const FT_Vector* p) {
-        d += std::to_string(p->x);
-        d += ' ';
-        d += std::to_string(-p->y);
+    long x = 0, y = 0;              // the current point
+    long start_x = 0, start_y = 0;  // where the contour began, to which "z" returns
+    void Number(long v) {
+        if (v >= 0 && !d.empty() && d.back() >= '0' && d.back() <= '9') d += ' ';
+        d += std::to_string(v);
+    }
+    // Every point of a command, control points too, is relative to the point before the command.
+    void Command(char c, std::initializer_list<const FT_Vector*> points) {
+        d += c;
+        for (const FT_Vector* p : points) {
+            Number(p->x - x);
+            Number(-p->y - y);
+        }
+        const FT_Vector* end = *(points.end() - 1);
+        x = end->x;
+        y = -end->y;
     }
     static PathBuilder& Of(void* user) { return *static_cast<PathBuilder*>(user); }
     static int Move(const FT_Vector* to, void* user) {
         auto& b = Of(user);
-        if (!b.d.empty()) b.d += 'Z';
-        b.d += 'M';
-        b.Point(to);
+        if (!b.d.empty()) {
+            b.d += 'z';
+            b.x = b.start_x;
+            b.y = b.start_y;
+        }
+        b.Command('m', {to});
+        b.start_x = b.x;
+        b.start_y = b.y;
         return 0;
     }
     static int Line(const FT_Vector* to, void* user) {
-        Of(user).d += 'L';
-        Of(user).Point(to);
+        auto& b = Of(user);
+        if (to->x == b.x || -to->y == b.y) {  // horizontal and vertical lines need one number
+            const bool across = -to->y == b.y;
+            b.d += across ? 'h' : 'v';
+            b.Number(across ? to->x - b.x : -to->y - b.y);
+            b.x = to->x;
+            b.y = -to->y;
+            return 0;
+        }
+        b.Command('l', {to});
         return 0;
     }
     static int Conic(const FT_Vector* control, const FT_Vector* to, void* user) {
-        auto& b = Of(user);
-        b.d += 'Q';
-        b.Point(control);
-        b.d += ' ';
-        b.Point(to);
+        Of(user).Command('q', {control, to});
         return 0;
     }
     static int Cubic(const FT_Vector* c1, const FT_Vector* c2, const FT_Vector* to, void* user) {
-        auto& b = Of(user);
-        b.d += 'C';
-        b.Point(c1);
-        b.d += ' ';
-        b.Point(c2);
-        b.d += ' ';
-        b.Point(to);
+        Of(user).Command('c', {c1, c2, to});
         return 0;
     }
 };
@@ -82,7 +108,7 @@ struct GlyphFont::Face {
     }
 };
 
-GlyphFont::GlyphFont(std::unique_ptr<Face> face) : face_(std::move(face)) {
+GlyphFont::GlyphFont(std::unique_ptr<Face> face, std::string tag) : face_(std::move(face)), tag_(std::move(tag)) {
     FT_Face f = face_->face;
     if (FT_Load_Char(f, '0', FT_LOAD_NO_SCALE | FT_LOAD_NO_HINTING) == 0 && f->units_per_EM > 0) {
         FT_BBox box;
@@ -108,7 +134,10 @@ std::shared_ptr<const GlyphFont> GlyphFont::Open(const std::string& name) {
     if (error != 0 || face->face == nullptr || !FT_IS_SCALABLE(face->face))
         throw EncodeError(EncodeErrorKind::InvalidOption,
                           "font '" + name + "' is neither \"ocr-b\", \"roboto\" nor a readable TrueType/OpenType file");
-    auto font = std::make_shared<const GlyphFont>(std::move(face));
+    char tag[24];
+    if (name == "ocr-b" || name == "roboto") std::snprintf(tag, sizeof tag, "%s", name == "ocr-b" ? "o" : "r");
+    else std::snprintf(tag, sizeof tag, "f%zx", std::hash<std::string>()(name));
+    auto font = std::make_shared<const GlyphFont>(std::move(face), tag);
     if (g_fonts.size() < kMaxCachedFonts) g_fonts.emplace(name, font);
     return font;
 }
@@ -125,11 +154,14 @@ std::shared_ptr<const GlyphImage> GlyphFont::Glyph(char32_t code_point, double e
     const auto key = std::make_pair(code_point, em64);
     if (const auto found = face_->glyphs.find(key); found != face_->glyphs.end()) return found->second;
     FT_Face f = face_->face;
-    if (FT_Set_Char_Size(f, 0, em64, 72, 72) != 0 ||
-        FT_Load_Glyph(f, FT_Get_Char_Index(f, FT_ULong(code_point)), FT_LOAD_TARGET_LIGHT) != 0 ||
+    const FT_UInt index = FT_Get_Char_Index(f, FT_ULong(code_point));
+    // A missing glyph would print as an empty box: refused, so that another font can be chosen.
+    if (index == 0) throw EncodeError(EncodeErrorKind::InvalidOption, "the font has no glyph for " + CodePointName(code_point));
+    if (FT_Set_Char_Size(f, 0, em64, 72, 72) != 0 || FT_Load_Glyph(f, index, FT_LOAD_TARGET_LIGHT) != 0 ||
         FT_Render_Glyph(f->glyph, FT_RENDER_MODE_NORMAL) != 0)
-        throw EncodeError(EncodeErrorKind::InvalidOption,
-                          "the glyph U+" + std::to_string(uint32_t(code_point)) + " could not be drawn");
+        throw EncodeError(EncodeErrorKind::InvalidOption, "the glyph for " + CodePointName(code_point) +
+                                                              " could not be drawn at " + std::to_string(em_pixels) +
+                                                              " pixels an em");
     const FT_GlyphSlot slot = f->glyph;
     auto glyph = std::make_shared<GlyphImage>();
     glyph->left = slot->bitmap_left;
@@ -157,7 +189,7 @@ std::string GlyphFont::Outline(char32_t code_point) const {
         const FT_Outline_Funcs funcs{&PathBuilder::Move, &PathBuilder::Line, &PathBuilder::Conic, &PathBuilder::Cubic,
                                      0, 0};
         FT_Outline_Decompose(&f->glyph->outline, &funcs, &path);
-        if (!path.d.empty()) path.d += 'Z';
+        if (!path.d.empty()) path.d += 'z';
     }
     if (face_->outlines.size() >= kMaxCachedGlyphs) face_->outlines.clear();
     face_->outlines.emplace(code_point, path.d);

@@ -33,13 +33,16 @@ public:
     // The glyph's outline as SVG path data in font units (y down, origin on the pen); cached.
     std::string Outline(char32_t code_point) const;
     int UnitsPerEm() const;
+    // A short name of the face for ids: the embedded fonts by name, a file by a hash of its path.
+    const std::string& Tag() const { return tag_; }
 
     struct Face;
-    explicit GlyphFont(std::unique_ptr<Face> face);
+    GlyphFont(std::unique_ptr<Face> face, std::string tag);
     ~GlyphFont();
 
 private:
     std::unique_ptr<Face> face_;
+    std::string tag_;
     double digit_height_per_em_ = 0.7;
 };
 

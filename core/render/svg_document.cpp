@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <set>
+#include <cstdio>
+#include <map>
 #include <tuple>
 
 #include "core/render/svg_number.h"
@@ -20,7 +21,8 @@ constexpr char kCrisp[] = " shape-rendering=\"crispEdges\"";
 std::string Scale(double value) {
     char buf[64];
     const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 6);
-    return std::string(buf, result.ptr);
+    const char* begin = buf[0] == '0' && buf[1] == '.' ? buf + 1 : buf;  // "0.01" -> ".01"
+    return std::string(begin, static_cast<const char*>(result.ptr));
 }
 
 std::string Number(double value) { return SvgNumber(value); }
@@ -99,6 +101,29 @@ std::string DarkPath(const std::vector<DarkRect>& rects, double unit, Rgba colou
     return "<path" + std::string(kCrisp) + Fill(colour) + " d=\"" + closed + "\"/>\n";
 }
 
+// Each glyph's outline once, scaled from font units to modules, then placed by <use>. An id names
+// what it holds (font, character, scale), so documents inlined in one page that happen to share
+// an id share its content too.
+std::string Glyphs(const SymbolLayout& layout, Rgba colour) {
+    const double unit = layout.module_pixels;
+    std::map<std::pair<char32_t, double>, std::string> ids;
+    std::string defs = "<defs>", uses = "<g" + Fill(colour) + ">";
+    for (const PlacedGlyph& g : layout.glyphs) {
+        const std::string scale = Scale(g.em_pixels / layout.font->UnitsPerEm() / unit);
+        auto [at, fresh] = ids.try_emplace({g.code_point, g.em_pixels});
+        if (fresh) {
+            char hex[16];
+            std::snprintf(hex, sizeof hex, "%X", unsigned(g.code_point));
+            at->second = "bq" + layout.font->Tag() + hex + "_" + scale;
+            defs += "<path id=\"" + at->second + "\" transform=\"scale(" + scale + ")\" d=\"" +
+                    layout.font->Outline(g.code_point) + "\"/>";
+        }
+        uses += "<use xlink:href=\"#" + at->second + "\" x=\"" + Number(g.pen_x / unit) + "\" y=\"" +
+                Number(g.baseline / unit) + "\"/>";
+    }
+    return defs + "</defs>\n" + uses + "</g>\n";
+}
+
 }  // namespace
 
 std::string SvgDocument(const SymbolLayout& layout, const RenderOptions& options) {
@@ -131,21 +156,7 @@ std::string SvgDocument(const SymbolLayout& layout, const RenderOptions& options
     }
     if (!layout.dark.empty())
         doc += DarkPath(layout.dark, unit, options.foreground);
-    if (!layout.glyphs.empty()) {
-        std::set<char32_t> used;
-        for (const PlacedGlyph& g : layout.glyphs) used.insert(g.code_point);
-        doc += "<defs>";
-        for (char32_t c : used)
-            doc += "<path id=\"g" + std::to_string(uint32_t(c)) + "\" d=\"" + layout.font->Outline(c) + "\"/>";
-        doc += "</defs>\n<g" + Fill(options.foreground) + ">";
-        for (const PlacedGlyph& g : layout.glyphs) {
-            const double scale = g.em_pixels / layout.font->UnitsPerEm() / unit;
-            doc += "<use xlink:href=\"#g" + std::to_string(uint32_t(g.code_point)) + "\" transform=\"translate(" +
-                   Number(g.pen_x / unit) + " " + Number(g.baseline / unit) + ") scale(" +
-                   Scale(scale) + ")\"/>";
-        }
-        doc += "</g>\n";
-    }
+    if (!layout.glyphs.empty()) doc += Glyphs(layout, options.foreground);
     doc += close + "</svg>\n";
     return doc;
 }

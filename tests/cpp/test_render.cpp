@@ -271,7 +271,9 @@ TEST(Render, SvgOfASmallMatrix) {
               "<rect width=\"5\" height=\"5\" fill=\"#fff\"/>\n"
               "<path shape-rendering=\"crispEdges\" stroke=\"#000\" d=\"M1 1.5h3M1.5 2v2m2-2v2M2 3.5h2\"/>\n"
               "</svg>\n");
-    o.module_mm = 0.5;
+    o.dpi = 254;  // 10 pixels a millimetre
+    EXPECT_NE(Svg(s, o).find("width=\"2mm\" height=\"2mm\" viewBox=\"0 0 5 5\""), std::string::npos);
+    o.module_mm = 0.5;  // exact, whatever the pixels
     EXPECT_NE(Svg(s, o).find("width=\"2.5mm\" height=\"2.5mm\" viewBox=\"0 0 5 5\""), std::string::npos);
 }
 
@@ -300,6 +302,7 @@ TEST(Render, Refusals) {
         {"millimetres without a scale", [](RenderOptions& o) { o.text_size_mm = 2.75; }, OutputKind::Png, EncodeErrorKind::InvalidOption},
         {"text larger than a glyph can be", [](RenderOptions& o) { o.dpi = 300; o.text_size_mm = 1000; }, OutputKind::Svg, EncodeErrorKind::TooLarge},
         {"text too large for the digits' room", [](RenderOptions& o) { o.dpi = 300; o.text_size_mm = 20; }, OutputKind::Svg, EncodeErrorKind::InvalidOption},
+        {"a character the font lacks", [](RenderOptions& o) { o.replace_text = true; o.text = "\xE6\x97\xA5"; }, OutputKind::Svg, EncodeErrorKind::InvalidOption},
         {"rotation not a quarter turn", [](RenderOptions& o) { o.rotate = 45; }, OutputKind::Svg, EncodeErrorKind::InvalidOption},
         {"reduction wider than a module", [](RenderOptions& o) { o.bar_width_reduction_pixels = 2; }, OutputKind::Png, EncodeErrorKind::InvalidOption},
     };
@@ -308,6 +311,54 @@ TEST(Render, Refusals) {
         c.set(o);
         EXPECT_EQ(int(ErrorOf(s, o, c.kind)), int(c.error)) << c.what;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A Roboto line under, above or instead of the bars' own text: separate glyphs at 1..8 px per
+// module ("Hello World": ten glyphs of one stroke each), on the side asked, clear of the bars.
+TEST(Render, TextLinePlacement) {
+    EncodedSymbol s = Linear("1" + std::string(119, '0'), 20);
+    s.text.push_back({"Hello World", 60.0, 0, TextRole::Main, 0.0});
+    struct Case {
+        TextPosition position;
+        bool show;
+        const char* replacement;
+        size_t glyphs;
+    } cases[] = {
+        {TextPosition::Below, true, nullptr, 10},
+        {TextPosition::Above, true, nullptr, 10},
+        {TextPosition::Below, true, "HW", 2},
+        {TextPosition::Below, false, nullptr, 0},
+    };
+    for (const Case& c : cases)
+        for (int mp = 1; mp <= 8; ++mp) {
+            RenderOptions o = Options(mp, s);
+            o.text_position = c.position;
+            o.show_text = c.show;
+            o.replace_text = c.replacement != nullptr;
+            if (c.replacement) o.text = c.replacement;
+            const Grey g = RenderGrey(s, o);
+            // The one bar is the first column; the text is the ink in the others.
+            int bars_top = g.height, bars_bottom = -1;
+            for (int y = 0; y < g.height; ++y)
+                if (g.Ink(0, y)) bars_top = std::min(bars_top, y), bars_bottom = y;
+            ASSERT_EQ(bars_bottom - bars_top + 1, 20 * mp);
+            Grey right = g;
+            for (int y = 0; y < g.height; ++y)
+                for (int x = 0; x < mp; ++x) right.pixels[size_t(y * g.width + x)] = 255;
+            std::vector<Box> boxes = InkComponents(right, 0);
+            EXPECT_EQ(boxes.size(), c.glyphs) << mp << " px per module";
+            for (const Box& b : boxes) {
+                const bool below = b.top > bars_bottom + 1, above = b.bottom < bars_top - 1;
+                EXPECT_TRUE(c.position == TextPosition::Below ? below : above) << mp << " px per module";
+            }
+            if (!c.show) {
+                EXPECT_EQ(g.height, 20 * mp);
+            }
+        }
 }
 
 }  // namespace
