@@ -298,6 +298,11 @@ EncodedSymbol EncodeGS1_128Symbol(const std::string& text, const EncodeOptions& 
     // zint 2.15 takes at most 256 characters of element string (it refuses 257).
     RefuseLongerThan(text, 256);
     RefuseEmpty(text);
+    // Code 128 holds ASCII alone; unchecked element strings reach the encoder rewritten, so the
+    // position is taken here, in the text as given.
+    for (size_t p = 0; p < text.size(); ++p)
+        if (static_cast<unsigned char>(text[p]) >= 0x80)
+            Raise(EncodeErrorKind::InvalidCharacter, "Code 128 holds ASCII characters only", long(p));
     const std::vector<GS1Element> elements = ReadGS1Input(text, options.gs1_validate);
     const std::string human = GS1HumanReadable(elements);
     // Quiet zone: 10 modules each side (GS1 General Specifications 5.4.4.2).
