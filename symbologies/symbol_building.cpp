@@ -49,13 +49,10 @@ void RefuseLongerThan(const std::string& text, size_t limit) {
         i += n == 0 ? 1 : n;
     }
     if (characters <= limit) return;
-    Raise(EncodeErrorKind::TooLong, "the data has more than " + std::to_string(limit) + " characters", -1, long(limit));
+    throw EncodeError(EncodeErrorKind::TooLong, "the data has more than " + std::to_string(limit) + " characters", -1,
+                      long(limit));
 }
 
 void RefuseEmpty(const std::string& text) {
-    if (text.empty()) Raise(EncodeErrorKind::InvalidData, "the data is empty");
-}
-
-void Raise(EncodeErrorKind kind, const std::string& message, long position, long capacity) {
-    throw EncodeError(kind, message, position, capacity);
+    if (text.empty()) throw EncodeError(EncodeErrorKind::InvalidData, "the data is empty");
 }

@@ -53,7 +53,7 @@ void PDF417::SetYHeight(int y_height) {
 EncodedSymbol EncodePdf417Symbol(const std::string& text, const EncodeOptions& options) {
     // zint 2.15 takes at most 2710 characters (digits filling the codewords).
     RefuseLongerThan(text, 2710);
-    const auto refuse = [](const std::string& what) { Raise(EncodeErrorKind::InvalidOption, what); };
+    const auto refuse = [](const std::string& what) { throw EncodeError(EncodeErrorKind::InvalidOption, what); };
     Pdf417Settings settings;
     if (options.error_level < -1 || options.error_level > 8) refuse("error_level must be 0 to 8 (-1: from the data)");
     settings.auto_error_level = options.error_level < 0;
@@ -77,6 +77,6 @@ EncodedSymbol EncodePdf417Symbol(const std::string& text, const EncodeOptions& o
         const long columns = settings.columns > 0 ? settings.columns : 30;
         const long rows = settings.rows > 0 ? settings.rows : 90;
         const long capacity = std::min(928L, columns * rows);
-        Raise(EncodeErrorKind::TooLong, e.what(), -1, capacity);
+        throw EncodeError(EncodeErrorKind::TooLong, e.what(), -1, capacity);
     }
 }
