@@ -260,6 +260,7 @@ EncodedSymbol EncodeDataBarExpandedSymbol(const std::string& text, const EncodeO
 
 EncodedSymbol EncodeDataBarExpandedStackedSymbol(const std::string& text, const EncodeOptions& options) {
     if (options.columns < 0 || options.columns > 10)
-        Raise(EncodeErrorKind::InvalidOption, "columns must be 1 to 10 (0: 2), not " + std::to_string(options.columns));
+        throw EncodeError(EncodeErrorKind::InvalidOption,
+                          "columns must be 1 to 10 (0: 2), not " + std::to_string(options.columns));
     return DataBarExpandedSymbol(text, options, true);
 }

@@ -53,14 +53,16 @@ int CheckValue(const std::vector<int>& values, int max_weight) {
 }  // namespace
 
 ModuleWidths EncodeCode93(const std::string& code) {
-    if (code.empty()) Raise(EncodeErrorKind::InvalidData, "Empty string");
+    if (code.empty()) throw EncodeError(EncodeErrorKind::InvalidData, "Empty string");
     std::vector<int> values;
     values.reserve(code.size() + 2);
     for (size_t i = 0; i < code.size(); ++i) {
         const char raw = code[i];
         const int value = kValues[static_cast<unsigned char>(raw)];
         // Every lower-case letter is valid, so the rejected byte is the same before and after upper-casing.
-        if (value < 0) Raise(EncodeErrorKind::InvalidCharacter, std::string("Invalid character in CODE93: ") + raw, long(i));
+        if (value < 0)
+            throw EncodeError(EncodeErrorKind::InvalidCharacter, std::string("Invalid character in CODE93: ") + raw,
+                              long(i));
         values.push_back(value);
     }
     values.push_back(CheckValue(values, 20));  // C

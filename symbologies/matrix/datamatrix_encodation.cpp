@@ -21,9 +21,10 @@ constexpr size_t kMaxEncodableBytes = 2 * 1558;
 [[noreturn]] void ThrowNoSizeFits() { throw EncodeError(EncodeErrorKind::TooLong, kCannotEncode, -1, 1558); }
 
 [[noreturn]] void ThrowTooLong(size_t needed, int capacity) {
-    throw EncodeError(EncodeErrorKind::TooLong, "Data too long for specified symbol size. Data requires " + std::to_string(needed) +
-                             " codewords, but symbol only supports " + std::to_string(capacity) +
-                             " codewords. Use 'AUTO' or reduce data length.",
+    throw EncodeError(EncodeErrorKind::TooLong,
+                      "Data too long for specified symbol size. Data requires " + std::to_string(needed) +
+                          " codewords, but symbol only supports " + std::to_string(capacity) +
+                          " codewords. Use 'AUTO' or reduce data length.",
                       -1, capacity);
 }
 
