@@ -174,14 +174,18 @@ TEST(Render, BarsOnTheModuleGrid) {
         }
 }
 
-// The OCR-B digits of 4901234567894 at 1..8 px per module: thirteen separate glyphs, each centred
-// within a module of its symbol character, none touching another or a bar.
+// EAN-13 4901234567894 at 1..8 px per module: guards reaching 5 modules below the bars, and
+// thirteen separate OCR-B digits, each centred within a module of its symbol character, none
+// touching another or a bar.
 TEST(Render, Ean13DigitsClearAndCentred) {
     const EncodedSymbol s = Ean13("4901234567894");
     for (int mp = 1; mp <= 8; ++mp) {
         const RenderOptions o = Options(mp, s);
         const Grey g = RenderGrey(s, o);
         const int bars_bottom = int(69.24 * mp + 0.5);
+        // The start guard reaches 5 modules further down; the first data bar (module 6) does not.
+        EXPECT_TRUE(g.Ink(11 * mp, bars_bottom + 5 * mp - 1) && !g.Ink(11 * mp, bars_bottom + 5 * mp)) << mp;
+        EXPECT_TRUE(g.Ink(17 * mp, bars_bottom - 1) && !g.Ink(17 * mp, bars_bottom)) << mp;
         std::vector<Box> boxes = InkComponents(g, bars_bottom);
         ASSERT_EQ(boxes.size(), 13u) << mp << " px per module";
         std::sort(boxes.begin(), boxes.end(), [](const Box& a, const Box& b) { return a.left < b.left; });
