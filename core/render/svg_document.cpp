@@ -71,7 +71,7 @@ std::string Rectangles(const std::vector<DarkRect>& rects, double unit) {
     std::string d;
     double x = 0.0, y = 0.0;
     for (const DarkRect& r : Merged(rects)) {
-        const double rx = r.x / unit, ry = r.y / unit, w = r.w / unit, h = r.h / unit;
+        const double rx = SvgRounded(r.x / unit), ry = SvgRounded(r.y / unit), w = r.w / unit, h = r.h / unit;
         d += d.empty() ? 'M' : 'm';
         AppendSvgNumber(d, rx - x);
         d += ' ';

@@ -44,3 +44,5 @@ std::string SvgNumber(double value) {
     AppendSvgNumber(s, value);
     return s;
 }
+
+double SvgRounded(double value) { return std::round(value * 1000.0) / 1000.0; }

@@ -77,12 +77,12 @@ std::string StrokePath(const std::vector<DarkRect>& rects, double unit) {
     double x = 0.0, y = 0.0;  // the pen
     for (const Line& line : Lines(rects, unit)) {
         Move(absolute, 'M', line.x, line.y);
-        Move(relative, 'm', line.x - x, line.y - y);
+        Move(relative, 'm', SvgRounded(line.x) - x, SvgRounded(line.y) - y);
         d += d.empty() || absolute.size() < relative.size() ? absolute : relative;
         d += line.vertical ? 'v' : 'h';
         AppendSvgNumber(d, line.length);
-        x = line.x + (line.vertical ? 0.0 : line.length);
-        y = line.y + (line.vertical ? line.length : 0.0);
+        x = SvgRounded(line.x) + (line.vertical ? 0.0 : SvgRounded(line.length));
+        y = SvgRounded(line.y) + (line.vertical ? SvgRounded(line.length) : 0.0);
     }
     return d;
 }
