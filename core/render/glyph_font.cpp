@@ -17,7 +17,8 @@
 
 namespace {
 
-std::mutex g_freetype_mutex;
+// Recursive: a face may be closed (its last user gone) while the lock is already held.
+std::recursive_mutex g_freetype_mutex;
 FT_Library g_library = nullptr;
 // Fonts by name, opened once; caller-named files beyond the bound are opened for the one use.
 std::map<std::string, std::shared_ptr<const GlyphFont>> g_fonts;
@@ -104,6 +105,7 @@ struct GlyphFont::Face {
     mutable std::map<std::pair<char32_t, long>, std::shared_ptr<const GlyphImage>> glyphs;
     mutable std::map<char32_t, std::string> outlines;
     ~Face() {
+        std::lock_guard<std::recursive_mutex> lock(g_freetype_mutex);
         if (face != nullptr) FT_Done_Face(face);
     }
 };
@@ -120,7 +122,7 @@ GlyphFont::GlyphFont(std::unique_ptr<Face> face, std::string tag) : face_(std::m
 GlyphFont::~GlyphFont() = default;
 
 std::shared_ptr<const GlyphFont> GlyphFont::Open(const std::string& name) {
-    std::lock_guard<std::mutex> lock(g_freetype_mutex);
+    std::lock_guard<std::recursive_mutex> lock(g_freetype_mutex);
     if (const auto found = g_fonts.find(name); found != g_fonts.end()) return found->second;
     auto face = std::make_unique<Face>();
     FT_Error error;
@@ -150,7 +152,7 @@ std::shared_ptr<const GlyphImage> GlyphFont::Glyph(char32_t code_point, double e
                                                          " pixels an em cannot be drawn (the most is " +
                                                          std::to_string(int(kMaxEmPixels)) + ")");
     const long em64 = std::lround(em_pixels * 64.0);
-    std::lock_guard<std::mutex> lock(g_freetype_mutex);
+    std::lock_guard<std::recursive_mutex> lock(g_freetype_mutex);
     const auto key = std::make_pair(code_point, em64);
     if (const auto found = face_->glyphs.find(key); found != face_->glyphs.end()) return found->second;
     FT_Face f = face_->face;
@@ -180,7 +182,7 @@ std::shared_ptr<const GlyphImage> GlyphFont::Glyph(char32_t code_point, double e
 }
 
 std::string GlyphFont::Outline(char32_t code_point) const {
-    std::lock_guard<std::mutex> lock(g_freetype_mutex);
+    std::lock_guard<std::recursive_mutex> lock(g_freetype_mutex);
     if (const auto found = face_->outlines.find(code_point); found != face_->outlines.end()) return found->second;
     FT_Face f = face_->face;
     PathBuilder path;

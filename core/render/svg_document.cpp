@@ -71,7 +71,7 @@ std::string Rectangles(const std::vector<DarkRect>& rects, double unit) {
     std::string d;
     double x = 0.0, y = 0.0;
     for (const DarkRect& r : Merged(rects)) {
-        const double rx = r.x / unit, ry = r.y / unit, w = r.w / unit, h = r.h / unit;
+        const double rx = SvgRounded(r.x / unit), ry = SvgRounded(r.y / unit), w = r.w / unit, h = r.h / unit;
         d += d.empty() ? 'M' : 'm';
         AppendSvgNumber(d, rx - x);
         d += ' ';
@@ -90,15 +90,15 @@ std::string Rectangles(const std::vector<DarkRect>& rects, double unit) {
 }
 
 std::string DarkPath(const std::vector<DarkRect>& rects, double unit, Rgba colour) {
+    // A line takes a subset of a closed rectangle's commands, so lines are the shorter whenever the
+    // rectangles allow them. Lines enclose no area, so the path's fill draws nothing.
     const std::string strokes = StrokePath(rects, unit);
-    const std::string closed = Rectangles(rects, unit);
-    if (!strokes.empty() && strokes.size() < closed.size())
-        // Lines enclose no area, so the path's fill draws nothing.
+    if (!strokes.empty())
         return "<path" + std::string(kCrisp) + " stroke=\"" + Colour(colour) + "\"" +
                (colour.a != 255 ? " stroke-opacity=\"" + Number(colour.a / 255.0) + "\"" : "") +
                (rects.front().h != unit ? " stroke-width=\"" + Number(rects.front().h / unit) + "\"" : "") + " d=\"" +
                strokes + "\"/>\n";
-    return "<path" + std::string(kCrisp) + Fill(colour) + " d=\"" + closed + "\"/>\n";
+    return "<path" + std::string(kCrisp) + Fill(colour) + " d=\"" + Rectangles(rects, unit) + "\"/>\n";
 }
 
 // Each glyph's outline once, scaled from font units to modules, then placed by <use>. An id names

@@ -58,10 +58,13 @@ std::vector<Line> Lines(const std::vector<DarkRect>& rects, double unit) {
     return lines;
 }
 
-// Two coordinates; a minus sign separates them as well as a space does.
-std::string Pair(double a, double b) {
-    const std::string second = SvgNumber(b);
-    return SvgNumber(a) + (second[0] == '-' ? "" : " ") + second;
+// A command and two coordinates; a minus sign separates them as well as a space does.
+void Move(std::string& out, char command, double a, double b) {
+    out.clear();
+    out += command;
+    AppendSvgNumber(out, a);
+    if (std::round(b * 1000.0) >= 0.0) out += ' ';  // what prints as 0 or more has no sign
+    AppendSvgNumber(out, b);
 }
 
 }  // namespace
@@ -70,16 +73,16 @@ std::string StrokePath(const std::vector<DarkRect>& rects, double unit) {
     if (rects.empty()) return {};
     for (const DarkRect& r : rects)
         if (r.h != rects.front().h) return {};
-    std::string d;
+    std::string d, absolute, relative;
     double x = 0.0, y = 0.0;  // the pen
     for (const Line& line : Lines(rects, unit)) {
-        const std::string absolute = "M" + Pair(line.x, line.y);
-        const std::string relative = "m" + Pair(line.x - x, line.y - y);
+        Move(absolute, 'M', line.x, line.y);
+        Move(relative, 'm', SvgRounded(line.x) - x, SvgRounded(line.y) - y);
         d += d.empty() || absolute.size() < relative.size() ? absolute : relative;
         d += line.vertical ? 'v' : 'h';
-        d += SvgNumber(line.length);
-        x = line.x + (line.vertical ? 0.0 : line.length);
-        y = line.y + (line.vertical ? line.length : 0.0);
+        AppendSvgNumber(d, line.length);
+        x = SvgRounded(line.x) + (line.vertical ? 0.0 : SvgRounded(line.length));
+        y = SvgRounded(line.y) + (line.vertical ? SvgRounded(line.length) : 0.0);
     }
     return d;
 }

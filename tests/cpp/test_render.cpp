@@ -174,14 +174,18 @@ TEST(Render, BarsOnTheModuleGrid) {
         }
 }
 
-// The OCR-B digits of 4901234567894 at 1..8 px per module: thirteen separate glyphs, each centred
-// within a module of its symbol character, none touching another or a bar.
+// EAN-13 4901234567894 at 1..8 px per module: guards reaching 5 modules below the bars, and
+// thirteen separate OCR-B digits, each centred within a module of its symbol character, none
+// touching another or a bar.
 TEST(Render, Ean13DigitsClearAndCentred) {
     const EncodedSymbol s = Ean13("4901234567894");
     for (int mp = 1; mp <= 8; ++mp) {
         const RenderOptions o = Options(mp, s);
         const Grey g = RenderGrey(s, o);
         const int bars_bottom = int(69.24 * mp + 0.5);
+        // The start guard reaches 5 modules further down; the first data bar (module 6) does not.
+        EXPECT_TRUE(g.Ink(11 * mp, bars_bottom + 5 * mp - 1) && !g.Ink(11 * mp, bars_bottom + 5 * mp)) << mp;
+        EXPECT_TRUE(g.Ink(17 * mp, bars_bottom - 1) && !g.Ink(17 * mp, bars_bottom)) << mp;
         std::vector<Box> boxes = InkComponents(g, bars_bottom);
         ASSERT_EQ(boxes.size(), 13u) << mp << " px per module";
         std::sort(boxes.begin(), boxes.end(), [](const Box& a, const Box& b) { return a.left < b.left; });
@@ -320,21 +324,23 @@ namespace {
 // A Roboto line under, above or instead of the bars' own text: separate glyphs at 1..8 px per
 // module ("Hello World": ten glyphs of one stroke each), on the side asked, clear of the bars.
 TEST(Render, TextLinePlacement) {
-    EncodedSymbol s = Linear("1" + std::string(119, '0'), 20);
-    s.text.push_back({"Hello World", 60.0, 0, TextRole::Main, 0.0});
     struct Case {
+        TextRole role;
         TextPosition position;
         bool show;
         const char* replacement;
         size_t glyphs;
     } cases[] = {
-        {TextPosition::Below, true, nullptr, 10},
-        {TextPosition::Above, true, nullptr, 10},
-        {TextPosition::Below, true, "HW", 2},
-        {TextPosition::Below, false, nullptr, 0},
+        {TextRole::Main, TextPosition::Below, true, nullptr, 10},
+        {TextRole::Main, TextPosition::Above, true, nullptr, 10},
+        {TextRole::Caption, TextPosition::Above, true, nullptr, 10},  // captions stand above, always
+        {TextRole::Main, TextPosition::Below, true, "HW", 2},
+        {TextRole::Main, TextPosition::Below, false, nullptr, 0},
     };
     for (const Case& c : cases)
         for (int mp = 1; mp <= 8; ++mp) {
+            EncodedSymbol s = Linear("1" + std::string(119, '0'), 20);
+            s.text.push_back({"Hello World", 60.0, 0, c.role, 0.0});
             RenderOptions o = Options(mp, s);
             o.text_position = c.position;
             o.show_text = c.show;
@@ -359,6 +365,21 @@ TEST(Render, TextLinePlacement) {
                 EXPECT_EQ(g.height, 20 * mp);
             }
         }
+}
+
+// A spread span puts each character in the middle of its share of the width (worked by hand:
+// "ABCD" over modules 10..50, centres 15, 25, 35, 45).
+TEST(Render, SpreadSpan) {
+    EncodedSymbol s = Linear(std::string(60, '0'), 10);
+    s.text.push_back({"ABCD", 30.0, 0, TextRole::Main, 40.0});
+    for (int mp = 1; mp <= 8; ++mp) {
+        const Grey g = RenderGrey(s, Options(mp, s));
+        std::vector<Box> boxes = InkComponents(g, 10 * mp);
+        ASSERT_EQ(boxes.size(), 4u) << mp << " px per module";
+        std::sort(boxes.begin(), boxes.end(), [](const Box& a, const Box& b) { return a.left < b.left; });
+        for (size_t i = 0; i < 4; ++i)
+            EXPECT_NEAR((boxes[i].left + boxes[i].right + 1) / 2.0 / mp, 15.0 + 10.0 * double(i), 1.0) << mp << " px";
+    }
 }
 
 }  // namespace
