@@ -112,10 +112,12 @@ private:
         if (first >= end) return true;
         std::vector<uint8_t>& filtered = buffers_.block;
         filtered.resize(size_t(end - first) * (stride_ + 1));
-        for (int y = first; y < end; ++y)
-            FilterRow(Row(y),
-                      y > 0 && (changed_rows_ == RowFilter::kUp || buffers_.repeated[size_t(y)]) ? Row(y - 1) : nullptr, buffers_.repeated[size_t(y)] != 0, stride_,
+        for (int y = first; y < end; ++y) {
+            const bool repeated = buffers_.repeated[size_t(y)] != 0;
+            const bool up = y > 0 && (repeated || changed_rows_ == RowFilter::kUp);
+            FilterRow(Row(y), up ? Row(y - 1) : nullptr, repeated, stride_,
                       filtered.data() + size_t(y - first) * (stride_ + 1));
+        }
         adler_ = isal_adler32(adler_, filtered.data(), filtered.size());
         std::vector<uint8_t>& compressed = buffers_.compressed;
         // Stored blocks bound the output: 5 bytes per 64 KB, plus headers.
@@ -207,6 +209,12 @@ void PutHeader(std::vector<uint8_t>& out, int width, int height, const PngLayout
 
 void PutEnd(std::vector<uint8_t>& out) { CloseChunk(out, OpenChunk(out, "IEND")); }
 
+// Kept per thread: a draw then allocates little but its result.
+DeflateBuffers& ThreadBuffers() {
+    thread_local DeflateBuffers buffers;
+    return buffers;
+}
+
 }  // namespace
 
 std::vector<uint8_t> EncodePng(const RasterCanvas& canvas, int dpi) {
@@ -214,9 +222,9 @@ std::vector<uint8_t> EncodePng(const RasterCanvas& canvas, int dpi) {
     out.reserve(4096);
     PutHeader(out, canvas.Width(), canvas.Height(), PngLayout{}, dpi);
     const size_t chunk = OpenChunk(out, "IDAT");
-    // Kept per thread: a draw then allocates little but its result.
-    thread_local DeflateBuffers buffers;
-    if (!ImageDeflater(canvas.Pixels(), size_t(canvas.Width()) * 4, canvas.Height(), buffers, out, RowFilter::kUp).Run())
+    if (!ImageDeflater(canvas.Pixels(), size_t(canvas.Width()) * 4, canvas.Height(), ThreadBuffers(), out,
+                       RowFilter::kUp)
+             .Run())
         return {};
     CloseChunk(out, chunk);
     PutEnd(out);
@@ -233,8 +241,7 @@ std::vector<uint8_t> EncodeSmallestPng(const RasterCanvas& canvas, int dpi) {
     out.reserve(1024);
     PutHeader(out, canvas.Width(), canvas.Height(), layout, dpi);
     const size_t chunk = OpenChunk(out, "IDAT");
-    thread_local DeflateBuffers buffers;
-    if (!ImageDeflater(packed.data(), layout.Stride(canvas.Width()), canvas.Height(), buffers, out,
+    if (!ImageDeflater(packed.data(), layout.Stride(canvas.Width()), canvas.Height(), ThreadBuffers(), out,
                        RowFilter::kNoneUnlessRepeated)
              .Run())
         return {};
