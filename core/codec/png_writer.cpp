@@ -73,12 +73,17 @@ public:
                   RowFilter changed_rows)
         : pixels_(pixels), height_(height), buffers_(buffers), out_(out), stride_(stride), changed_rows_(changed_rows) {}
 
-    // False on a compressor error.
-    bool Run() {
+    // False on a compressor error. `known_repeated`, when given, says per row whether it repeats the
+    // row above; such rows are then never read.
+    bool Run(const std::vector<uint8_t>* known_repeated = nullptr) {
         const int height = height_;
         std::vector<uint8_t>& repeated = buffers_.repeated;
-        repeated.assign(size_t(height), 0);
-        for (int y = 1; y < height; ++y) repeated[size_t(y)] = std::memcmp(Row(y), Row(y - 1), stride_) == 0;
+        if (known_repeated != nullptr) {
+            repeated = *known_repeated;
+        } else {
+            repeated.assign(size_t(height), 0);
+            for (int y = 1; y < height; ++y) repeated[size_t(y)] = std::memcmp(Row(y), Row(y - 1), stride_) == 0;
+        }
         out_.push_back(0x78);  // zlib: deflate with a 32 KB window
         out_.push_back(0x01);
         const size_t min_rows = std::max<size_t>(2, kMinRepeatBytes / (stride_ + 1));
@@ -243,7 +248,7 @@ std::vector<uint8_t> EncodeSmallestPng(const RasterCanvas& canvas, int dpi) {
     const size_t chunk = OpenChunk(out, "IDAT");
     if (!ImageDeflater(packed.data(), layout.Stride(canvas.Width()), canvas.Height(), ThreadBuffers(), out,
                        RowFilter::kNoneUnlessRepeated)
-             .Run())
+             .Run(&repeated))
         return {};
     // An unusually large image does not keep its memory on the thread.
     if (packed.capacity() > (size_t(64) << 20)) packed = {};
