@@ -51,9 +51,12 @@ ColourSurvey Survey(const RasterCanvas& canvas, const std::vector<uint8_t>& repe
     for (int y = 0; y < canvas.Height(); ++y) {
         if (repeated[size_t(y)]) continue;
         const uint8_t* row = reinterpret_cast<const uint8_t*>(canvas.Row(y));
+        uint32_t previous = 0;
         for (int x = 0; x < canvas.Width(); ++x) {
             const uint8_t* p = row + size_t(x) * 4;
             const uint32_t key = Key(Rgba{p[0], p[1], p[2], p[3]});
+            if (x > 0 && key == previous) continue;  // runs of one colour: the common case
+            previous = key;
             if (index.Colours().size() <= kMaxPalette) {
                 const size_t known = index.Colours().size();
                 if (index.IndexOf(key) < known) continue;
@@ -146,13 +149,11 @@ void PackPixels(const RasterCanvas& canvas, const PngLayout& layout, const std::
     packed.resize(stride * size_t(canvas.Height()));
     ColourIndex palette;
     for (const Rgba& c : layout.palette) palette.IndexOf(Key(c));
-    const int grey_step = 255 / ((1 << layout.bit_depth) - 1);
+    // A grey level that the depth holds exactly, k x 255 / (2^depth - 1), has k in its top bits.
+    const int grey_shift = 8 - layout.bit_depth;
     for (int y = 0; y < canvas.Height(); ++y) {
         uint8_t* out = packed.data() + size_t(y) * stride;
-        if (repeated[size_t(y)]) {
-            std::memcpy(out, out - stride, stride);
-            continue;
-        }
+        if (repeated[size_t(y)]) continue;
         const uint8_t* row = reinterpret_cast<const uint8_t*>(canvas.Row(y));
         switch (layout.colour_type) {
             case PngColourType::kPalette:
@@ -160,7 +161,7 @@ void PackPixels(const RasterCanvas& canvas, const PngLayout& layout, const std::
                         [&](const uint8_t* p) { return uint8_t(palette.IndexOf(Key(Rgba{p[0], p[1], p[2], p[3]}))); }, out);
                 break;
             case PngColourType::kGrey:
-                PackRow(row, width, layout.bit_depth, [&](const uint8_t* p) { return uint8_t(p[0] / grey_step); }, out);
+                PackRow(row, width, layout.bit_depth, [&](const uint8_t* p) { return uint8_t(p[0] >> grey_shift); }, out);
                 break;
             case PngColourType::kGreyAlpha:
                 for (int x = 0; x < width; ++x) {

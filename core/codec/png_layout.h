@@ -28,6 +28,7 @@ std::vector<uint8_t> RepeatedRows(const RasterCanvas& canvas);
 
 PngLayout ChoosePngLayout(const RasterCanvas& canvas, const std::vector<uint8_t>& repeated);
 
-// The canvas's rows in the layout, packed without filter bytes (`Stride` bytes a row).
+// The canvas's rows in the layout, packed without filter bytes (`Stride` bytes a row). Rows that
+// repeat the one above are skipped (left as they were): the writer codes them without reading.
 void PackPixels(const RasterCanvas& canvas, const PngLayout& layout, const std::vector<uint8_t>& repeated,
                 std::vector<uint8_t>& packed);

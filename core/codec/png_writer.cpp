@@ -73,12 +73,17 @@ public:
                   RowFilter changed_rows)
         : pixels_(pixels), height_(height), buffers_(buffers), out_(out), stride_(stride), changed_rows_(changed_rows) {}
 
-    // False on a compressor error.
-    bool Run() {
+    // False on a compressor error. `known_repeated`, when given, says per row whether it repeats the
+    // row above; such rows are then never read.
+    bool Run(const std::vector<uint8_t>* known_repeated = nullptr) {
         const int height = height_;
         std::vector<uint8_t>& repeated = buffers_.repeated;
-        repeated.assign(size_t(height), 0);
-        for (int y = 1; y < height; ++y) repeated[size_t(y)] = std::memcmp(Row(y), Row(y - 1), stride_) == 0;
+        if (known_repeated != nullptr) {
+            repeated = *known_repeated;
+        } else {
+            repeated.assign(size_t(height), 0);
+            for (int y = 1; y < height; ++y) repeated[size_t(y)] = std::memcmp(Row(y), Row(y - 1), stride_) == 0;
+        }
         out_.push_back(0x78);  // zlib: deflate with a 32 KB window
         out_.push_back(0x01);
         const size_t min_rows = std::max<size_t>(2, kMinRepeatBytes / (stride_ + 1));
@@ -112,10 +117,12 @@ private:
         if (first >= end) return true;
         std::vector<uint8_t>& filtered = buffers_.block;
         filtered.resize(size_t(end - first) * (stride_ + 1));
-        for (int y = first; y < end; ++y)
-            FilterRow(Row(y),
-                      y > 0 && (changed_rows_ == RowFilter::kUp || buffers_.repeated[size_t(y)]) ? Row(y - 1) : nullptr, buffers_.repeated[size_t(y)] != 0, stride_,
+        for (int y = first; y < end; ++y) {
+            const bool repeated = buffers_.repeated[size_t(y)] != 0;
+            const bool up = y > 0 && (repeated || changed_rows_ == RowFilter::kUp);
+            FilterRow(Row(y), up ? Row(y - 1) : nullptr, repeated, stride_,
                       filtered.data() + size_t(y - first) * (stride_ + 1));
+        }
         adler_ = isal_adler32(adler_, filtered.data(), filtered.size());
         std::vector<uint8_t>& compressed = buffers_.compressed;
         // Stored blocks bound the output: 5 bytes per 64 KB, plus headers.
@@ -207,6 +214,12 @@ void PutHeader(std::vector<uint8_t>& out, int width, int height, const PngLayout
 
 void PutEnd(std::vector<uint8_t>& out) { CloseChunk(out, OpenChunk(out, "IEND")); }
 
+// Kept per thread: a draw then allocates little but its result.
+DeflateBuffers& ThreadBuffers() {
+    thread_local DeflateBuffers buffers;
+    return buffers;
+}
+
 }  // namespace
 
 std::vector<uint8_t> EncodePng(const RasterCanvas& canvas, int dpi) {
@@ -214,9 +227,9 @@ std::vector<uint8_t> EncodePng(const RasterCanvas& canvas, int dpi) {
     out.reserve(4096);
     PutHeader(out, canvas.Width(), canvas.Height(), PngLayout{}, dpi);
     const size_t chunk = OpenChunk(out, "IDAT");
-    // Kept per thread: a draw then allocates little but its result.
-    thread_local DeflateBuffers buffers;
-    if (!ImageDeflater(canvas.Pixels(), size_t(canvas.Width()) * 4, canvas.Height(), buffers, out, RowFilter::kUp).Run())
+    if (!ImageDeflater(canvas.Pixels(), size_t(canvas.Width()) * 4, canvas.Height(), ThreadBuffers(), out,
+                       RowFilter::kUp)
+             .Run())
         return {};
     CloseChunk(out, chunk);
     PutEnd(out);
@@ -233,10 +246,9 @@ std::vector<uint8_t> EncodeSmallestPng(const RasterCanvas& canvas, int dpi) {
     out.reserve(1024);
     PutHeader(out, canvas.Width(), canvas.Height(), layout, dpi);
     const size_t chunk = OpenChunk(out, "IDAT");
-    thread_local DeflateBuffers buffers;
-    if (!ImageDeflater(packed.data(), layout.Stride(canvas.Width()), canvas.Height(), buffers, out,
+    if (!ImageDeflater(packed.data(), layout.Stride(canvas.Width()), canvas.Height(), ThreadBuffers(), out,
                        RowFilter::kNoneUnlessRepeated)
-             .Run())
+             .Run(&repeated))
         return {};
     // An unusually large image does not keep its memory on the thread.
     if (packed.capacity() > (size_t(64) << 20)) packed = {};
