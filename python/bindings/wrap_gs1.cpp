@@ -1,4 +1,5 @@
-// Module-level GS1 functions: reading, checking and rewriting element strings.
+// Module-level GS1 functions: reading, checking and rewriting element strings, and GS1 Digital
+// Link URIs.
 #include <pybind11/stl.h>
 
 #include <stdexcept>
@@ -6,9 +7,11 @@
 #include <utility>
 #include <vector>
 
+#include "gs1/digital_link.h"
 #include "gs1/element_string.h"
 #include "gs1/validation.h"
 #include "python/bindings/class_list.h"
+#include "python/bindings/error_translation.h"
 
 namespace py = pybind11;
 
@@ -44,4 +47,28 @@ void RegisterGs1Functions(py::module_& m) {
         py::arg("data"), py::arg("form"),
         "Rewrite a GS1 element string in the form \"bracketed\", \"gs1_128\" (what GS1_128 draws) or "
         "\"databar_expanded\" (what GS1DataBarExpanded draws).");
+    m.def(
+        "gs1_digital_link",
+        [](const std::string& element_string, const std::string& domain) {
+            try {
+                return DigitalLinkFromElementString(element_string, domain);
+            } catch (const EncodeError& error) {
+                RaiseEncodeError(error);
+            }
+        },
+        py::arg("element_string"), py::arg("domain") = "https://id.gs1.org",
+        "The canonical GS1 Digital Link URI of an element string under domain; InvalidDataError (position at "
+        "the faulty AI) for one that has no URI, InvalidOptionError for a domain that is not http(s).");
+    m.def(
+        "gs1_from_digital_link",
+        [](const std::string& uri) {
+            try {
+                return ElementStringFromDigitalLink(uri);
+            } catch (const EncodeError& error) {
+                RaiseEncodeError(error);
+            }
+        },
+        py::arg("uri"),
+        "The bracketed element string a GS1 Digital Link URI carries; InvalidDataError (position the offset "
+        "in the URI) for one that is not valid.");
 }

@@ -84,3 +84,7 @@ def test_digital_link_reads_as_its_uri(symbology, format):
     assert read(symbol.png(), format).text == uri
     assert bq.gs1_digital_link("(01)09501101530003(10)ABC123", domain="https://example.com") == uri
     assert bq.gs1_from_digital_link(uri) == "(01)09501101530003(10)ABC123"
+    with pytest.raises(bq.InvalidDataError):
+        bq.make(symbology, digital_link="(10)ABC123")  # a lot number without its GTIN has no URI
+    with pytest.raises(bq.InvalidOptionError, match="not both"):
+        bq.make(symbology, "data", digital_link="(01)09501101530003")
