@@ -156,3 +156,10 @@ def test_native_error_kinds_become_the_package_classes(kind, position, capacity,
         native._raise_encode_error(kind, "the message", position, capacity)
     assert type(caught.value) is cls
     assert {name: getattr(caught.value, name) for name in attributes} == attributes
+
+
+def test_native_steps_refuse_unknown_and_mistyped_options():
+    with pytest.raises(bq.InvalidOptionError, match="unknown encode option 'colour'"):
+        native.encode("code128", "x", colour=1)
+    with pytest.raises(bq.InvalidOptionError, match="invalid render option rotate='90'"):
+        native.render(native.encode("code128", "x"), "png", rotate="90")
