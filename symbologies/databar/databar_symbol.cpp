@@ -1,5 +1,8 @@
 #include "symbologies/databar/databar_symbol.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "core/text_encoding/digits.h"
 #include "gs1/check_digit.h"
 #include "symbologies/symbol_building.h"
@@ -16,7 +19,8 @@ std::string GtinDataDigits(const std::string& text) {
     const char expected = GS1CheckDigit(digits.substr(0, 13));
     if (digits[13] != expected)
         throw EncodeError(EncodeErrorKind::InvalidData,
-              std::string("check digit ") + digits[13] + " is wrong, expected " + expected, long(offset + 13));
+                          std::string("check digit ") + digits[13] + " is wrong, expected " + expected,
+                          long(offset + 13));
     return digits.substr(0, 13);
 }
 

@@ -1,12 +1,12 @@
 #include "symbologies/databar/gs1_databar_expanded.h"
 
-#include "gs1/element_input.h"
-#include "symbologies/databar/databar_symbol.h"
-#include "symbologies/symbol_building.h"
-
 #include <algorithm>
 #include <exception>
 #include <stdexcept>
+
+#include "gs1/element_input.h"
+#include "symbologies/databar/databar_symbol.h"
+#include "symbologies/symbol_building.h"
 
 namespace {
 

@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
-#include <utility>
 #include <limits>
-#include <stdexcept>
+#include <utility>
 
 #include "symbologies/linear/code128_symbols.h"
 #include "symbologies/symbol_building.h"

@@ -1,7 +1,6 @@
 #include "symbologies/linear/code39.h"
 
 #include <cstring>
-#include <stdexcept>
 
 #include "symbologies/symbol_building.h"
 

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstddef>
-#include <stdexcept>
 #include <vector>
 
 #include "symbologies/symbol_building.h"
@@ -75,7 +74,6 @@ ModuleWidths EncodeCode93(const std::string& code) {
     AppendPattern(out, kStop);
     return out;
 }
-
 
 EncodedSymbol EncodeCode93Symbol(const std::string& text, const EncodeOptions&) {
     // zint 2.15 takes at most 123 characters (it refuses 124).

@@ -4,14 +4,13 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <stdexcept>
 
 #include "core/render/text.h"
 #include "gs1/ai_table.h"
 #include "gs1/check_digit.h"
 #include "gs1/element_input.h"
-#include "symbologies/symbol_building.h"
 #include "symbologies/linear/code128_symbols.h"
+#include "symbologies/symbol_building.h"
 
 namespace {
 

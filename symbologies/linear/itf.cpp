@@ -1,7 +1,5 @@
 #include "symbologies/linear/itf.h"
 
-#include <stdexcept>
-
 #include "core/text_encoding/digits.h"
 #include "symbologies/symbol_building.h"
 

@@ -1,7 +1,5 @@
 #include "symbologies/linear/matrix2of5.h"
 
-#include <stdexcept>
-
 #include "core/text_encoding/digits.h"
 #include "symbologies/symbol_building.h"
 

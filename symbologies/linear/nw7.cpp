@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstring>
 #include <numeric>
-#include <stdexcept>
 
 #include "symbologies/symbol_building.h"
 
@@ -35,7 +34,7 @@ ModuleWidths EncodeNW7(const std::string& code) {
     const bool stops = IsStartStop(text.back());
     if (starts != stops)
         throw EncodeError(EncodeErrorKind::InvalidCharacter, "Invalid start/stop character combination in NW7: " + text,
-              long(starts ? 0 : text.size() - 1));
+                          long(starts ? 0 : text.size() - 1));
     if (!starts) text = 'C' + text + 'C';
 
     ModuleWidths out;
@@ -72,7 +71,8 @@ EncodedSymbol EncodeNW7Symbol(const std::string& text, const EncodeOptions& opti
     const bool ends = IsStartStop(carried.front());
     for (size_t i = ends ? 1 : 0; i + (ends ? 1 : 0) < carried.size(); ++i)
         if (IsStartStop(carried[i]))
-            throw EncodeError(EncodeErrorKind::InvalidCharacter, "A-D stand only at both ends, as start and stop", long(i));
+            throw EncodeError(EncodeErrorKind::InvalidCharacter, "A-D stand only at both ends, as start and stop",
+                              long(i));
     if (!ends) carried = 'C' + carried + 'C';
     // Quiet zone: 10 modules each side (EN 798 4.4.1).
     return OneRowSymbol(widths, kLinearBarHeight, 10, NW7HumanText(text, options.show_start_stop), carried);

@@ -44,7 +44,7 @@ DataMatrixScheme SchemeOption(const std::string& scheme) {
     const DataMatrixScheme found = DataMatrixSchemeFromName(upper);
     if (found == DataMatrixScheme::kAuto && upper != "AUTO")
         throw EncodeError(EncodeErrorKind::InvalidOption,
-              "scheme \"" + scheme + "\" is not auto, ascii, c40, text, x12, edifact or base256");
+                          "scheme \"" + scheme + "\" is not auto, ascii, c40, text, x12, edifact or base256");
     return found;
 }
 

@@ -1,7 +1,6 @@
 #include "symbologies/matrix/datamatrix_encodation.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 #include "core/model/encode_error.h"
 #include "gs1/element_string.h"

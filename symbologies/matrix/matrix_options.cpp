@@ -8,6 +8,7 @@ std::string MatrixTextBytes(const std::string& text, const std::string& encoding
         throw EncodeError(EncodeErrorKind::InvalidOption, "encoding \"" + encoding + "\" is not utf-8 or shift_jis");
     std::string bytes = ConvertStringEncoding(text, encoding);
     // The conversion stops at a zero byte, so text can come out empty.
-    if (bytes.empty()) throw EncodeError(EncodeErrorKind::InvalidData, "the data is empty once converted to " + encoding);
+    if (bytes.empty())
+        throw EncodeError(EncodeErrorKind::InvalidData, "the data is empty once converted to " + encoding);
     return bytes;
 }

@@ -59,7 +59,8 @@ QrLevel LevelOption(const std::string& error) {
 
 int VersionOption(int version) {
     if (version < 0 || version > kQrMaxVersion)
-        throw EncodeError(EncodeErrorKind::InvalidOption, "version " + std::to_string(version) + " is not 1 to 40 (0: any)");
+        throw EncodeError(EncodeErrorKind::InvalidOption,
+                          "version " + std::to_string(version) + " is not 1 to 40 (0: any)");
     return version;
 }
 
@@ -79,7 +80,7 @@ EncodedSymbol EncodeQrSymbol(const std::string& text, const EncodeOptions& optio
         encoding = "shift_jis";
     } else if (options.mode != "auto" && options.mode != "byte") {
         throw EncodeError(EncodeErrorKind::InvalidOption,
-              "mode \"" + options.mode + "\" is not auto, byte, numeric, alphanumeric or kanji");
+                          "mode \"" + options.mode + "\" is not auto, byte, numeric, alphanumeric or kanji");
     }
     RefuseEmpty(text);
     const QrSymbol symbol = EncodeQr(MatrixTextBytes(text, encoding), mode, level, version);

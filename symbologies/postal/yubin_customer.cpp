@@ -1,11 +1,11 @@
 #include "symbologies/postal/yubin_customer.h"
 
-#include "core/text_encoding/digits.h"
-#include "symbologies/symbol_building.h"
-
 #include <algorithm>
 #include <array>
 #include <cstring>
+
+#include "core/text_encoding/digits.h"
+#include "symbologies/symbol_building.h"
 
 namespace {
 
@@ -131,8 +131,8 @@ EncodedSymbol EncodeJapanPostSymbol(const std::string& text, const EncodeOptions
         throw EncodeError(EncodeErrorKind::InvalidData, "the data starts with the seven-digit postal code");
     if (positions > kDataPositions)
         throw EncodeError(EncodeErrorKind::TooLong,
-              "the data needs " + std::to_string(positions) + " of the 20 data positions (a letter takes two)", -1,
-              kDataPositions);
+                          "the data needs " + std::to_string(positions) + " of the 20 data positions (a letter takes two)",
+                          -1, kDataPositions);
 
     const std::string bars = EncodeYubinCustomer(upper);
     EncodedSymbol symbol;
