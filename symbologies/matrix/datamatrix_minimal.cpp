@@ -33,9 +33,9 @@ DataMatrixData EncodeDataMatrixMinimal(const std::string& bytes, bool gs1, int s
     const bool automatic = size_index == kDataMatrixAutoSize;
     const int first = automatic ? 0 : size_index;
     const int last = automatic ? kDataMatrixSquareSizeCount - 1 : size_index;
-    // A plan for a capacity is at most three codewords shorter than one without a capacity, which
-    // skips the sizes far too small without planning for each.
-    const int unlimited = int(Codewords(data, gs1, kUnlimited).size());
+    // A plan for a capacity is at most three codewords shorter than one without a capacity (its
+    // closing unlatch not counted), which skips the sizes far too small without planning for each.
+    const int unlimited = PlanSize(PlanMinimal(data, kUnlimited, gs1), data) + (gs1 ? 1 : 0);
     for (int s = first; s <= last; ++s) {
         const int capacity = Capacity(s);
         if (capacity < unlimited - 3) continue;

@@ -107,7 +107,8 @@ void AppendAlphanumeric(QrBitBuffer& bits, const std::string& data) {
 // Shift JIS pairs 0x8140-0x9FFC and 0xE040-0xEBBF as 13-bit values.
 void AppendKanji(QrBitBuffer& bits, const std::string& data) {
     for (size_t i = 0; i + 1 < data.size(); i += 2) {
-        const uint32_t code = uint32_t(static_cast<unsigned char>(data[i])) << 8 | static_cast<unsigned char>(data[i + 1]);
+        const uint32_t code =
+            uint32_t(static_cast<unsigned char>(data[i])) << 8 | static_cast<unsigned char>(data[i + 1]);
         const uint32_t offset = code - (code <= 0x9FFC ? 0x8140 : 0xC140);
         bits.Append((offset >> 8) * 0xC0 + (offset & 0xFF), 13);
     }
