@@ -108,16 +108,33 @@ TEST(QrMixed, Segments) {
     }
 }
 
-TEST(QrMixed, KanjiAndEciBits) {
+TEST(QrMixed, Bits) {
     QrMixedOptions kanji;
     kanji.kanji = true;
     // ISO/IEC 18004 Kanji example: 0x935F -> 0x0D9F, 0xE4AA -> 0x1AAA.
     EXPECT_EQ(BitText(QrSplitSegments("\x93\x5F\xE4\xAA", QrLevel::M, kanji).bits),
               "1000" "00000010" "0110110011111" "1101010101010");
-    QrMixedOptions eci;
-    eci.eci = 26;
-    // Worked by hand: ECI 26 in one byte, then one byte segment.
-    EXPECT_EQ(BitText(QrSplitSegments("a", QrLevel::M, eci).bits), "0111" "00011010" "0100" "00000001" "01100001");
+    struct EciCase {
+        int eci;
+        std::string prefix;
+    };
+    // Worked by hand: the designator in one, two or three bytes, before one byte segment.
+    const EciCase eci_cases[] = {
+        {26, "0111" "00011010"},
+        {200, "0111" "1000000011001000"},
+        {20000, "0111" "110000000100111000100000"},
+    };
+    for (const EciCase& c : eci_cases) {
+        QrMixedOptions eci;
+        eci.eci = c.eci;
+        EXPECT_EQ(BitText(QrSplitSegments("a", QrLevel::M, eci).bits), c.prefix + "0100" "00000001" "01100001");
+    }
+    // A requested version of the middle band: its count fields are longer (12 bits for numeric).
+    QrMixedOptions version10;
+    version10.requested_version = 10;
+    const QrSegmentation at10 = QrSplitSegments("012", QrLevel::M, version10);
+    EXPECT_EQ(at10.version, 10);
+    EXPECT_EQ(BitText(at10.bits), "0001" "000000000011" "0000001100");
     // Without the option the same bytes are a byte segment.
     EXPECT_EQ(QrSplitSegments("\x93\x5F\xE4\xAA", QrLevel::M, {}).segments,
               (std::vector<QrSegment>{{QrMode::Byte, "\x93\x5F\xE4\xAA"}}));
