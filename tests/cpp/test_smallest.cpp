@@ -5,6 +5,7 @@
 
 #include "core/model/encode_error.h"
 #include "symbologies/matrix/datamatrix_minimal.h"
+#include "symbologies/matrix/datamatrix_plans.h"
 #include "symbologies/matrix/qr_segments.h"
 
 namespace {
@@ -62,6 +63,14 @@ TEST(DataMatrixMinimal, Codewords) {
         {"(10)ABCDEF(21)XYZ", true, {232, 140, 230, 89, 233, 109, 36, 10, 127, 37, 47, 91}},
     };
     for (const Case& c : cases) EXPECT_EQ(EncodeDataMatrixMinimal(c.data, c.gs1).codewords, c.codewords) << c.data;
+}
+
+TEST(DataMatrixMinimal, Base256RunsStopAtFNC1) {
+    // Worked by hand: one run over both halves takes 2 + 21 codewords; FNC1 exists in ASCII only, so
+    // GS1 data needs two runs (2 + 10 each) around its ASCII codeword.
+    const std::string data = std::string(10, '\xE9') + "\x1d" + std::string(10, '\xE9');
+    EXPECT_EQ(datamatrix::PlanSize(datamatrix::PlanMinimal(data, datamatrix::kUnlimited, false), data), 23);
+    EXPECT_EQ(datamatrix::PlanSize(datamatrix::PlanMinimal(data, datamatrix::kUnlimited, true), data), 25);
 }
 
 TEST(DataMatrixMinimal, Failures) {
