@@ -43,6 +43,7 @@ int ExecModule(PyObject* raw) {
         m.doc() = "Barcode generation library for Python (Native C++ Extension)";
         RegisterAllClasses(m);
         RegisterGs1Functions(m);
+        RegisterSmallestFunctions(m);
         RegisterModuleFunctions(m);
         return 0;
     } catch (py::error_already_set&) {
