@@ -1,0 +1,11 @@
+#pragma once
+#include <string>
+
+#include "core/model/encoded_symbol.h"
+#include "symbologies/registry.h"
+
+// MicroPDF417: the text's bytes in the smallest of the 34 sizes that holds them, or the fewest rows
+// of options.columns (1..4) data columns. Rows are 2 modules tall; the quiet zone is 1 module on
+// every side. Throws EncodeError: InvalidData for empty text, InvalidOption for columns outside
+// 0..4, TooLong (capacity in data codewords) for text no size of those columns holds.
+EncodedSymbol EncodeMicroPdf417(const std::string& text, const EncodeOptions& options);
