@@ -9,6 +9,7 @@
 #include "symbologies/matrix/micropdf417.h"
 #include "symbologies/matrix/micropdf417_compaction.h"
 #include "symbologies/matrix/micropdf417_sizes.h"
+#include "symbologies/matrix/pdf417_error_correction.h"
 
 namespace {
 
@@ -129,6 +130,17 @@ TEST(MicroPdf417, RowsAndQuietZone) {
         EXPECT_EQ(symbol.quiet_zone.bottom, 1.0);
         EXPECT_EQ(symbol.full_text, "A");
     }
+}
+
+// Generator coefficients of the sizes' error correction counts (lowest degree first), as the
+// coefficient table of ISO/IEC 24728 Annex F lists them.
+TEST(MicroPdf417, GeneratorCoefficients) {
+    EXPECT_EQ(Gf929Generator(7), (std::vector<int>{76, 925, 537, 597, 784, 691, 437}));
+    EXPECT_EQ(Gf929Generator(9), (std::vector<int>{567, 527, 622, 257, 289, 362, 501, 441, 205}));
+    const std::vector<int> k50 = Gf929Generator(50);
+    ASSERT_EQ(k50.size(), 50u);
+    EXPECT_EQ((std::vector<int>(k50.begin(), k50.begin() + 4)), (std::vector<int>{923, 797, 576, 875}));
+    EXPECT_EQ(k50.back(), 435);
 }
 
 TEST(MicroPdf417, Errors) {
