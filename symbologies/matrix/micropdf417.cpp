@@ -1,6 +1,7 @@
 #include "symbologies/matrix/micropdf417.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "core/model/encode_error.h"
@@ -30,22 +31,14 @@ void AppendPattern(std::vector<uint8_t>& modules, uint32_t pattern, int count) {
     throw EncodeError(EncodeErrorKind::TooLong, message, -1, capacity);
 }
 
-// Data, pads and error correction, in symbol order.
-std::vector<int> SymbolCodewords(std::vector<int> data, const MicroPdf417Size& size) {
-    data.resize(size_t(size.Capacity()), kPadCodeword);
-    const std::vector<int> ec = Gf929ErrorCorrection(data, Gf929Generator(size.ec_codewords));
-    data.insert(data.end(), ec.begin(), ec.end());
-    return data;
-}
-
-// One row: left pattern, data, centre pattern (3 columns: after the first, 4: after the second),
-// data, right pattern and the one-module stop bar.
+// One row: left pattern (when the size has one), data, centre pattern (3 columns: after the first,
+// 4: after the second), data, right pattern and the one-module stop bar.
 std::vector<uint8_t> RowModules(const std::vector<int>& codewords, const MicroPdf417Size& size, int row) {
     const int cluster = (size.first_cluster + row) % 3;
     auto rap = [row](int first) { return (first - 1 + row) % kMicroPdf417RapPatterns + 1; };
     const int centre_after = size.columns == 3 ? 1 : size.columns == 4 ? 2 : -1;
     std::vector<uint8_t> modules;
-    AppendPattern(modules, MicroPdf417SideRap(rap(size.left_rap)), 10);
+    if (size.left_rap != 0) AppendPattern(modules, MicroPdf417SideRap(rap(size.left_rap)), 10);
     for (int column = 0; column < size.columns; ++column) {
         if (column == centre_after) AppendPattern(modules, MicroPdf417CentreRap(rap(size.centre_rap)), 10);
         AppendPattern(modules, Pdf417CodewordPattern(cluster, codewords[size_t(row * size.columns + column)]), 17);
@@ -57,6 +50,15 @@ std::vector<uint8_t> RowModules(const std::vector<int>& codewords, const MicroPd
 
 }  // namespace
 
+std::vector<std::vector<uint8_t>> MicroPdf417Rows(std::vector<int> data, const MicroPdf417Size& size) {
+    data.resize(size_t(size.Capacity()), kPadCodeword);
+    const std::vector<int> ec = Gf929ErrorCorrection(data, Gf929Generator(size.ec_codewords));
+    data.insert(data.end(), ec.begin(), ec.end());
+    std::vector<std::vector<uint8_t>> rows;
+    for (int row = 0; row < size.rows; ++row) rows.push_back(RowModules(data, size, row));
+    return rows;
+}
+
 EncodedSymbol EncodeMicroPdf417(const std::string& text, const EncodeOptions& options) {
     if (text.empty()) throw EncodeError(EncodeErrorKind::InvalidData, "MicroPDF417 needs at least one character");
     if (options.columns < 0 || options.columns > kMaxColumns) {
@@ -66,13 +68,10 @@ EncodedSymbol EncodeMicroPdf417(const std::string& text, const EncodeOptions& op
     const std::vector<int> data = CompactMicroPdf417(text);
     const int index = ChooseMicroPdf417Size(int(data.size()), options.columns);
     if (index < 0) ThrowTooLong(long(data.size()), options.columns);
-    const MicroPdf417Size& size = MicroPdf417SizeAt(index);
-    const std::vector<int> codewords = SymbolCodewords(data, size);
-
     EncodedSymbol symbol;
     symbol.shape = SymbolShape::Matrix;
-    for (int row = 0; row < size.rows; ++row) {
-        symbol.rows.push_back(SymbolRow{RowModules(codewords, size, row), kRowHeight, {}});
+    for (std::vector<uint8_t>& modules : MicroPdf417Rows(data, MicroPdf417SizeAt(index))) {
+        symbol.rows.push_back(SymbolRow{std::move(modules), kRowHeight, {}});
     }
     symbol.width = int(symbol.rows.front().modules.size());
     symbol.quiet_zone = ModuleMargins{1.0, 1.0, 1.0, 1.0};

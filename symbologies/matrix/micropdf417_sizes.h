@@ -8,7 +8,7 @@ struct MicroPdf417Size {
     int rows;
     int ec_codewords;
     // Row address pattern numbers (1..52) of the top row: left, centre (3 and 4 columns) and right.
-    int left_rap;
+    int left_rap;  // 0: no left pattern (a composite component of 3 columns)
     int centre_rap;
     int right_rap;
     int first_cluster;  // cluster of the top row: 0, 1 or 2 for clusters 0, 3 and 6
