@@ -246,10 +246,10 @@ struct Writer {
     void Bytes(const Edge& run) {
         const Pdf417Segment segment{'B', size_t(run.from), size_t(run.from + run.len)};
         if (run.len == 1) {
-            codewords.insert(codewords.end(), {in_text ? kPdf417ByteShift : kPdf417ByteLatch, int(static_cast<unsigned char>(bytes[segment.start]))});
-            if (!in_text) return;
-            // A shifted byte keeps text; a pad in punctuation had latched back to alpha.
-            if (table == kPdf417Punctuation && text_padded) table = kPdf417Alpha;
+            const int byte = static_cast<unsigned char>(bytes[segment.start]);
+            codewords.insert(codewords.end(), {in_text ? kPdf417ByteShift : kPdf417ByteLatch, byte});
+            // A shifted byte keeps text compaction; a pad in punctuation had latched back to alpha.
+            if (in_text && table == kPdf417Punctuation && text_padded) table = kPdf417Alpha;
             return;
         }
         codewords.push_back(run.len % 6 == 0 ? kPdf417ByteLatch6 : kPdf417ByteLatch);
