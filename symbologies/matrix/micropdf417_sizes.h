@@ -1,7 +1,8 @@
 #pragma once
 #include <cstdint>
 
-// The 34 MicroPDF417 sizes and their row address patterns.
+// The 34 MicroPDF417 sizes and their row address patterns (composite components of the same
+// structure describe their sizes the same way).
 
 struct MicroPdf417Size {
     int columns;       // data columns, 1..4
@@ -17,8 +18,7 @@ struct MicroPdf417Size {
 };
 
 constexpr int kMicroPdf417Sizes = 34;
-constexpr int kMicroPdf417MaxCodewords = 126;  // data codewords of the largest size
-constexpr int kMicroPdf417RapPatterns = 52;    // row address patterns repeat after 52 rows
+constexpr int kMicroPdf417RapPatterns = 52;  // row address patterns repeat after 52 rows
 
 const MicroPdf417Size& MicroPdf417SizeAt(int index);  // 0..33, by columns then rows
 
