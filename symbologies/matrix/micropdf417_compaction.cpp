@@ -110,11 +110,9 @@ public:
             }
         }
         int best = -1;
-        for (int m = 0; m < kModes; ++m) {
-            const int index = n * kModes + m;
-            if (edges_[size_t(index)].used && (best < 0 || edges_[size_t(index)].Codewords() < edges_[size_t(best)].Codewords())) {
-                best = index;
-            }
+        for (int index = n * kModes; index < (n + 1) * kModes; ++index) {
+            const Edge& e = edges_[size_t(index)];
+            if (e.used && (best < 0 || e.Codewords() < edges_[size_t(best)].Codewords())) best = index;
         }
         std::vector<Edge> path;
         for (int i = best; i >= 0; i = edges_[size_t(i)].previous) path.insert(path.begin(), edges_[size_t(i)]);

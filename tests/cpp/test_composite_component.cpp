@@ -68,13 +68,16 @@ std::vector<GS1Element> RandomElements(std::mt19937& rng, int most) {
     static const std::string kDigits = "0123456789";
     static const std::string kCapitals = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
     static const std::string kOthers = "abcdefghijklmnopqrstuvwxyz!\"%&'()*+,-./:;<=>?_";
-    auto pick = [&](const std::string& set) { return set[std::uniform_int_distribution<size_t>(0, set.size() - 1)(rng)]; };
+    auto pick = [&](const std::string& set) {
+        return set[std::uniform_int_distribution<size_t>(0, set.size() - 1)(rng)];
+    };
     auto number = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     auto text = [&](int length) {
         std::string s;
         while (int(s.size()) < length) {
             const int kind = number(0, 2);
-            for (int n = number(1, 8); n > 0 && int(s.size()) < length; --n) s += pick(kind == 0 ? kDigits : kind == 1 ? kCapitals : kOthers);
+            const std::string& set = kind == 0 ? kDigits : kind == 1 ? kCapitals : kOthers;
+            for (int n = number(1, 8); n > 0 && int(s.size()) < length; --n) s += pick(set);
         }
         return s;
     };
@@ -92,9 +95,12 @@ std::vector<GS1Element> RandomElements(std::mt19937& rng, int most) {
         std::string ninety = number(0, 1) ? std::to_string(number(1, 999)) : "";
         ninety += pick(kCapitals);
         const int kind = number(0, 2);
-        for (int n = number(0, 12); n > 0; --n) ninety += pick(kind == 0 ? kCapitals : kind == 1 ? kDigits : kCapitals + kDigits + "-./");
+        const std::string set = kind == 0 ? kCapitals : kind == 1 ? kDigits : kCapitals + kDigits + "-./";
+        for (int n = number(0, 12); n > 0; --n) ninety += pick(set);
         elements.push_back({"90", ninety.substr(0, 30)});
-        if (number(0, 2) == 0) elements.push_back({"21", text(number(1, 20))});
+        const int next = number(0, 2);
+        if (next == 0) elements.push_back({"21", text(number(1, 20))});
+        if (next == 1) elements.push_back({"8004", std::to_string(number(1000, 99999)) + text(number(0, 10))});
         break;
     }
     default: break;
@@ -149,7 +155,8 @@ TEST(CompositeComponent, EverySizeMatchesZint) {
             for (size_t rows = 0; rows < matched.size(); ++rows) {
                 if (!reachable[rows]) continue;
                 ++sizes;
-                EXPECT_EQ(matched[rows], kPerSize) << "CC-" << type << " columns " << carrier.columns << " rows " << rows;
+                EXPECT_EQ(matched[rows], kPerSize)
+                    << "CC-" << type << " columns " << carrier.columns << " rows " << rows;
             }
             EXPECT_EQ(sizes, expected_sizes) << "CC-" << type << " columns " << carrier.columns;
         }
