@@ -12,19 +12,25 @@
 enum class OutputKind { Png, Jpeg, Svg };
 enum class TextPosition { Below, Above };
 
+// Sizes in modules become whole pixels at `module_pixels`; SVG draws the same layout with modules
+// as user units. Text that reaches past the quiet zone (a wide line, an outside digit) widens
+// that side's margin rather than being cut off.
 struct RenderOptions {
-    int module_pixels = 2;         // whole pixels per module (raster, and SVG user units)
+    int module_pixels = 2;         // whole pixels per module, 1 to 10000 (raster, and SVG user units)
     double module_mm = 0.0;        // > 0: SVG width and height in exact millimetres at this X
     int dpi = 0;                   // recorded in PNG/JPEG; SVG sizes become mm when set
-    ModuleMargins quiet_zone;      // in modules
+    ModuleMargins quiet_zone;      // in modules, used as given (callers pass the symbol's or more)
     double bar_height = 0.0;       // modules; 0 for the symbol's default
     int bar_height_pixels = 0;     // > 0: the bar height in whole pixels (takes precedence)
     bool show_text = true;
     std::string text;              // replacement for the main text line; empty keeps the symbol's
     bool replace_text = false;
     std::string font;              // "" (the symbol's face), "ocr-b", "roboto", or a font file path
-    double text_size_mm = 0.0;     // > 0: cap height of the digits in mm (needs dpi or module_mm)
-    double text_gap_mm = 0.0;      // > 0: gap between bars and text in mm
+    // > 0: cap height of the digits in mm (needs dpi or module_mm), drawn at that size or refused;
+    // 0: in proportion to the module (OCR-B 8.33 X, Roboto 6 X), smaller where the text would
+    // touch the bars or itself, refused below 5 pixels.
+    double text_size_mm = 0.0;
+    double text_gap_mm = 0.0;      // > 0: gap between bars and text in mm; 0: one module
     TextPosition text_position = TextPosition::Below;
     bool light_margin_indicators = false;  // EAN/UPC '>' and '<'
     int rotate = 0;                // 0, 90, 180, 270 degrees clockwise
@@ -36,11 +42,11 @@ struct RenderOptions {
 
 struct RenderResult {
     std::vector<uint8_t> bytes;  // PNG or JPEG, or the SVG document as UTF-8
-    int width = 0;               // pixels (SVG: user units)
+    int width = 0;               // pixels (SVG: its size at module_pixels, as RenderedSize says)
     int height = 0;
 };
 
 // Throws EncodeError (TooLarge, InvalidOption) for sizes it cannot honour.
 RenderResult Render(const EncodedSymbol& symbol, const RenderOptions& options, OutputKind kind);
-// The output's size in pixels without drawing it.
+// The output's size in pixels without drawing it (after rotation).
 std::pair<int, int> RenderedSize(const EncodedSymbol& symbol, const RenderOptions& options);

@@ -1,0 +1,92 @@
+#include "core/render/render.h"
+
+#include <algorithm>
+
+#include "core/codec/image_encoder.h"
+#include "core/model/encode_error.h"
+#include "core/render/raster_canvas.h"
+#include "core/render/svg_document.h"
+#include "core/render/symbol_layout.h"
+
+namespace {
+
+// JPEG stores each dimension in 16 bits.
+constexpr int kJpegMaxDimension = 65535;
+
+std::pair<int, int> Turned(const SymbolLayout& layout, int rotate) {
+    return rotate == 90 || rotate == 270 ? std::make_pair(layout.height, layout.width)
+                                         : std::make_pair(layout.width, layout.height);
+}
+
+void Blend(RasterCanvas& canvas, const PlacedGlyph& glyph, Rgba colour) {
+    const GlyphImage& image = *glyph.image;
+    if (image.width == 0 || image.height == 0) return;
+    std::vector<uint32_t> argb(image.coverage.size());
+    const uint32_t rgb = uint32_t(colour.r) << 16 | uint32_t(colour.g) << 8 | colour.b;
+    for (size_t i = 0; i < argb.size(); ++i)
+        argb[i] = uint32_t(image.coverage[i] * colour.a / 255) << 24 | rgb;
+    canvas.Blend(argb.data(), image.width, image.height, CoverageRuns(argb.data(), image.width, image.height),
+                 glyph.pen_x + image.left, glyph.baseline - image.top);
+}
+
+RasterCanvas Draw(const SymbolLayout& layout, const RenderOptions& options) {
+    RasterCanvas canvas(layout.width, layout.height, options.background);
+    for (const DarkRect& r : layout.dark)
+        canvas.Fill(float(r.x), float(r.y), float(r.w), float(r.h), options.foreground);
+    for (const PlacedGlyph& g : layout.glyphs) Blend(canvas, g, options.foreground);
+    return canvas;
+}
+
+// The canvas turned clockwise by a quarter, half or three quarters.
+RasterCanvas Rotated(const RasterCanvas& source, int rotate, Rgba background) {
+    const int w = source.Width(), h = source.Height();
+    const bool turned = rotate == 90 || rotate == 270;
+    RasterCanvas out(turned ? h : w, turned ? w : h, background);
+    auto* dst = reinterpret_cast<uint32_t*>(out.MutablePixels());
+    const size_t ow = size_t(out.Width());
+    for (int y = 0; y < h; ++y) {
+        const uint32_t* row = source.Row(y);
+        for (int x = 0; x < w; ++x) {
+            size_t ox, oy;
+            if (rotate == 90) ox = size_t(h - 1 - y), oy = size_t(x);
+            else if (rotate == 180) ox = size_t(w - 1 - x), oy = size_t(h - 1 - y);
+            else ox = size_t(y), oy = size_t(w - 1 - x);
+            dst[oy * ow + ox] = row[x];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::pair<int, int> RenderedSize(const EncodedSymbol& symbol, const RenderOptions& options) {
+    return Turned(LayOutSymbol(symbol, options), options.rotate);
+}
+
+RenderResult Render(const EncodedSymbol& symbol, const RenderOptions& options, OutputKind kind) {
+    const SymbolLayout layout = LayOutSymbol(symbol, options);
+    const auto [width, height] = Turned(layout, options.rotate);
+    RenderResult result;
+    result.width = width;
+    result.height = height;
+    if (kind == OutputKind::Svg) {
+        const std::string doc = SvgDocument(layout, options);
+        result.bytes.assign(doc.begin(), doc.end());
+        return result;
+    }
+    const long long pixels = (long long)width * height;
+    if (pixels > options.max_pixels)
+        throw EncodeError(EncodeErrorKind::TooLarge, "the image would have " + std::to_string(pixels) +
+                                                         " pixels, more than the limit of " +
+                                                         std::to_string(options.max_pixels));
+    if (kind == OutputKind::Jpeg && std::max(width, height) > kJpegMaxDimension)
+        throw EncodeError(EncodeErrorKind::TooLarge, "the image would be " + std::to_string(width) + " x " +
+                                                         std::to_string(height) + " pixels; JPEG allows at most " +
+                                                         std::to_string(kJpegMaxDimension) + " either way");
+    RasterCanvas canvas = Draw(layout, options);
+    if (options.rotate != 0) canvas = Rotated(canvas, options.rotate, options.background);
+    result.bytes = EncodeCanvas(canvas, kind == OutputKind::Jpeg ? ImageFormat::Jpeg : ImageFormat::Png, options.dpi);
+    if (result.bytes.empty())
+        throw EncodeError(EncodeErrorKind::TooLarge, "the image could not be encoded");
+    return result;
+}

@@ -1,0 +1,111 @@
+#include "core/render/text_band.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// UPC's two outside digits and captions above the bars, relative to the main digits, but no
+// smaller than this many pixels (or the main digits, when they are smaller still).
+constexpr double kSmallTextScale = 0.75;
+constexpr double kSmallTextMinPixels = 5.0;
+
+int Round(double v) { return int(std::lround(v)); }
+
+// One span's glyphs on a baseline of 0, pens relative to the symbol's left edge. Digits each on
+// their own centre (spread spans) or the string centred as a whole; within a string a glyph that
+// would touch the one before it moves right until a light pixel parts them.
+std::vector<PlacedGlyph> PlaceSpan(const TextSpan& span, const TextStyle& style, int module_pixels) {
+    std::vector<PlacedGlyph> glyphs;
+    const std::u32string text = DecodeUtf8(span.text);
+    if (text.empty()) return glyphs;
+    const double em = style.EmPixels(span);
+    std::vector<std::shared_ptr<const GlyphImage>> images;
+    double advance = 0.0;
+    for (char32_t c : text) {
+        images.push_back(style.font->Glyph(c, em));
+        advance += images.back()->advance;
+    }
+    const double centre = span.center_x * module_pixels;
+    if (span.spread_width > 0.0) {
+        const double slot = span.spread_width * module_pixels / double(text.size());
+        for (size_t i = 0; i < text.size(); ++i) {
+            const double mid = centre - span.spread_width * module_pixels / 2.0 + (double(i) + 0.5) * slot;
+            glyphs.push_back({text[i], Round(mid - images[i]->advance / 2.0), 0, em, images[i]});
+        }
+        return glyphs;
+    }
+    double pen = centre - advance / 2.0;
+    int shift = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        PlacedGlyph g{text[i], Round(pen) + shift, 0, em, images[i]};
+        if (!glyphs.empty() && g.image->width > 0) {
+            const PlacedGlyph& before = glyphs.back();
+            const long gap = (long(g.pen_x) + g.image->left) - (long(before.pen_x) + before.image->left + before.image->width);
+            if (before.image->width > 0 && gap < 1) {
+                shift += int(1 - gap);
+                g.pen_x += int(1 - gap);
+            }
+        }
+        glyphs.push_back(g);
+        pen += images[i]->advance;
+    }
+    return glyphs;
+}
+
+}  // namespace
+
+// The text that is drawn, with the roles that decide where and how large.
+std::vector<TextSpan> SpansToDraw(const EncodedSymbol& symbol, const RenderOptions& o) {
+    std::vector<TextSpan> spans;
+    if (!o.show_text) return spans;
+    for (const TextSpan& span : symbol.text) {
+        if (span.role == TextRole::Marker && !o.light_margin_indicators) continue;
+        if (o.replace_text && (span.role == TextRole::Main || span.role == TextRole::Outer)) continue;
+        spans.push_back(span);
+    }
+    if (o.replace_text && !o.text.empty()) {
+        TextSpan line;
+        line.text = o.text;
+        line.center_x = symbol.width / 2.0;
+        line.below_row = int(symbol.rows.size()) - 1;
+        spans.push_back(line);
+    }
+    return spans;
+}
+
+bool SmallOuterDigits(const std::vector<TextSpan>& spans, int width) {
+    bool left = false, right = false;
+    for (const TextSpan& s : spans) {
+        if (s.role != TextRole::Outer) continue;
+        left |= s.center_x < width / 2.0;
+        right |= s.center_x >= width / 2.0;
+    }
+    return left && right;
+}
+
+double TextStyle::EmPixels(const TextSpan& span) const {
+    const bool small = span.role == TextRole::Caption || (span.role == TextRole::Outer && small_outer);
+    const double pixels = small ? std::max(digit_pixels * kSmallTextScale, std::min<double>(digit_pixels, kSmallTextMinPixels))
+                                : digit_pixels;
+    return pixels / font->DigitHeightPerEm();
+}
+
+void TextBand::Place(int top, int gap, bool below_bars) {
+    const int baseline = top + ascent + (below_bars ? gap : Far(gap));
+    for (PlacedGlyph& g : glyphs) g.baseline = baseline;
+}
+
+TextBand MakeBand(const std::vector<const TextSpan*>& spans, const TextStyle& style, int module_pixels) {
+    TextBand band;
+    for (const TextSpan* span : spans)
+        for (PlacedGlyph& g : PlaceSpan(*span, style, module_pixels)) {
+            if (g.image->height > 0) {
+                band.ascent = std::max(band.ascent, g.image->top);
+                band.descent = std::max(band.descent, g.image->height - g.image->top);
+            }
+            band.glyphs.push_back(g);
+        }
+    return band;
+}
+
