@@ -1,6 +1,8 @@
 """Side by side with libzint: the same tasks drawn by our module and by libzint's C API (through
 ctypes, in this one process), median microseconds per call for the whole job (encode, draw, image
-into memory) and the ratio ours / libzint. Not a test.
+into memory) and the ratio ours / libzint. Then the PNG file sizes per task: the classes' RGBA
+file, the same pixels in the smallest exact layout with the mean time of each writer, and
+libzint's file. Not a test.
 
     make bench      (or: PYTHONPATH=build/python python3.13 bench/compare.py [seconds per task])
 """
@@ -84,6 +86,25 @@ def main(seconds):
     for label, draw, obj in LARGE:
         assert draw(obj), label
         print(f"{label:34} {median_us(lambda: draw(obj), seconds):9.1f}")
+    print_png_sizes(zint)
+
+
+def print_png_sizes(zint):
+    """Bytes of each PNG task's file, and µs of each of our writers on the same pixels."""
+    writers = ctypes.CDLL(os.path.join(BUILD, "libpng_encoders.so"))
+    writers.png_encode.argtypes = [ctypes.c_char_p, ctypes.c_int, ctypes.c_int, ctypes.c_int,
+                                   ctypes.POINTER(ctypes.c_double)]
+    print(f"\n{'PNG file bytes':34} {'RGBA':>7} {'µs':>7} {'smallest':>9} {'µs':>7} {'libzint':>8}")
+    rows = [(label, draw, obj, index, data) for index, label, draw, obj, data in TASKS if label.find("PNG") >= 0]
+    rows += [(label, draw, obj, None, None) for label, draw, obj in LARGE]
+    for label, draw, obj, index, data in rows:
+        png = draw(obj)
+        rgba_us, smallest_us = ctypes.c_double(), ctypes.c_double()
+        repeats = max(3, 3_000_000 // len(png))
+        rgba = writers.png_encode(png, len(png), 0, repeats, ctypes.byref(rgba_us))
+        smallest = writers.png_encode(png, len(png), 1, repeats, ctypes.byref(smallest_us))
+        theirs = "" if index is None else zint.zint_task(index, data.encode(), len(data.encode()))
+        print(f"{label:34} {rgba:7} {rgba_us.value:7.1f} {smallest:9} {smallest_us.value:7.1f} {theirs:>8}")
 
 
 if __name__ == "__main__":

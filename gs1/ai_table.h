@@ -28,6 +28,11 @@ struct GS1AiFormat {
     // the AIs of predefined length.
     bool fnc1_required;
     std::vector<GS1Component> components;
+    // Roles in a GS1 Digital Link URI: a data attribute may go in the query string; a primary key
+    // heads the path, followed by key qualifiers that form a subsequence of one of its paths.
+    bool dl_data_attribute = false;
+    bool dl_primary_key = false;
+    std::vector<std::vector<std::string>> dl_qualifier_paths;
 
     int MinLength() const;
     int MaxLength() const;
@@ -37,6 +42,9 @@ struct GS1AiFormat {
 
 // The format of the AI given as its 2 to 4 digits, or nothing for an unknown AI.
 std::optional<GS1AiFormat> FindGS1Ai(const std::string& ai);
+
+// Every AI of the table, in table order (ascending as digit strings within each length).
+std::vector<std::string> AllGS1Ais();
 
 // Length of the AI that starts at `pos`: every AI sharing its first two digits has the same
 // length (2 when the table has none). 0 when `pos` does not start with two digits.

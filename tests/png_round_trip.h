@@ -7,10 +7,12 @@
 
 #include "core/codec/png_writer.h"
 
+using PngEncoder = std::vector<uint8_t> (*)(const RasterCanvas& canvas, int dpi);
+
 // Encodes the canvas and decodes the PNG with libpng: true when libpng reads it without a warning
 // or error and gives back exactly the canvas's pixels.
-inline bool PngRoundTrips(const RasterCanvas& canvas) {
-    const std::vector<uint8_t> png = EncodePng(canvas, 0);
+inline bool PngRoundTrips(const RasterCanvas& canvas, PngEncoder encode = EncodePng) {
+    const std::vector<uint8_t> png = encode(canvas, 0);
     png_image image;
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;

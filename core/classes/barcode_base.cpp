@@ -8,6 +8,7 @@
 #include "core/classes/barcode_base_2d.h"
 #include "core/codec/base64.h"
 #include "core/codec/image_encoder.h"
+#include "core/model/encode_error.h"
 #include "core/render/raster_painter.h"
 #include "core/render/svg_painter.h"
 
@@ -128,7 +129,11 @@ int BarcodeBase::OutputHeight() const {
 
 std::vector<uint8_t> BarcodeBase::GetImageData() {
     if (canvas_ == nullptr) return {};
-    return EncodeCanvas(*canvas_, IsJpegFormat(output_format_) ? ImageFormat::Jpeg : ImageFormat::Png, dpi_);
+    try {
+        return EncodeCanvas(*canvas_, IsJpegFormat(output_format_) ? ImageFormat::Jpeg : ImageFormat::Png, dpi_);
+    } catch (const EncodeError&) {
+        return {};  // the classes report every failure to encode as no bytes
+    }
 }
 
 std::string BarcodeBase::GetImageBase64() {

@@ -5,8 +5,10 @@
 
 #include <cstring>
 #include <mutex>
+#include <string>
 
 #include "core/codec/png_writer.h"
+#include "core/model/encode_error.h"
 
 namespace {
 
@@ -86,6 +88,21 @@ std::vector<uint8_t> EncodeJpeg(const RasterCanvas& canvas, int dpi) {
 
 }  // namespace
 
+void CheckImageDimensions(ImageFormat format, int width, int height) {
+    // The frame header holds 16 bits a side; libjpeg, behind SDL_image, stops at 65500.
+    constexpr int kJpegMaxDimension = 65500;
+    if (format == ImageFormat::Jpeg && (width > kJpegMaxDimension || height > kJpegMaxDimension))
+        throw EncodeError(EncodeErrorKind::TooLarge, "image of " + std::to_string(width) + " x " +
+                                                         std::to_string(height) +
+                                                         " pixels exceeds JPEG's limit of 65500 pixels a side");
+}
+
 std::vector<uint8_t> EncodeCanvas(const RasterCanvas& canvas, ImageFormat format, int dpi) {
-    return format == ImageFormat::Jpeg ? EncodeJpeg(canvas, dpi) : EncodePng(canvas, dpi);
+    CheckImageDimensions(format, canvas.Width(), canvas.Height());
+    switch (format) {
+        case ImageFormat::Jpeg: return EncodeJpeg(canvas, dpi);
+        case ImageFormat::PngSmallest: return EncodeSmallestPng(canvas, dpi);
+        case ImageFormat::Png: break;
+    }
+    return EncodePng(canvas, dpi);
 }

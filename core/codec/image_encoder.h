@@ -4,8 +4,15 @@
 
 #include "core/render/raster_canvas.h"
 
-enum class ImageFormat { Png, Jpeg };
+// Png: RGBA, 8 bits a channel, as the classes have always given. PngSmallest: the same pixels in
+// the smallest exact layout (png_layout.h). Jpeg: quality 90.
+enum class ImageFormat { Png, Jpeg, PngSmallest };
 
-// Encodes a canvas as PNG (RGBA) or JPEG (quality 90); `dpi` > 0 records the resolution in the
-// file. Empty on failure.
+// Throws EncodeError (TooLarge) when the format cannot hold an image of this size: JPEG, past
+// 65500 pixels a side (16 bits in the file; libjpeg's own bound is lower). Callers can ask
+// before drawing.
+void CheckImageDimensions(ImageFormat format, int width, int height);
+
+// Encodes a canvas; `dpi` > 0 records the resolution in the file. Throws as CheckImageDimensions
+// does, before any allocation; empty on any other failure.
 std::vector<uint8_t> EncodeCanvas(const RasterCanvas& canvas, ImageFormat format, int dpi);

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "core/codec/deflate_repeats.h"
+#include "core/codec/png_layout.h"
 
 namespace {
 
@@ -52,6 +53,11 @@ void FilterRow(const uint8_t* row, const uint8_t* above, bool repeated, size_t s
     }
 }
 
+// How rows that differ from the row above are filtered (a repeated row is always Up: zeros). Up
+// suits RGBA; packed rows of a few colours compress better as they are, since a changed row of a
+// barcode mostly matches some earlier row.
+enum class RowFilter { kUp, kNoneUnlessRepeated };
+
 struct DeflateBuffers {
     std::vector<uint8_t> block;       // the filtered rows of one stretch
     std::vector<uint8_t> compressed;  // grows to the largest stretch compressed on the thread
@@ -62,15 +68,22 @@ struct DeflateBuffers {
 // The zlib stream of a canvas, written into `out` after its zlib header.
 class ImageDeflater {
 public:
-    ImageDeflater(const RasterCanvas& canvas, DeflateBuffers& buffers, std::vector<uint8_t>& out)
-        : canvas_(canvas), buffers_(buffers), out_(out), stride_(size_t(canvas.Width()) * 4) {}
+    // `height` rows of `stride` bytes each at `pixels`.
+    ImageDeflater(const uint8_t* pixels, size_t stride, int height, DeflateBuffers& buffers, std::vector<uint8_t>& out,
+                  RowFilter changed_rows)
+        : pixels_(pixels), height_(height), buffers_(buffers), out_(out), stride_(stride), changed_rows_(changed_rows) {}
 
-    // False on a compressor error.
-    bool Run() {
-        const int height = canvas_.Height();
+    // False on a compressor error. `known_repeated`, when given, says per row whether it repeats the
+    // row above; such rows are then never read.
+    bool Run(const std::vector<uint8_t>* known_repeated = nullptr) {
+        const int height = height_;
         std::vector<uint8_t>& repeated = buffers_.repeated;
-        repeated.assign(size_t(height), 0);
-        for (int y = 1; y < height; ++y) repeated[size_t(y)] = std::memcmp(Row(y), Row(y - 1), stride_) == 0;
+        if (known_repeated != nullptr) {
+            repeated = *known_repeated;
+        } else {
+            repeated.assign(size_t(height), 0);
+            for (int y = 1; y < height; ++y) repeated[size_t(y)] = std::memcmp(Row(y), Row(y - 1), stride_) == 0;
+        }
         out_.push_back(0x78);  // zlib: deflate with a 32 KB window
         out_.push_back(0x01);
         const size_t min_rows = std::max<size_t>(2, kMinRepeatBytes / (stride_ + 1));
@@ -95,7 +108,7 @@ public:
     }
 
 private:
-    const uint8_t* Row(int y) const { return canvas_.Pixels() + size_t(y) * stride_; }
+    const uint8_t* Row(int y) const { return pixels_ + size_t(y) * stride_; }
 
     // Rows [first, end) through igzip as a stream of their own, ending on a byte boundary. Stateless
     // compression starts from a clean state every time, so the bytes depend on the rows alone and
@@ -104,9 +117,12 @@ private:
         if (first >= end) return true;
         std::vector<uint8_t>& filtered = buffers_.block;
         filtered.resize(size_t(end - first) * (stride_ + 1));
-        for (int y = first; y < end; ++y)
-            FilterRow(Row(y), y > 0 ? Row(y - 1) : nullptr, buffers_.repeated[size_t(y)] != 0, stride_,
+        for (int y = first; y < end; ++y) {
+            const bool repeated = buffers_.repeated[size_t(y)] != 0;
+            const bool up = y > 0 && (repeated || changed_rows_ == RowFilter::kUp);
+            FilterRow(Row(y), up ? Row(y - 1) : nullptr, repeated, stride_,
                       filtered.data() + size_t(y - first) * (stride_ + 1));
+        }
         adler_ = isal_adler32(adler_, filtered.data(), filtered.size());
         std::vector<uint8_t>& compressed = buffers_.compressed;
         // Stored blocks bound the output: 5 bytes per 64 KB, plus headers.
@@ -153,26 +169,38 @@ private:
         AppendRepeatedRowsBlock(out_, uint32_t(stride_), rows);
     }
 
-    const RasterCanvas& canvas_;
+    const uint8_t* pixels_;
+    int height_;
     DeflateBuffers& buffers_;
     std::vector<uint8_t>& out_;
     size_t stride_;
+    RowFilter changed_rows_;
     uint32_t adler_ = 1;
 };
 
-}  // namespace
-
-std::vector<uint8_t> EncodePng(const RasterCanvas& canvas, int dpi) {
-    std::vector<uint8_t> out;
-    out.reserve(4096);
+void PutHeader(std::vector<uint8_t>& out, int width, int height, const PngLayout& layout, int dpi) {
     out.insert(out.end(), kSignature, kSignature + 8);
-
     size_t chunk = OpenChunk(out, "IHDR");
-    PutU32(out, uint32_t(canvas.Width()));
-    PutU32(out, uint32_t(canvas.Height()));
-    const uint8_t header_tail[5] = {8, 6, 0, 0, 0};  // 8 bits, RGBA, deflate, adaptive filters, no interlace
+    PutU32(out, uint32_t(width));
+    PutU32(out, uint32_t(height));
+    // deflate, adaptive filters, no interlace
+    const uint8_t header_tail[5] = {uint8_t(layout.bit_depth), uint8_t(layout.colour_type), 0, 0, 0};
     out.insert(out.end(), header_tail, header_tail + 5);
     CloseChunk(out, chunk);
+
+    if (!layout.palette.empty()) {
+        chunk = OpenChunk(out, "PLTE");
+        for (const Rgba& c : layout.palette) out.insert(out.end(), {c.r, c.g, c.b});
+        CloseChunk(out, chunk);
+        if (layout.palette.front().a != 255) {
+            chunk = OpenChunk(out, "tRNS");
+            for (const Rgba& c : layout.palette) {
+                if (c.a == 255) break;
+                out.push_back(c.a);
+            }
+            CloseChunk(out, chunk);
+        }
+    }
 
     if (dpi > 0) {
         chunk = OpenChunk(out, "pHYs");
@@ -182,14 +210,49 @@ std::vector<uint8_t> EncodePng(const RasterCanvas& canvas, int dpi) {
         out.push_back(1);  // unit: metre
         CloseChunk(out, chunk);
     }
+}
 
-    chunk = OpenChunk(out, "IDAT");
-    // Kept per thread: a draw then allocates little but its result.
+void PutEnd(std::vector<uint8_t>& out) { CloseChunk(out, OpenChunk(out, "IEND")); }
+
+// Kept per thread: a draw then allocates little but its result.
+DeflateBuffers& ThreadBuffers() {
     thread_local DeflateBuffers buffers;
-    if (!ImageDeflater(canvas, buffers, out).Run()) return {};
-    CloseChunk(out, chunk);
+    return buffers;
+}
 
-    chunk = OpenChunk(out, "IEND");
+}  // namespace
+
+std::vector<uint8_t> EncodePng(const RasterCanvas& canvas, int dpi) {
+    std::vector<uint8_t> out;
+    out.reserve(4096);
+    PutHeader(out, canvas.Width(), canvas.Height(), PngLayout{}, dpi);
+    const size_t chunk = OpenChunk(out, "IDAT");
+    if (!ImageDeflater(canvas.Pixels(), size_t(canvas.Width()) * 4, canvas.Height(), ThreadBuffers(), out,
+                       RowFilter::kUp)
+             .Run())
+        return {};
     CloseChunk(out, chunk);
+    PutEnd(out);
+    return out;
+}
+
+std::vector<uint8_t> EncodeSmallestPng(const RasterCanvas& canvas, int dpi) {
+    const std::vector<uint8_t> repeated = RepeatedRows(canvas);
+    const PngLayout layout = ChoosePngLayout(canvas, repeated);
+    if (layout.colour_type == PngColourType::kRgba) return EncodePng(canvas, dpi);
+    thread_local std::vector<uint8_t> packed;
+    PackPixels(canvas, layout, repeated, packed);
+    std::vector<uint8_t> out;
+    out.reserve(1024);
+    PutHeader(out, canvas.Width(), canvas.Height(), layout, dpi);
+    const size_t chunk = OpenChunk(out, "IDAT");
+    if (!ImageDeflater(packed.data(), layout.Stride(canvas.Width()), canvas.Height(), ThreadBuffers(), out,
+                       RowFilter::kNoneUnlessRepeated)
+             .Run(&repeated))
+        return {};
+    // An unusually large image does not keep its memory on the thread.
+    if (packed.capacity() > (size_t(64) << 20)) packed = {};
+    CloseChunk(out, chunk);
+    PutEnd(out);
     return out;
 }
