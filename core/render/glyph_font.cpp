@@ -101,7 +101,6 @@ struct PathBuilder {
 
 struct GlyphFont::Face {
     FT_Face face = nullptr;
-    std::vector<unsigned char> file;  // a caller's font file, kept for FreeType's reads
     mutable std::map<std::pair<char32_t, long>, std::shared_ptr<const GlyphImage>> glyphs;
     mutable std::map<char32_t, std::string> outlines;
     ~Face() {

@@ -10,9 +10,6 @@
 
 namespace {
 
-// JPEG stores each dimension in 16 bits.
-constexpr int kJpegMaxDimension = 65535;
-
 std::pair<int, int> Turned(const SymbolLayout& layout, int rotate) {
     return rotate == 90 || rotate == 270 ? std::make_pair(layout.height, layout.width)
                                          : std::make_pair(layout.width, layout.height);
@@ -79,13 +76,11 @@ RenderResult Render(const EncodedSymbol& symbol, const RenderOptions& options, O
         throw EncodeError(EncodeErrorKind::TooLarge, "the image would have " + std::to_string(pixels) +
                                                          " pixels, more than the limit of " +
                                                          std::to_string(options.max_pixels));
-    if (kind == OutputKind::Jpeg && std::max(width, height) > kJpegMaxDimension)
-        throw EncodeError(EncodeErrorKind::TooLarge, "the image would be " + std::to_string(width) + " x " +
-                                                         std::to_string(height) + " pixels; JPEG allows at most " +
-                                                         std::to_string(kJpegMaxDimension) + " either way");
+    const ImageFormat format = kind == OutputKind::Jpeg ? ImageFormat::Jpeg : ImageFormat::PngSmallest;
+    CheckImageDimensions(format, width, height);
     RasterCanvas canvas = Draw(layout, options);
     if (options.rotate != 0) canvas = Rotated(canvas, options.rotate, options.background);
-    result.bytes = EncodeCanvas(canvas, kind == OutputKind::Jpeg ? ImageFormat::Jpeg : ImageFormat::Png, options.dpi);
+    result.bytes = EncodeCanvas(canvas, format, options.dpi);
     if (result.bytes.empty())
         throw EncodeError(EncodeErrorKind::TooLarge, "the image could not be encoded");
     return result;

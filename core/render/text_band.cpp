@@ -5,8 +5,10 @@
 
 namespace {
 
-// UPC's two outside digits and captions above the bars, relative to the main digits.
+// UPC's two outside digits and captions above the bars, relative to the main digits, but no
+// smaller than this many pixels (or the main digits, when they are smaller still).
 constexpr double kSmallTextScale = 0.75;
+constexpr double kSmallTextMinPixels = 5.0;
 
 int Round(double v) { return int(std::lround(v)); }
 
@@ -84,7 +86,9 @@ bool SmallOuterDigits(const std::vector<TextSpan>& spans, int width) {
 
 double TextStyle::EmPixels(const TextSpan& span) const {
     const bool small = span.role == TextRole::Caption || (span.role == TextRole::Outer && small_outer);
-    return digit_pixels * (small ? kSmallTextScale : 1.0) / font->DigitHeightPerEm();
+    const double pixels = small ? std::max(digit_pixels * kSmallTextScale, std::min<double>(digit_pixels, kSmallTextMinPixels))
+                                : digit_pixels;
+    return pixels / font->DigitHeightPerEm();
 }
 
 void TextBand::Place(int top, int gap, bool below_bars) {

@@ -46,6 +46,7 @@ int ExecModule(PyObject* raw) {
         RegisterGs1Functions(m);
         RegisterErrorTypes(m);
         RegisterEncodeRender(m);
+        RegisterSmallestFunctions(m);
         RegisterModuleFunctions(m);
         return 0;
     } catch (py::error_already_set&) {

@@ -14,6 +14,10 @@ constexpr uint8_t kUnlatchTriplets = 254;
 constexpr uint8_t kEdifactUnlatchValue = 0x1F;
 // Pads a final pair of values to a whole triplet: a Shift 1 that nothing follows.
 constexpr uint8_t kShift1 = 0;
+constexpr uint8_t kSeparator = 0x1D;
+constexpr uint8_t kFnc1 = 232;
+constexpr uint8_t kShift2 = 1;
+constexpr uint8_t kFnc1InShift2 = 27;
 
 uint8_t Byte(const std::string& data, int i) { return uint8_t(data[size_t(i)]); }
 
@@ -52,11 +56,16 @@ uint8_t Randomise255(int value, int position) {
     return uint8_t(sum <= 255 ? sum : sum - 256);
 }
 
-void EmitTriplets(const Step& step, const std::string& data, std::vector<uint8_t>& out) {
+void EmitTriplets(const Step& step, const std::string& data, std::vector<uint8_t>& out, bool fnc1_separators) {
     std::vector<uint8_t> values;
     values.reserve(size_t(4 * (step.end - step.begin) + 1));
     uint8_t v[4];
     for (int i = step.begin; i < step.end; ++i) {
+        if (fnc1_separators && Byte(data, i) == kSeparator) {
+            values.push_back(kShift2);
+            values.push_back(kFnc1InShift2);
+            continue;
+        }
         const int n = TripletValues(step.mode, Byte(data, i), v);
         values.insert(values.end(), v, v + n);
     }
@@ -164,11 +173,13 @@ int StepSize(const Step& step, const std::string& data) {
     return 0;
 }
 
-void EmitStep(const Step& step, const std::string& data, std::vector<uint8_t>& out) {
+void EmitStep(const Step& step, const std::string& data, std::vector<uint8_t>& out, bool fnc1_separators) {
     switch (step.kind) {
         case StepKind::kAscii: {
             const uint8_t b = Byte(data, step.begin);
-            if (step.end - step.begin == 2) {
+            if (fnc1_separators && b == kSeparator) {
+                out.push_back(kFnc1);
+            } else if (step.end - step.begin == 2) {
                 out.push_back(uint8_t(130 + 10 * (b - '0') + (Byte(data, step.begin + 1) - '0')));
             } else if (b >= 128) {
                 out.push_back(kUpperShift);
@@ -186,7 +197,7 @@ void EmitStep(const Step& step, const std::string& data, std::vector<uint8_t>& o
         case StepKind::kValues:
         case StepKind::kValuesUnlatch:
             if (step.mode == Mode::kEdifact) EmitEdifact(step, data, out);
-            else EmitTriplets(step, data, out);
+            else EmitTriplets(step, data, out, fnc1_separators);
             break;
         case StepKind::kBase256: EmitBase256(step, data, out); break;
     }
@@ -211,7 +222,7 @@ int PlanSize(const Plan& plan, const std::string& data) {
 std::vector<uint8_t> EmitPlan(const Plan& plan, const std::string& data, int capacity) {
     std::vector<uint8_t> out;
     out.reserve(size_t(PlanSize(plan, data)) + 1);
-    for (const Step& step : plan.steps) EmitStep(step, data, out);
+    for (const Step& step : plan.steps) EmitStep(step, data, out, plan.fnc1_separators);
     if (plan.final_mode != Mode::kAscii)
         EmitStep(UnlatchAt(plan.final_mode, int(data.size()), int(out.size()), capacity), data, out);
     return out;

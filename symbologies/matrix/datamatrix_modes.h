@@ -33,6 +33,7 @@ struct Step {
 struct Plan {
     std::vector<Step> steps;
     Mode final_mode = Mode::kAscii;
+    bool fnc1_separators = false;  // GS1 data: every 0x1D byte stands for FNC1
 };
 
 // A capacity larger than any symbol's, for counting without a size in mind.
@@ -49,7 +50,9 @@ int TripletValues(Mode mode, uint8_t byte, uint8_t values[4]);
 Step AsciiStepAt(const std::string& data, int at, int end);
 
 int StepSize(const Step& step, const std::string& data);
-void EmitStep(const Step& step, const std::string& data, std::vector<uint8_t>& out);
+// With `fnc1_separators` a 0x1D byte is written as FNC1: the ASCII codeword 232, or Shift 2 and
+// value 27 in C40 and Text (as many values as 0x1D takes there).
+void EmitStep(const Step& step, const std::string& data, std::vector<uint8_t>& out, bool fnc1_separators = false);
 
 // Readers take EDIFACT values only while three codewords are left in the symbol, and C40, Text or
 // X12 triplets while two are; the last codewords are read as ASCII.

@@ -169,7 +169,7 @@ Plan PlanBase256(const std::string& data) {
 // Shortest path over (bytes encoded, mode), where C40, Text, X12 and EDIFACT states sit on whole
 // triplets or groups. Leaving a mode is priced where it happens, so the path is the shortest for
 // this capacity.
-Plan PlanMinimal(const std::string& data, int capacity) {
+Plan PlanMinimal(const std::string& data, int capacity, bool fnc1_separators) {
     const int n = int(data.size());
     constexpr int kUnreached = INT_MAX;
     struct Cell {
@@ -191,11 +191,13 @@ Plan PlanMinimal(const std::string& data, int capacity) {
     // to 249) or two, so the best run into j starts where the ASCII cost less the position is least.
     WindowMinimum short_runs, long_runs;
     auto ascii_less_position = [&](int i) { return cost_at(i, Mode::kAscii) - i; };
+    int base256_start = 0;  // runs start after the last FNC1
 
     for (int i = 0; i <= n; ++i) {
-        short_runs.DropBefore(i - 249);
+        if (fnc1_separators && i > 0 && data[size_t(i) - 1] == '\x1d') base256_start = i;
+        short_runs.DropBefore(std::max(i - 249, base256_start));
         if (i >= 250) long_runs.Push(ascii_less_position(i - 250), i - 250);
-        long_runs.DropBefore(i - kMaxBase256Run);
+        long_runs.DropBefore(std::max(i - kMaxBase256Run, base256_start));
         if (!short_runs.Empty()) relax(Mode::kAscii, Mode::kAscii, {StepKind::kBase256, Mode::kAscii, short_runs.Position(), i});
         if (!long_runs.Empty()) relax(Mode::kAscii, Mode::kAscii, {StepKind::kBase256, Mode::kAscii, long_runs.Position(), i});
         for (Mode mode : kNonAsciiModes)
@@ -234,6 +236,7 @@ Plan PlanMinimal(const std::string& data, int capacity) {
         if (cost_at(n, m) < cost_at(n, mode)) mode = m;
     Plan plan;
     plan.final_mode = mode;
+    plan.fnc1_separators = fnc1_separators;
     for (int i = n; i > 0 || mode != Mode::kAscii;) {
         const Cell& cell = cells[size_t(i)][Index(mode)];
         plan.steps.push_back(cell.step);

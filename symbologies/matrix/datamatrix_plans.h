@@ -13,7 +13,8 @@ namespace datamatrix {
 Plan PlanSingleMode(const std::string& data, Mode mode, int capacity);
 // All bytes in Base 256.
 Plan PlanBase256(const std::string& data);
-// The plan with the fewest codewords over ASCII, C40, Text, X12, EDIFACT and Base 256.
-Plan PlanMinimal(const std::string& data, int capacity);
+// The plan with the fewest codewords over ASCII, C40, Text, X12, EDIFACT and Base 256. With
+// `fnc1_separators` every 0x1D byte is FNC1, which Base 256 cannot hold.
+Plan PlanMinimal(const std::string& data, int capacity, bool fnc1_separators = false);
 
 }  // namespace datamatrix

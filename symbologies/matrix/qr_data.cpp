@@ -22,12 +22,15 @@ uint32_t ModeIndicator(QrMode mode) {
     switch (mode) {
         case QrMode::Numeric: return 0x1;
         case QrMode::Alphanumeric: return 0x2;
+        case QrMode::Kanji: return 0x8;
         case QrMode::Byte: break;
     }
     return 0x4;
 }
 
-const char* ModeName(QrMode mode) { return mode == QrMode::Numeric ? "NUMERIC" : "ALPHANUMERIC"; }
+const char* ModeName(QrMode mode) {
+    return mode == QrMode::Numeric ? "NUMERIC" : mode == QrMode::Kanji ? "KANJI" : "ALPHANUMERIC";
+}
 
 // The offending character as the message shows it: printable ASCII and whole UTF-8 characters as
 // they stand, any other byte as \xNN (the message must stay valid UTF-8 text).
@@ -50,6 +53,7 @@ size_t DataBits(QrMode mode, size_t count) {
     switch (mode) {
         case QrMode::Numeric: return 10 * (count / 3) + (count % 3 == 2 ? 7 : count % 3 == 1 ? 4 : 0);
         case QrMode::Alphanumeric: return 11 * (count / 2) + 6 * (count % 2);
+        case QrMode::Kanji: return 13 * (count / 2);
         case QrMode::Byte: break;
     }
     return 8 * count;
@@ -57,6 +61,11 @@ size_t DataBits(QrMode mode, size_t count) {
 
 void CheckCharacters(const std::string& data, QrMode mode) {
     if (mode == QrMode::Byte) return;
+    if (mode == QrMode::Kanji) {
+        for (size_t i = 0; i < data.size(); i += 2)
+            if (!QrIsKanjiPair(data, i)) ThrowInvalidCharacter(mode, data, i);
+        return;
+    }
     for (size_t i = 0; i < data.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(data[i]);
         const bool valid = mode == QrMode::Numeric ? c >= '0' && c <= '9' : AlphanumericValue(c) >= 0;
@@ -81,20 +90,22 @@ void AppendAlphanumeric(QrBitBuffer& bits, const std::string& data) {
     if (i < data.size()) bits.Append(value(i), 6);
 }
 
+// Shift JIS pairs 0x8140-0x9FFC and 0xE040-0xEBBF as 13-bit values.
+void AppendKanji(QrBitBuffer& bits, const std::string& data) {
+    for (size_t i = 0; i + 1 < data.size(); i += 2) {
+        const uint32_t code =
+            uint32_t(static_cast<unsigned char>(data[i])) << 8 | static_cast<unsigned char>(data[i + 1]);
+        const uint32_t offset = code - (code <= 0x9FFC ? 0x8140 : 0xC140);
+        bits.Append((offset >> 8) * 0xC0 + (offset & 0xFF), 13);
+    }
+}
+
 constexpr uint32_t kFnc1FirstIndicator = 0x5;
 
 QrBitBuffer SegmentBits(const std::string& data, QrMode mode, int version, bool fnc1_first) {
     QrBitBuffer bits;
     if (fnc1_first) bits.Append(kFnc1FirstIndicator, 4);
-    bits.Append(ModeIndicator(mode), 4);
-    bits.Append(uint32_t(data.size()), QrCountBits(mode, version));
-    switch (mode) {
-        case QrMode::Numeric: AppendNumeric(bits, data); break;
-        case QrMode::Alphanumeric: AppendAlphanumeric(bits, data); break;
-        case QrMode::Byte:
-            for (char c : data) bits.Append(static_cast<unsigned char>(c), 8);
-            break;
-    }
+    QrAppendSegment(bits, data, mode, version);
     return bits;
 }
 
@@ -110,6 +121,31 @@ std::string QrGS1SegmentData(const std::string& element_string, QrMode mode) {
         out += c == kSeparator ? '%' : c;
     }
     return out;
+}
+
+bool QrIsAlphanumeric(unsigned char c) { return AlphanumericValue(c) >= 0; }
+
+bool QrIsKanjiPair(const std::string& data, size_t i) {
+    if (i + 1 >= data.size()) return false;
+    const unsigned lead = static_cast<unsigned char>(data[i]);
+    const unsigned trail = static_cast<unsigned char>(data[i + 1]);
+    const bool lead_in_range = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xEB);
+    const bool trail_in_range = trail >= 0x40 && trail <= 0xFC && trail != 0x7F;
+    return lead_in_range && trail_in_range && !(lead == 0xEB && trail > 0xBF);
+}
+
+void QrAppendSegment(QrBitBuffer& bits, const std::string& data, QrMode mode, int version) {
+    bits.Append(ModeIndicator(mode), 4);
+    const size_t count = mode == QrMode::Kanji ? data.size() / 2 : data.size();
+    bits.Append(uint32_t(count), QrCountBits(mode, version));
+    switch (mode) {
+        case QrMode::Numeric: AppendNumeric(bits, data); break;
+        case QrMode::Alphanumeric: AppendAlphanumeric(bits, data); break;
+        case QrMode::Kanji: AppendKanji(bits, data); break;
+        case QrMode::Byte:
+            for (char c : data) bits.Append(static_cast<unsigned char>(c), 8);
+            break;
+    }
 }
 
 QrMode QrModeFromLetter(char letter) {
@@ -128,7 +164,7 @@ void QrBitBuffer::Append(uint32_t value, int length) {
 
 int QrCountBits(QrMode mode, int version) {
     const int band = version <= 9 ? 0 : version <= 26 ? 1 : 2;
-    static constexpr int kBits[3][3] = {{10, 12, 14}, {9, 11, 13}, {8, 16, 16}};
+    static constexpr int kBits[4][3] = {{10, 12, 14}, {9, 11, 13}, {8, 16, 16}, {8, 10, 12}};
     return kBits[int(mode)][band];
 }
 
@@ -166,7 +202,10 @@ QrData EncodeQrData(const std::string& data, QrMode mode, QrLevel level, int req
         (fnc1_first ? 8 : 4) + size_t(QrCountBits(mode, kQrMinVersion)) + DataBits(mode, data.size());
     const int version = QrChooseVersion(base_bits, mode, level, requested_version);
 
-    QrBitBuffer bits = SegmentBits(data, mode, version, fnc1_first);
+    return QrFinishData(SegmentBits(data, mode, version, fnc1_first), version, level);
+}
+
+QrData QrFinishData(QrBitBuffer bits, int version, QrLevel level) {
     const size_t capacity = size_t(QrDataBits(version, level));
     if (capacity - bits.Size() >= 4) {
         bits.Append(0, 4);

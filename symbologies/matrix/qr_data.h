@@ -5,7 +5,8 @@
 
 #include "symbologies/matrix/qr_tables.h"
 
-enum class QrMode { Numeric, Alphanumeric, Byte };
+// Kanji holds Shift JIS double-byte characters 0x8140-0x9FFC and 0xE040-0xEBBF, two bytes each.
+enum class QrMode { Numeric, Alphanumeric, Byte, Kanji };
 
 // "N" numeric, "A" alphanumeric; every other letter (the Kanji letter "K" included) is byte mode.
 QrMode QrModeFromLetter(char letter);
@@ -43,6 +44,19 @@ struct QrData {
     int version;
     std::vector<uint8_t> codewords;  // the data codewords of the version and level, padded
 };
+
+// Whether alphanumeric mode holds the byte (digits, upper-case letters and " $%*+-./:").
+bool QrIsAlphanumeric(unsigned char c);
+// Whether the two bytes at data[i] are one character of Kanji mode.
+bool QrIsKanjiPair(const std::string& data, size_t i);
+
+// Appends one segment: mode indicator, character count with the count field of `version`, data.
+// The characters must be valid for the mode (Kanji: whole pairs).
+void QrAppendSegment(QrBitBuffer& bits, const std::string& data, QrMode mode, int version);
+
+// The data codewords of `bits` in a symbol of the version and level that holds them: terminator,
+// zero bits to a codeword boundary, then the alternating pad codewords.
+QrData QrFinishData(QrBitBuffer bits, int version, QrLevel level);
 
 // Mode, bit stream, version choice, terminator and pad codewords. With `fnc1_first` the segment is
 // preceded by the FNC1-in-first-position mode indicator (0101) that marks GS1 data.

@@ -27,7 +27,7 @@ TEST(DigitalLink, ExamplesBothWays) {
         {"(01)09521234543213(10)ABC123(17)261231", kGs1, "https://id.gs1.org/01/09521234543213/10/ABC123?17=261231"},
         {"(00)106141411234567897", kGs1, "https://id.gs1.org/00/106141411234567897"},
         {"(01)09521234543213", "https://example.com/products", "https://example.com/products/01/09521234543213"},
-        // the GS1 Digital Link standard's running example of a GTIN, batch and expiry date
+        // worked by hand: the batch goes in the path, the expiry date in the query
         {"(01)09501101530003(10)ABC123(17)251231", kGs1, "https://id.gs1.org/01/09501101530003/10/ABC123?17=251231"},
         // worked by hand from the qualifier paths (01: 22, 10, 21 or 235; 414: 254 or 7040;
         // 8006: 22, 10, 21), percent-encoding all but A-Z a-z 0-9 - . _ ~

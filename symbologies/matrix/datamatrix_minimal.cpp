@@ -1,0 +1,58 @@
+#include "symbologies/matrix/datamatrix_minimal.h"
+
+#include "core/model/encode_error.h"
+#include "gs1/element_string.h"
+#include "symbologies/matrix/datamatrix_plans.h"
+#include "symbologies/matrix/datamatrix_symbol.h"
+
+namespace {
+
+using namespace datamatrix;
+
+constexpr uint8_t kFnc1 = 232;
+constexpr char kSeparator = '\x1d';
+
+// The codewords for a symbol of `capacity`; GS1 data opens with FNC1 as an ASCII codeword, which
+// shifts every later position by one.
+std::vector<uint8_t> Codewords(const std::string& data, bool gs1, int capacity) {
+    std::vector<uint8_t> out;
+    if (gs1) out.push_back(kFnc1);
+    const int room = capacity - int(out.size());
+    const std::vector<uint8_t> rest = EmitPlan(PlanMinimal(data, room, gs1), data, room);
+    out.insert(out.end(), rest.begin(), rest.end());
+    return out;
+}
+
+int Capacity(int size_index) { return DataMatrixSizeAt(size_index).data_codewords; }
+
+}  // namespace
+
+DataMatrixData EncodeDataMatrixMinimal(const std::string& bytes, bool gs1, int size_index) {
+    const std::string data = gs1 ? GS1Data(ParseGS1(bytes), kSeparator) : bytes;
+    if (data.empty()) throw EncodeError(EncodeErrorKind::InvalidData, "Data Matrix data is empty");
+    const bool automatic = size_index == kDataMatrixAutoSize;
+    const int first = automatic ? 0 : size_index;
+    const int last = automatic ? kDataMatrixSquareSizeCount - 1 : size_index;
+    // A plan for a capacity is at most three codewords shorter than one without a capacity (its
+    // closing unlatch not counted), which skips the sizes far too small without planning for each.
+    const int unlimited = PlanSize(PlanMinimal(data, kUnlimited, gs1), data) + (gs1 ? 1 : 0);
+    for (int s = first; s <= last; ++s) {
+        const int capacity = Capacity(s);
+        if (capacity < unlimited - 3) continue;
+        std::vector<uint8_t> codewords = Codewords(data, gs1, capacity);
+        if (int(codewords.size()) > capacity) continue;
+        AppendDataMatrixPads(codewords, capacity);
+        return {s, std::move(codewords)};
+    }
+    const int capacity = Capacity(last);
+    throw EncodeError(EncodeErrorKind::TooLong,
+                      "Data too long for Data Matrix: " + std::to_string(unlimited) + " codewords, the " +
+                          DataMatrixSizeName(last) + " symbol holds " + std::to_string(capacity),
+                      -1, capacity);
+}
+
+ModuleMatrix EncodeDataMatrixMinimalSymbol(const std::string& bytes, bool gs1, int size_index) {
+    const DataMatrixData data = EncodeDataMatrixMinimal(bytes, gs1, size_index);
+    const DataMatrixSize& size = DataMatrixSizeAt(data.size_index);
+    return BuildDataMatrixSymbol(size, AddDataMatrixErrorCorrection(data.codewords, size));
+}

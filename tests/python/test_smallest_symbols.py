@@ -1,0 +1,121 @@
+"""Smallest symbols: Data Matrix over every encodation and QR Code in mixed segments are never larger than
+zint's choice for the same data and level, and read back with zxing-cpp."""
+import random
+import shutil
+import subprocess
+
+import pytest
+import zxingcpp
+from PIL import Image
+
+import _barcode_quor_native as native
+
+pytestmark = pytest.mark.skipif(shutil.which("zint") is None, reason="zint is the size reference")
+
+KANJI = "日本語漢字東京都千代田区丸の内一二三四五六七八九十円年月日時分秒人口山川田中林森"
+ALPHABETS = {
+    "digits": "0123456789",
+    "upper": "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 ",
+    "mixed": "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 -./:*>\r@%$",
+}
+CSET82 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789!\"%&'*+,-./:;<=>?_"
+
+
+def label_text(rng, kind):
+    """Runs from one alphabet broken by runs from the others, as labels mix them."""
+    if kind == "bytes":
+        return bytes(rng.randrange(256) for _ in range(rng.randint(1, 200)))
+    if kind == "kanji":
+        sources = [KANJI, "カタカナアイウ", "0123456789", "ABCDEFGHIJ", "abcdef"]
+        return "".join(rng.choice(src) for src in rng.choices(sources, k=rng.randint(1, 60))).encode("shift_jis")
+    text = ""
+    for _ in range(rng.randint(1, 8)):
+        src = ALPHABETS[kind] if rng.random() < 0.7 else rng.choice(list(ALPHABETS.values()))
+        text += "".join(rng.choice(src) for _ in range(rng.randint(1, 40)))
+    return text.encode()
+
+
+def gs1_fields(rng):
+    fields = []
+    for _ in range(rng.randint(1, 5)):
+        ai = rng.choice(["01", "10", "21", "17", "3103", "400", "91"])
+        if ai == "01":
+            value = "".join(rng.choice("0123456789") for _ in range(14))
+        elif ai in ("17", "3103"):
+            value = "".join(rng.choice("0123456789") for _ in range(6))
+        else:
+            src = rng.choice([CSET82, "0123456789", "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"])
+            value = "".join(rng.choice(src) for _ in range(rng.randint(1, 30)))
+        fields.append((ai, value))
+    return fields
+
+
+def gs1_data(fields):
+    """What a reader delivers: the fields with GS after each variable-length one but the last."""
+    out = ""
+    for i, (ai, value) in enumerate(fields):
+        out += ai + value + ("\x1d" if ai not in ("01", "17", "3103") and i < len(fields) - 1 else "")
+    return out.encode()
+
+
+def zint_rows(args, data):
+    escaped = "".join("\\\\" if b == 92 else chr(b) if 32 <= b < 127 else "\\x%02X" % b for b in data)
+    out = subprocess.run(["zint", *args, "--esc", "--dump", "-d", escaped], capture_output=True, text=True)
+    return len(out.stdout.splitlines()) if out.returncode == 0 else None
+
+
+def read_back(symbology, data, **options):
+    columns, rows, modules = native._smallest_symbol(symbology, data, **options)
+    symbol = Image.frombytes("L", (columns, rows), bytes(0 if m else 255 for m in modules))
+    image = Image.new("L", (columns + 8, rows + 8), 255)
+    image.paste(symbol, (4, 4))
+    formats = zxingcpp.BarcodeFormat.DataMatrix if symbology == "datamatrix" else zxingcpp.BarcodeFormat.QRCode
+    results = zxingcpp.read_barcodes(image.resize((image.width * 3, image.height * 3), Image.NEAREST), formats=formats)
+    assert len(results) == 1, data
+    return rows, results[0]
+
+
+def cases():
+    rng = random.Random(20261207)
+    for kind in ["digits", "upper", "mixed", "bytes"]:
+        for _ in range(40):
+            yield kind, label_text(rng, kind), None
+    for _ in range(40):
+        yield "kanji", label_text(rng, "kanji"), None
+    for _ in range(40):
+        yield "gs1", None, gs1_fields(rng)
+
+
+def test_data_matrix_no_larger_than_zint_and_reads_back():
+    for kind, data, fields in cases():
+        if kind == "kanji":
+            continue
+        gs1 = fields is not None
+        ours = "".join("(%s)%s" % f for f in fields).encode() if gs1 else data
+        theirs = "".join("[%s]%s" % f for f in fields).encode() if gs1 else data
+        zint = zint_rows(["-b", "71", "--square", *(["--gs1", "--gs1nocheck"] if gs1 else ["--binary"])], theirs)
+        rows, result = read_back("datamatrix", ours, gs1=gs1)
+        assert rows <= zint, ours
+        assert result.bytes == (gs1_data(fields) if gs1 else data)
+        assert result.symbology_identifier == ("]d2" if gs1 else "]d1")
+
+
+@pytest.mark.parametrize("level", ["L", "M", "Q", "H"])
+def test_qr_no_larger_than_zint_and_reads_back(level):
+    secure = "--secure=%d" % ("LMQH".index(level) + 1)
+    for kind, data, fields in cases():
+        gs1 = fields is not None
+        if gs1:
+            ours = "".join("(%s)%s" % f for f in fields).encode()
+            theirs = "".join("[%s]%s" % f for f in fields).encode()
+            zint = zint_rows(["-b", "58", secure, "--gs1", "--gs1nocheck"], theirs)
+        elif kind == "kanji":
+            ours = data  # zint reads UTF-8 and turns it into Shift JIS itself
+            zint = zint_rows(["-b", "58", secure], data.decode("shift_jis").encode())
+        else:
+            ours = data
+            zint = zint_rows(["-b", "58", secure, "--binary"], data)
+        rows, result = read_back("qr", ours, gs1=gs1, level=level, kanji=kind == "kanji")
+        assert rows <= zint, ours
+        assert result.bytes == (gs1_data(fields) if gs1 else ours)
+        assert result.symbology_identifier == ("]Q3" if gs1 else "]Q1")
