@@ -192,10 +192,20 @@ Attempt LayOut(const EncodedSymbol& symbol, const RenderOptions& o, const std::v
         y += height;
         rows_bottom = y;
         if (r + 1 == row_count) y += bearer;
-        TextBand band = MakeBand(under[r], style, mp);
-        band.Place(int(y), gap, true);
-        out.glyphs.insert(out.glyphs.end(), band.glyphs.begin(), band.glyphs.end());
-        y += std::max<double>(band.Height(gap), extended ? std::ceil(descent) : 0.0);
+        // Lines of the text band one under another, line 0 nearest the bars.
+        int lines = 1;
+        for (const TextSpan* span : under[r]) lines = std::max(lines, span->line + 1);
+        double text_bottom = y;
+        for (int line = 0; line < lines; ++line) {
+            std::vector<const TextSpan*> of_line;
+            for (const TextSpan* span : under[r])
+                if (std::max(span->line, 0) == line) of_line.push_back(span);
+            TextBand band = MakeBand(of_line, style, mp);
+            band.Place(int(text_bottom), gap, true);
+            out.glyphs.insert(out.glyphs.end(), band.glyphs.begin(), band.glyphs.end());
+            text_bottom += band.Height(gap);
+        }
+        y = std::max(text_bottom, y + (extended ? std::ceil(descent) : 0.0));
     }
 
     // Margins: the quiet zone, or more where text reaches past it.

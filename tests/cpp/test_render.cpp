@@ -367,6 +367,19 @@ TEST(Render, TextLinePlacement) {
         }
 }
 
+// Two lines of one text band stack under the bars in line order (worked by hand: "A" on line 0,
+// "B" on line 1; each glyph's ink wholly below the other line's).
+TEST(Render, TextLinesStack) {
+    EncodedSymbol s = Linear(std::string(20, '0'), 10);
+    s.text.push_back({"B", 10.0, 0, TextRole::Main, 0.0, 1});
+    s.text.push_back({"A", 10.0, 0, TextRole::Main, 0.0, 0});
+    for (int mp = 2; mp <= 6; mp += 2) {
+        const std::vector<Box> boxes = InkComponents(RenderGrey(s, Options(mp, s)), 10 * mp);
+        ASSERT_EQ(boxes.size(), 2u) << mp << " px per module";
+        EXPECT_LT(boxes[0].bottom, boxes[1].top) << mp << " px per module";  // found top down: A, then B
+    }
+}
+
 // A spread span puts each character in the middle of its share of the width (worked by hand:
 // "ABCD" over modules 10..50, centres 15, 25, 35, 45).
 TEST(Render, SpreadSpan) {
