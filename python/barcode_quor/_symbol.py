@@ -57,7 +57,8 @@ def _encode(s: Symbology, data: str, encoder_options: dict[str, Any]) -> _native
                                position=position) from None
 
 
-def _digital_link_data(s: Symbology, data: str | None, element_string: object, domain: object) -> tuple[Symbology, str]:
+def _digital_link_data(s: Symbology, data: str | None, element_string: object,
+                       domain: object) -> tuple[Symbology, str]:
     """The symbology and text that carry a GS1 Digital Link URI made from an element string."""
     if s.digital_link_as is None:
         carriers = ", ".join(name for name, e in BY_NAME.items() if e.digital_link_as and name == e.name)

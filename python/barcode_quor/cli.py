@@ -61,7 +61,8 @@ def _parser() -> argparse.ArgumentParser:
     size.add_argument("--text", metavar="TEXT", help="printed instead of the symbol's own text")
     size.add_argument("--text-position", choices=("below", "above"), help="where the text goes (default below)")
     size.add_argument("--font", metavar="FONT", help="ocr-b, roboto, or a TTF/OTF file")
-    size.add_argument("--text-size-mm", type=float, metavar="MM", help="digit height in mm (needs --dpi or --x-dim-mm)")
+    size.add_argument("--text-size-mm", type=float, metavar="MM",
+                      help="digit height in mm (needs --dpi or --x-dim-mm)")
     size.add_argument("--text-gap-mm", type=float, metavar="MM", help="gap between bars and text in mm")
     size.add_argument("--light-margin-indicators", action="store_true", help="EAN/UPC '<' and '>' in the quiet zone")
     size.add_argument("--fg", "--foreground", dest="foreground", default="black", metavar="COLOUR",
