@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "core/text_encoding/digits.h"
+
 namespace datamatrix {
 
 namespace {
@@ -17,7 +19,6 @@ constexpr uint8_t kFnc1 = 232;
 constexpr uint8_t kShift2 = 1;
 constexpr uint8_t kFnc1InShift2 = 27;
 
-bool IsDigit(uint8_t b) { return b >= '0' && b <= '9'; }
 uint8_t Byte(const std::string& data, int i) { return uint8_t(data[size_t(i)]); }
 
 uint8_t LatchCodeword(Mode mode) {
