@@ -4,13 +4,13 @@
 #include "core/model/encode_error.h"
 #include "core/model/module_bits.h"
 #include "gs1/check_digit.h"
+#include "symbologies/linear/bearer_setting.h"
 #include "symbologies/linear/itf.h"
 
 namespace {
 
-constexpr double kBearerThickness = 5.0;
 constexpr double kQuietZone = 10.0;
-// GS1 asks 31.75 mm; this is that at a module of 0.635 mm, the smallest usual ITF-14 size.
+// GS1 asks at least 31.75 mm: 50 modules reach it from a module of 0.635 mm up.
 constexpr double kBarHeight = 50.0;
 
 }  // namespace
@@ -25,20 +25,6 @@ std::string CompleteGtin14(const std::string& text) {
     if (text[13] != GS1CheckDigit(text.substr(0, 13)))
         throw EncodeError(EncodeErrorKind::InvalidData, "Invalid check digit", 13);
     return text;
-}
-
-Bearer BearerFromSetting(const std::string& setting, BearerKind fallback) {
-    BearerKind kind = fallback;
-    if (setting == "frame") {
-        kind = BearerKind::Frame;
-    } else if (setting == "top-bottom") {
-        kind = BearerKind::TopBottom;
-    } else if (setting == "none") {
-        kind = BearerKind::None;
-    } else if (!setting.empty()) {
-        throw EncodeError(EncodeErrorKind::InvalidOption, "bearer must be none, frame or top-bottom");
-    }
-    return {kind, kind == BearerKind::None ? 0.0 : kBearerThickness};
 }
 
 EncodedSymbol EncodeItf14(const std::string& text, const std::string& bearer_setting) {

@@ -6,6 +6,9 @@
 
 // EAN-2 and EAN-5 add-ons: two or five digits printed right of an EAN-13, EAN-8, UPC-A or UPC-E
 // symbol (a periodical's issue number, a book's price).
+// The Japanese periodical code is one: JAN-13 491 + reserve digit 0 + 5-digit magazine code + 2-digit
+// issue + last digit of the year + check, with an EAN-5 of 0 + the 4-digit price before tax (0000
+// from 10000 yen up). Magazine 12345, issue 04 of 2026, 1500 yen: 4910123450469+01500.
 
 enum class AddOnHost { Ean13, Ean8, UpcA, UpcE };
 
