@@ -2,11 +2,13 @@
 
 #include <string>
 
-#include "core/model/encode_error.h"
 #include "symbologies/linear/itf14.h"
+#include "tests/cpp/encode_error_util.h"
 #include "tests/cpp/zint_dump.h"
 
 namespace {
+
+using Kind = EncodeErrorKind;
 
 TEST(Itf14, ModulesEqualZintsWithFrameQuietZoneAndDigits) {
     const EncodedSymbol symbol = EncodeItf14("1234567890123", "");
@@ -21,50 +23,39 @@ TEST(Itf14, ModulesEqualZintsWithFrameQuietZoneAndDigits) {
     EXPECT_EQ(symbol.quiet_zone.right, 10.0);
 }
 
-struct BearerCase {
-    std::string setting;
-    BearerKind kind;
-    double thickness;
-};
-
-class Itf14Bearers : public ::testing::TestWithParam<BearerCase> {};
-
-TEST_P(Itf14Bearers, FromSetting) {
-    const Bearer bearer = EncodeItf14("12345678901231", GetParam().setting).bearer;
-    EXPECT_EQ(bearer.kind, GetParam().kind);
-    EXPECT_EQ(bearer.thickness, GetParam().thickness);
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, Itf14Bearers,
-                         ::testing::Values(BearerCase{"", BearerKind::Frame, 5.0},
-                                           BearerCase{"frame", BearerKind::Frame, 5.0},
-                                           BearerCase{"top-bottom", BearerKind::TopBottom, 5.0},
-                                           BearerCase{"none", BearerKind::None, 0.0}));
-
-struct ErrorCase {
-    std::string text;
-    std::string bearer;
-    EncodeErrorKind kind;
-    long position;
-};
-
-class Itf14Errors : public ::testing::TestWithParam<ErrorCase> {};
-
-TEST_P(Itf14Errors, KindAndPosition) {
-    try {
-        EncodeItf14(GetParam().text, GetParam().bearer);
-        ADD_FAILURE() << "no error";
-    } catch (const EncodeError& e) {
-        EXPECT_EQ(e.Kind(), GetParam().kind);
-        EXPECT_EQ(e.Position(), GetParam().position);
+TEST(Itf14, BearerFromSetting) {
+    const struct {
+        const char* setting;
+        BearerKind kind;
+        double thickness;
+    } rows[] = {{"", BearerKind::Frame, 5.0},
+                {"frame", BearerKind::Frame, 5.0},
+                {"top-bottom", BearerKind::TopBottom, 5.0},
+                {"none", BearerKind::None, 0.0}};
+    for (const auto& row : rows) {
+        const Bearer bearer = EncodeItf14("12345678901231", row.setting).bearer;
+        EXPECT_EQ(bearer.kind, row.kind) << row.setting;
+        EXPECT_EQ(bearer.thickness, row.thickness) << row.setting;
     }
 }
 
-// Worked by hand.
-INSTANTIATE_TEST_SUITE_P(Table, Itf14Errors,
-                         ::testing::Values(ErrorCase{"12345678901232", "", EncodeErrorKind::InvalidData, 13},
-                                           ErrorCase{"123456789012", "", EncodeErrorKind::InvalidData, -1},
-                                           ErrorCase{"1234567890l23", "", EncodeErrorKind::InvalidCharacter, 10},
-                                           ErrorCase{"1234567890123", "box", EncodeErrorKind::InvalidOption, -1}));
+TEST(Itf14, Errors) {
+    // Worked by hand.
+    const struct {
+        const char* text;
+        const char* bearer;
+        Kind kind;
+        long position;
+    } rows[] = {
+        {"12345678901232", "", Kind::InvalidData, 13},
+        {"123456789012", "", Kind::InvalidData, -1},
+        {"1234567890l23", "", Kind::InvalidCharacter, 10},
+        {"1234567890123", "box", Kind::InvalidOption, -1},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        ExpectEncodeError([&] { EncodeItf14(row.text, row.bearer); }, row.kind, row.position);
+    }
+}
 
 }  // namespace

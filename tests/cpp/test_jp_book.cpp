@@ -2,61 +2,52 @@
 
 #include <string>
 
-#include "core/model/encode_error.h"
 #include "symbologies/retail/jp_book.h"
+#include "tests/cpp/encode_error_util.h"
 #include "tests/cpp/zint_dump.h"
 
 namespace {
 
-struct JpBookCase {
-    std::string text;
-    std::string upper;
-    std::string lower;
-};
+using Kind = EncodeErrorKind;
 
-class JpBookCodesTable : public ::testing::TestWithParam<JpBookCase> {};
-
-TEST_P(JpBookCodesTable, UpperIsbnLowerClassificationAndPrice) {
-    const JpBookCodes codes = ParseJpBook(GetParam().text);
-    EXPECT_EQ(codes.upper, GetParam().upper);
-    EXPECT_EQ(codes.lower, GetParam().lower);
-}
-
-// Published book codes (9784003261842 / 1920197009404 = C0197 940 yen; 1921195008574 = C1195 857 yen),
-// check digits recomputed by hand; from 100000 yen the price is 00000.
-INSTANTIATE_TEST_SUITE_P(
-    Table, JpBookCodesTable,
-    ::testing::Values(JpBookCase{"ISBN978-4-00-326184-2 C0197 \xC2\xA5" "940E", "9784003261842", "1920197009404"},
-                      JpBookCase{"9784003261842 C1195 \\857", "9784003261842", "1921195008574"},
-                      JpBookCase{"4-00-326184-4 c0197 \xEF\xBF\xA5" "940", "9784003261842", "1920197009404"},
-                      JpBookCase{"9784003261842 C0197 120000", "9784003261842", "1920197000005"}));
-
-struct ErrorCase {
-    std::string text;
-    EncodeErrorKind kind;
-    long position;
-};
-
-class JpBookErrors : public ::testing::TestWithParam<ErrorCase> {};
-
-TEST_P(JpBookErrors, KindAndPosition) {
-    try {
-        ParseJpBook(GetParam().text);
-        ADD_FAILURE() << "no error";
-    } catch (const EncodeError& e) {
-        EXPECT_EQ(e.Kind(), GetParam().kind);
-        EXPECT_EQ(e.Position(), GetParam().position);
+TEST(JpBook, UpperIsbnLowerClassificationAndPrice) {
+    // Published book codes (9784003261842 / 1920197009404 = C0197 940 yen; 1921195008574 = C1195
+    // 857 yen), check digits recomputed by hand; from 100000 yen the price is 00000.
+    const struct {
+        const char* text;
+        const char* upper;
+        const char* lower;
+    } rows[] = {
+        {"ISBN978-4-00-326184-2 C0197 \xC2\xA5" "940E", "9784003261842", "1920197009404"},
+        {"9784003261842 C1195 \\857", "9784003261842", "1921195008574"},
+        {"4-00-326184-4 c0197 \xEF\xBF\xA5" "940", "9784003261842", "1920197009404"},
+        {"9784003261842 C0197 120000", "9784003261842", "1920197000005"},
+    };
+    for (const auto& row : rows) {
+        const JpBookCodes codes = ParseJpBook(row.text);
+        EXPECT_EQ(codes.upper, row.upper) << row.text;
+        EXPECT_EQ(codes.lower, row.lower) << row.text;
     }
 }
 
-// Worked by hand; the yen sign counts as one character.
-INSTANTIATE_TEST_SUITE_P(
-    Table, JpBookErrors,
-    ::testing::Values(ErrorCase{"9784003261843 C0197 940", EncodeErrorKind::InvalidData, 12},
-                      ErrorCase{"9784003261842 C01x7 940", EncodeErrorKind::InvalidCharacter, 17},
-                      ErrorCase{"9784003261842 C0197 \xC2\xA5" "9y0", EncodeErrorKind::InvalidCharacter, 22},
-                      ErrorCase{"9784003261842", EncodeErrorKind::InvalidData, -1},
-                      ErrorCase{"9784003261842 C0197", EncodeErrorKind::InvalidData, -1}));
+TEST(JpBook, Errors) {
+    // Worked by hand; the yen sign counts as one character.
+    const struct {
+        const char* text;
+        Kind kind;
+        long position;
+    } rows[] = {
+        {"9784003261843 C0197 940", Kind::InvalidData, 12},
+        {"9784003261842 C01x7 940", Kind::InvalidCharacter, 17},
+        {"9784003261842 C0197 \xC2\xA5" "9y0", Kind::InvalidCharacter, 22},
+        {"9784003261842", Kind::InvalidData, -1},
+        {"9784003261842 C0197", Kind::InvalidData, -1},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        ExpectEncodeError([&] { ParseJpBook(row.text); }, row.kind, row.position);
+    }
+}
 
 TEST(JpBook, TwoAlignedSymbolsWithAGapRowAndDigitsUnderEach) {
     const EncodedSymbol symbol = EncodeJpBook("9784003261842 C0197 940");
