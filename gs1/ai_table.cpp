@@ -3,6 +3,8 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "core/text_encoding/digits.h"
+
 namespace {
 
 // One AI, or a run of consecutive AIs, with the components of its data: a type letter (N digits,
@@ -293,8 +295,6 @@ GS1AiFormat FormatOf(const AiRow& row, const std::string& ai) {
     }
     return f;
 }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 

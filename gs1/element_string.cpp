@@ -1,5 +1,6 @@
 #include "gs1/element_string.h"
 
+#include "core/text_encoding/digits.h"
 #include "gs1/ai_table.h"
 
 namespace {
@@ -9,10 +10,9 @@ constexpr char kAiMarker[] = "{AI}";
 constexpr size_t kFnc1MarkerLength = 6;
 constexpr size_t kAiMarkerLength = 4;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-[[noreturn]] void Fail(const std::string& what, size_t position) {
-    throw GS1Error(what + " at position " + std::to_string(position));
+[[noreturn]] void Fail(const std::string& what, size_t position,
+                       EncodeErrorKind kind = EncodeErrorKind::InvalidData) {
+    throw GS1Error(what + " at position " + std::to_string(position), position, kind);
 }
 
 bool NeedsSeparator(const std::string& ai) {
@@ -36,7 +36,8 @@ std::vector<GS1Element> ParseBracketed(const std::string& text) {
         e.ai = text.substr(p + 1, close - p - 1);
         if (e.ai.size() < 2 || e.ai.size() > 4) Fail("an AI has 2 to 4 digits, not \"" + e.ai + "\",", p + 1);
         for (size_t i = 0; i < e.ai.size(); ++i)
-            if (!IsDigit(e.ai[i])) Fail("non-digit character in AI \"" + e.ai + "\"", p + 1 + i);
+            if (!IsDigit(e.ai[i]))
+                Fail("non-digit character in AI \"" + e.ai + "\"", p + 1 + i, EncodeErrorKind::InvalidCharacter);
         e.data_position = close + 1;
         p = close + 1;
         while (p < text.size() && text[p] != '(') {
@@ -84,7 +85,9 @@ std::vector<GS1Element> ParseMarked(const std::string& text) {
     std::vector<GS1Element> elements = ParseGS1Raw(raw.data, kSeparator);
     for (GS1Element& e : elements) {
         for (size_t i = 0; i < e.ai.size() || i < 2; ++i)
-            if (i >= e.ai.size() || !IsDigit(e.ai[i])) Fail("expected an AI", raw.positions[e.ai_position + i]);
+            if (i >= e.ai.size() || !IsDigit(e.ai[i]))
+                Fail("expected an AI", raw.positions[e.ai_position + i],
+                     i < e.ai.size() ? EncodeErrorKind::InvalidCharacter : EncodeErrorKind::InvalidData);
         if (e.data.empty()) Fail("no data for AI (" + e.ai + ")", raw.positions[e.data_position]);
         e.ai_position = raw.positions[e.ai_position];
         e.data_position = raw.positions[e.data_position];

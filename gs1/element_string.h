@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/model/encode_error.h"
+
 // GS1 element strings: application identifiers (AIs) and their data, read from the forms users
 // and the symbologies write, and written back in each of them.
 
@@ -15,10 +17,20 @@ struct GS1Element {
     size_t data_position = 0;
 };
 
-// A malformed or invalid element string; what() names what is wrong and where.
+// A malformed or invalid element string; what() names what is wrong and where. `Position()` is
+// the byte index of the fault in the text the elements were read from; `Kind()` tells a character
+// outside its set from a fault of the data (the encode step reports both as EncodeError).
 class GS1Error : public std::invalid_argument {
 public:
-    using std::invalid_argument::invalid_argument;
+    GS1Error(const std::string& what, size_t position, EncodeErrorKind kind = EncodeErrorKind::InvalidData)
+        : std::invalid_argument(what), position_(position), kind_(kind) {}
+
+    size_t Position() const { return position_; }
+    EncodeErrorKind Kind() const { return kind_; }
+
+private:
+    size_t position_;
+    EncodeErrorKind kind_;
 };
 
 // The forms an element string is written in:

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/text_encoding/digits.h"
 #include "gs1/ai_table.h"
 #include "gs1/check_digit.h"
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
 bool IsLower(char c) { return c >= 'a' && c <= 'z'; }
 bool OneOf(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
@@ -44,8 +44,10 @@ class FieldChecker {
 public:
     explicit FieldChecker(const GS1Element& e) : e_(e) {}
 
-    [[noreturn]] void Fail(size_t offset, const std::string& what) const {
-        throw GS1Error("AI (" + e_.ai + ") at position " + std::to_string(e_.data_position + offset) + ": " + what);
+    [[noreturn]] void Fail(size_t offset, const std::string& what,
+                           EncodeErrorKind kind = EncodeErrorKind::InvalidData) const {
+        const size_t position = e_.data_position + offset;
+        throw GS1Error("AI (" + e_.ai + ") at position " + std::to_string(position) + ": " + what, position, kind);
     }
 
     void Check(const GS1AiFormat& format) const {
@@ -64,8 +66,10 @@ public:
             const size_t n = std::min(left, size_t(c.max_length));
             for (size_t i = offset; i < offset + n; ++i) {
                 if (InSet(e_.data[i], c.set)) continue;
-                Fail(i, c.set == GS1CharacterSet::kDigits ? "non-digit character " + Shown(e_.data[i]) + " in numeric field"
-                                                          : "character " + Shown(e_.data[i]) + " is not in " + SetName(c.set));
+                Fail(i,
+                     c.set == GS1CharacterSet::kDigits ? "non-digit character " + Shown(e_.data[i]) + " in numeric field"
+                                                       : "character " + Shown(e_.data[i]) + " is not in " + SetName(c.set),
+                     EncodeErrorKind::InvalidCharacter);
             }
             if (int(n) < c.min_length) Fail(offset, "component of " + std::to_string(c.min_length) + " characters cut short");
             CheckLinter(c.linter, offset, n);
@@ -124,7 +128,7 @@ private:
 void ValidateGS1(const std::vector<GS1Element>& elements) {
     for (const GS1Element& e : elements) {
         const auto format = FindGS1Ai(e.ai);
-        if (!format) throw GS1Error("unknown AI (" + e.ai + ") at position " + std::to_string(e.ai_position));
+        if (!format) throw GS1Error("unknown AI (" + e.ai + ") at position " + std::to_string(e.ai_position), e.ai_position);
         FieldChecker(e).Check(*format);
     }
 }

@@ -43,6 +43,7 @@ struct TextSpan {
     // Text meant to be spread over a width (letter by letter) rather than centred as one string;
     // 0 for a centred string.
     double spread_width = 0.0;
+    int line = 0;  // line of the text band, 0 nearest the bars (the payment form prints two)
 };
 
 enum class BearerKind { None, TopBottom, Frame };

@@ -1,10 +1,14 @@
 #include "symbologies/linear/code128.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
+#include <utility>
 #include <limits>
 #include <stdexcept>
 
 #include "symbologies/linear/code128_symbols.h"
+#include "symbologies/symbol_building.h"
 
 namespace {
 
@@ -31,14 +35,20 @@ std::vector<int> EncodeFixed(const std::string& text, Set set) {
     values.reserve(text.size() + 1);
     if (set == kSetC) {
         for (size_t p = 0; p < text.size(); p += 2) {
-            if (!IsDigitPair(text, p)) throw std::runtime_error("Not 2-digit at pos=" + std::to_string(p));
+            if (!IsDigitPair(text, p)) {
+                const std::string message = "Not 2-digit at pos=" + std::to_string(p);
+                if (p + 1 == text.size() && IsDigit(text[p])) Raise(EncodeErrorKind::InvalidData, message);
+                Raise(EncodeErrorKind::InvalidCharacter, message, long(IsDigit(text[p]) ? p + 1 : p));
+            }
             values.push_back(PairValue(text, p));
         }
         return values;
     }
-    for (unsigned char byte : text) {
-        const int value = ValueInSet(set, byte);
-        if (value < 0) throw std::runtime_error(set == kSetA ? "Invalid char for CODE_A" : "Invalid char for CODE_B");
+    for (size_t p = 0; p < text.size(); ++p) {
+        const int value = ValueInSet(set, text[p]);
+        if (value < 0)
+            Raise(EncodeErrorKind::InvalidCharacter, set == kSetA ? "Invalid char for CODE_A" : "Invalid char for CODE_B",
+                  long(p));
         values.push_back(value);
     }
     return values;
@@ -63,7 +73,7 @@ public:
             const int cost = steps_[0][s].cost;
             if (cost != kUnreachable && (start < 0 || cost < steps_[0][start].cost)) start = s;
         }
-        if (start < 0) throw std::runtime_error("No valid start");
+        if (start < 0) Raise(EncodeErrorKind::InvalidCharacter, "No valid start", long(FirstOutsideSetsAB()));
         std::vector<int> values{kStartValue[start]};
         values.reserve(steps_[0][start].cost + 1);
         Set set = static_cast<Set>(start);
@@ -83,6 +93,13 @@ public:
     }
 
 private:
+    // Where the text has a byte neither set A nor set B holds (what leaves no start reachable).
+    size_t FirstOutsideSetsAB() const {
+        size_t p = 0;
+        while (p < text_.size() && (ValueInSet(kSetA, text_[p]) >= 0 || ValueInSet(kSetB, text_[p]) >= 0)) ++p;
+        return p;
+    }
+
     static constexpr int kUnreachable = std::numeric_limits<int>::max();
 
     struct Step {
@@ -123,17 +140,30 @@ private:
 }  // namespace
 
 std::vector<int> EncodeCode128Values(const std::string& text, Code128Mode mode) {
-    if (text.empty()) throw std::runtime_error("Empty string");
+    if (text.empty()) Raise(EncodeErrorKind::InvalidData, "Empty string");
     switch (mode) {
         case Code128Mode::kCodeA: return EncodeFixed(text, kSetA);
         case Code128Mode::kCodeB: return EncodeFixed(text, kSetB);
         case Code128Mode::kCodeC: return EncodeFixed(text, kSetC);
         case Code128Mode::kAuto: return ShortestEncoding(text).Values();
     }
-    throw std::runtime_error("Invalid CodeMode");
+    Raise(EncodeErrorKind::InvalidOption, "Invalid CodeMode");
 }
 
 ModuleWidths EncodeCode128(const std::string& text, Code128Mode mode) {
     return ToModuleWidths(EncodeCode128Values(text, mode),
                           mode == Code128Mode::kAuto ? "Invalid code value" : "Invalid code val");
+}
+
+EncodedSymbol EncodeCode128Symbol(const std::string& text, const EncodeOptions& options) {
+    // zint 2.15 takes at most 256 characters (it refuses 257).
+    RefuseLongerThan(text, 256);
+    static const std::pair<const char*, Code128Mode> kModes[] = {
+        {"auto", Code128Mode::kAuto}, {"A", Code128Mode::kCodeA}, {"B", Code128Mode::kCodeB}, {"C", Code128Mode::kCodeC}};
+    const auto mode = std::find_if(std::begin(kModes), std::end(kModes),
+                                   [&](const auto& m) { return options.mode == m.first; });
+    if (mode == std::end(kModes))
+        Raise(EncodeErrorKind::InvalidOption, "mode \"" + options.mode + "\" is not auto, A, B or C");
+    // Quiet zone: 10 modules each side (ISO/IEC 15417 4.4.2).
+    return OneRowSymbol(EncodeCode128(text, mode->second), kLinearBarHeight, 10, text, text);
 }

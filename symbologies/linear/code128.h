@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "core/classes/barcode_base_1d.h"
+#include "core/model/encode_options.h"
+#include "core/model/encoded_symbol.h"
 
 // Code set choice of a Code 128 symbol: one fixed set, or the shortest mix of sets.
 enum class Code128Mode : int { kCodeA = 0, kCodeB = 1, kCodeC = 2, kAuto = 3 };
@@ -11,6 +13,8 @@ enum class Code128Mode : int { kCodeA = 0, kCodeB = 1, kCodeC = 2, kAuto = 3 };
 std::vector<int> EncodeCode128Values(const std::string& text, Code128Mode mode);
 // The complete symbol: start, data, check value and stop.
 ModuleWidths EncodeCode128(const std::string& text, Code128Mode mode);
+// `options.mode`: "auto", "A", "B" or "C".
+EncodedSymbol EncodeCode128Symbol(const std::string& text, const EncodeOptions& options);
 
 class Code128 : public BarcodeBase1D {
 public:

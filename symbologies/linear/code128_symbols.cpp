@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "core/model/encode_error.h"
+
 namespace code128 {
 namespace {
 
@@ -21,7 +23,7 @@ constexpr char kPatterns[107][8] = {
 };
 
 void AppendPattern(ModuleWidths& out, int value, const char* invalid_value_message) {
-    if (value < 0 || value > kStop) throw std::runtime_error(invalid_value_message);
+    if (value < 0 || value > kStop) throw EncodeError(EncodeErrorKind::InvalidData, invalid_value_message);
     for (const char* digit = kPatterns[value]; *digit; ++digit) out.push_back(*digit - '0');
 }
 

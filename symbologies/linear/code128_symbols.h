@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/model/module_widths.h"
+#include "core/text_encoding/digits.h"
 
 // Symbol values and patterns shared by Code 128 and GS1-128.
 namespace code128 {
@@ -21,7 +22,6 @@ enum SymbolValue : int {
 // Value of a byte in set A (0x00-0x5F) or set B (0x20-0x7F); -1 when the set lacks it.
 int ValueInSetA(unsigned char byte);
 int ValueInSetB(unsigned char byte);
-inline bool IsDigit(unsigned char byte) { return byte >= '0' && byte <= '9'; }
 
 // (v0 + 1 v1 + 2 v2 + ... + k vk) mod 103 over the values from the start value on.
 int CheckValue(const std::vector<int>& values);

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "symbologies/symbol_building.h"
+
 namespace {
 
 constexpr char kCharset[] = "1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ-. *$/+%";
@@ -25,14 +27,16 @@ void AppendCharacter(ModuleWidths& out, char c) {
 }  // namespace
 
 ModuleWidths EncodeCode39(const std::string& code) {
-    if (code.empty()) throw std::runtime_error("Empty string");
+    if (code.empty()) Raise(EncodeErrorKind::InvalidData, "Empty string");
     std::string body;
     body.reserve(code.size());
-    for (char raw : code) {
+    for (size_t i = 0; i < code.size(); ++i) {
+        const char raw = code[i];
         const char c = (raw >= 'a' && raw <= 'z') ? char(raw - 'a' + 'A') : raw;
-        if (c == '*') throw std::runtime_error("Invalid character in CODE39: '*' is reserved for start/stop code");
+        if (c == '*')
+            Raise(EncodeErrorKind::InvalidCharacter, "Invalid character in CODE39: '*' is reserved for start/stop code", long(i));
         if (c == '\0' || std::strchr(kCharset, c) == nullptr)
-            throw std::runtime_error(std::string("Invalid character in CODE39: ") + raw);
+            Raise(EncodeErrorKind::InvalidCharacter, std::string("Invalid character in CODE39: ") + raw, long(i));
         body.push_back(c);
     }
     ModuleWidths out;
@@ -43,4 +47,18 @@ ModuleWidths EncodeCode39(const std::string& code) {
     return out;
 }
 
-std::string Code39::HumanText(const std::string& code) const { return show_start_stop_ ? "*" + code + "*" : code; }
+std::string Code39HumanText(const std::string& code, bool show_start_stop) {
+    return show_start_stop ? "*" + code + "*" : code;
+}
+
+std::string Code39::HumanText(const std::string& code) const { return Code39HumanText(code, show_start_stop_); }
+
+EncodedSymbol EncodeCode39Symbol(const std::string& text, const EncodeOptions& options) {
+    // zint 2.15 takes at most 86 characters (it refuses 87).
+    RefuseLongerThan(text, 86);
+    const ModuleWidths widths = EncodeCode39(text);
+    std::string carried = text;
+    for (char& c : carried) c = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+    // Quiet zone: 10 modules each side (ISO/IEC 16388 4.4).
+    return OneRowSymbol(widths, kLinearBarHeight, 10, Code39HumanText(text, options.show_start_stop), carried);
+}

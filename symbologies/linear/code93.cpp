@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "symbologies/symbol_building.h"
+
 namespace {
 
 // Position in this list = the character's Code 93 value; the last four are the shift characters.
@@ -51,13 +53,14 @@ int CheckValue(const std::vector<int>& values, int max_weight) {
 }  // namespace
 
 ModuleWidths EncodeCode93(const std::string& code) {
-    if (code.empty()) throw std::runtime_error("Empty string");
+    if (code.empty()) Raise(EncodeErrorKind::InvalidData, "Empty string");
     std::vector<int> values;
     values.reserve(code.size() + 2);
-    for (char raw : code) {
+    for (size_t i = 0; i < code.size(); ++i) {
+        const char raw = code[i];
         const int value = kValues[static_cast<unsigned char>(raw)];
         // Every lower-case letter is valid, so the rejected byte is the same before and after upper-casing.
-        if (value < 0) throw std::runtime_error(std::string("Invalid character in CODE93: ") + raw);
+        if (value < 0) Raise(EncodeErrorKind::InvalidCharacter, std::string("Invalid character in CODE93: ") + raw, long(i));
         values.push_back(value);
     }
     values.push_back(CheckValue(values, 20));  // C
@@ -71,3 +74,10 @@ ModuleWidths EncodeCode93(const std::string& code) {
     return out;
 }
 
+
+EncodedSymbol EncodeCode93Symbol(const std::string& text, const EncodeOptions&) {
+    // zint 2.15 takes at most 123 characters (it refuses 124).
+    RefuseLongerThan(text, 123);
+    // Quiet zone: 10 modules each side (ANSI/AIM BC5 2.4). The check characters are not printed.
+    return OneRowSymbol(EncodeCode93(text), kLinearBarHeight, 10, text, text);
+}

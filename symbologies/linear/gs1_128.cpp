@@ -9,6 +9,8 @@
 #include "core/render/text.h"
 #include "gs1/ai_table.h"
 #include "gs1/check_digit.h"
+#include "gs1/element_input.h"
+#include "symbologies/symbol_building.h"
 #include "symbologies/linear/code128_symbols.h"
 
 namespace {
@@ -66,8 +68,9 @@ enum Set { kSetA, kSetB, kSetC };
 }  // namespace
 
 std::vector<int> EncodeGS1_128Values(const std::string& text) {
-    for (unsigned char byte : text) {
-        if (byte >= 0x80) throw std::runtime_error(std::string("Invalid character in GS1-128: ") + char(byte));
+    for (size_t p = 0; p < text.size(); ++p) {
+        if (static_cast<unsigned char>(text[p]) >= 0x80)
+            Raise(EncodeErrorKind::InvalidCharacter, std::string("Invalid character in GS1-128: ") + text[p], long(p));
     }
     Set set = LeadingDigits(text) >= 3 ? kSetC : PrefersSetA(text, 0) ? kSetA : kSetB;
     std::vector<int> values{set == kSetC ? kStartC : set == kSetA ? kStartA : kStartB};
@@ -132,12 +135,15 @@ std::string GS1_128HumanText(const std::string& text) {
 }
 
 std::string ConvenienceDigits(const std::string& code) {
-    const std::string digits = Fnc1At(code, 0) ? code.substr(kFnc1MarkerLength) : code;
-    if (!std::all_of(digits.begin(), digits.end(), [](char c) { return IsDigit(c); }))
-        throw std::runtime_error("Non-digit character found");
+    const size_t offset = Fnc1At(code, 0) ? kFnc1MarkerLength : 0;
+    const std::string digits = code.substr(offset);
+    const auto non_digit = std::find_if(digits.begin(), digits.end(), [](char c) { return !IsDigit(c); });
+    if (non_digit != digits.end())
+        Raise(EncodeErrorKind::InvalidCharacter, "Non-digit character found", long(offset + (non_digit - digits.begin())));
     if (digits.size() == 43) return digits + GS1CheckDigit(digits);
-    if (digits.size() != 44) throw std::runtime_error("Code length must be 43 or 44 digits");
-    if (GS1CheckDigit(digits.substr(0, 43)) != digits[43]) throw std::runtime_error("Check digit mismatch");
+    if (digits.size() != 44) Raise(EncodeErrorKind::InvalidData, "Code length must be 43 or 44 digits");
+    if (GS1CheckDigit(digits.substr(0, 43)) != digits[43])
+        Raise(EncodeErrorKind::InvalidData, "Check digit mismatch", long(offset + 43));
     return digits;
 }
 
@@ -286,4 +292,27 @@ void GS1_128::PaintConvenienceVector(Painter& painter, const ModuleWidths& width
         }
         at.top += float(font_size);
     }
+}
+
+EncodedSymbol EncodeGS1_128Symbol(const std::string& text, const EncodeOptions& options) {
+    // zint 2.15 takes at most 256 characters of element string (it refuses 257).
+    RefuseLongerThan(text, 256);
+    RefuseEmpty(text);
+    const std::vector<GS1Element> elements = ReadGS1Input(text, options.gs1_validate);
+    const std::string human = GS1HumanReadable(elements);
+    // Quiet zone: 10 modules each side (GS1 General Specifications 5.4.4.2).
+    return OneRowSymbol(EncodeGS1_128(FormatGS1(elements, GS1Form::kGS1_128)), kLinearBarHeight, 10, human, human);
+}
+
+EncodedSymbol EncodeConvenienceSymbol(const std::string& text, const EncodeOptions&) {
+    // "{FNC1}" and 44 digits at most.
+    RefuseLongerThan(text, kFnc1MarkerLength + 44);
+    const std::string digits = ConvenienceDigits(text);
+    EncodedSymbol symbol = OneRowSymbol(ToModuleWidths(ConvenienceValues(digits), "Invalid code value"),
+                                        kLinearBarHeight, 10, "", digits);
+    // Two lines, each spread letter by letter over the whole width.
+    const std::vector<std::string> lines = ConvenienceTextLines(digits);
+    for (size_t i = 0; i < lines.size(); ++i)
+        symbol.text.push_back(TextSpan{lines[i], symbol.width / 2.0, 0, TextRole::Main, double(symbol.width), int(i)});
+    return symbol;
 }

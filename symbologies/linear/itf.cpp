@@ -2,6 +2,9 @@
 
 #include <stdexcept>
 
+#include "core/text_encoding/digits.h"
+#include "symbologies/symbol_building.h"
+
 namespace {
 
 // Five elements per digit, bit 4 first; a set bit is wide.
@@ -16,9 +19,9 @@ int Width(unsigned code, int element) { return (code >> (4 - element)) & 1 ? 3 :
 }  // namespace
 
 ModuleWidths EncodeITF(const std::string& code) {
-    if (code.empty()) throw std::runtime_error("Empty string");
-    for (char c : code)
-        if (c < '0' || c > '9') throw std::runtime_error("ITF barcode requires numeric digits only");
+    if (code.empty()) Raise(EncodeErrorKind::InvalidData, "Empty string");
+    for (size_t i = 0; i < code.size(); ++i)
+        if (!IsDigit(code[i])) Raise(EncodeErrorKind::InvalidCharacter, "ITF barcode requires numeric digits only", long(i));
     const std::string digits = code.size() % 2 ? '0' + code : code;
 
     ModuleWidths out(std::begin(kStart), std::end(kStart));
@@ -34,4 +37,12 @@ ModuleWidths EncodeITF(const std::string& code) {
     }
     out.insert(out.end(), std::begin(kStop), std::end(kStop));
     return out;
+}
+
+EncodedSymbol EncodeITFSymbol(const std::string& text, const EncodeOptions&) {
+    // zint 2.15 takes at most 125 digits (it refuses 126).
+    RefuseLongerThan(text, 125);
+    const ModuleWidths widths = EncodeITF(text);
+    // Quiet zone: 10 modules each side (ISO/IEC 16390 4.4). An odd count carries a leading zero.
+    return OneRowSymbol(widths, kLinearBarHeight, 10, text, text.size() % 2 ? '0' + text : text);
 }

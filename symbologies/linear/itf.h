@@ -2,9 +2,12 @@
 #include <string>
 
 #include "core/classes/barcode_base_1d.h"
+#include "core/model/encode_options.h"
+#include "core/model/encoded_symbol.h"
 
 // Interleaved 2 of 5: digits only, an odd count gets a leading zero, no check digit.
 ModuleWidths EncodeITF(const std::string& code);
+EncodedSymbol EncodeITFSymbol(const std::string& text, const EncodeOptions& options);
 
 class ITF : public BarcodeBase1D {
 public:

@@ -2,6 +2,9 @@
 
 #include <stdexcept>
 
+#include "core/text_encoding/digits.h"
+#include "symbologies/symbol_building.h"
+
 namespace {
 
 // Bar, space, bar, space, bar from bit 4 down; a set bit is wide. Two of the five are wide.
@@ -15,9 +18,9 @@ constexpr int kEnd[] = {1, 3, 3};
 }  // namespace
 
 ModuleWidths EncodeMatrixTwoOfFive(const std::string& code, const char* non_digit_message) {
-    if (code.empty()) throw std::runtime_error("Empty string");
-    for (char c : code)
-        if (c < '0' || c > '9') throw std::runtime_error(non_digit_message);
+    if (code.empty()) Raise(EncodeErrorKind::InvalidData, "Empty string");
+    for (size_t i = 0; i < code.size(); ++i)
+        if (!IsDigit(code[i])) Raise(EncodeErrorKind::InvalidCharacter, non_digit_message, long(i));
 
     ModuleWidths out(std::begin(kStart), std::end(kStart));
     out.reserve(6 * code.size() + 6);
@@ -32,4 +35,11 @@ ModuleWidths EncodeMatrixTwoOfFive(const std::string& code, const char* non_digi
 
 ModuleWidths EncodeMatrix2of5(const std::string& code) {
     return EncodeMatrixTwoOfFive(code, "Matrix 2 of 5 barcode requires numeric digits only");
+}
+
+EncodedSymbol EncodeMatrix2of5Symbol(const std::string& text, const EncodeOptions&) {
+    // zint 2.15 takes at most 112 digits of this layout (its "standard" 2 of 5; it refuses 113).
+    RefuseLongerThan(text, 112);
+    // No published standard: the quiet zone is ITF's, 10 modules each side.
+    return OneRowSymbol(EncodeMatrix2of5(text), kLinearBarHeight, 10, text, text);
 }

@@ -2,6 +2,8 @@
 #include <string>
 
 #include "core/classes/barcode_base_1d.h"
+#include "core/model/encode_options.h"
+#include "core/model/encoded_symbol.h"
 
 // The digit-per-character 2 of 5 layout shared by Matrix 2 of 5 and NEC 2 of 5: three bars and two
 // spaces per digit, a narrow space between digits, fixed start and end, no padding or check digit.
@@ -9,6 +11,7 @@
 ModuleWidths EncodeMatrixTwoOfFive(const std::string& code, const char* non_digit_message);
 
 ModuleWidths EncodeMatrix2of5(const std::string& code);
+EncodedSymbol EncodeMatrix2of5Symbol(const std::string& text, const EncodeOptions& options);
 
 class Matrix2of5 : public BarcodeBase1D {
 public:

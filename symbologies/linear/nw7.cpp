@@ -6,6 +6,8 @@
 #include <numeric>
 #include <stdexcept>
 
+#include "symbologies/symbol_building.h"
+
 namespace {
 
 constexpr char kCharset[] = "ABCD.+:/$-0123456789";
@@ -25,20 +27,25 @@ char ToUpper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; 
 }  // namespace
 
 ModuleWidths EncodeNW7(const std::string& code) {
-    if (code.empty()) throw std::runtime_error("Empty string");
+    if (code.empty()) Raise(EncodeErrorKind::InvalidData, "Empty string");
     std::string text(code.size(), '\0');
     std::transform(code.begin(), code.end(), text.begin(), ToUpper);
 
     const bool starts = IsStartStop(text.front());
     const bool stops = IsStartStop(text.back());
-    if (starts != stops) throw std::runtime_error("Invalid start/stop character combination in NW7: " + text);
+    if (starts != stops)
+        Raise(EncodeErrorKind::InvalidCharacter, "Invalid start/stop character combination in NW7: " + text,
+              long(starts ? 0 : text.size() - 1));
     if (!starts) text = 'C' + text + 'C';
 
     ModuleWidths out;
     out.reserve(8 * text.size());
-    for (char c : text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         const char* found = c == '\0' ? nullptr : std::strchr(kCharset, c);
-        if (found == nullptr) throw std::runtime_error(std::string("Invalid character in NW7: ") + c);
+        // Positions count in the code as given, without the added start/stop.
+        if (found == nullptr)
+            Raise(EncodeErrorKind::InvalidCharacter, std::string("Invalid character in NW7: ") + c, long(starts ? i : i - 1));
         if (!out.empty()) out.push_back(kInterCharacterGap);
         const unsigned pattern = kPatterns[found - kCharset];
         for (int bit = 6; bit >= 0; --bit) out.push_back((pattern >> bit) & 1 ? 3 : 1);
@@ -46,8 +53,19 @@ ModuleWidths EncodeNW7(const std::string& code) {
     return out;
 }
 
-std::string NW7::HumanText(const std::string& code) const {
-    if (show_start_stop_ || code.empty()) return code;
+std::string NW7HumanText(const std::string& code, bool show_start_stop) {
+    if (show_start_stop || code.empty()) return code;
     if (!IsStartStop(ToUpper(code.front())) || !IsStartStop(ToUpper(code.back()))) return code;
     return code.size() <= 2 ? std::string() : code.substr(1, code.size() - 2);
+}
+
+EncodedSymbol EncodeNW7Symbol(const std::string& text, const EncodeOptions& options) {
+    // zint 2.15 takes at most 103 characters, start and stop included (it refuses 104).
+    RefuseLongerThan(text, 103);
+    const ModuleWidths widths = EncodeNW7(text);
+    std::string carried(text.size(), '\0');
+    std::transform(text.begin(), text.end(), carried.begin(), ToUpper);
+    if (!IsStartStop(carried.front())) carried = 'C' + carried + 'C';
+    // Quiet zone: 10 modules each side (EN 798 4.4.1).
+    return OneRowSymbol(widths, kLinearBarHeight, 10, NW7HumanText(text, options.show_start_stop), carried);
 }

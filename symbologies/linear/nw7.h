@@ -2,10 +2,15 @@
 #include <string>
 
 #include "core/classes/barcode_base_1d.h"
+#include "core/model/encode_options.h"
+#include "core/model/encoded_symbol.h"
 
 // NW-7 (Codabar): wide elements of 3 modules, a 2-module gap between characters, no check
 // character. A text without start/stop characters gets "C" at both ends.
 ModuleWidths EncodeNW7(const std::string& code);
+// The printed line: the code as given, without its start/stop characters when they are hidden.
+std::string NW7HumanText(const std::string& code, bool show_start_stop);
+EncodedSymbol EncodeNW7Symbol(const std::string& text, const EncodeOptions& options);
 
 class NW7 : public BarcodeBase1D {
 public:
@@ -14,8 +19,7 @@ public:
 
     void SetShowStartStop(bool show) { show_start_stop_ = show; }
     bool ShowStartStop() const { return show_start_stop_; }
-    // The human-readable line: the code as given, without its start/stop characters when they are hidden.
-    std::string HumanText(const std::string& code) const override;
+    std::string HumanText(const std::string& code) const override { return NW7HumanText(code, show_start_stop_); }
 
 protected:
     const char* Tag() const override { return "[NW7]"; }
