@@ -10,9 +10,11 @@
 #include "symbologies/linear/code93.h"
 #include "symbologies/linear/gs1_128.h"
 #include "symbologies/linear/itf.h"
+#include "symbologies/linear/itf14.h"
 #include "symbologies/linear/matrix2of5.h"
 #include "symbologies/linear/nec2of5.h"
 #include "symbologies/linear/nw7.h"
+#include "symbologies/retail/jp_book.h"
 
 namespace {
 
@@ -32,8 +34,10 @@ const Symbology kSymbologies[] = {
     {"gs1-128-convenience", EncodeConvenienceSymbol},
     {"nw7", EncodeNW7Symbol},
     {"itf", EncodeITFSymbol},
+    {"itf14", EncodeItf14Symbol},
     {"matrix2of5", EncodeMatrix2of5Symbol},
     {"nec2of5", EncodeNEC2of5Symbol},
+    {"jp-book", EncodeJpBookSymbol},
 };
 
 }  // namespace

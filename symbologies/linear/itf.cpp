@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "core/text_encoding/digits.h"
+#include "symbologies/linear/bearer_setting.h"
 #include "symbologies/symbol_building.h"
 
 namespace {
@@ -39,10 +40,12 @@ ModuleWidths EncodeITF(const std::string& code) {
     return out;
 }
 
-EncodedSymbol EncodeITFSymbol(const std::string& text, const EncodeOptions&) {
+EncodedSymbol EncodeITFSymbol(const std::string& text, const EncodeOptions& options) {
     // zint 2.15 takes at most 125 digits (it refuses 126).
     RefuseLongerThan(text, 125);
     const ModuleWidths widths = EncodeITF(text);
     // Quiet zone: 10 modules each side (ISO/IEC 16390 4.4). An odd count carries a leading zero.
-    return OneRowSymbol(widths, kLinearBarHeight, 10, text, text.size() % 2 ? '0' + text : text);
+    EncodedSymbol symbol = OneRowSymbol(widths, kLinearBarHeight, 10, text, text.size() % 2 ? '0' + text : text);
+    symbol.bearer = BearerFromSetting(options.bearer, BearerKind::None);
+    return symbol;
 }

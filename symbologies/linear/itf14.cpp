@@ -1,8 +1,7 @@
 #include "symbologies/linear/itf14.h"
 
-#include "core/model/code_points.h"
 #include "core/model/encode_error.h"
-#include "core/model/module_bits.h"
+#include "symbologies/symbol_building.h"
 #include "gs1/check_digit.h"
 #include "symbologies/linear/bearer_setting.h"
 #include "symbologies/linear/itf.h"
@@ -18,21 +17,21 @@ constexpr double kBarHeight = 50.0;
 std::string CompleteGtin14(const std::string& text) {
     for (std::size_t i = 0; i < text.size(); ++i)
         if (text[i] < '0' || text[i] > '9')
-            throw EncodeError(EncodeErrorKind::InvalidCharacter, "ITF-14 requires digits only",
-                              CodePointIndex(text, i));
+            throw EncodeError(EncodeErrorKind::InvalidCharacter, "digits only",
+                              long(i));
     if (text.size() == 13) return text + GS1CheckDigit(text);
-    if (text.size() != 14) throw EncodeError(EncodeErrorKind::InvalidData, "ITF-14 requires 13 or 14 digits");
+    if (text.size() != 14) throw EncodeError(EncodeErrorKind::InvalidData, "13 or 14 digits required");
     if (text[13] != GS1CheckDigit(text.substr(0, 13)))
         throw EncodeError(EncodeErrorKind::InvalidData, "Invalid check digit", 13);
     return text;
 }
 
-EncodedSymbol EncodeItf14(const std::string& text, const std::string& bearer_setting) {
-    const Bearer bearer = BearerFromSetting(bearer_setting, BearerKind::Frame);
+EncodedSymbol EncodeItf14Symbol(const std::string& text, const EncodeOptions& options) {
+    const Bearer bearer = BearerFromSetting(options.bearer, BearerKind::Frame);
     const std::string gtin = CompleteGtin14(text);
     EncodedSymbol symbol;
     SymbolRow bars;
-    bars.modules = ModuleBits(EncodeITF(gtin));
+    bars.modules = ModulesOfWidths(EncodeITF(gtin));
     symbol.width = int(bars.modules.size());
     symbol.rows.push_back(bars);
     symbol.bar_height = kBarHeight;

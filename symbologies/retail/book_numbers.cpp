@@ -3,7 +3,6 @@
 #include <cctype>
 #include <vector>
 
-#include "core/model/code_points.h"
 #include "core/model/encode_error.h"
 #include "gs1/check_digit.h"
 
@@ -11,26 +10,25 @@ namespace {
 
 bool IsSeparator(char c) { return c == ' ' || c == '-'; }
 
+[[noreturn]] void Fail(EncodeErrorKind kind, const std::string& message, long position = -1) {
+    throw EncodeError(kind, message, position);
+}
+
 // The significant characters of a number (digits and the letters the caller allows), where each
 // stands in the text, and the text as typed with its separators normalised.
 struct Scanned {
-    std::string text;  // the caller's, for error positions
     std::string chars;
     std::vector<std::size_t> offsets;  // byte offset of each significant character
     std::string typed;                 // significant characters, each run of separators as one '-'
     bool separated = false;
 
-    long Position(std::size_t index) const { return CodePointIndex(text, offsets[index]); }
-    [[noreturn]] void Fail(EncodeErrorKind kind, const std::string& message, long position = -1) const {
-        throw EncodeError(kind, message, position);
-    }
+    long Position(std::size_t index) const { return long(offsets[index]); }
 };
 
 // Reads `text` after an optional name prefix ("ISBN", "ISBN:", "issn "); `letters` are the
 // non-digits accepted (upper or lower case).
 Scanned Scan(const std::string& text, const std::string& name, const std::string& letters) {
     Scanned s;
-    s.text = text;
     std::size_t i = 0;
     if (text.size() >= name.size()) {
         bool named = true;
@@ -49,7 +47,7 @@ Scanned Scan(const std::string& text, const std::string& name, const std::string
             continue;
         }
         if (!std::isdigit(static_cast<unsigned char>(c)) && letters.find(c) == std::string::npos)
-            throw EncodeError(EncodeErrorKind::InvalidCharacter, name + " requires digits", CodePointIndex(text, i));
+            throw EncodeError(EncodeErrorKind::InvalidCharacter, name + " requires digits", long(i));
         if (pending_separator) {
             s.typed += '-';
             s.separated = true;
@@ -66,7 +64,7 @@ Scanned Scan(const std::string& text, const std::string& name, const std::string
 void RejectLetters(const Scanned& s, const std::string& name, std::size_t allowed_at) {
     for (std::size_t k = 0; k < s.chars.size(); ++k)
         if (!std::isdigit(static_cast<unsigned char>(s.chars[k])) && k != allowed_at)
-            s.Fail(EncodeErrorKind::InvalidCharacter, name + " requires digits", s.Position(k));
+            Fail(EncodeErrorKind::InvalidCharacter, name + " requires digits", s.Position(k));
 }
 
 // Mod-11 check character over digits weighted len+1 ... 2: '0'-'9' or 'X'.
@@ -80,7 +78,7 @@ char Mod11Check(const std::string& digits) {
 
 void RequireCheck(const Scanned& s, std::size_t index, char expected) {
     if (s.chars[index] != expected)
-        s.Fail(EncodeErrorKind::InvalidData,
+        Fail(EncodeErrorKind::InvalidData,
                std::string("Invalid check digit, expected '") + expected + "'", s.Position(index));
 }
 
@@ -99,11 +97,11 @@ BookNumber ParseIsbn(const std::string& text) {
         return {body + check, "ISBN " + (s.separated ? "978-" + WithLastReplaced(s.typed, check) : body + check)};
     }
     RejectLetters(s, "ISBN", std::string::npos);
-    if (s.chars.size() != 13) s.Fail(EncodeErrorKind::InvalidData, "ISBN requires 10 or 13 digits");
+    if (s.chars.size() != 13) Fail(EncodeErrorKind::InvalidData, "ISBN requires 10 or 13 digits");
     if (s.chars.compare(0, 3, "978") != 0 && s.chars.compare(0, 3, "979") != 0)
-        s.Fail(EncodeErrorKind::InvalidData, "ISBN-13 starts with 978 or 979", s.Position(0));
+        Fail(EncodeErrorKind::InvalidData, "ISBN-13 starts with 978 or 979", s.Position(0));
     if (s.chars.compare(0, 4, "9790") == 0)
-        s.Fail(EncodeErrorKind::InvalidData, "979-0 starts an ISMN, not an ISBN", s.Position(3));
+        Fail(EncodeErrorKind::InvalidData, "979-0 starts an ISMN, not an ISBN", s.Position(3));
     RequireCheck(s, 12, GS1CheckDigit(s.chars.substr(0, 12)));
     return {s.chars, "ISBN " + s.typed};
 }
@@ -116,14 +114,14 @@ BookNumber ParseIssn(const std::string& text) {
     if (s.chars.size() == 13) {
         RejectLetters(s, "ISSN", std::string::npos);
         if (s.chars.compare(0, 3, "977") != 0)
-            s.Fail(EncodeErrorKind::InvalidData, "An ISSN's EAN-13 starts with 977", s.Position(0));
+            Fail(EncodeErrorKind::InvalidData, "An ISSN's EAN-13 starts with 977", s.Position(0));
         RequireCheck(s, 12, GS1CheckDigit(s.chars.substr(0, 12)));
         seven = s.chars.substr(3, 7);
         variant = s.chars.substr(10, 2);
         issn_check = Mod11Check(seven);
     } else {
         if (s.chars.size() != 8 && s.chars.size() != 10)
-            s.Fail(EncodeErrorKind::InvalidData, "ISSN requires 8 characters and an optional 2-digit variant");
+            Fail(EncodeErrorKind::InvalidData, "ISSN requires 8 characters and an optional 2-digit variant");
         RejectLetters(s, "ISSN", 7);
         seven = s.chars.substr(0, 7);
         issn_check = Mod11Check(seven);
@@ -138,7 +136,7 @@ BookNumber ParseIsmn(const std::string& text) {
     const Scanned s = Scan(text, "ISMN", "M");
     if (!s.chars.empty() && s.chars[0] == 'M') {
         RejectLetters(s, "ISMN", 0);
-        if (s.chars.size() != 10) s.Fail(EncodeErrorKind::InvalidData, "ISMN requires M and 9 digits");
+        if (s.chars.size() != 10) Fail(EncodeErrorKind::InvalidData, "ISMN requires M and 9 digits");
         const std::string body = "9790" + s.chars.substr(1, 8);
         RequireCheck(s, 9, GS1CheckDigit(body));
         const std::string ean = body + s.chars[9];
@@ -147,9 +145,9 @@ BookNumber ParseIsmn(const std::string& text) {
         return {ean, "ISMN " + (s.separated ? "979-0-" + rest : ean)};
     }
     RejectLetters(s, "ISMN", std::string::npos);
-    if (s.chars.size() != 13) s.Fail(EncodeErrorKind::InvalidData, "ISMN requires 13 digits");
+    if (s.chars.size() != 13) Fail(EncodeErrorKind::InvalidData, "ISMN requires 13 digits");
     if (s.chars.compare(0, 4, "9790") != 0)
-        s.Fail(EncodeErrorKind::InvalidData, "ISMN starts with 979-0", s.Position(0));
+        Fail(EncodeErrorKind::InvalidData, "ISMN starts with 979-0", s.Position(0));
     RequireCheck(s, 12, GS1CheckDigit(s.chars.substr(0, 12)));
     return {s.chars, "ISMN " + s.typed};
 }

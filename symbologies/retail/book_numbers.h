@@ -14,8 +14,8 @@
 //         ("0317-8471 03"; default 00), or the 13-digit 977 form. EAN-13: 977 + the seven digits
 //         before the ISSN check + variant + check. The issue number goes in an add-on.
 //   ISMN: 979-0 + 8 digits + check, or the old form M + 8 digits + check (same check digit).
-// Errors: a character that is not a digit, separator or (where allowed) 'X'/'M' is InvalidCharacter
-// at its position; a wrong check digit is InvalidData at the check digit's position; a wrong count
+// Errors (positions are byte offsets in the text): a character that is not a digit, separator or
+// (where allowed) 'X'/'M' is InvalidCharacter at its position; a wrong check digit is InvalidData at the check digit's position; a wrong count
 // or prefix is InvalidData.
 
 struct BookNumber {

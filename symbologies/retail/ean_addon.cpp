@@ -2,9 +2,8 @@
 
 #include <algorithm>
 
-#include "core/model/code_points.h"
 #include "core/model/encode_error.h"
-#include "core/model/module_bits.h"
+#include "symbologies/symbol_building.h"
 #include "symbologies/retail/ean_upc_digits.h"
 
 namespace {
@@ -26,12 +25,12 @@ unsigned GPattern(const std::string& digits) {
     return kFiveDigitParity[sum % 10];
 }
 
-void CheckAddOn(const std::string& digits, const std::string& text, std::size_t offset, bool from_text) {
+void CheckAddOn(const std::string& digits, std::size_t offset, bool from_text) {
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (digits[i] >= '0' && digits[i] <= '9') continue;
         if (from_text)
             throw EncodeError(EncodeErrorKind::InvalidCharacter, "Add-on digits only",
-                              CodePointIndex(text, offset + i));
+                              long(offset + i));
         throw EncodeError(EncodeErrorKind::InvalidOption, "Add-on digits only");
     }
     if (digits.size() != 2 && digits.size() != 5)
@@ -56,11 +55,11 @@ ModuleWidths EncodeAddOn(const std::string& digits) {
 MainAndAddOn SplitAddOn(const std::string& text, const std::string& addon_setting) {
     const std::size_t plus = text.find('+');
     if (plus == std::string::npos) {
-        if (!addon_setting.empty()) CheckAddOn(addon_setting, addon_setting, 0, false);
+        if (!addon_setting.empty()) CheckAddOn(addon_setting, 0, false);
         return {text, addon_setting};
     }
     MainAndAddOn split{text.substr(0, plus), text.substr(plus + 1)};
-    CheckAddOn(split.addon, text, plus + 1, true);
+    CheckAddOn(split.addon, plus + 1, true);
     if (!addon_setting.empty() && addon_setting != split.addon)
         throw EncodeError(EncodeErrorKind::InvalidOption, "Add-on given both in the text and as a setting");
     return split;
@@ -69,7 +68,7 @@ MainAndAddOn SplitAddOn(const std::string& text, const std::string& addon_settin
 void AppendAddOn(EncodedSymbol& symbol, const std::string& digits, AddOnHost host) {
     if (symbol.rows.size() != 1)
         throw EncodeError(EncodeErrorKind::InvalidOption, "An add-on needs a symbol of one bar row");
-    const std::vector<uint8_t> addon = ModuleBits(EncodeAddOn(digits));
+    const std::vector<uint8_t> addon = ModulesOfWidths(EncodeAddOn(digits));
     const int start = symbol.width + AddOnGap(host);
     const int width = start + int(addon.size());
 

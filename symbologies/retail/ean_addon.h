@@ -23,7 +23,7 @@ ModuleWidths EncodeAddOn(const std::string& digits);
 
 // The main code and add-on digits of a caller's text and `addon` setting: "4901234567894+12"
 // carries its add-on after '+', or the setting gives it. Raises EncodeError for an add-on that is
-// not 2 or 5 digits (positions count in the caller's text) or given both ways differently.
+// not 2 or 5 digits (positions are byte offsets in the text) or given both ways differently.
 struct MainAndAddOn {
     std::string main;
     std::string addon;  // "" for none

@@ -3,12 +3,13 @@
 #include <algorithm>
 #include <string>
 
-#include "core/model/code_points.h"
 #include "core/model/encode_error.h"
-#include "core/model/module_bits.h"
+#include "core/text_encoding/digits.h"
+#include "symbologies/symbol_building.h"
 #include "gs1/check_digit.h"
 #include "symbologies/retail/book_numbers.h"
 #include "symbologies/retail/jan13.h"
+#include "symbologies/symbol_building.h"
 
 namespace {
 
@@ -19,11 +20,9 @@ constexpr double kQuietLeft = 11.0;
 constexpr double kQuietRight = 7.0;
 constexpr long kHighestPrice = 99999;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-[[noreturn]] void BadCharacter(const std::string& text, std::size_t at, const char* expected) {
-    throw EncodeError(EncodeErrorKind::InvalidCharacter, std::string("Japanese book code: expected ") + expected,
-                      CodePointIndex(text, at));
+[[noreturn]] void BadCharacter(std::size_t at, const char* expected) {
+    throw EncodeError(EncodeErrorKind::InvalidCharacter, std::string("expected ") + expected,
+                      long(at));
 }
 
 void SkipSpaces(const std::string& text, std::size_t& at) {
@@ -42,7 +41,7 @@ void SkipYen(const std::string& text, std::size_t& at) {
 
 SymbolRow BarRow(const std::string& ean13) {
     SymbolRow row;
-    row.modules = ModuleBits(EncodeJan13(ean13));
+    row.modules = ModulesOfWidths(EncodeJan13(ean13));
     return row;
 }
 
@@ -60,14 +59,14 @@ TextSpan DigitsUnder(const std::string& ean13, int row, int width) {
 JpBookCodes ParseJpBook(const std::string& text) {
     const std::size_t c = text.find_first_of("Cc");
     if (c == std::string::npos)
-        throw EncodeError(EncodeErrorKind::InvalidData, "Japanese book code: the C code is missing");
+        throw EncodeError(EncodeErrorKind::InvalidData, "the C code is missing");
     const std::string upper = ParseIsbn(text.substr(0, c)).ean13;
 
     std::size_t at = c + 1;
     std::string classification;
     for (; classification.size() < 4; ++at) {
-        if (at >= text.size()) throw EncodeError(EncodeErrorKind::InvalidData, "The C code has 4 digits");
-        if (!IsDigit(text[at])) BadCharacter(text, at, "4 digits after C");
+        if (at >= text.size()) throw EncodeError(EncodeErrorKind::InvalidData, "the C code has 4 digits");
+        if (!IsDigit(text[at])) BadCharacter(at, "4 digits after C");
         classification += text[at];
     }
     SkipSpaces(text, at);
@@ -77,12 +76,12 @@ JpBookCodes ParseJpBook(const std::string& text) {
     for (; at < text.size() && IsDigit(text[at]); ++at)
         price = std::min(price * 10 + (text[at] - '0'), kHighestPrice + 1);
     if (at == price_start) {
-        if (at >= text.size()) throw EncodeError(EncodeErrorKind::InvalidData, "The price is missing");
-        BadCharacter(text, at, "the price");
+        if (at >= text.size()) throw EncodeError(EncodeErrorKind::InvalidData, "the price is missing");
+        BadCharacter(at, "the price");
     }
     if (at < text.size() && text[at] == 'E') ++at;
     SkipSpaces(text, at);
-    if (at < text.size()) BadCharacter(text, at, "nothing after the price");
+    if (at < text.size()) BadCharacter(at, "nothing after the price");
 
     std::string yen = price > kHighestPrice ? "00000" : std::to_string(price);
     yen.insert(0, 5 - yen.size(), '0');
@@ -90,7 +89,7 @@ JpBookCodes ParseJpBook(const std::string& text) {
     return {upper, lower + GS1CheckDigit(lower)};
 }
 
-EncodedSymbol EncodeJpBook(const std::string& text) {
+EncodedSymbol EncodeJpBookSymbol(const std::string& text, const EncodeOptions&) {
     const JpBookCodes codes = ParseJpBook(text);
     EncodedSymbol symbol;
     symbol.rows.push_back(BarRow(codes.upper));

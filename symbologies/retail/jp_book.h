@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "core/model/encode_options.h"
 #include "core/model/encoded_symbol.h"
 
 // The Japanese book code in two EAN-13 symbols, one above the other with their left edges aligned:
@@ -16,4 +17,4 @@ struct JpBookCodes {
 };
 
 JpBookCodes ParseJpBook(const std::string& text);
-EncodedSymbol EncodeJpBook(const std::string& text);
+EncodedSymbol EncodeJpBookSymbol(const std::string& text, const EncodeOptions& options);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/model/module_bits.h"
+#include "symbologies/symbol_building.h"
 #include "symbologies/retail/book_numbers.h"
 #include "symbologies/retail/jan13.h"
 #include "tests/cpp/encode_error_util.h"
@@ -45,7 +45,7 @@ TEST(BookNumbers, Ean13AndCaption) {
 }
 
 TEST(BookNumbers, Errors) {
-    // Worked by hand: positions count characters of the caller's text.
+    // Worked by hand: positions count bytes of the text.
     const struct {
         Parser parse;
         const char* text;
@@ -73,7 +73,7 @@ TEST(BookNumbers, Errors) {
 
 TEST(BookNumbers, IsbnModulesEqualZints) {
     // zint -b 69 -d 0306406152 --dump (the same for 9780306406157).
-    EXPECT_EQ(ZintDump(ModuleBits(EncodeJan13(ParseIsbn("0-306-40615-2").ean13))),
+    EXPECT_EQ(ZintDump(ModulesOfWidths(EncodeJan13(ParseIsbn("0-306-40615-2").ean13))),
               "AE C4 A7 7A 9D 7A AE 72 A1 9A 74 4A");
 }
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/model/module_bits.h"
+#include "symbologies/symbol_building.h"
 #include "symbologies/retail/ean_addon.h"
 #include "symbologies/retail/jan13.h"
 #include "symbologies/retail/jan8.h"
@@ -28,13 +28,13 @@ TEST(AddOn, ModulesEqualZintsForEveryParityPattern) {
         {"13579", "B3 2B D5 CA 45 16"}, {"86420", "B6 E8 55 1A 4D 4E"}, {"00002", "B1 A8 D4 6A 9D 36"},
         {"00006", "B1 AA 74 6A 35 0A"}, {"00008", "B1 AA 75 3A 35 6E"},
     };
-    for (const auto& row : rows) EXPECT_EQ(ZintDump(ModuleBits(EncodeAddOn(row.digits))), row.zint) << row.digits;
+    for (const auto& row : rows) EXPECT_EQ(ZintDump(ModulesOfWidths(EncodeAddOn(row.digits))), row.zint) << row.digits;
 }
 
 EncodedSymbol OneRow(const ModuleWidths& widths) {
     EncodedSymbol symbol;
     SymbolRow row;
-    row.modules = ModuleBits(widths);
+    row.modules = ModulesOfWidths(widths);
     row.extends.assign(row.modules.size(), 0);
     row.extends[0] = 1;  // a guard: the add-on then descends as far
     symbol.width = int(row.modules.size());
@@ -114,7 +114,7 @@ TEST(AddOn, SplitFromTextOrSetting) {
 }
 
 TEST(AddOn, SplitErrors) {
-    // Worked by hand; positions count characters (the yen sign is one).
+    // Worked by hand; positions are byte offsets (the yen sign has two).
     const struct {
         const char* text;
         const char* setting;
@@ -122,7 +122,7 @@ TEST(AddOn, SplitErrors) {
         long position;
     } rows[] = {
         {"490123456789+1a", "", Kind::InvalidCharacter, 14},
-        {"49012345678\xC2\xA5+1a", "", Kind::InvalidCharacter, 14},
+        {"49012345678\xC2\xA5+1a", "", Kind::InvalidCharacter, 15},
         {"490123456789+123", "", Kind::InvalidData, -1},
         {"490123456789", "123", Kind::InvalidOption, -1},
         {"490123456789", "1x", Kind::InvalidOption, -1},

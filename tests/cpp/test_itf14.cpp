@@ -3,6 +3,7 @@
 #include <string>
 
 #include "symbologies/linear/itf14.h"
+#include "symbologies/registry.h"
 #include "tests/cpp/encode_error_util.h"
 #include "tests/cpp/zint_dump.h"
 
@@ -11,7 +12,7 @@ namespace {
 using Kind = EncodeErrorKind;
 
 TEST(Itf14, ModulesEqualZintsWithFrameQuietZoneAndDigits) {
-    const EncodedSymbol symbol = EncodeItf14("1234567890123", "");
+    const EncodedSymbol symbol = Encode("itf14", "1234567890123", {});
     // zint -b 89 -d 1234567890123 --dump; 1234567890123 -> check 1 (GS1 mod 10, by hand).
     EXPECT_EQ(ZintDump(symbol.rows.at(0).modules), "AE 8A E3 BA 28 E8 E2 A2 B8 EB A3 8B A2 B8 E3 AA 3A");
     EXPECT_EQ(symbol.width, 135);
@@ -33,10 +34,19 @@ TEST(Itf14, BearerFromSetting) {
                 {"top-bottom", BearerKind::TopBottom, 5.0},
                 {"none", BearerKind::None, 0.0}};
     for (const auto& row : rows) {
-        const Bearer bearer = EncodeItf14("12345678901231", row.setting).bearer;
+        EncodeOptions options;
+        options.bearer = row.setting;
+        const Bearer bearer = EncodeItf14Symbol("12345678901231", options).bearer;
         EXPECT_EQ(bearer.kind, row.kind) << row.setting;
         EXPECT_EQ(bearer.thickness, row.thickness) << row.setting;
     }
+}
+
+TEST(Itf14, PlainItfTakesTheBearerSettingWithoutOneByDefault) {
+    EXPECT_EQ(Encode("itf", "12", {}).bearer.kind, BearerKind::None);
+    EncodeOptions options;
+    options.bearer = "top-bottom";
+    EXPECT_EQ(Encode("itf", "123", options).bearer.kind, BearerKind::TopBottom);
 }
 
 TEST(Itf14, Errors) {
@@ -54,7 +64,9 @@ TEST(Itf14, Errors) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
-        ExpectEncodeError([&] { EncodeItf14(row.text, row.bearer); }, row.kind, row.position);
+        EncodeOptions options;
+        options.bearer = row.bearer;
+        ExpectEncodeError([&] { EncodeItf14Symbol(row.text, options); }, row.kind, row.position);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "symbologies/registry.h"
 #include "symbologies/retail/jp_book.h"
 #include "tests/cpp/encode_error_util.h"
 #include "tests/cpp/zint_dump.h"
@@ -31,7 +32,7 @@ TEST(JpBook, UpperIsbnLowerClassificationAndPrice) {
 }
 
 TEST(JpBook, Errors) {
-    // Worked by hand; the yen sign counts as one character.
+    // Worked by hand; positions are byte offsets (the yen sign has two).
     const struct {
         const char* text;
         Kind kind;
@@ -39,7 +40,7 @@ TEST(JpBook, Errors) {
     } rows[] = {
         {"9784003261843 C0197 940", Kind::InvalidData, 12},
         {"9784003261842 C01x7 940", Kind::InvalidCharacter, 17},
-        {"9784003261842 C0197 \xC2\xA5" "9y0", Kind::InvalidCharacter, 22},
+        {"9784003261842 C0197 \xC2\xA5" "9y0", Kind::InvalidCharacter, 23},
         {"9784003261842", Kind::InvalidData, -1},
         {"9784003261842 C0197", Kind::InvalidData, -1},
     };
@@ -49,8 +50,13 @@ TEST(JpBook, Errors) {
     }
 }
 
+TEST(JpBook, RegistryReportsThePositionInCharacters) {
+    // Worked by hand: 'y' is the 23rd character, the yen sign counting once.
+    ExpectEncodeError([] { Encode("jp-book", "9784003261842 C0197 \xC2\xA5" "9y0", {}); }, Kind::InvalidCharacter, 22);
+}
+
 TEST(JpBook, TwoAlignedSymbolsWithAGapRowAndDigitsUnderEach) {
-    const EncodedSymbol symbol = EncodeJpBook("9784003261842 C0197 940");
+    const EncodedSymbol symbol = Encode("jp-book", "9784003261842 C0197 940", {});
     ASSERT_EQ(symbol.rows.size(), 3u);
     // zint -b 13 -d 9784003261842 / 1920197009404 --dump.
     EXPECT_EQ(ZintDump(symbol.rows[0].modules), "AE C4 9D 1A 9D EA B6 50 CD 22 E6 CA");
