@@ -5,6 +5,9 @@
 
 #include "core/model/encode_error.h"
 #include "core/text_encoding/utf8.h"
+#include "symbologies/databar/gs1_databar14.h"
+#include "symbologies/databar/gs1_databar_expanded.h"
+#include "symbologies/databar/gs1_databar_limited.h"
 #include "symbologies/linear/code128.h"
 #include "symbologies/linear/code39.h"
 #include "symbologies/linear/code93.h"
@@ -14,7 +17,15 @@
 #include "symbologies/linear/matrix2of5.h"
 #include "symbologies/linear/nec2of5.h"
 #include "symbologies/linear/nw7.h"
+#include "symbologies/matrix/datamatrix.h"
+#include "symbologies/matrix/pdf417.h"
+#include "symbologies/matrix/qr.h"
+#include "symbologies/postal/yubin_customer.h"
+#include "symbologies/retail/jan13.h"
+#include "symbologies/retail/jan8.h"
 #include "symbologies/retail/jp_book.h"
+#include "symbologies/retail/upc_a.h"
+#include "symbologies/retail/upc_e.h"
 
 namespace {
 
@@ -37,7 +48,23 @@ const Symbology kSymbologies[] = {
     {"itf14", EncodeItf14Symbol},
     {"matrix2of5", EncodeMatrix2of5Symbol},
     {"nec2of5", EncodeNEC2of5Symbol},
+    {"ean13", EncodeJan13Symbol},
+    {"ean8", EncodeJan8Symbol},
+    {"upca", EncodeUpcASymbol},
+    {"upce", EncodeUpcESymbol},
     {"jp-book", EncodeJpBookSymbol},
+    {"databar", EncodeDataBarSymbol},
+    {"databar-stacked", EncodeDataBarStackedSymbol},
+    {"databar-stacked-omni", EncodeDataBarStackedOmniSymbol},
+    {"databar-limited", EncodeDataBarLimitedSymbol},
+    {"databar-expanded", EncodeDataBarExpandedSymbol},
+    {"databar-expanded-stacked", EncodeDataBarExpandedStackedSymbol},
+    {"japanpost", EncodeJapanPostSymbol},
+    {"qr", EncodeQrSymbol},
+    {"gs1-qr", EncodeGS1QrSymbol},
+    {"datamatrix", EncodeDataMatrixSymbol},
+    {"gs1-datamatrix", EncodeGS1DataMatrixSymbol},
+    {"pdf417", EncodePdf417Symbol},
 };
 
 }  // namespace

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "core/classes/barcode_base_2d.h"
 #include "core/codec/base64.h"
 #include "core/codec/image_encoder.h"
 #include "core/render/raster_painter.h"
 #include "core/render/svg_painter.h"
+#include "core/text_encoding/shift_jis.h"
 
 namespace {
 

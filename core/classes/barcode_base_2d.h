@@ -4,6 +4,7 @@
 
 #include "core/classes/barcode_base.h"
 #include "core/model/module_matrix.h"
+#include "core/text_encoding/shift_jis.h"
 
 // How a matrix is spread over the drawing area (W x H pixels, C x R modules). Module sizes are whole
 // pixels (at least one) unless fit width is on; raster boundaries are rounded to whole pixels.
@@ -14,11 +15,6 @@ enum class MatrixLayout {
     StretchedRows,  // PDF417: as Stretched, rectangles exactly their extent. The caller widens a
                     // square request to the symbol's aspect first.
 };
-
-// Converts text between UTF-8 and Shift-JIS (code page 932) as the 2D classes hand it to their
-// encoders: "shift-jis", "Shift-JIS" and "shift_jis" turn well-formed UTF-8 into Shift-JIS; every
-// other encoding turns input that is not well-formed UTF-8 from Shift-JIS into UTF-8.
-std::string ConvertStringEncoding(const std::string& text, const std::string& encoding);
 
 // Base of the 2D symbologies: string encoding, the square and rectangular draw entries and the
 // matrix layouts of the three 2D classes.

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "core/text_encoding/utf8.h"
+
 namespace {
 
 // Two decimals, rounded as printf's "%.2f" rounds; to_chars is exact and much faster than printf,
@@ -26,16 +28,6 @@ void AppendColour(std::string& out, Rgba c) {
     out += ',';
     AppendInt(out, c.b);
     out += ')';
-}
-
-// Length of the well-formed UTF-8 sequence at text[i], or 0 when there is none.
-size_t Utf8SequenceLength(const std::string& text, size_t i) {
-    const unsigned char lead = static_cast<unsigned char>(text[i]);
-    size_t n = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-    if (n == 0 || i + n > text.size()) return 0;
-    for (size_t k = 1; k < n; ++k)
-        if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 0;
-    return n;
 }
 
 // Escapes what XML reserves; bytes that cannot stand in an XML document (control characters,

@@ -4,23 +4,21 @@
 #include <cstring>
 #include <vector>
 
+#include "core/text_encoding/digits.h"
 #include "gs1/check_digit.h"
 #include "gs1/element_string.h"
 
 namespace {
 
 const char kInvalidCharacters[] = "Invalid characters in input data";
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+// The most the symbol holds: 74 digits (fewer of anything else).
+constexpr long kMostDigits = 74;
 
 // Whether c is one of the characters of `set` (never the terminating NUL).
 bool OneOf(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
 
 bool AllDigits(const std::string& s, size_t pos, size_t count) {
-    if (pos + count > s.size()) return false;
-    for (size_t i = pos; i < pos + count; ++i)
-        if (!IsDigit(s[i])) return false;
-    return true;
+    return pos + count <= s.size() && FirstNonDigit(s.substr(0, pos + count), pos) == std::string::npos;
 }
 
 int Number(const std::string& s, size_t pos, size_t count) {
@@ -50,7 +48,8 @@ Kind KindOf(unsigned char c) {
     if (IsDigit(char(c)) || c == '[') return Kind::kNumeric;
     if ((c >= 'A' && c <= 'Z') || OneOf(char(c), "*,-./")) return Kind::kAlphanumeric;
     // "]" has no value in any mode; refusing it beats silently dropping it.
-    if (c < ' ' || c > 'z' || OneOf(char(c), "#$@\\^`]")) throw ExpandedInputError(kInvalidCharacters);
+    if (c < ' ' || c > 'z' || OneOf(char(c), "#$@\\^`]"))
+        throw ExpandedInputError(kInvalidCharacters, EncodeErrorKind::InvalidCharacter);
     return Kind::kIso646;
 }
 
@@ -257,7 +256,7 @@ ExpandedBits EncodeExpandedBits(const std::string& code, int row_characters) {
     // digit, which the symbol does not carry, must be right or the reader would show another one.
     static const size_t kFixedLength[15] = {0, 16, 0, 26, 26, 20, 23, 34, 34, 34, 34, 34, 34, 34, 34};
     const size_t fixed = kFixedLength[out.method];
-    if (!AllDigits(d, 0, fixed)) throw ExpandedInputError(kInvalidCharacters);
+    if (!AllDigits(d, 0, fixed)) throw ExpandedInputError(kInvalidCharacters, EncodeErrorKind::InvalidCharacter);
     if (fixed > 0 && d[15] != GS1CheckDigit(d.substr(2, 13))) throw ExpandedInputError("Invalid check digit");
     const std::vector<GS1Element> elements = ParseGS1Raw(d, '[');
     RefuseEmptyPrices(elements);
@@ -293,12 +292,13 @@ ExpandedBits EncodeExpandedBits(const std::string& code, int row_characters) {
     const std::string field = general ? d.substr(fixed) : std::string();
     // An empty or absent general-purpose field ends in numeric mode, its initial mode.
     const bool ends_numeric = field.empty() || AppendGeneralField(bits, field, row_characters);
-    if (bits.size() > 252) throw ExpandedInputError("Input too long");
+    if (bits.size() > 252) throw ExpandedInputError("Input too long", EncodeErrorKind::TooLong, kMostDigits);
 
     std::string pad = ends_numeric ? "0000" : "";
     while (pad.size() < 48) pad += "00100";
     bits += pad.substr(0, size_t(PaddingNeeded(bits.size(), row_characters)));
-    if (bits.size() > 252) throw ExpandedInputError("Input too long");  // the stacked form's extra character
+    // The stacked form's extra character.
+    if (bits.size() > 252) throw ExpandedInputError("Input too long", EncodeErrorKind::TooLong, kMostDigits);
 
     const size_t length_bits = bits.find("XX");
     if (length_bits != std::string::npos) {

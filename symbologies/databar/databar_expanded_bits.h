@@ -1,6 +1,7 @@
 #pragma once
-#include <stdexcept>
 #include <string>
+
+#include "core/model/encode_error.h"
 
 // The data of a GS1 DataBar Expanded symbol as a bit string: the encodation method chosen by the
 // leading application identifiers, its compressed fields, the general-purpose field, padding and
@@ -8,9 +9,11 @@
 
 // Invalid data for the symbology ("Invalid characters in input data", "Input too long", ...),
 // as opposed to an internal failure.
-class ExpandedInputError : public std::runtime_error {
+class ExpandedInputError : public EncodeError {
 public:
-    using std::runtime_error::runtime_error;
+    explicit ExpandedInputError(const std::string& message, EncodeErrorKind kind = EncodeErrorKind::InvalidData,
+                                long capacity = -1)
+        : EncodeError(kind, message, -1, capacity) {}
 };
 
 struct ExpandedBits {

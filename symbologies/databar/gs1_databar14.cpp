@@ -4,7 +4,10 @@
 #include <cstdint>
 #include <stdexcept>
 
+#include "core/model/encode_error.h"
+#include "core/text_encoding/digits.h"
 #include "gs1/check_digit.h"
+#include "symbologies/databar/databar_symbol.h"
 
 namespace {
 
@@ -90,9 +93,9 @@ std::vector<bool> MiddleSeparator(size_t width) {
 }  // namespace
 
 DataBar14Symbol EncodeGS1DataBar14(const std::string& content, int symbol_type) {
-    if (!std::all_of(content.begin(), content.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        throw std::runtime_error("GS1 DataBar requires numeric digits only");
-    if (content.size() > 13) throw std::runtime_error("Input too long (max 13 digits)");
+    if (const size_t bad = FirstNonDigit(content); bad != std::string::npos)
+        throw EncodeError(EncodeErrorKind::InvalidCharacter, "GS1 DataBar requires numeric digits only", long(bad));
+    if (content.size() > 13) throw EncodeError(EncodeErrorKind::TooLong, "Input too long (max 13 digits)", -1, 13);
 
     DataBar14Symbol s;
     const std::string body = std::string(13 - content.size(), '0') + content;
@@ -158,7 +161,7 @@ bool GS1DataBar14::Encode(const std::string& content) {
 }
 
 std::string GS1DataBar14::CalculateCheckDigit(const std::string& src) {
-    if (src.size() != 13 || !std::all_of(src.begin(), src.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (src.size() != 13 || !AllDigits(src))
         throw std::runtime_error("CalculateCheckDigit requires exactly 13 digits");
     return std::string(1, GS1CheckDigit(src));
 }
@@ -171,4 +174,27 @@ DataBarDrawing GS1DataBar14::Layout(const std::string& code) {
     drawing.stacked = symbol_.rows.size() != 1;
     drawing.row_modules = 96;
     return drawing;
+}
+
+namespace {
+
+// Default heights: the least ISO/IEC 24724 allows, 33 modules for a row read in any direction
+// (Stacked: 5 + 1 + 7 modules, fixed).
+EncodedSymbol DataBar14Of(const std::string& text, int symbol_type) {
+    const DataBar14Symbol symbol = EncodeGS1DataBar14(GtinDataDigits(text), symbol_type);
+    return DataBarSymbol(symbol.rows, 33, "(01)" + symbol.digits);
+}
+
+}  // namespace
+
+EncodedSymbol EncodeDataBarSymbol(const std::string& text, const EncodeOptions&) {
+    return DataBar14Of(text, kDataBar14Omnidirectional);
+}
+
+EncodedSymbol EncodeDataBarStackedSymbol(const std::string& text, const EncodeOptions&) {
+    return DataBar14Of(text, kDataBar14Stacked);
+}
+
+EncodedSymbol EncodeDataBarStackedOmniSymbol(const std::string& text, const EncodeOptions&) {
+    return DataBar14Of(text, kDataBar14StackedOmnidirectional);
 }

@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "core/model/encode_options.h"
+#include "core/model/encoded_symbol.h"
 #include "core/model/module_widths.h"
 #include "symbologies/databar/databar_drawing.h"
 
@@ -19,6 +21,10 @@ struct DataBar14Symbol {
 
 // Encodes up to 13 digits (left-padded with zeros) as the given form; throws std::runtime_error.
 DataBar14Symbol EncodeGS1DataBar14(const std::string& content, int symbol_type);
+// A GTIN (see GtinDataDigits) in one row, or stacked, or stacked omnidirectional.
+EncodedSymbol EncodeDataBarSymbol(const std::string& text, const EncodeOptions& options);
+EncodedSymbol EncodeDataBarStackedSymbol(const std::string& text, const EncodeOptions& options);
+EncodedSymbol EncodeDataBarStackedOmniSymbol(const std::string& text, const EncodeOptions& options);
 
 class GS1DataBar14 : public DataBarBase {
 public:

@@ -1,5 +1,9 @@
 #include "symbologies/databar/gs1_databar_expanded.h"
 
+#include "gs1/element_input.h"
+#include "symbologies/databar/databar_symbol.h"
+#include "symbologies/symbol_building.h"
+
 #include <algorithm>
 #include <exception>
 #include <stdexcept>
@@ -231,4 +235,31 @@ bool GS1DataBarExpanded::PaintSymbol(const std::string& code, int x, int y, int 
         return false;
     }
     return PaintDataBar(x, y, width, height, [this] { return Drawing(); });
+}
+
+namespace {
+
+EncodedSymbol DataBarExpandedSymbol(const std::string& text, const EncodeOptions& options, bool stacked) {
+    // As GS1-128: at most 256 characters of element string (zint 2.15's limit); far fewer fit.
+    RefuseLongerThan(text, 256);
+    RefuseEmpty(text);
+    const std::vector<GS1Element> elements = ReadGS1Input(text, options.gs1_validate);
+    const ExpandedSymbol symbol =
+        EncodeGS1DataBarExpanded(FormatGS1(elements, GS1Form::kDataBarExpanded), stacked, options.columns);
+    // Default height: the least ISO/IEC 24724 allows, 34 modules per row.
+    EncodedSymbol out = DataBarSymbol(symbol.rows, 34, symbol.data.human_readable);
+    out.full_text = GS1HumanReadable(elements);
+    return out;
+}
+
+}  // namespace
+
+EncodedSymbol EncodeDataBarExpandedSymbol(const std::string& text, const EncodeOptions& options) {
+    return DataBarExpandedSymbol(text, options, false);
+}
+
+EncodedSymbol EncodeDataBarExpandedStackedSymbol(const std::string& text, const EncodeOptions& options) {
+    if (options.columns < 0 || options.columns > 10)
+        Raise(EncodeErrorKind::InvalidOption, "columns must be 1 to 10 (0: 2), not " + std::to_string(options.columns));
+    return DataBarExpandedSymbol(text, options, true);
 }

@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "core/model/encode_options.h"
+#include "core/model/encoded_symbol.h"
 #include "core/model/module_widths.h"
 #include "symbologies/databar/databar_drawing.h"
 #include "symbologies/databar/databar_expanded_bits.h"
@@ -18,6 +20,10 @@ struct ExpandedSymbol {
 // `columns`: segment pairs per row of the stacked form (1..10, anything else means 2).
 // Throws ExpandedInputError for data the symbology cannot carry.
 ExpandedSymbol EncodeGS1DataBarExpanded(const std::string& code, bool stacked, int columns);
+// An element string, bracketed or in a marker form (`options.gs1_validate` checks it first), in
+// one row or stacked in rows of `options.columns` segment pairs (1..10, 0 for 2).
+EncodedSymbol EncodeDataBarExpandedSymbol(const std::string& text, const EncodeOptions& options);
+EncodedSymbol EncodeDataBarExpandedStackedSymbol(const std::string& text, const EncodeOptions& options);
 
 class GS1DataBarExpanded : public DataBarBase {
 public:

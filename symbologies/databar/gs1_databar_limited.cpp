@@ -4,7 +4,10 @@
 #include <cstdint>
 #include <stdexcept>
 
+#include "core/model/encode_error.h"
+#include "core/text_encoding/digits.h"
 #include "gs1/check_digit.h"
+#include "symbologies/databar/databar_symbol.h"
 
 namespace {
 
@@ -51,12 +54,14 @@ std::vector<int> CharacterWidths(int value) {
 }  // namespace
 
 DataBarLimitedSymbol EncodeGS1DataBarLimited(const std::string& code) {
-    if (!std::all_of(code.begin(), code.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        throw std::runtime_error("GS1 DataBar Limited requires numeric digits only");
-    if (code.size() < 8 || code.size() > 13) throw std::runtime_error("Input must be 8-13 digits");
+    if (const size_t bad = FirstNonDigit(code); bad != std::string::npos)
+        throw EncodeError(EncodeErrorKind::InvalidCharacter, "GS1 DataBar Limited requires numeric digits only", long(bad));
+    if (code.size() > 13) throw EncodeError(EncodeErrorKind::TooLong, "Input must be 8-13 digits", -1, 13);
+    if (code.size() < 8) throw EncodeError(EncodeErrorKind::InvalidData, "Input must be 8-13 digits");
     const std::string body = std::string(13 - code.size(), '0') + code;
     if (body[0] != '0' && body[0] != '1')
-        throw std::runtime_error("GS1 DataBar Limited requires leading digit 0 or 1 after padding");
+        throw EncodeError(EncodeErrorKind::InvalidData, "GS1 DataBar Limited requires leading digit 0 or 1 after padding",
+                          code.size() == 13 ? 0 : -1);
 
     DataBarLimitedSymbol s;
     s.digits = body + GS1CheckDigit(body);
@@ -87,4 +92,13 @@ DataBarDrawing GS1DataBarLimited::Layout(const std::string& code) {
     drawing.text = "(01)" + symbol.digits;
     drawing.row_modules = 74;
     return drawing;
+}
+
+EncodedSymbol EncodeDataBarLimitedSymbol(const std::string& text, const EncodeOptions&) {
+    const std::string digits = GtinDataDigits(text);
+    const DataBarLimitedSymbol symbol = EncodeGS1DataBarLimited(digits);
+    std::vector<DataBarRow> rows{DataBarRow{{}, -1}};
+    AppendElements(rows[0].modules, symbol.elements, false);
+    // Default height: the least ISO/IEC 24724 allows, 10 modules.
+    return DataBarSymbol(rows, 10, "(01)" + symbol.digits);
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "core/model/encode_options.h"
+#include "core/model/encoded_symbol.h"
 #include "core/model/module_widths.h"
 #include "symbologies/databar/databar_drawing.h"
 
@@ -15,6 +17,8 @@ struct DataBarLimitedSymbol {
 
 // Encodes 8 to 13 digits (left-padded with zeros to 13); throws std::runtime_error.
 DataBarLimitedSymbol EncodeGS1DataBarLimited(const std::string& code);
+// A GTIN (see GtinDataDigits) of indicator digit 0 or 1.
+EncodedSymbol EncodeDataBarLimitedSymbol(const std::string& text, const EncodeOptions& options);
 
 class GS1DataBarLimited : public DataBarBase {
 public:

@@ -3,7 +3,10 @@
 #include <cstdio>
 #include <exception>
 
+#include "gs1/element_input.h"
 #include "symbologies/matrix/datamatrix_symbol.h"
+#include "symbologies/matrix/matrix_options.h"
+#include "symbologies/symbol_building.h"
 
 bool DataMatrix::DrawEncoded(const std::string& bytes, int x, int y, int width, int height) {
     try {
@@ -16,8 +19,51 @@ bool DataMatrix::DrawEncoded(const std::string& bytes, int x, int y, int width, 
 }
 
 ModuleMatrix DataMatrix::EncodeMatrix(const std::string& bytes) {
-    if (!gs1_) return EncodeDataMatrix(bytes, scheme_, size_index_);
-    const DataMatrixData data = EncodeDataMatrixGS1Data(bytes, scheme_, size_index_);
-    const DataMatrixSize& size = DataMatrixSizeAt(data.size_index);
-    return BuildDataMatrixSymbol(size, AddDataMatrixErrorCorrection(data.codewords, size));
+    return gs1_ ? EncodeGS1DataMatrix(bytes, scheme_, size_index_) : EncodeDataMatrix(bytes, scheme_, size_index_);
+}
+
+namespace {
+
+// zint 2.15 takes at most 3116 characters (digits filling 1558 codewords of 144x144).
+constexpr size_t kDataMatrixMostCharacters = 3116;
+// Quiet zone: 1 module all round (ISO/IEC 16022 7.1).
+constexpr double kDataMatrixQuiet = 1;
+
+int SizeOption(const std::string& size) {
+    if (size.empty() || size == "auto") return kDataMatrixAutoSize;
+    const int index = DataMatrixSizeIndex(size);
+    if (index == kDataMatrixAutoSize)
+        Raise(EncodeErrorKind::InvalidOption, "size \"" + size + "\" is not a Data Matrix size such as 10x10 or 8x18");
+    return index;
+}
+
+DataMatrixScheme SchemeOption(const std::string& scheme) {
+    std::string upper = scheme;
+    for (char& c : upper) c = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+    const DataMatrixScheme found = DataMatrixSchemeFromName(upper);
+    if (found == DataMatrixScheme::kAuto && upper != "AUTO")
+        Raise(EncodeErrorKind::InvalidOption,
+              "scheme \"" + scheme + "\" is not auto, ascii, c40, text, x12, edifact or base256");
+    return found;
+}
+
+}  // namespace
+
+EncodedSymbol EncodeDataMatrixSymbol(const std::string& text, const EncodeOptions& options) {
+    RefuseLongerThan(text, kDataMatrixMostCharacters);
+    const int size = SizeOption(options.size);
+    const DataMatrixScheme scheme = SchemeOption(options.scheme);
+    RefuseEmpty(text);
+    return MatrixSymbol(EncodeDataMatrix(MatrixTextBytes(text, options.encoding), scheme, size), 1, kDataMatrixQuiet,
+                        text);
+}
+
+EncodedSymbol EncodeGS1DataMatrixSymbol(const std::string& text, const EncodeOptions& options) {
+    RefuseLongerThan(text, kDataMatrixMostCharacters);
+    const int size = SizeOption(options.size);
+    RefuseEmpty(text);
+    const std::vector<GS1Element> elements = ReadGS1Input(text, options.gs1_validate);
+    const ModuleMatrix matrix =
+        EncodeGS1DataMatrix(FormatGS1(elements, GS1Form::kBracketed), DataMatrixScheme::kAscii, size);
+    return MatrixSymbol(matrix, 1, kDataMatrixQuiet, GS1HumanReadable(elements));
 }

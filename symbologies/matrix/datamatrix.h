@@ -2,8 +2,15 @@
 #include <string>
 
 #include "core/classes/barcode_base_2d.h"
+#include "core/model/encode_options.h"
+#include "core/model/encoded_symbol.h"
 #include "symbologies/matrix/datamatrix_encodation.h"
 #include "symbologies/matrix/datamatrix_sizes.h"
+
+// `options`: size ("" or "auto": the smallest square; "RxC"), scheme (auto, ascii, c40, text,
+// x12, edifact, base256) and encoding. The GS1 form takes an element string, in ASCII encodation.
+EncodedSymbol EncodeDataMatrixSymbol(const std::string& text, const EncodeOptions& options);
+EncodedSymbol EncodeGS1DataMatrixSymbol(const std::string& text, const EncodeOptions& options);
 
 // Data Matrix ECC 200. Encoder errors are reported on standard error as "[DataMatrix] <message>"
 // and make the draw return false.

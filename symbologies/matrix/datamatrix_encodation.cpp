@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "core/model/encode_error.h"
 #include "gs1/element_string.h"
 
 #include "symbologies/matrix/datamatrix_plans.h"
@@ -16,10 +17,14 @@ constexpr char kCannotEncode[] = "Failed to encode data. Data may be empty or co
 // No symbol holds more bytes than this: 1558 codewords of two digits each.
 constexpr size_t kMaxEncodableBytes = 2 * 1558;
 
+// No size holds the data (the largest holds 1558 codewords).
+[[noreturn]] void ThrowNoSizeFits() { throw EncodeError(EncodeErrorKind::TooLong, kCannotEncode, -1, 1558); }
+
 [[noreturn]] void ThrowTooLong(size_t needed, int capacity) {
-    throw std::runtime_error("Data too long for specified symbol size. Data requires " + std::to_string(needed) +
+    throw EncodeError(EncodeErrorKind::TooLong, "Data too long for specified symbol size. Data requires " + std::to_string(needed) +
                              " codewords, but symbol only supports " + std::to_string(capacity) +
-                             " codewords. Use 'AUTO' or reduce data length.");
+                             " codewords. Use 'AUTO' or reduce data length.",
+                      -1, capacity);
 }
 
 int Capacity(int size_index) { return DataMatrixSizeAt(size_index).data_codewords; }
@@ -37,7 +42,7 @@ DataMatrixData EncodeAscii(const std::string& bytes, int size_index) {
     }
     for (int s = 0; s < kDataMatrixSquareSizeCount; ++s)
         if (int(codewords.size()) <= Capacity(s)) return Padded(s, std::move(codewords));
-    throw std::runtime_error(kCannotEncode);
+    ThrowNoSizeFits();
 }
 
 Plan PlanFor(const std::string& bytes, DataMatrixScheme scheme, int capacity) {
@@ -59,7 +64,7 @@ Plan PlanFor(const std::string& bytes, DataMatrixScheme scheme, int capacity) {
 DataMatrixData EncodeWithModes(const std::string& bytes, DataMatrixScheme scheme, int size_index) {
     const bool automatic = size_index == kDataMatrixAutoSize;
     if (scheme == DataMatrixScheme::kAuto && bytes.size() > kMaxEncodableBytes) {
-        if (automatic) throw std::runtime_error(kCannotEncode);
+        if (automatic) ThrowNoSizeFits();
         ThrowTooLong(EncodeDataMatrixAscii(bytes).size(), Capacity(size_index));
     }
     const int unlimited = PlanSize(PlanFor(bytes, scheme, kUnlimited), bytes);
@@ -72,7 +77,7 @@ DataMatrixData EncodeWithModes(const std::string& bytes, DataMatrixScheme scheme
         if (int(codewords.size()) <= capacity) return Padded(s, std::move(codewords));
         if (!automatic) ThrowTooLong(codewords.size(), capacity);
     }
-    throw std::runtime_error(kCannotEncode);
+    ThrowNoSizeFits();
 }
 
 constexpr uint8_t kFnc1 = 232;
@@ -129,7 +134,7 @@ DataMatrixData EncodeDataMatrixGS1Data(const std::string& element_string, DataMa
     constexpr char kSeparator = '\x1d';
     const std::string data = GS1Data(ParseGS1(element_string), kSeparator);
     if (data.size() > kMaxEncodableBytes) {
-        if (size_index == kDataMatrixAutoSize) throw std::runtime_error(kCannotEncode);
+        if (size_index == kDataMatrixAutoSize) ThrowNoSizeFits();
         ThrowTooLong(data.size() / 2, Capacity(size_index));
     }
     std::vector<std::string> stretches(1);
@@ -148,11 +153,11 @@ DataMatrixData EncodeDataMatrixGS1Data(const std::string& element_string, DataMa
         if (int(codewords.size()) <= Capacity(s)) return Padded(s, std::move(codewords));
         if (!automatic) ThrowTooLong(codewords.size(), Capacity(s));
     }
-    throw std::runtime_error(kCannotEncode);
+    ThrowNoSizeFits();
 }
 
 DataMatrixData EncodeDataMatrixData(const std::string& bytes, DataMatrixScheme scheme, int size_index) {
-    if (bytes.empty()) throw std::runtime_error(kCannotEncode);
+    if (bytes.empty()) throw EncodeError(EncodeErrorKind::InvalidData, kCannotEncode);
     if (size_index != kDataMatrixAutoSize) DataMatrixSizeAt(size_index);  // rejects a bad index
     if (scheme == DataMatrixScheme::kAscii) return EncodeAscii(bytes, size_index);
     return EncodeWithModes(bytes, scheme, size_index);

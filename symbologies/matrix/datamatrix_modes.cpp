@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "core/text_encoding/digits.h"
+
 namespace datamatrix {
 
 namespace {
@@ -13,7 +15,6 @@ constexpr uint8_t kEdifactUnlatchValue = 0x1F;
 // Pads a final pair of values to a whole triplet: a Shift 1 that nothing follows.
 constexpr uint8_t kShift1 = 0;
 
-bool IsDigit(uint8_t b) { return b >= '0' && b <= '9'; }
 uint8_t Byte(const std::string& data, int i) { return uint8_t(data[size_t(i)]); }
 
 uint8_t LatchCodeword(Mode mode) {

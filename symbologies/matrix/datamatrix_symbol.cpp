@@ -82,3 +82,9 @@ ModuleMatrix EncodeDataMatrix(const std::string& bytes, DataMatrixScheme scheme,
     const DataMatrixSize& size = DataMatrixSizeAt(data.size_index);
     return BuildDataMatrixSymbol(size, AddDataMatrixErrorCorrection(data.codewords, size));
 }
+
+ModuleMatrix EncodeGS1DataMatrix(const std::string& element_string, DataMatrixScheme scheme, int size_index) {
+    const DataMatrixData data = EncodeDataMatrixGS1Data(element_string, scheme, size_index);
+    const DataMatrixSize& size = DataMatrixSizeAt(data.size_index);
+    return BuildDataMatrixSymbol(size, AddDataMatrixErrorCorrection(data.codewords, size));
+}

@@ -2,7 +2,13 @@
 #include <string>
 
 #include "core/classes/barcode_base_2d.h"
+#include "core/model/encode_options.h"
+#include "core/model/encoded_symbol.h"
 #include "symbologies/matrix/pdf417_symbol.h"
+
+// `options`: error_level (-1 from the data, 0..8), columns (0 automatic, 1..30), rows (0, 3..90),
+// aspect_ratio (0 for the usual 0.5, 0.001..1000), row_height (modules, at least 1) and encoding.
+EncodedSymbol EncodePdf417Symbol(const std::string& text, const EncodeOptions& options);
 
 // PDF417 stacked symbols. Encoder errors are not caught: they leave the draw as
 // std::runtime_error / std::out_of_range.

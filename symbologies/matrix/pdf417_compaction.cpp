@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "core/text_encoding/digits.h"
+
 namespace {
 
 constexpr size_t kMinNumericRun = 13;  // shorter digit runs are cheaper in text compaction
@@ -12,7 +14,6 @@ constexpr size_t kNumericGroup = 44;
 
 const char* const kTooBig = "The text is too big.";
 
-bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 bool IsTextByte(unsigned char c) { return c == '\t' || c == '\n' || c == '\r' || (c >= 32 && c <= 126); }
 
 void CheckCapacity(size_t codewords) {

@@ -3,7 +3,10 @@
 #include <cctype>
 #include <exception>
 
+#include "gs1/element_input.h"
+#include "symbologies/matrix/matrix_options.h"
 #include "symbologies/matrix/qr_codewords.h"
+#include "symbologies/symbol_building.h"
 
 QrSymbol EncodeQr(const std::string& bytes, QrMode mode, QrLevel level, int requested_version, bool gs1) {
     const QrData data = gs1 ? EncodeQrData(QrGS1SegmentData(bytes, mode), mode, level, requested_version, true)
@@ -38,4 +41,57 @@ bool QR::DrawEncoded(const std::string& bytes, int x, int y, int width, int heig
         RecordFailure("", e.what());
         throw;
     }
+}
+
+namespace {
+
+// The most any text can be: 7089 digits fill a version 40 symbol at level L.
+constexpr size_t kQrMostCharacters = 7089;
+// Quiet zone: 4 modules all round (ISO/IEC 18004 9.1).
+constexpr double kQrQuiet = 4;
+
+QrLevel LevelOption(const std::string& error) {
+    static const char kLevels[] = "LMQH";
+    for (int i = 0; i < 4; ++i)
+        if (error.size() == 1 && error[0] == kLevels[i]) return QrLevel(i);
+    Raise(EncodeErrorKind::InvalidOption, "error \"" + error + "\" is not L, M, Q or H");
+}
+
+int VersionOption(int version) {
+    if (version < 0 || version > kQrMaxVersion)
+        Raise(EncodeErrorKind::InvalidOption, "version " + std::to_string(version) + " is not 1 to 40 (0: any)");
+    return version;
+}
+
+}  // namespace
+
+EncodedSymbol EncodeQrSymbol(const std::string& text, const EncodeOptions& options) {
+    RefuseLongerThan(text, kQrMostCharacters);
+    const QrLevel level = LevelOption(options.error);
+    const int version = VersionOption(options.version);
+    QrMode mode = QrMode::Byte;
+    std::string encoding = options.encoding;
+    if (options.mode == "numeric") {
+        mode = QrMode::Numeric;
+    } else if (options.mode == "alphanumeric") {
+        mode = QrMode::Alphanumeric;
+    } else if (options.mode == "kanji") {
+        encoding = "shift_jis";
+    } else if (options.mode != "auto" && options.mode != "byte") {
+        Raise(EncodeErrorKind::InvalidOption,
+              "mode \"" + options.mode + "\" is not auto, byte, numeric, alphanumeric or kanji");
+    }
+    RefuseEmpty(text);
+    const QrSymbol symbol = EncodeQr(MatrixTextBytes(text, encoding), mode, level, version);
+    return MatrixSymbol(symbol.matrix, 1, kQrQuiet, text);
+}
+
+EncodedSymbol EncodeGS1QrSymbol(const std::string& text, const EncodeOptions& options) {
+    RefuseLongerThan(text, kQrMostCharacters);
+    const QrLevel level = LevelOption(options.error);
+    const int version = VersionOption(options.version);
+    RefuseEmpty(text);
+    const std::vector<GS1Element> elements = ReadGS1Input(text, options.gs1_validate);
+    const QrSymbol symbol = EncodeQr(FormatGS1(elements, GS1Form::kBracketed), QrMode::Byte, level, version, true);
+    return MatrixSymbol(symbol.matrix, 1, kQrQuiet, GS1HumanReadable(elements));
 }

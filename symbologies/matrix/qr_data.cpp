@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "core/model/encode_error.h"
+#include "core/text_encoding/utf8.h"
 #include "gs1/element_string.h"
 
 namespace {
@@ -28,35 +30,20 @@ uint32_t ModeIndicator(QrMode mode) {
 
 const char* ModeName(QrMode mode) { return mode == QrMode::Numeric ? "NUMERIC" : "ALPHANUMERIC"; }
 
-// Length of the well-formed UTF-8 character at data[i] (not overlong, no surrogate, at most
-// U+10FFFF), or 0.
-size_t Utf8CharacterLength(const std::string& data, size_t i) {
-    const unsigned char c = static_cast<unsigned char>(data[i]);
-    const size_t n = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
-    if (n == 0 || i + n > data.size()) return 0;
-    uint32_t cp = c & (0x7F >> n);
-    for (size_t k = 1; k < n; ++k) {
-        const unsigned char t = static_cast<unsigned char>(data[i + k]);
-        if ((t & 0xC0) != 0x80) return 0;
-        cp = (cp << 6) | (t & 0x3F);
-    }
-    const uint32_t smallest = n == 2 ? 0x80 : n == 3 ? 0x800 : 0x10000;
-    return cp >= smallest && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF) ? n : 0;
-}
-
 // The offending character as the message shows it: printable ASCII and whole UTF-8 characters as
 // they stand, any other byte as \xNN (the message must stay valid UTF-8 text).
 std::string DescribeCharacter(const std::string& data, size_t i) {
     const unsigned char c = static_cast<unsigned char>(data[i]);
     if (c >= 0x20 && c < 0x7F) return std::string(1, char(c));
-    if (const size_t n = Utf8CharacterLength(data, i)) return data.substr(i, n);
+    if (const size_t n = c >= 0x80 ? Utf8CharacterLength(data, i) : 0) return data.substr(i, n);
     static const char kHex[] = "0123456789ABCDEF";
     return std::string("\\x") + kHex[c >> 4] + kHex[c & 15];
 }
 
 [[noreturn]] void ThrowInvalidCharacter(QrMode mode, const std::string& data, size_t i) {
-    throw std::runtime_error(std::string("Invalid character for ") + ModeName(mode) +
-                             " mode: " + DescribeCharacter(data, i));
+    throw EncodeError(EncodeErrorKind::InvalidCharacter,
+                      std::string("Invalid character for ") + ModeName(mode) + " mode: " + DescribeCharacter(data, i),
+                      long(i));
 }
 
 // Bits of the data part alone.
@@ -157,9 +144,20 @@ int QrChooseVersion(size_t segment_bits, QrMode mode, QrLevel level, int request
         if (segment_bits + extension <= size_t(QrDataBits(v, level)))
             return requested_version > v && requested_version <= kQrMaxVersion ? requested_version : v;
     }
-    throw std::runtime_error(
-        "Data too long for QR Code. Data requires more capacity than Version 40 can provide. "
-        "Reduce data length or use a lower error correction level.");
+    throw EncodeError(EncodeErrorKind::TooLong,
+                      "Data too long for QR Code. Data requires more capacity than Version 40 can provide. "
+                      "Reduce data length or use a lower error correction level.",
+                      -1, QrCapacity(mode, level));
+}
+
+long QrCapacity(QrMode mode, QrLevel level) {
+    const int bits = QrDataBits(kQrMaxVersion, level) - 4 - QrCountBits(mode, kQrMaxVersion);
+    switch (mode) {
+        case QrMode::Numeric: return bits / 10 * 3 + (bits % 10 >= 7 ? 2 : bits % 10 >= 4 ? 1 : 0);
+        case QrMode::Alphanumeric: return bits / 11 * 2 + (bits % 11 >= 6 ? 1 : 0);
+        case QrMode::Byte: break;
+    }
+    return bits / 8;
 }
 
 QrData EncodeQrData(const std::string& data, QrMode mode, QrLevel level, int requested_version, bool fnc1_first) {

@@ -36,6 +36,9 @@ QrBitBuffer QrSegmentBits(const std::string& data, QrMode mode, int version);
 // std::runtime_error when even version 40 is too small.
 int QrChooseVersion(size_t segment_bits, QrMode mode, QrLevel level, int requested_version);
 
+// Characters (bytes in byte mode) a version 40 symbol holds in one segment of the mode at the level.
+long QrCapacity(QrMode mode, QrLevel level);
+
 struct QrData {
     int version;
     std::vector<uint8_t> codewords;  // the data codewords of the version and level, padded

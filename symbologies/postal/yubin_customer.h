@@ -2,6 +2,8 @@
 #include <string>
 
 #include "core/classes/barcode_base_1d.h"
+#include "core/model/encode_options.h"
+#include "core/model/encoded_symbol.h"
 
 // Bar shapes of the Japan Post customer barcode, one character per bar.
 constexpr char kYubinLongBar = '1';    // full height
@@ -16,6 +18,12 @@ constexpr int kYubinBarCount = 67;
 // and data past the 20th position is cut; a letter whose first half lands on the 20th position
 // leaves only its control code there. Never fails.
 std::string EncodeYubinCustomer(const std::string& text);
+
+// The seven-digit postal code, then the address number (digits, A-Z in either case, "-"; a letter
+// takes two of the 20 data positions). Bars one module wide, one apart; three bands two modules
+// high: the long and upper bars fill the top band, every bar the middle one, long and lower bars
+// the bottom one.
+EncodedSymbol EncodeJapanPostSymbol(const std::string& text, const EncodeOptions& options);
 
 // The customer barcode drawn from its height alone: bar pitch H/3, bar width H/6 (plus the black
 // pixel adjustment), no text. Invalid input returns false without any message.

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "core/model/encode_error.h"
 #include "gs1/check_digit.h"
 
 namespace {
@@ -15,23 +16,21 @@ void AppendOnes(ModuleWidths& out, int count) { out.insert(out.end(), count, 1);
 
 }  // namespace
 
-bool AllDigits(const std::string& text) {
-    for (char c : text)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
 
 std::string CompleteWithCheckDigit(const std::string& code, const char* name, std::size_t data_length) {
-    if (code.empty()) throw std::runtime_error("Empty string");
-    if (!AllDigits(code)) throw std::runtime_error(std::string(name) + " barcode requires numeric digits only");
+    if (code.empty()) throw EncodeError(EncodeErrorKind::InvalidData, "Empty string");
+    if (const size_t bad = FirstNonDigit(code); bad != std::string::npos)
+        throw EncodeError(EncodeErrorKind::InvalidCharacter, std::string(name) + " barcode requires numeric digits only",
+                          long(bad));
     if (code.size() == data_length + 1) {
         if (code.back() != GS1CheckDigit(code.substr(0, data_length)))
-            throw std::runtime_error("Invalid check digit");
+            throw EncodeError(EncodeErrorKind::InvalidData, "Invalid check digit", long(data_length));
         return code;
     }
     if (code.size() != data_length)
-        throw std::runtime_error(std::string(name) + " barcode requires " + std::to_string(data_length) + " or " +
-                                 std::to_string(data_length + 1) + " digits");
+        throw EncodeError(EncodeErrorKind::InvalidData, std::string(name) + " barcode requires " +
+                                                            std::to_string(data_length) + " or " +
+                                                            std::to_string(data_length + 1) + " digits");
     return code + GS1CheckDigit(code);
 }
 

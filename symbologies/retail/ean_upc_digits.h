@@ -2,13 +2,12 @@
 #include <string>
 
 #include "core/model/module_widths.h"
+#include "core/text_encoding/digits.h"
 
 // Digit character sets, guards and check digits shared by EAN-13, EAN-8, UPC-A and UPC-E.
 
 // L: odd parity (left half), G: even parity (left half), R: right half.
 enum class DigitSet { L, G, R };
-
-bool AllDigits(const std::string& text);
 
 // Validates a code of `data_length` digits with or without its check digit and returns it with one.
 // `name` is the symbology as the messages call it ("Jan13 barcode requires ...").

@@ -1,6 +1,8 @@
 #include "symbologies/retail/jan13.h"
 
 #include "symbologies/retail/ean_upc_digits.h"
+#include "symbologies/retail/ean_upc_symbol.h"
+#include "symbologies/symbol_building.h"
 
 namespace {
 
@@ -25,3 +27,15 @@ ModuleWidths EncodeJan13(const std::string& code) {
 }
 
 Jan13::Jan13(std::string output_format) : EanUpcBarcode(std::move(output_format), kJan13) {}
+
+EncodedSymbol EncodeJan13Symbol(const std::string& text, const EncodeOptions& options) {
+    RefuseLongerThan(text, 13);
+    const std::string digits = CompleteJan13(text);
+    // Quiet zones 11 and 7 modules (ISO/IEC 15420 5.2.4); nominal bar height 22.85 mm at X = 0.33 mm.
+    // Digits 2-7 and 8-13 under their own characters; the leading digit in the left quiet zone,
+    // its ink from -9.5 to -5 modules as zint prints it.
+    static constexpr EanUpcTextPlan kPlan{
+        11, 7, 69, {{0, 3}, {45, 50}, {92, 95}}, 3, {{1, 6, 3, 42}, {7, 6, 50, 42}}, 2, true, -7.25, false, 0,
+    };
+    return EanUpcSymbol(EncodeJan13(digits), digits, kPlan, options.extended_guard);
+}

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "core/model/encode_options.h"
+#include "core/model/encoded_symbol.h"
 #include "symbologies/retail/ean_upc_layout.h"
 
 // JAN-13 (EAN-13): 12 digits and a check digit; the leading digit sets the parity of the left half.
@@ -9,6 +11,9 @@
 std::string CompleteJan13(const std::string& code);
 // 59 elements, 95 modules.
 ModuleWidths EncodeJan13(const std::string& code);
+
+// The completed code (check digit added or verified) as a symbol; `options.extended_guard` picks the form.
+EncodedSymbol EncodeJan13Symbol(const std::string& text, const EncodeOptions& options);
 
 class Jan13 : public EanUpcBarcode {
 public:

@@ -1,6 +1,8 @@
 #include "symbologies/retail/jan8.h"
 
 #include "symbologies/retail/ean_upc_digits.h"
+#include "symbologies/retail/ean_upc_symbol.h"
+#include "symbologies/symbol_building.h"
 
 namespace {
 
@@ -22,3 +24,14 @@ ModuleWidths EncodeJan8(const std::string& code) {
 }
 
 Jan8::Jan8(std::string output_format) : EanUpcBarcode(std::move(output_format), kJan8) {}
+
+EncodedSymbol EncodeJan8Symbol(const std::string& text, const EncodeOptions& options) {
+    RefuseLongerThan(text, 8);
+    const std::string digits = CompleteJan8(text);
+    // Quiet zones 7 modules each side (ISO/IEC 15420 5.2.4); nominal bar height 18.23 mm at
+    // X = 0.33 mm. Two groups of four digits, none outside.
+    static constexpr EanUpcTextPlan kPlan{
+        7, 7, 55, {{0, 3}, {31, 36}, {64, 67}}, 3, {{0, 4, 3, 28}, {4, 4, 36, 28}}, 2, false, 0, false, 0,
+    };
+    return EanUpcSymbol(EncodeJan8(digits), digits, kPlan, options.extended_guard);
+}

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "core/model/encode_options.h"
+#include "core/model/encoded_symbol.h"
 #include "symbologies/retail/ean_upc_layout.h"
 
 // JAN-8 (EAN-8): 7 digits and a check digit.
@@ -9,6 +11,9 @@
 std::string CompleteJan8(const std::string& code);
 // 43 elements, 67 modules.
 ModuleWidths EncodeJan8(const std::string& code);
+
+// The completed code (check digit added or verified) as a symbol; `options.extended_guard` picks the form.
+EncodedSymbol EncodeJan8Symbol(const std::string& text, const EncodeOptions& options);
 
 class Jan8 : public EanUpcBarcode {
 public:

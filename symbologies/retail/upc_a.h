@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "core/model/encode_options.h"
+#include "core/model/encoded_symbol.h"
 #include "symbologies/retail/ean_upc_layout.h"
 
 // UPC-A: number system digit, 10 data digits and a check digit.
@@ -9,6 +11,9 @@
 std::string CompleteUpcA(const std::string& code);
 // 59 elements, 95 modules: the JAN-13 symbol of the code with a leading 0.
 ModuleWidths EncodeUpcA(const std::string& code);
+
+// The completed code (check digit added or verified) as a symbol; `options.extended_guard` picks the form.
+EncodedSymbol EncodeUpcASymbol(const std::string& text, const EncodeOptions& options);
 
 class UpcA : public EanUpcBarcode {
 public:

@@ -2,8 +2,11 @@
 
 #include <stdexcept>
 
+#include "core/model/encode_error.h"
 #include "gs1/check_digit.h"
 #include "symbologies/retail/ean_upc_digits.h"
+#include "symbologies/retail/ean_upc_symbol.h"
+#include "symbologies/symbol_building.h"
 
 namespace {
 
@@ -42,20 +45,24 @@ std::string ExpandUpcE(const std::string& s) {
 char UpcECheckDigit(const std::string& seven_digits) { return GS1CheckDigit(ExpandUpcE(seven_digits)); }
 
 std::string CompleteUpcE(const std::string& code) {
-    if (code.size() < 6 || code.size() > 8) throw std::runtime_error("Invalid length (must be 6, 7 or 8 digits).");
-    if (!AllDigits(code)) throw std::runtime_error("Invalid character (non-digit found).");
+    if (code.size() < 6 || code.size() > 8)
+        throw EncodeError(EncodeErrorKind::InvalidData, "Invalid length (must be 6, 7 or 8 digits).");
+    if (const size_t bad = FirstNonDigit(code); bad != std::string::npos)
+        throw EncodeError(EncodeErrorKind::InvalidCharacter, "Invalid character (non-digit found).", long(bad));
     std::string digits = code.size() == 6 ? "0" + code : code;
-    if (digits[0] != '0' && digits[0] != '1') throw std::runtime_error("Invalid number system (must be 0 or 1).");
+    if (digits[0] != '0' && digits[0] != '1')
+        throw EncodeError(EncodeErrorKind::InvalidData, "Invalid number system (must be 0 or 1).", 0);
     const char check = UpcECheckDigit(digits.substr(0, 7));
     if (digits.size() == 7) return digits + check;
-    if (digits[7] != check) throw std::runtime_error("Invalid check digit");
+    if (digits[7] != check) throw EncodeError(EncodeErrorKind::InvalidData, "Invalid check digit", 7);
     return digits;
 }
 
 ModuleWidths EncodeUPCE(const std::string& code) {
-    if (code.size() != 8) throw std::runtime_error("EncodeUPCE: code must be 8 digits.");
-    if (code[7] < '0' || code[7] > '9') throw std::runtime_error("EncodeUPCE: invalid check digit.");
-    if (!AllDigits(code.substr(1, 6))) throw std::runtime_error("EncodeUPCE: non digit in data part.");
+    if (code.size() != 8) throw EncodeError(EncodeErrorKind::InvalidData, "EncodeUPCE: code must be 8 digits.");
+    if (!IsDigit(code[7])) throw EncodeError(EncodeErrorKind::InvalidCharacter, "EncodeUPCE: invalid check digit.", 7);
+    if (const size_t bad = FirstNonDigit(code.substr(0, 7), 1); bad != std::string::npos)
+        throw EncodeError(EncodeErrorKind::InvalidCharacter, "EncodeUPCE: non digit in data part.", long(bad));
     const std::string digits = CompleteUpcE(code);  // number system and check digit
 
     const unsigned odd = kNumberSystem0Parity[digits[7] - '0'] ^ (digits[0] == '1' ? 0x3F : 0x00);
@@ -68,3 +75,15 @@ ModuleWidths EncodeUPCE(const std::string& code) {
 }
 
 UpcE::UpcE(std::string output_format) : EanUpcBarcode(std::move(output_format), kUpcE) {}
+
+EncodedSymbol EncodeUpcESymbol(const std::string& text, const EncodeOptions& options) {
+    RefuseLongerThan(text, 8);
+    const std::string digits = CompleteUpcE(text);
+    // Quiet zones 9 and 7 modules (ISO/IEC 15420 5.2.4). Six digits under their characters; the
+    // number system digit left of the bars as UPC-A's, the check digit from 2 modules after them
+    // (zint's placement).
+    static constexpr EanUpcTextPlan kPlan{
+        9, 7, 69, {{0, 3}, {45, 51}, {0, 0}}, 2, {{1, 6, 3, 42}, {0, 0, 0, 0}}, 1, true, -7, true, 55,
+    };
+    return EanUpcSymbol(EncodeUPCE(digits), digits, kPlan, options.extended_guard);
+}

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "core/model/encode_options.h"
+#include "core/model/encoded_symbol.h"
 #include "symbologies/retail/ean_upc_layout.h"
 
 // UPC-E: the zero-suppressed UPC-A form, number system 0 or 1, six data digits and the check digit of
@@ -15,6 +17,9 @@ std::string CompleteUpcE(const std::string& code);
 // An 8-digit code into 33 elements (51 modules); the parity of the six data digits is chosen by the
 // check digit and complemented for number system 1.
 ModuleWidths EncodeUPCE(const std::string& code);
+
+// The completed code (check digit added or verified) as a symbol; `options.extended_guard` picks the form.
+EncodedSymbol EncodeUpcESymbol(const std::string& text, const EncodeOptions& options);
 
 class UpcE : public EanUpcBarcode {
 public:

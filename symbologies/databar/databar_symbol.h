@@ -1,0 +1,15 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "core/model/encoded_symbol.h"
+#include "symbologies/databar/databar_common.h"
+
+// The digits of a GTIN as users give it to the DataBar symbologies: up to 13 digits, or 14 ending
+// in their check digit (verified, then dropped), optionally after "(01)". Raises EncodeError.
+std::string GtinDataDigits(const std::string& text);
+
+// DataBar rows as a symbol: data rows sharing the free height take `data_row_height` modules each
+// by default, fixed rows keep theirs; shorter rows are padded on the right. No quiet zone is
+// required (GS1 General Specifications 5.5.1.1); the text goes under the last row.
+EncodedSymbol DataBarSymbol(const std::vector<DataBarRow>& rows, double data_row_height, const std::string& text);

@@ -1,0 +1,8 @@
+#pragma once
+#include <string>
+
+#include "core/model/encode_options.h"
+
+// The text encoding the 2D symbologies take: "utf-8" (as it is) or "shift_jis" (converted).
+// Raises InvalidOption for any other.
+std::string MatrixTextBytes(const std::string& text, const std::string& encoding);
