@@ -21,11 +21,9 @@
 #include "symbologies/matrix/pdf417.h"
 #include "symbologies/matrix/qr.h"
 #include "symbologies/postal/yubin_customer.h"
-#include "symbologies/retail/jan13.h"
-#include "symbologies/retail/jan8.h"
+#include "symbologies/retail/book_number_symbols.h"
+#include "symbologies/retail/ean_upc_addon_symbols.h"
 #include "symbologies/retail/jp_book.h"
-#include "symbologies/retail/upc_a.h"
-#include "symbologies/retail/upc_e.h"
 
 namespace {
 
@@ -48,10 +46,13 @@ const Symbology kSymbologies[] = {
     {"itf14", EncodeItf14Symbol},
     {"matrix2of5", EncodeMatrix2of5Symbol},
     {"nec2of5", EncodeNEC2of5Symbol},
-    {"ean13", EncodeJan13Symbol},
-    {"ean8", EncodeJan8Symbol},
-    {"upca", EncodeUpcASymbol},
-    {"upce", EncodeUpcESymbol},
+    {"ean13", EncodeEan13WithAddOn},
+    {"ean8", EncodeEan8WithAddOn},
+    {"upca", EncodeUpcAWithAddOn},
+    {"upce", EncodeUpcEWithAddOn},
+    {"isbn", EncodeIsbnSymbol},
+    {"issn", EncodeIssnSymbol},
+    {"ismn", EncodeIsmnSymbol},
     {"jp-book", EncodeJpBookSymbol},
     {"databar", EncodeDataBarSymbol},
     {"databar-stacked", EncodeDataBarStackedSymbol},

@@ -151,12 +151,3 @@ BookNumber ParseIsmn(const std::string& text) {
     RequireCheck(s, 12, GS1CheckDigit(s.chars.substr(0, 12)));
     return {s.chars, "ISMN " + s.typed};
 }
-
-void AddCaption(EncodedSymbol& symbol, const std::string& caption) {
-    TextSpan line;
-    line.text = caption;
-    line.center_x = symbol.width / 2.0;
-    line.below_row = 0;
-    line.role = TextRole::Caption;
-    symbol.text.push_back(line);
-}

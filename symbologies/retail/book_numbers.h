@@ -1,8 +1,6 @@
 #pragma once
 #include <string>
 
-#include "core/model/encoded_symbol.h"
-
 // Book, serial and printed-music numbers as the EAN-13 they are printed as, with the line printed
 // above the symbol. Input may start with the number's name ("ISBN "), and may carry hyphens and
 // spaces; check digits are validated. The caption is not hyphenated from the agencies' range
@@ -26,6 +24,3 @@ struct BookNumber {
 BookNumber ParseIsbn(const std::string& text);
 BookNumber ParseIssn(const std::string& text);
 BookNumber ParseIsmn(const std::string& text);
-
-// Adds the caption above the bars of an EAN-13 symbol, centred over them.
-void AddCaption(EncodedSymbol& symbol, const std::string& caption);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/model/encode_error.h"
+#include "core/text_encoding/digits.h"
 #include "symbologies/symbol_building.h"
 #include "symbologies/retail/ean_upc_digits.h"
 
@@ -27,10 +28,8 @@ unsigned GPattern(const std::string& digits) {
 
 void CheckAddOn(const std::string& digits, std::size_t offset, bool from_text) {
     for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (digits[i] >= '0' && digits[i] <= '9') continue;
-        if (from_text)
-            throw EncodeError(EncodeErrorKind::InvalidCharacter, "Add-on digits only",
-                              long(offset + i));
+        if (IsDigit(digits[i])) continue;
+        if (from_text) throw EncodeError(EncodeErrorKind::InvalidCharacter, "Add-on digits only", long(offset + i));
         throw EncodeError(EncodeErrorKind::InvalidOption, "Add-on digits only");
     }
     if (digits.size() != 2 && digits.size() != 5)

@@ -19,6 +19,8 @@ constexpr double kTierGap = 10.0 / 0.33;
 constexpr double kQuietLeft = 11.0;
 constexpr double kQuietRight = 7.0;
 constexpr long kHighestPrice = 99999;
+// Room for the ISBN with its name and hyphens, the C code and a price with yen sign and spaces.
+constexpr std::size_t kLongestText = 64;
 
 [[noreturn]] void BadCharacter(std::size_t at, const char* expected) {
     throw EncodeError(EncodeErrorKind::InvalidCharacter, std::string("expected ") + expected,
@@ -90,6 +92,7 @@ JpBookCodes ParseJpBook(const std::string& text) {
 }
 
 EncodedSymbol EncodeJpBookSymbol(const std::string& text, const EncodeOptions&) {
+    RefuseLongerThan(text, kLongestText);
     const JpBookCodes codes = ParseJpBook(text);
     EncodedSymbol symbol;
     symbol.rows.push_back(BarRow(codes.upper));

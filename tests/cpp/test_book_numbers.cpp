@@ -3,6 +3,7 @@
 #include <string>
 
 #include "symbologies/symbol_building.h"
+#include "symbologies/registry.h"
 #include "symbologies/retail/book_numbers.h"
 #include "symbologies/retail/jan13.h"
 #include "tests/cpp/encode_error_util.h"
@@ -75,6 +76,35 @@ TEST(BookNumbers, IsbnModulesEqualZints) {
     // zint -b 69 -d 0306406152 --dump (the same for 9780306406157).
     EXPECT_EQ(ZintDump(ModulesOfWidths(EncodeJan13(ParseIsbn("0-306-40615-2").ean13))),
               "AE C4 A7 7A 9D 7A AE 72 A1 9A 74 4A");
+}
+
+TEST(BookNumbers, RegistryRowsCarryCaptionAndAddOn) {
+    // Worked by hand: the caption above the EAN-13, the add-on after it ("<main> <add-on>", as
+    // zxing-cpp reads it).
+    EncodeOptions issue;
+    issue.addon = "03";
+    const struct {
+        const char* name;
+        const char* text;
+        EncodeOptions options;
+        const char* full_text;
+        const char* caption;
+    } rows[] = {
+        {"isbn", "978-0-306-40615-7+51995", {}, "9780306406157 51995", "ISBN 978-0-306-40615-7"},
+        {"issn", "0317-8471", issue, "9770317847001 03", "ISSN 0317-8471"},
+        {"ismn", "M-2306-7118-7", {}, "9790230671187", "ISMN 979-0-2306-7118-7"},
+        {"ean13", "4901234567894+12", {}, "4901234567894 12", ""},
+        {"upce", "0123456", issue, "01234565 03", ""},
+    };
+    for (const auto& row : rows) {
+        const EncodedSymbol symbol = Encode(row.name, row.text, row.options);
+        EXPECT_EQ(symbol.full_text, row.full_text) << row.text;
+        std::string caption;
+        for (const TextSpan& span : symbol.text)
+            if (span.role == TextRole::Caption) caption = span.text;
+        EXPECT_EQ(caption, row.caption) << row.text;
+    }
+    ExpectEncodeError([] { Encode("isbn", "ISBN 978-0-306-40615-7+5199x", {}); }, Kind::InvalidCharacter, 27);
 }
 
 }  // namespace
