@@ -83,6 +83,7 @@ std::vector<GS1Element> ParseMarked(const std::string& text) {
     const RawText raw = Unmarked(text, gs1_128 ? kFnc1MarkerLength : 0, !gs1_128, kSeparator);
     if (raw.data.empty()) Fail("empty element string", 0);
     std::vector<GS1Element> elements = ParseGS1Raw(raw.data, kSeparator);
+    if (elements.empty()) Fail("empty element string", 0);  // separators alone
     for (GS1Element& e : elements) {
         for (size_t i = 0; i < e.ai.size() || i < 2; ++i)
             if (i >= e.ai.size() || !IsDigit(e.ai[i]))

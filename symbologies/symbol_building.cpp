@@ -40,19 +40,19 @@ EncodedSymbol MatrixSymbol(const ModuleMatrix& matrix, double row_height, double
 }
 
 void RefuseLongerThan(const std::string& text, size_t limit) {
-    // A code point has at least one byte, so the count is only needed past the limit in bytes.
+    // A character has at least one byte, so only text longer in bytes can be too long; its
+    // characters are counted no further than the limit, so any length is refused as fast.
     if (text.size() <= limit) return;
-    const size_t length = CodePointCount(text);
-    if (length <= limit) return;
-    Raise(EncodeErrorKind::TooLong,
-          "the data has " + std::to_string(length) + " characters, at most " + std::to_string(limit) + " fit",
-          -1, long(limit));
+    size_t characters = 0;
+    for (size_t i = 0; i < text.size() && characters <= limit; ++characters) {
+        const size_t n = Utf8SequenceLength(text, i);
+        i += n == 0 ? 1 : n;
+    }
+    if (characters <= limit) return;
+    throw EncodeError(EncodeErrorKind::TooLong, "the data has more than " + std::to_string(limit) + " characters", -1,
+                      long(limit));
 }
 
 void RefuseEmpty(const std::string& text) {
-    if (text.empty()) Raise(EncodeErrorKind::InvalidData, "the data is empty");
-}
-
-void Raise(EncodeErrorKind kind, const std::string& message, long position, long capacity) {
-    throw EncodeError(kind, message, position, capacity);
+    if (text.empty()) throw EncodeError(EncodeErrorKind::InvalidData, "the data is empty");
 }

@@ -30,6 +30,3 @@ void RefuseLongerThan(const std::string& text, size_t limit);
 
 // Refuses empty text (InvalidData).
 void RefuseEmpty(const std::string& text);
-
-// A failure of the encoder shared with the classes, raised as the kind the caller sees.
-[[noreturn]] void Raise(EncodeErrorKind kind, const std::string& message, long position = -1, long capacity = -1);

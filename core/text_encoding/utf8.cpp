@@ -84,5 +84,3 @@ size_t CodePointIndex(const std::string& text, size_t offset) {
     }
     return count;
 }
-
-size_t CodePointCount(const std::string& text) { return CodePointIndex(text, text.size()); }

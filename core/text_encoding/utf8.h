@@ -23,7 +23,6 @@ void AppendUtf8(std::string& out, char32_t code_point);
 // The text with every byte that is not part of a well-formed character replaced by U+FFFD.
 std::string WithReplacementCharacters(const std::string& text);
 
-// Characters in the text: every well-formed sequence counts once, every other byte once.
-size_t CodePointCount(const std::string& text);
-// How many characters precede byte `offset` (counted as CodePointCount does).
+// How many characters precede byte `offset`: every sequence of Utf8SequenceLength counts once,
+// every other byte once.
 size_t CodePointIndex(const std::string& text, size_t offset);

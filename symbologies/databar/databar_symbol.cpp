@@ -1,5 +1,8 @@
 #include "symbologies/databar/databar_symbol.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "core/text_encoding/digits.h"
 #include "gs1/check_digit.h"
 #include "symbologies/symbol_building.h"
@@ -11,12 +14,13 @@ std::string GtinDataDigits(const std::string& text) {
     const std::string digits = text.substr(offset);
     RefuseEmpty(digits);
     if (const size_t bad = FirstNonDigit(digits); bad != std::string::npos)
-        Raise(EncodeErrorKind::InvalidCharacter, "a GTIN has digits only", long(offset + bad));
+        throw EncodeError(EncodeErrorKind::InvalidCharacter, "a GTIN has digits only", long(offset + bad));
     if (digits.size() < 14) return digits;
     const char expected = GS1CheckDigit(digits.substr(0, 13));
     if (digits[13] != expected)
-        Raise(EncodeErrorKind::InvalidData,
-              std::string("check digit ") + digits[13] + " is wrong, expected " + expected, long(offset + 13));
+        throw EncodeError(EncodeErrorKind::InvalidData,
+                          std::string("check digit ") + digits[13] + " is wrong, expected " + expected,
+                          long(offset + 13));
     return digits.substr(0, 13);
 }
 

@@ -1,12 +1,12 @@
 #include "symbologies/databar/gs1_databar_expanded.h"
 
-#include "gs1/element_input.h"
-#include "symbologies/databar/databar_symbol.h"
-#include "symbologies/symbol_building.h"
-
 #include <algorithm>
 #include <exception>
 #include <stdexcept>
+
+#include "gs1/element_input.h"
+#include "symbologies/databar/databar_symbol.h"
+#include "symbologies/symbol_building.h"
 
 namespace {
 
@@ -260,6 +260,7 @@ EncodedSymbol EncodeDataBarExpandedSymbol(const std::string& text, const EncodeO
 
 EncodedSymbol EncodeDataBarExpandedStackedSymbol(const std::string& text, const EncodeOptions& options) {
     if (options.columns < 0 || options.columns > 10)
-        Raise(EncodeErrorKind::InvalidOption, "columns must be 1 to 10 (0: 2), not " + std::to_string(options.columns));
+        throw EncodeError(EncodeErrorKind::InvalidOption,
+                          "columns must be 1 to 10 (0: 2), not " + std::to_string(options.columns));
     return DataBarExpandedSymbol(text, options, true);
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <stdexcept>
 
 #include "core/model/encode_error.h"
 #include "core/text_encoding/digits.h"
@@ -55,13 +54,14 @@ std::vector<int> CharacterWidths(int value) {
 
 DataBarLimitedSymbol EncodeGS1DataBarLimited(const std::string& code) {
     if (const size_t bad = FirstNonDigit(code); bad != std::string::npos)
-        throw EncodeError(EncodeErrorKind::InvalidCharacter, "GS1 DataBar Limited requires numeric digits only", long(bad));
+        throw EncodeError(EncodeErrorKind::InvalidCharacter, "GS1 DataBar Limited requires numeric digits only",
+                          long(bad));
     if (code.size() > 13) throw EncodeError(EncodeErrorKind::TooLong, "Input must be 8-13 digits", -1, 13);
     if (code.size() < 8) throw EncodeError(EncodeErrorKind::InvalidData, "Input must be 8-13 digits");
     const std::string body = std::string(13 - code.size(), '0') + code;
     if (body[0] != '0' && body[0] != '1')
-        throw EncodeError(EncodeErrorKind::InvalidData, "GS1 DataBar Limited requires leading digit 0 or 1 after padding",
-                          code.size() == 13 ? 0 : -1);
+        throw EncodeError(EncodeErrorKind::InvalidData,
+                          "GS1 DataBar Limited requires leading digit 0 or 1 after padding", code.size() == 13 ? 0 : -1);
 
     DataBarLimitedSymbol s;
     s.digits = body + GS1CheckDigit(body);

@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
-#include <utility>
 #include <limits>
-#include <stdexcept>
+#include <utility>
 
 #include "symbologies/linear/code128_symbols.h"
 #include "symbologies/symbol_building.h"
@@ -37,8 +36,8 @@ std::vector<int> EncodeFixed(const std::string& text, Set set) {
         for (size_t p = 0; p < text.size(); p += 2) {
             if (!IsDigitPair(text, p)) {
                 const std::string message = "Not 2-digit at pos=" + std::to_string(p);
-                if (p + 1 == text.size() && IsDigit(text[p])) Raise(EncodeErrorKind::InvalidData, message);
-                Raise(EncodeErrorKind::InvalidCharacter, message, long(IsDigit(text[p]) ? p + 1 : p));
+                if (p + 1 == text.size() && IsDigit(text[p])) throw EncodeError(EncodeErrorKind::InvalidData, message);
+                throw EncodeError(EncodeErrorKind::InvalidCharacter, message, long(IsDigit(text[p]) ? p + 1 : p));
             }
             values.push_back(PairValue(text, p));
         }
@@ -47,8 +46,8 @@ std::vector<int> EncodeFixed(const std::string& text, Set set) {
     for (size_t p = 0; p < text.size(); ++p) {
         const int value = ValueInSet(set, text[p]);
         if (value < 0)
-            Raise(EncodeErrorKind::InvalidCharacter, set == kSetA ? "Invalid char for CODE_A" : "Invalid char for CODE_B",
-                  long(p));
+            throw EncodeError(EncodeErrorKind::InvalidCharacter,
+                              set == kSetA ? "Invalid char for CODE_A" : "Invalid char for CODE_B", long(p));
         values.push_back(value);
     }
     return values;
@@ -73,7 +72,8 @@ public:
             const int cost = steps_[0][s].cost;
             if (cost != kUnreachable && (start < 0 || cost < steps_[0][start].cost)) start = s;
         }
-        if (start < 0) Raise(EncodeErrorKind::InvalidCharacter, "No valid start", long(FirstOutsideSetsAB()));
+        if (start < 0)
+            throw EncodeError(EncodeErrorKind::InvalidCharacter, "No valid start", long(FirstOutsideSetsAB()));
         std::vector<int> values{kStartValue[start]};
         values.reserve(steps_[0][start].cost + 1);
         Set set = static_cast<Set>(start);
@@ -140,14 +140,14 @@ private:
 }  // namespace
 
 std::vector<int> EncodeCode128Values(const std::string& text, Code128Mode mode) {
-    if (text.empty()) Raise(EncodeErrorKind::InvalidData, "Empty string");
+    if (text.empty()) throw EncodeError(EncodeErrorKind::InvalidData, "Empty string");
     switch (mode) {
         case Code128Mode::kCodeA: return EncodeFixed(text, kSetA);
         case Code128Mode::kCodeB: return EncodeFixed(text, kSetB);
         case Code128Mode::kCodeC: return EncodeFixed(text, kSetC);
         case Code128Mode::kAuto: return ShortestEncoding(text).Values();
     }
-    Raise(EncodeErrorKind::InvalidOption, "Invalid CodeMode");
+    throw EncodeError(EncodeErrorKind::InvalidOption, "Invalid CodeMode");
 }
 
 ModuleWidths EncodeCode128(const std::string& text, Code128Mode mode) {
@@ -159,11 +159,15 @@ EncodedSymbol EncodeCode128Symbol(const std::string& text, const EncodeOptions& 
     // zint 2.15 takes at most 256 characters (it refuses 257).
     RefuseLongerThan(text, 256);
     static const std::pair<const char*, Code128Mode> kModes[] = {
-        {"auto", Code128Mode::kAuto}, {"A", Code128Mode::kCodeA}, {"B", Code128Mode::kCodeB}, {"C", Code128Mode::kCodeC}};
+        {"auto", Code128Mode::kAuto},
+        {"A", Code128Mode::kCodeA},
+        {"B", Code128Mode::kCodeB},
+        {"C", Code128Mode::kCodeC},
+    };
     const auto mode = std::find_if(std::begin(kModes), std::end(kModes),
                                    [&](const auto& m) { return options.mode == m.first; });
     if (mode == std::end(kModes))
-        Raise(EncodeErrorKind::InvalidOption, "mode \"" + options.mode + "\" is not auto, A, B or C");
+        throw EncodeError(EncodeErrorKind::InvalidOption, "mode \"" + options.mode + "\" is not auto, A, B or C");
     // Quiet zone: 10 modules each side (ISO/IEC 15417 4.4.2).
     return OneRowSymbol(EncodeCode128(text, mode->second), kLinearBarHeight, 10, text, text);
 }

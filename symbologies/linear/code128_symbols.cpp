@@ -1,7 +1,5 @@
 #include "symbologies/linear/code128_symbols.h"
 
-#include <stdexcept>
-
 #include "core/model/encode_error.h"
 
 namespace code128 {

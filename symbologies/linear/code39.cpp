@@ -1,7 +1,6 @@
 #include "symbologies/linear/code39.h"
 
 #include <cstring>
-#include <stdexcept>
 
 #include "symbologies/symbol_building.h"
 
@@ -27,16 +26,18 @@ void AppendCharacter(ModuleWidths& out, char c) {
 }  // namespace
 
 ModuleWidths EncodeCode39(const std::string& code) {
-    if (code.empty()) Raise(EncodeErrorKind::InvalidData, "Empty string");
+    if (code.empty()) throw EncodeError(EncodeErrorKind::InvalidData, "Empty string");
     std::string body;
     body.reserve(code.size());
     for (size_t i = 0; i < code.size(); ++i) {
         const char raw = code[i];
         const char c = (raw >= 'a' && raw <= 'z') ? char(raw - 'a' + 'A') : raw;
         if (c == '*')
-            Raise(EncodeErrorKind::InvalidCharacter, "Invalid character in CODE39: '*' is reserved for start/stop code", long(i));
+            throw EncodeError(EncodeErrorKind::InvalidCharacter,
+                              "Invalid character in CODE39: '*' is reserved for start/stop code", long(i));
         if (c == '\0' || std::strchr(kCharset, c) == nullptr)
-            Raise(EncodeErrorKind::InvalidCharacter, std::string("Invalid character in CODE39: ") + raw, long(i));
+            throw EncodeError(EncodeErrorKind::InvalidCharacter, std::string("Invalid character in CODE39: ") + raw,
+                              long(i));
         body.push_back(c);
     }
     ModuleWidths out;

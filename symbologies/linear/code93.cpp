@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstddef>
-#include <stdexcept>
 #include <vector>
 
 #include "symbologies/symbol_building.h"
@@ -53,14 +52,16 @@ int CheckValue(const std::vector<int>& values, int max_weight) {
 }  // namespace
 
 ModuleWidths EncodeCode93(const std::string& code) {
-    if (code.empty()) Raise(EncodeErrorKind::InvalidData, "Empty string");
+    if (code.empty()) throw EncodeError(EncodeErrorKind::InvalidData, "Empty string");
     std::vector<int> values;
     values.reserve(code.size() + 2);
     for (size_t i = 0; i < code.size(); ++i) {
         const char raw = code[i];
         const int value = kValues[static_cast<unsigned char>(raw)];
         // Every lower-case letter is valid, so the rejected byte is the same before and after upper-casing.
-        if (value < 0) Raise(EncodeErrorKind::InvalidCharacter, std::string("Invalid character in CODE93: ") + raw, long(i));
+        if (value < 0)
+            throw EncodeError(EncodeErrorKind::InvalidCharacter, std::string("Invalid character in CODE93: ") + raw,
+                              long(i));
         values.push_back(value);
     }
     values.push_back(CheckValue(values, 20));  // C
@@ -73,7 +74,6 @@ ModuleWidths EncodeCode93(const std::string& code) {
     AppendPattern(out, kStop);
     return out;
 }
-
 
 EncodedSymbol EncodeCode93Symbol(const std::string& text, const EncodeOptions&) {
     // zint 2.15 takes at most 123 characters (it refuses 124).

@@ -4,14 +4,13 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <stdexcept>
 
 #include "core/render/text.h"
 #include "gs1/ai_table.h"
 #include "gs1/check_digit.h"
 #include "gs1/element_input.h"
-#include "symbologies/symbol_building.h"
 #include "symbologies/linear/code128_symbols.h"
+#include "symbologies/symbol_building.h"
 
 namespace {
 
@@ -70,7 +69,8 @@ enum Set { kSetA, kSetB, kSetC };
 std::vector<int> EncodeGS1_128Values(const std::string& text) {
     for (size_t p = 0; p < text.size(); ++p) {
         if (static_cast<unsigned char>(text[p]) >= 0x80)
-            Raise(EncodeErrorKind::InvalidCharacter, std::string("Invalid character in GS1-128: ") + text[p], long(p));
+            throw EncodeError(EncodeErrorKind::InvalidCharacter, std::string("Invalid character in GS1-128: ") + text[p],
+                              long(p));
     }
     Set set = LeadingDigits(text) >= 3 ? kSetC : PrefersSetA(text, 0) ? kSetA : kSetB;
     std::vector<int> values{set == kSetC ? kStartC : set == kSetA ? kStartA : kStartB};
@@ -139,11 +139,12 @@ std::string ConvenienceDigits(const std::string& code) {
     const std::string digits = code.substr(offset);
     const auto non_digit = std::find_if(digits.begin(), digits.end(), [](char c) { return !IsDigit(c); });
     if (non_digit != digits.end())
-        Raise(EncodeErrorKind::InvalidCharacter, "Non-digit character found", long(offset + (non_digit - digits.begin())));
+        throw EncodeError(EncodeErrorKind::InvalidCharacter, "Non-digit character found",
+                          long(offset + (non_digit - digits.begin())));
     if (digits.size() == 43) return digits + GS1CheckDigit(digits);
-    if (digits.size() != 44) Raise(EncodeErrorKind::InvalidData, "Code length must be 43 or 44 digits");
+    if (digits.size() != 44) throw EncodeError(EncodeErrorKind::InvalidData, "Code length must be 43 or 44 digits");
     if (GS1CheckDigit(digits.substr(0, 43)) != digits[43])
-        Raise(EncodeErrorKind::InvalidData, "Check digit mismatch", long(offset + 43));
+        throw EncodeError(EncodeErrorKind::InvalidData, "Check digit mismatch", long(offset + 43));
     return digits;
 }
 
@@ -298,6 +299,11 @@ EncodedSymbol EncodeGS1_128Symbol(const std::string& text, const EncodeOptions& 
     // zint 2.15 takes at most 256 characters of element string (it refuses 257).
     RefuseLongerThan(text, 256);
     RefuseEmpty(text);
+    // Code 128 holds ASCII alone; unchecked element strings reach the encoder rewritten, so the
+    // position is taken here, in the text as given.
+    for (size_t p = 0; p < text.size(); ++p)
+        if (static_cast<unsigned char>(text[p]) >= 0x80)
+            throw EncodeError(EncodeErrorKind::InvalidCharacter, "Code 128 holds ASCII characters only", long(p));
     const std::vector<GS1Element> elements = ReadGS1Input(text, options.gs1_validate);
     const std::string human = GS1HumanReadable(elements);
     // Quiet zone: 10 modules each side (GS1 General Specifications 5.4.4.2).

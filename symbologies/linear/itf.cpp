@@ -1,7 +1,5 @@
 #include "symbologies/linear/itf.h"
 
-#include <stdexcept>
-
 #include "core/text_encoding/digits.h"
 #include "symbologies/linear/bearer_setting.h"
 #include "symbologies/symbol_building.h"
@@ -20,9 +18,10 @@ int Width(unsigned code, int element) { return (code >> (4 - element)) & 1 ? 3 :
 }  // namespace
 
 ModuleWidths EncodeITF(const std::string& code) {
-    if (code.empty()) Raise(EncodeErrorKind::InvalidData, "Empty string");
+    if (code.empty()) throw EncodeError(EncodeErrorKind::InvalidData, "Empty string");
     for (size_t i = 0; i < code.size(); ++i)
-        if (!IsDigit(code[i])) Raise(EncodeErrorKind::InvalidCharacter, "ITF barcode requires numeric digits only", long(i));
+        if (!IsDigit(code[i]))
+            throw EncodeError(EncodeErrorKind::InvalidCharacter, "ITF barcode requires numeric digits only", long(i));
     const std::string digits = code.size() % 2 ? '0' + code : code;
 
     ModuleWidths out(std::begin(kStart), std::end(kStart));

@@ -1,7 +1,5 @@
 #include "symbologies/linear/matrix2of5.h"
 
-#include <stdexcept>
-
 #include "core/text_encoding/digits.h"
 #include "symbologies/symbol_building.h"
 
@@ -18,9 +16,9 @@ constexpr int kEnd[] = {1, 3, 3};
 }  // namespace
 
 ModuleWidths EncodeMatrixTwoOfFive(const std::string& code, const char* non_digit_message) {
-    if (code.empty()) Raise(EncodeErrorKind::InvalidData, "Empty string");
+    if (code.empty()) throw EncodeError(EncodeErrorKind::InvalidData, "Empty string");
     for (size_t i = 0; i < code.size(); ++i)
-        if (!IsDigit(code[i])) Raise(EncodeErrorKind::InvalidCharacter, non_digit_message, long(i));
+        if (!IsDigit(code[i])) throw EncodeError(EncodeErrorKind::InvalidCharacter, non_digit_message, long(i));
 
     ModuleWidths out(std::begin(kStart), std::end(kStart));
     out.reserve(6 * code.size() + 6);

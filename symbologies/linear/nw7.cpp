@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstring>
 #include <numeric>
-#include <stdexcept>
 
 #include "symbologies/symbol_building.h"
 
@@ -27,15 +26,15 @@ char ToUpper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; 
 }  // namespace
 
 ModuleWidths EncodeNW7(const std::string& code) {
-    if (code.empty()) Raise(EncodeErrorKind::InvalidData, "Empty string");
+    if (code.empty()) throw EncodeError(EncodeErrorKind::InvalidData, "Empty string");
     std::string text(code.size(), '\0');
     std::transform(code.begin(), code.end(), text.begin(), ToUpper);
 
     const bool starts = IsStartStop(text.front());
     const bool stops = IsStartStop(text.back());
     if (starts != stops)
-        Raise(EncodeErrorKind::InvalidCharacter, "Invalid start/stop character combination in NW7: " + text,
-              long(starts ? 0 : text.size() - 1));
+        throw EncodeError(EncodeErrorKind::InvalidCharacter, "Invalid start/stop character combination in NW7: " + text,
+                          long(starts ? 0 : text.size() - 1));
     if (!starts) text = 'C' + text + 'C';
 
     ModuleWidths out;
@@ -45,7 +44,8 @@ ModuleWidths EncodeNW7(const std::string& code) {
         const char* found = c == '\0' ? nullptr : std::strchr(kCharset, c);
         // Positions count in the code as given, without the added start/stop.
         if (found == nullptr)
-            Raise(EncodeErrorKind::InvalidCharacter, std::string("Invalid character in NW7: ") + c, long(starts ? i : i - 1));
+            throw EncodeError(EncodeErrorKind::InvalidCharacter, std::string("Invalid character in NW7: ") + c,
+                              long(starts ? i : i - 1));
         if (!out.empty()) out.push_back(kInterCharacterGap);
         const unsigned pattern = kPatterns[found - kCharset];
         for (int bit = 6; bit >= 0; --bit) out.push_back((pattern >> bit) & 1 ? 3 : 1);
@@ -65,7 +65,15 @@ EncodedSymbol EncodeNW7Symbol(const std::string& text, const EncodeOptions& opti
     const ModuleWidths widths = EncodeNW7(text);
     std::string carried(text.size(), '\0');
     std::transform(text.begin(), text.end(), carried.begin(), ToUpper);
-    if (!IsStartStop(carried.front())) carried = 'C' + carried + 'C';
+    // A-D only as the start and stop: never alone, never between them.
+    if (carried.size() == 1 && IsStartStop(carried[0]))
+        throw EncodeError(EncodeErrorKind::InvalidData, "a start character needs data and a stop character");
+    const bool ends = IsStartStop(carried.front());
+    for (size_t i = ends ? 1 : 0; i + (ends ? 1 : 0) < carried.size(); ++i)
+        if (IsStartStop(carried[i]))
+            throw EncodeError(EncodeErrorKind::InvalidCharacter, "A-D stand only at both ends, as start and stop",
+                              long(i));
+    if (!ends) carried = 'C' + carried + 'C';
     // Quiet zone: 10 modules each side (EN 798 4.4.1).
     return OneRowSymbol(widths, kLinearBarHeight, 10, NW7HumanText(text, options.show_start_stop), carried);
 }

@@ -33,7 +33,8 @@ int SizeOption(const std::string& size) {
     if (size.empty() || size == "auto") return kDataMatrixAutoSize;
     const int index = DataMatrixSizeIndex(size);
     if (index == kDataMatrixAutoSize)
-        Raise(EncodeErrorKind::InvalidOption, "size \"" + size + "\" is not a Data Matrix size such as 10x10 or 8x18");
+        throw EncodeError(EncodeErrorKind::InvalidOption,
+                          "size \"" + size + "\" is not a Data Matrix size such as 10x10 or 8x18");
     return index;
 }
 
@@ -42,8 +43,8 @@ DataMatrixScheme SchemeOption(const std::string& scheme) {
     for (char& c : upper) c = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
     const DataMatrixScheme found = DataMatrixSchemeFromName(upper);
     if (found == DataMatrixScheme::kAuto && upper != "AUTO")
-        Raise(EncodeErrorKind::InvalidOption,
-              "scheme \"" + scheme + "\" is not auto, ascii, c40, text, x12, edifact or base256");
+        throw EncodeError(EncodeErrorKind::InvalidOption,
+                          "scheme \"" + scheme + "\" is not auto, ascii, c40, text, x12, edifact or base256");
     return found;
 }
 

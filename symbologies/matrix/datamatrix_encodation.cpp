@@ -1,7 +1,6 @@
 #include "symbologies/matrix/datamatrix_encodation.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 #include "core/model/encode_error.h"
 #include "gs1/element_string.h"
@@ -21,9 +20,10 @@ constexpr size_t kMaxEncodableBytes = 2 * 1558;
 [[noreturn]] void ThrowNoSizeFits() { throw EncodeError(EncodeErrorKind::TooLong, kCannotEncode, -1, 1558); }
 
 [[noreturn]] void ThrowTooLong(size_t needed, int capacity) {
-    throw EncodeError(EncodeErrorKind::TooLong, "Data too long for specified symbol size. Data requires " + std::to_string(needed) +
-                             " codewords, but symbol only supports " + std::to_string(capacity) +
-                             " codewords. Use 'AUTO' or reduce data length.",
+    throw EncodeError(EncodeErrorKind::TooLong,
+                      "Data too long for specified symbol size. Data requires " + std::to_string(needed) +
+                          " codewords, but symbol only supports " + std::to_string(capacity) +
+                          " codewords. Use 'AUTO' or reduce data length.",
                       -1, capacity);
 }
 

@@ -53,7 +53,7 @@ void PDF417::SetYHeight(int y_height) {
 EncodedSymbol EncodePdf417Symbol(const std::string& text, const EncodeOptions& options) {
     // zint 2.15 takes at most 2710 characters (digits filling the codewords).
     RefuseLongerThan(text, 2710);
-    const auto refuse = [](const std::string& what) { Raise(EncodeErrorKind::InvalidOption, what); };
+    const auto refuse = [](const std::string& what) { throw EncodeError(EncodeErrorKind::InvalidOption, what); };
     Pdf417Settings settings;
     if (options.error_level < -1 || options.error_level > 8) refuse("error_level must be 0 to 8 (-1: from the data)");
     settings.auto_error_level = options.error_level < 0;
@@ -72,8 +72,11 @@ EncodedSymbol EncodePdf417Symbol(const std::string& text, const EncodeOptions& o
         // Quiet zone: 2 modules all round (ISO/IEC 15438 5.8.3).
         return MatrixSymbol(Pdf417Encoder(settings).Encode(bytes), options.row_height, 2, text);
     } catch (const std::out_of_range& e) {
-        // A symbol holds 928 codewords; a fixed layout its columns x rows.
-        const long capacity = settings.columns > 0 && settings.rows > 0 ? long(settings.columns) * settings.rows : 928;
-        Raise(EncodeErrorKind::TooLong, e.what(), -1, capacity);
+        // A symbol holds 928 codewords; fixed columns or rows hold columns x rows (90 rows, 30 columns
+        // at most).
+        const long columns = settings.columns > 0 ? settings.columns : 30;
+        const long rows = settings.rows > 0 ? settings.rows : 90;
+        const long capacity = std::min(928L, columns * rows);
+        throw EncodeError(EncodeErrorKind::TooLong, e.what(), -1, capacity);
     }
 }

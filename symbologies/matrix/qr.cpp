@@ -54,12 +54,13 @@ QrLevel LevelOption(const std::string& error) {
     static const char kLevels[] = "LMQH";
     for (int i = 0; i < 4; ++i)
         if (error.size() == 1 && error[0] == kLevels[i]) return QrLevel(i);
-    Raise(EncodeErrorKind::InvalidOption, "error \"" + error + "\" is not L, M, Q or H");
+    throw EncodeError(EncodeErrorKind::InvalidOption, "error \"" + error + "\" is not L, M, Q or H");
 }
 
 int VersionOption(int version) {
     if (version < 0 || version > kQrMaxVersion)
-        Raise(EncodeErrorKind::InvalidOption, "version " + std::to_string(version) + " is not 1 to 40 (0: any)");
+        throw EncodeError(EncodeErrorKind::InvalidOption,
+                          "version " + std::to_string(version) + " is not 1 to 40 (0: any)");
     return version;
 }
 
@@ -78,8 +79,8 @@ EncodedSymbol EncodeQrSymbol(const std::string& text, const EncodeOptions& optio
     } else if (options.mode == "kanji") {
         encoding = "shift_jis";
     } else if (options.mode != "auto" && options.mode != "byte") {
-        Raise(EncodeErrorKind::InvalidOption,
-              "mode \"" + options.mode + "\" is not auto, byte, numeric, alphanumeric or kanji");
+        throw EncodeError(EncodeErrorKind::InvalidOption,
+                          "mode \"" + options.mode + "\" is not auto, byte, numeric, alphanumeric or kanji");
     }
     RefuseEmpty(text);
     const QrSymbol symbol = EncodeQr(MatrixTextBytes(text, encoding), mode, level, version);

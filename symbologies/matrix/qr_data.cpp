@@ -1,7 +1,6 @@
 #include "symbologies/matrix/qr_data.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 #include "core/model/encode_error.h"
 #include "core/text_encoding/utf8.h"

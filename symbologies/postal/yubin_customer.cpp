@@ -1,11 +1,11 @@
 #include "symbologies/postal/yubin_customer.h"
 
-#include "core/text_encoding/digits.h"
-#include "symbologies/symbol_building.h"
-
 #include <algorithm>
 #include <array>
 #include <cstring>
+
+#include "core/text_encoding/digits.h"
+#include "symbologies/symbol_building.h"
 
 namespace {
 
@@ -124,15 +124,15 @@ EncodedSymbol EncodeJapanPostSymbol(const std::string& text, const EncodeOptions
         if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
         const bool letter = c >= 'A' && c <= 'Z';
         if (!letter && !IsDigit(c) && c != '-')
-            Raise(EncodeErrorKind::InvalidCharacter, "the customer barcode takes digits, A-Z and -", long(i));
+            throw EncodeError(EncodeErrorKind::InvalidCharacter, "the customer barcode takes digits, A-Z and -", long(i));
         positions += letter ? 2 : 1;
     }
     if (upper.size() < 7 || FirstNonDigit(upper.substr(0, 7)) != std::string::npos)
-        Raise(EncodeErrorKind::InvalidData, "the data starts with the seven-digit postal code");
+        throw EncodeError(EncodeErrorKind::InvalidData, "the data starts with the seven-digit postal code");
     if (positions > kDataPositions)
-        Raise(EncodeErrorKind::TooLong,
-              "the data needs " + std::to_string(positions) + " of the 20 data positions (a letter takes two)", -1,
-              kDataPositions);
+        throw EncodeError(EncodeErrorKind::TooLong,
+                          "the data needs " + std::to_string(positions) + " of the 20 data positions (a letter takes two)",
+                          -1, kDataPositions);
 
     const std::string bars = EncodeYubinCustomer(upper);
     EncodedSymbol symbol;

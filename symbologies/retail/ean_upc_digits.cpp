@@ -1,7 +1,5 @@
 #include "symbologies/retail/ean_upc_digits.h"
 
-#include <stdexcept>
-
 #include "core/model/encode_error.h"
 #include "gs1/check_digit.h"
 
@@ -15,7 +13,6 @@ constexpr unsigned char kSetR[10] = {0x72, 0x66, 0x6C, 0x42, 0x5C, 0x4E, 0x50, 0
 void AppendOnes(ModuleWidths& out, int count) { out.insert(out.end(), count, 1); }
 
 }  // namespace
-
 
 std::string CompleteWithCheckDigit(const std::string& code, const char* name, std::size_t data_length) {
     if (code.empty()) throw EncodeError(EncodeErrorKind::InvalidData, "Empty string");

@@ -1,7 +1,5 @@
 #include "symbologies/retail/upc_e.h"
 
-#include <stdexcept>
-
 #include "core/model/encode_error.h"
 #include "gs1/check_digit.h"
 #include "symbologies/retail/ean_upc_digits.h"

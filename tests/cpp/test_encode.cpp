@@ -171,11 +171,15 @@ const Failure kFailures[] = {
     {"gs1-128", "{FNC1}0109501101530004{AI}17251231", nullptr, EncodeErrorKind::InvalidData, 21, -1},
     {"gs1-128", "(01)09501101530003(17)251331", nullptr, EncodeErrorKind::InvalidData, 24, -1},
     {"gs1-128", "(01)0950110153000A", nullptr, EncodeErrorKind::InvalidCharacter, 17, -1},
+    {"gs1-128", "(10)\xC3\xA9\xC3\xA9(21)1\xC3\xA9", [](EncodeOptions& o) { o.gs1_validate = false; },
+     EncodeErrorKind::InvalidCharacter, 4, -1},
     {"gs1-128-convenience", "{FNC1}91912345000000000000000000000000000000000009", nullptr,
      EncodeErrorKind::InvalidData, 49, -1},
     {"gs1-128-convenience", kDigits.substr(0, 42), nullptr, EncodeErrorKind::InvalidData, -1, -1},
     {"nw7", "A123", nullptr, EncodeErrorKind::InvalidCharacter, 0, -1},
     {"nw7", "12E4", nullptr, EncodeErrorKind::InvalidCharacter, 2, -1},
+    {"nw7", "A1B2B", nullptr, EncodeErrorKind::InvalidCharacter, 2, -1},
+    {"nw7", "a", nullptr, EncodeErrorKind::InvalidData, -1, -1},
     {"itf", "12a4", nullptr, EncodeErrorKind::InvalidCharacter, 2, -1},
     {"ean13", "4901234567890", nullptr, EncodeErrorKind::InvalidData, 12, -1},
     {"ean13", "49012345678941", nullptr, EncodeErrorKind::TooLong, -1, 13},
@@ -207,6 +211,7 @@ const Failure kFailures[] = {
     {"pdf417", std::string(1000, 'x'), [](EncodeOptions& o) { o.columns = 1; o.rows = 3; },
      EncodeErrorKind::TooLong, -1, 3},
     {"pdf417", std::string(2000, 'x'), nullptr, EncodeErrorKind::TooLong, -1, 928},
+    {"pdf417", std::string(1000, 'x'), [](EncodeOptions& o) { o.columns = 2; }, EncodeErrorKind::TooLong, -1, 180},
     {"code11", "1", nullptr, EncodeErrorKind::InvalidOption, -1, -1},
 };
 
