@@ -13,6 +13,7 @@
 #include "symbologies/linear/code93.h"
 #include "symbologies/linear/gs1_128.h"
 #include "symbologies/linear/itf.h"
+#include "symbologies/linear/itf14.h"
 #include "symbologies/linear/matrix2of5.h"
 #include "symbologies/linear/nec2of5.h"
 #include "symbologies/linear/nw7.h"
@@ -20,10 +21,9 @@
 #include "symbologies/matrix/pdf417.h"
 #include "symbologies/matrix/qr.h"
 #include "symbologies/postal/yubin_customer.h"
-#include "symbologies/retail/jan13.h"
-#include "symbologies/retail/jan8.h"
-#include "symbologies/retail/upc_a.h"
-#include "symbologies/retail/upc_e.h"
+#include "symbologies/retail/book_number_symbols.h"
+#include "symbologies/retail/ean_upc_addon_symbols.h"
+#include "symbologies/retail/jp_book.h"
 
 namespace {
 
@@ -43,12 +43,17 @@ const Symbology kSymbologies[] = {
     {"gs1-128-convenience", EncodeConvenienceSymbol},
     {"nw7", EncodeNW7Symbol},
     {"itf", EncodeITFSymbol},
+    {"itf14", EncodeItf14Symbol},
     {"matrix2of5", EncodeMatrix2of5Symbol},
     {"nec2of5", EncodeNEC2of5Symbol},
-    {"ean13", EncodeJan13Symbol},
-    {"ean8", EncodeJan8Symbol},
-    {"upca", EncodeUpcASymbol},
-    {"upce", EncodeUpcESymbol},
+    {"ean13", EncodeEan13WithAddOn},
+    {"ean8", EncodeEan8WithAddOn},
+    {"upca", EncodeUpcAWithAddOn},
+    {"upce", EncodeUpcEWithAddOn},
+    {"isbn", EncodeIsbnSymbol},
+    {"issn", EncodeIssnSymbol},
+    {"ismn", EncodeIsmnSymbol},
+    {"jp-book", EncodeJpBookSymbol},
     {"databar", EncodeDataBarSymbol},
     {"databar-stacked", EncodeDataBarStackedSymbol},
     {"databar-stacked-omni", EncodeDataBarStackedOmniSymbol},

@@ -18,7 +18,7 @@ struct EncodeOptions {
     double row_height = 3.0;            // PDF417 row height in modules
     bool extended_guard = true;         // EAN/UPC guard bars reach into the text
     std::string addon;                  // EAN/UPC: "" or 2 or 5 digits
-    std::string bearer = "none";        // ITF, ITF-14: none, frame, top-bottom
+    std::string bearer;                 // ITF, ITF-14: none, frame, top-bottom; "" ITF none, ITF-14 frame
     std::string composite;              // GS1 composite component's element string ("" none)
     std::string composite_type = "auto";
 };

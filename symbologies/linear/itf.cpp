@@ -1,6 +1,7 @@
 #include "symbologies/linear/itf.h"
 
 #include "core/text_encoding/digits.h"
+#include "symbologies/linear/bearer_setting.h"
 #include "symbologies/symbol_building.h"
 
 namespace {
@@ -38,10 +39,12 @@ ModuleWidths EncodeITF(const std::string& code) {
     return out;
 }
 
-EncodedSymbol EncodeITFSymbol(const std::string& text, const EncodeOptions&) {
+EncodedSymbol EncodeITFSymbol(const std::string& text, const EncodeOptions& options) {
     // zint 2.15 takes at most 125 digits (it refuses 126).
     RefuseLongerThan(text, 125);
     const ModuleWidths widths = EncodeITF(text);
     // Quiet zone: 10 modules each side (ISO/IEC 16390 4.4). An odd count carries a leading zero.
-    return OneRowSymbol(widths, kLinearBarHeight, 10, text, text.size() % 2 ? '0' + text : text);
+    EncodedSymbol symbol = OneRowSymbol(widths, kLinearBarHeight, 10, text, text.size() % 2 ? '0' + text : text);
+    symbol.bearer = BearerFromSetting(options.bearer, BearerKind::None);
+    return symbol;
 }

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "symbologies/symbol_building.h"
+#include "symbologies/registry.h"
+#include "symbologies/retail/book_numbers.h"
+#include "symbologies/retail/jan13.h"
+#include "tests/cpp/encode_error_util.h"
+#include "tests/cpp/zint_dump.h"
+
+namespace {
+
+using Kind = EncodeErrorKind;
+using Parser = BookNumber (*)(const std::string&);
+
+TEST(BookNumbers, Ean13AndCaption) {
+    // Check digits recomputed by hand; ISBN-10 -> 13 as in the ISBN Users' Manual (0-330-28987-X ->
+    // 978-0-330-28987-0); ISSN 0317-8471 -> 9770317847001 and M-2306-7118-7 <-> 9790230671187 as in
+    // the published ISSN and ISMN examples.
+    const struct {
+        Parser parse;
+        const char* text;
+        const char* ean13;
+        const char* caption;
+    } rows[] = {
+        {ParseIsbn, "978-0-306-40615-7", "9780306406157", "ISBN 978-0-306-40615-7"},
+        {ParseIsbn, "0-306-40615-2", "9780306406157", "ISBN 978-0-306-40615-7"},
+        {ParseIsbn, "0-330-28987-X", "9780330289870", "ISBN 978-0-330-28987-0"},
+        {ParseIsbn, "0 330  28987 x", "9780330289870", "ISBN 978-0-330-28987-0"},
+        {ParseIsbn, "ISBN 0306406152", "9780306406157", "ISBN 9780306406157"},
+        {ParseIsbn, "isbn: 979-10-90636-07-1", "9791090636071", "ISBN 979-10-90636-07-1"},
+        {ParseIssn, "0317-8471", "9770317847001", "ISSN 0317-8471"},
+        {ParseIssn, "ISSN 0317-8471 03", "9770317847032", "ISSN 0317-8471"},
+        {ParseIssn, "9770317847001", "9770317847001", "ISSN 0317-8471"},
+        {ParseIssn, "2434-561X", "9772434561006", "ISSN 2434-561X"},
+        {ParseIsmn, "M-2306-7118-7", "9790230671187", "ISMN 979-0-2306-7118-7"},
+        {ParseIsmn, "979-0-2306-7118-7", "9790230671187", "ISMN 979-0-2306-7118-7"},
+        {ParseIsmn, "M230671187", "9790230671187", "ISMN 9790230671187"},
+    };
+    for (const auto& row : rows) {
+        const BookNumber number = row.parse(row.text);
+        EXPECT_EQ(number.ean13, row.ean13) << row.text;
+        EXPECT_EQ(number.caption, row.caption) << row.text;
+    }
+}
+
+TEST(BookNumbers, Errors) {
+    // Worked by hand: positions count bytes of the text.
+    const struct {
+        Parser parse;
+        const char* text;
+        Kind kind;
+        long position;
+    } rows[] = {
+        {ParseIsbn, "978-0-306-40615-8", Kind::InvalidData, 16},
+        {ParseIsbn, "ISBN 978-0-306-40615-8", Kind::InvalidData, 21},
+        {ParseIsbn, "0-306-40615-3", Kind::InvalidData, 12},
+        {ParseIsbn, "0-306-4O615-2", Kind::InvalidCharacter, 7},
+        {ParseIsbn, "X306406152", Kind::InvalidCharacter, 0},
+        {ParseIsbn, "978030640615", Kind::InvalidData, -1},
+        {ParseIsbn, "1234567890128", Kind::InvalidData, 0},
+        {ParseIsbn, "9790230671187", Kind::InvalidData, 3},
+        {ParseIssn, "0317-8472", Kind::InvalidData, 8},
+        {ParseIssn, "0317-847", Kind::InvalidData, -1},
+        {ParseIsmn, "M-2306-7118-6", Kind::InvalidData, 12},
+        {ParseIsmn, "9780306406157", Kind::InvalidData, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        ExpectEncodeError([&] { row.parse(row.text); }, row.kind, row.position);
+    }
+}
+
+TEST(BookNumbers, IsbnModulesEqualZints) {
+    // zint -b 69 -d 0306406152 --dump (the same for 9780306406157).
+    EXPECT_EQ(ZintDump(ModulesOfWidths(EncodeJan13(ParseIsbn("0-306-40615-2").ean13))),
+              "AE C4 A7 7A 9D 7A AE 72 A1 9A 74 4A");
+}
+
+TEST(BookNumbers, RegistryRowsCarryCaptionAndAddOn) {
+    // Worked by hand: the caption above the EAN-13, the add-on after it ("<main> <add-on>", as
+    // zxing-cpp reads it).
+    EncodeOptions issue;
+    issue.addon = "03";
+    const struct {
+        const char* name;
+        const char* text;
+        EncodeOptions options;
+        const char* full_text;
+        const char* caption;
+    } rows[] = {
+        {"isbn", "978-0-306-40615-7+51995", {}, "9780306406157 51995", "ISBN 978-0-306-40615-7"},
+        {"issn", "0317-8471", issue, "9770317847001 03", "ISSN 0317-8471"},
+        {"ismn", "M-2306-7118-7", {}, "9790230671187", "ISMN 979-0-2306-7118-7"},
+        {"ean13", "4901234567894+12", {}, "4901234567894 12", ""},
+        {"upce", "0123456", issue, "01234565 03", ""},
+    };
+    for (const auto& row : rows) {
+        const EncodedSymbol symbol = Encode(row.name, row.text, row.options);
+        EXPECT_EQ(symbol.full_text, row.full_text) << row.text;
+        std::string caption;
+        for (const TextSpan& span : symbol.text)
+            if (span.role == TextRole::Caption) caption = span.text;
+        EXPECT_EQ(caption, row.caption) << row.text;
+    }
+    ExpectEncodeError([] { Encode("isbn", "ISBN 978-0-306-40615-7+5199x", {}); }, Kind::InvalidCharacter, 27);
+}
+
+}  // namespace
