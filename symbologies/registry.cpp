@@ -18,6 +18,7 @@
 #include "symbologies/linear/nec2of5.h"
 #include "symbologies/linear/nw7.h"
 #include "symbologies/matrix/datamatrix.h"
+#include "symbologies/matrix/micropdf417.h"
 #include "symbologies/matrix/pdf417.h"
 #include "symbologies/matrix/qr.h"
 #include "symbologies/postal/yubin_customer.h"
@@ -66,6 +67,7 @@ const Symbology kSymbologies[] = {
     {"datamatrix", EncodeDataMatrixSymbol},
     {"gs1-datamatrix", EncodeGS1DataMatrixSymbol},
     {"pdf417", EncodePdf417Symbol},
+    {"micropdf417", EncodeMicroPdf417},
 };
 
 }  // namespace

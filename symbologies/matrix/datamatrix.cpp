@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "gs1/element_input.h"
+#include "symbologies/matrix/datamatrix_minimal.h"
 #include "symbologies/matrix/datamatrix_symbol.h"
 #include "symbologies/matrix/matrix_options.h"
 #include "symbologies/symbol_building.h"
@@ -55,8 +56,11 @@ EncodedSymbol EncodeDataMatrixSymbol(const std::string& text, const EncodeOption
     const int size = SizeOption(options.size);
     const DataMatrixScheme scheme = SchemeOption(options.scheme);
     RefuseEmpty(text);
-    return MatrixSymbol(EncodeDataMatrix(MatrixTextBytes(text, options.encoding), scheme, size), 1, kDataMatrixQuiet,
-                        text);
+    const std::string bytes = MatrixTextBytes(text, options.encoding);
+    // "auto": the fewest codewords over every encodation, so the smallest symbol.
+    const ModuleMatrix matrix = scheme == DataMatrixScheme::kAuto ? EncodeDataMatrixMinimalSymbol(bytes, false, size)
+                                                                 : EncodeDataMatrix(bytes, scheme, size);
+    return MatrixSymbol(matrix, 1, kDataMatrixQuiet, text);
 }
 
 EncodedSymbol EncodeGS1DataMatrixSymbol(const std::string& text, const EncodeOptions& options) {
@@ -64,7 +68,6 @@ EncodedSymbol EncodeGS1DataMatrixSymbol(const std::string& text, const EncodeOpt
     const int size = SizeOption(options.size);
     RefuseEmpty(text);
     const std::vector<GS1Element> elements = ReadGS1Input(text, options.gs1_validate);
-    const ModuleMatrix matrix =
-        EncodeGS1DataMatrix(FormatGS1(elements, GS1Form::kBracketed), DataMatrixScheme::kAscii, size);
+    const ModuleMatrix matrix = EncodeDataMatrixMinimalSymbol(FormatGS1(elements, GS1Form::kBracketed), true, size);
     return MatrixSymbol(matrix, 1, kDataMatrixQuiet, GS1HumanReadable(elements));
 }

@@ -6,6 +6,7 @@
 #include "gs1/element_input.h"
 #include "symbologies/matrix/matrix_options.h"
 #include "symbologies/matrix/qr_codewords.h"
+#include "symbologies/matrix/qr_segments.h"
 #include "symbologies/symbol_building.h"
 
 QrSymbol EncodeQr(const std::string& bytes, QrMode mode, QrLevel level, int requested_version, bool gs1) {
@@ -83,7 +84,12 @@ EncodedSymbol EncodeQrSymbol(const std::string& text, const EncodeOptions& optio
                           "mode \"" + options.mode + "\" is not auto, byte, numeric, alphanumeric or kanji");
     }
     RefuseEmpty(text);
-    const QrSymbol symbol = EncodeQr(MatrixTextBytes(text, encoding), mode, level, version);
+    const std::string bytes = MatrixTextBytes(text, encoding);
+    // "auto": numeric, alphanumeric, byte and kanji segments mixed for the smallest symbol.
+    QrMixedOptions mixed;
+    mixed.requested_version = version;
+    mixed.kanji = encoding != "utf-8";
+    const QrSymbol symbol = options.mode == "auto" ? EncodeQrMixed(bytes, level, mixed) : EncodeQr(bytes, mode, level, version);
     return MatrixSymbol(symbol.matrix, 1, kQrQuiet, text);
 }
 
@@ -93,6 +99,9 @@ EncodedSymbol EncodeGS1QrSymbol(const std::string& text, const EncodeOptions& op
     const int version = VersionOption(options.version);
     RefuseEmpty(text);
     const std::vector<GS1Element> elements = ReadGS1Input(text, options.gs1_validate);
-    const QrSymbol symbol = EncodeQr(FormatGS1(elements, GS1Form::kBracketed), QrMode::Byte, level, version, true);
+    QrMixedOptions mixed;
+    mixed.requested_version = version;
+    mixed.gs1 = true;
+    const QrSymbol symbol = EncodeQrMixed(FormatGS1(elements, GS1Form::kBracketed), level, mixed);
     return MatrixSymbol(symbol.matrix, 1, kQrQuiet, GS1HumanReadable(elements));
 }

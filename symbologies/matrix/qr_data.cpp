@@ -190,6 +190,7 @@ long QrCapacity(QrMode mode, QrLevel level) {
     switch (mode) {
         case QrMode::Numeric: return bits / 10 * 3 + (bits % 10 >= 7 ? 2 : bits % 10 >= 4 ? 1 : 0);
         case QrMode::Alphanumeric: return bits / 11 * 2 + (bits % 11 >= 6 ? 1 : 0);
+        case QrMode::Kanji: return bits / 13;
         case QrMode::Byte: break;
     }
     return bits / 8;

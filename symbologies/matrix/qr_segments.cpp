@@ -182,6 +182,20 @@ int Band(int version) { return version <= 9 ? 0 : version <= 26 ? 1 : 2; }
 
 }  // namespace
 
+namespace {
+
+// The capacity a caller can act on: in the one mode that holds every character of the data.
+QrMode WidestMode(const std::string& bytes) {
+    bool digits = true, alphanumeric = true;
+    for (unsigned char c : bytes) {
+        digits = digits && c >= '0' && c <= '9';
+        alphanumeric = alphanumeric && QrIsAlphanumeric(c);
+    }
+    return digits ? QrMode::Numeric : alphanumeric ? QrMode::Alphanumeric : QrMode::Byte;
+}
+
+}  // namespace
+
 QrSegmentation QrSplitSegments(const std::string& bytes, QrLevel level, const QrMixedOptions& options) {
     if (options.eci < -1 || options.eci > 999999)
         throw EncodeError(EncodeErrorKind::InvalidOption, "ECI designator out of range 0 to 999999: " +
@@ -210,7 +224,7 @@ QrSegmentation QrSplitSegments(const std::string& bytes, QrLevel level, const Qr
         return result;
     }
     throw EncodeError(EncodeErrorKind::TooLong, "Data too long for QR Code: version 40 cannot hold it at this level",
-                      -1, QrDataBits(kQrMaxVersion, level));
+                      -1, QrCapacity(WidestMode(bytes), level));
 }
 
 QrSymbol EncodeQrMixed(const std::string& bytes, QrLevel level, const QrMixedOptions& options) {
