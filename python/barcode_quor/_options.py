@@ -2,6 +2,7 @@
 describes what it accepts, so that a wrong value is refused at once with the accepted values listed."""
 from __future__ import annotations
 
+import re
 from dataclasses import dataclass
 from typing import Any, Callable
 
@@ -72,6 +73,25 @@ class Number:
 
 
 @dataclass(frozen=True)
+class Text:
+    """A string matching a pattern."""
+
+    pattern: str
+    accepted: str
+
+    def describe(self) -> str:
+        return self.accepted
+
+    def check(self, name: str, value: object) -> str:
+        if isinstance(value, str) and re.fullmatch(self.pattern, value):
+            return value
+        raise _refuse(name, value, self.describe())
+
+    def parse(self, name: str, text: str) -> str:
+        return self.check(name, text)
+
+
+@dataclass(frozen=True)
 class Flag:
     """True or False."""
 
@@ -90,7 +110,7 @@ class Flag:
         raise _refuse(name, text, "true or false")
 
 
-Kind = Choice | Number | Flag
+Kind = Choice | Number | Flag | Text
 
 
 @dataclass(frozen=True)

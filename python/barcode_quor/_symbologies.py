@@ -9,7 +9,7 @@ from typing import Any, Callable
 
 import _barcode_quor_native as _native
 
-from ._options import Choice, Flag, Number, Option
+from ._options import Choice, Flag, Number, Option, Text
 
 
 @dataclass(frozen=True)
@@ -45,6 +45,8 @@ _QR_ERROR = Option("error", Choice(("L", "M", "Q", "H")), "M", "error correction
 _QR_VERSION = Option("version", Number(1, 40, auto=True), None,
                      "smallest version (size) to use; a larger one is taken when the data needs it", "version",
                      _auto(0))
+_ADDON = Option("addon", Text(r"(\d{2}|\d{5})?", '"", or 2 or 5 digits'), "",
+                "EAN-2/EAN-5 add-on digits (also written after '+' in the data)", "addon")
 _DM_SIZES = ("auto", "10x10", "12x12", "14x14", "16x16", "18x18", "20x20", "22x22", "24x24", "26x26", "32x32",
              "36x36", "40x40", "44x44", "48x48", "52x52", "64x64", "72x72", "80x80", "88x88", "96x96", "104x104",
              "120x120", "132x132", "144x144", "8x18", "8x32", "12x26", "12x36", "16x36", "16x48")
@@ -52,6 +54,7 @@ _DM_SIZE = Option("size", Choice(_DM_SIZES), "auto", "symbol size, rows x column
                   lambda value: "" if value == "auto" else value)
 
 _LINEAR_10X = "no published standard: 10 as ITF, ISO/IEC 16390:2007 4.4"
+_BEARERS = ("none", "frame", "top-bottom")
 _RETAIL = "ISO/IEC 15420:2009 5.2.4; GS1 General Specifications 5.2.3.4.1"
 _GS1_128 = "GS1 General Specifications 21.0.1 5.4.4.2"
 _DATABAR = "GS1 General Specifications 21.0.1 5.5.1.1: none required"
@@ -70,13 +73,21 @@ SYMBOLOGIES: tuple[Symbology, ...] = (
     Symbology("gs1-128-convenience", "GS1-128 convenience-store payment form", _GS1_128, "91" + "1" * 41),
     Symbology("nw7", "NW-7 (Codabar)", "EN 798:1995 4.4.1 (d)", "A1B", options=(_SHOW_START_STOP,),
               aliases=("codabar",)),
-    Symbology("itf", "ITF (Interleaved 2 of 5)", "ISO/IEC 16390:2007 4.4", "12"),
+    Symbology("itf", "ITF (Interleaved 2 of 5)", "ISO/IEC 16390:2007 4.4", "12",
+              options=(Option("bearer", Choice(_BEARERS), "none", "bearer bars", "bearer"),)),
+    Symbology("itf14", "ITF-14 (GTIN-14)", "ISO/IEC 16390:2007 4.4; GS1 General Specifications (ITF-14: 10X)",
+              "1234567890123", options=(Option("bearer", Choice(_BEARERS), "frame", "bearer bars", "bearer"),)),
     Symbology("matrix2of5", "Matrix 2 of 5", _LINEAR_10X, "1"),
     Symbology("nec2of5", "NEC 2 of 5", _LINEAR_10X, "1"),
-    Symbology("ean13", "EAN-13 (JAN-13)", _RETAIL, "490123456789", options=(_EXTENDED_GUARD,), aliases=("jan13",)),
-    Symbology("ean8", "EAN-8 (JAN-8)", _RETAIL, "4901234", options=(_EXTENDED_GUARD,), aliases=("jan8",)),
-    Symbology("upca", "UPC-A", _RETAIL, "03600029145", options=(_EXTENDED_GUARD,)),
-    Symbology("upce", "UPC-E", _RETAIL, "0123456", options=(_EXTENDED_GUARD,)),
+    Symbology("ean13", "EAN-13 (JAN-13)", _RETAIL, "490123456789", options=(_EXTENDED_GUARD, _ADDON),
+              aliases=("jan13",)),
+    Symbology("ean8", "EAN-8 (JAN-8)", _RETAIL, "4901234", options=(_EXTENDED_GUARD, _ADDON), aliases=("jan8",)),
+    Symbology("upca", "UPC-A", _RETAIL, "03600029145", options=(_EXTENDED_GUARD, _ADDON)),
+    Symbology("upce", "UPC-E", _RETAIL, "0123456", options=(_EXTENDED_GUARD, _ADDON)),
+    Symbology("isbn", "ISBN (EAN-13 with its caption)", _RETAIL, "978-0-306-40615-7", options=(_ADDON,)),
+    Symbology("issn", "ISSN (EAN-13 with its caption)", _RETAIL, "0317-8471", options=(_ADDON,)),
+    Symbology("ismn", "ISMN (EAN-13 with its caption)", _RETAIL, "M-2306-7118-7", options=(_ADDON,)),
+    Symbology("jp-book", "Japanese book code (ISBN and price bars)", _RETAIL, "9784003261842 C0197 940"),
     Symbology("databar", "GS1 DataBar Omnidirectional", _DATABAR, _GTIN),
     Symbology("databar-stacked", "GS1 DataBar Stacked", _DATABAR, _GTIN),
     Symbology("databar-stacked-omni", "GS1 DataBar Stacked Omnidirectional", _DATABAR, _GTIN),
@@ -97,7 +108,7 @@ SYMBOLOGIES: tuple[Symbology, ...] = (
     Symbology("datamatrix", "Data Matrix (ECC 200)", _DM, "A", default_scale=4, digital_link_as="datamatrix",
               options=(_DM_SIZE,
                        Option("scheme", Choice(("ascii", "auto", "c40", "text", "x12", "edifact", "base256")),
-                              "ascii", "encodation scheme (auto: fewest codewords)", "scheme"),
+                              "auto", "encodation scheme (auto: fewest codewords)", "scheme"),
                        _ENCODING)),
     Symbology("gs1-datamatrix", "GS1 Data Matrix", _DM, _ELEMENT_STRING, default_scale=4,
               digital_link_as="datamatrix", options=(_DM_SIZE, _VALIDATE)),
@@ -112,6 +123,9 @@ SYMBOLOGIES: tuple[Symbology, ...] = (
                               "height / width the column count aims at", "aspect_ratio", _auto(0.0)),
                        Option("row_height", Number(1, 100), 3, "row height in modules", "row_height"),
                        _ENCODING)),
+    Symbology("micropdf417", "MicroPDF417", "ISO/IEC 24728:2006: 1 module every side", "A",
+              options=(Option("columns", Number(1, 4, auto=True), None, "data columns (auto: the smallest size)",
+                              "columns", _auto(0)),)),
 )
 
 BY_NAME: dict[str, Symbology] = {name: s for s in SYMBOLOGIES for name in (s.name, *s.aliases)}
