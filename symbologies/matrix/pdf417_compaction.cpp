@@ -120,20 +120,8 @@ constexpr int kLatchMixed = 28;        // from alpha or lower; from mixed: latch
 constexpr int kLatchPunctuation = 25;  // from mixed
 constexpr int kShiftPunctuation = 29;  // from alpha, lower or mixed; from punctuation: latch to alpha
 
-struct TextClass {
-    unsigned modes;  // Bit() of each sub-mode that holds the byte
-    int value;
-};
-
-TextClass Classify(unsigned char c) {
-    if (c >= 'A' && c <= 'Z') return {Bit(kAlpha), c - 'A'};
-    if (c >= 'a' && c <= 'z') return {Bit(kLower), c - 'a'};
-    if (c == ' ') return {Bit(kAlpha) | Bit(kLower) | Bit(kMixed), kSpace};
-    TextClass result{0, 0};
-    if (const size_t p = kPunctuationChars.find(char(c)); p != std::string_view::npos) result = {Bit(kPunctuation), int(p)};
-    if (const size_t m = kMixedChars.find(char(c)); m != std::string_view::npos) result = {result.modes | Bit(kMixed), int(m)};
-    return result;
-}
+static_assert(Bit(kAlpha) == kPdf417Alpha && Bit(kLower) == kPdf417Lower && Bit(kMixed) == kPdf417Mixed &&
+              Bit(kPunctuation) == kPdf417Punctuation);
 
 // The sub-mode values of one text segment: values 0..29, with each byte no sub-mode holds as the
 // pair (913, byte), always starting at an even position.
@@ -145,7 +133,7 @@ struct TextValues {
 TextValues TextCompactionValues(const std::string& bytes, const Pdf417Segment& segment) {
     TextValues out;
     std::vector<int>& v = out.values;
-    auto modes_at = [&](size_t i) { return i < segment.end ? Classify(bytes[i]).modes : 0u; };
+    auto modes_at = [&](size_t i) { return i < segment.end ? ClassifyPdf417Text(bytes[i]).modes : 0u; };
     auto next_two_are = [&](size_t i, SubMode mode) {
         return (modes_at(i + 1) & Bit(mode)) && (modes_at(i + 2) & Bit(mode));
     };
@@ -162,7 +150,7 @@ TextValues TextCompactionValues(const std::string& bytes, const Pdf417Segment& s
 
     SubMode mode = kAlpha;
     for (size_t i = segment.start; i < segment.end;) {
-        const TextClass c = Classify(bytes[i]);
+        const Pdf417TextClass c = ClassifyPdf417Text(bytes[i]);
         if (c.modes & Bit(mode)) {
             v.push_back(c.value);
         } else if (c.modes == 0) {
@@ -236,6 +224,16 @@ void AppendBase900(std::vector<uint8_t> decimal, std::vector<int>& codewords) {
 }
 
 }  // namespace
+
+Pdf417TextClass ClassifyPdf417Text(unsigned char c) {
+    if (c >= 'A' && c <= 'Z') return {Bit(kAlpha), c - 'A'};
+    if (c >= 'a' && c <= 'z') return {Bit(kLower), c - 'a'};
+    if (c == ' ') return {Bit(kAlpha) | Bit(kLower) | Bit(kMixed), kSpace};
+    Pdf417TextClass result{0, 0};
+    if (const size_t p = kPunctuationChars.find(char(c)); p != std::string_view::npos) result = {Bit(kPunctuation), int(p)};
+    if (const size_t m = kMixedChars.find(char(c)); m != std::string_view::npos) result = {result.modes | Bit(kMixed), int(m)};
+    return result;
+}
 
 std::vector<Pdf417Segment> SegmentPdf417(const std::string& bytes) {
     std::vector<Pdf417Segment> segments = SplitSegments(bytes);

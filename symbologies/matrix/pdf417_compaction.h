@@ -26,6 +26,20 @@ struct Pdf417Segment {
     bool operator==(const Pdf417Segment& o) const { return type == o.type && start == o.start && end == o.end; }
 };
 
+// Text compaction sub-modes as bits.
+constexpr unsigned kPdf417Alpha = 1;
+constexpr unsigned kPdf417Lower = 2;
+constexpr unsigned kPdf417Mixed = 4;
+constexpr unsigned kPdf417Punctuation = 8;
+
+// The text sub-modes that hold a byte (0 when none does) and its value in them: a byte both mixed
+// and punctuation hold has the same value in each.
+struct Pdf417TextClass {
+    unsigned modes;
+    int value;
+};
+Pdf417TextClass ClassifyPdf417Text(unsigned char c);
+
 // Splits the input into numeric runs of 13 or more digits and maximal text / non-text runs, then
 // merges short runs into their neighbours where one compaction writes them more cheaply.
 std::vector<Pdf417Segment> SegmentPdf417(const std::string& bytes);

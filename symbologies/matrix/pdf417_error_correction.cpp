@@ -9,34 +9,35 @@ constexpr int kLevels = 9;
 
 std::array<std::vector<int>, kLevels> BuildGenerators() {
     std::array<std::vector<int>, kLevels> generators;
-    for (int level = 0; level < kLevels; ++level) {
-        const int k = 2 << level;
-        std::vector<int> g{1};  // lowest degree first, leading 1 included while building
-        int root = 1;
-        for (int i = 0; i < k; ++i) {
-            root = root * 3 % kPrime;
-            std::vector<int> next(g.size() + 1, 0);
-            for (size_t j = 0; j < g.size(); ++j) {
-                next[j + 1] = (next[j + 1] + g[j]) % kPrime;
-                next[j] = (next[j] + kPrime - g[j] * root % kPrime) % kPrime;
-            }
-            g.swap(next);
-        }
-        g.pop_back();
-        generators[level] = std::move(g);
-    }
+    for (int level = 0; level < kLevels; ++level) generators[level] = Gf929Generator(2 << level);
     return generators;
 }
 
 }  // namespace
+
+std::vector<int> Gf929Generator(int k) {
+    std::vector<int> g{1};  // lowest degree first, leading 1 included while building
+    int root = 1;
+    for (int i = 0; i < k; ++i) {
+        root = root * 3 % kPrime;
+        std::vector<int> next(g.size() + 1, 0);
+        for (size_t j = 0; j < g.size(); ++j) {
+            next[j + 1] = (next[j + 1] + g[j]) % kPrime;
+            next[j] = (next[j] + kPrime - g[j] * root % kPrime) % kPrime;
+        }
+        g.swap(next);
+    }
+    g.pop_back();
+    return g;
+}
 
 const std::vector<int>& Pdf417GeneratorCoefficients(int level) {
     static const std::array<std::vector<int>, kLevels> generators = BuildGenerators();
     return generators.at(level);
 }
 
-std::vector<int> Pdf417ErrorCorrection(const std::vector<int>& data, int level) {
-    const std::vector<int>& c = Pdf417GeneratorCoefficients(level);
+std::vector<int> Gf929ErrorCorrection(const std::vector<int>& data, const std::vector<int>& generator) {
+    const std::vector<int>& c = generator;
     const size_t k = c.size();
     // Shift-register division by the generator; e[0] holds the highest-degree remainder term.
     std::vector<int> e(k + 1, 0);
@@ -47,4 +48,8 @@ std::vector<int> Pdf417ErrorCorrection(const std::vector<int>& data, int level) 
     e.pop_back();
     for (int& v : e) v = (kPrime - v) % kPrime;
     return e;
+}
+
+std::vector<int> Pdf417ErrorCorrection(const std::vector<int>& data, int level) {
+    return Gf929ErrorCorrection(data, Pdf417GeneratorCoefficients(level));
 }
