@@ -89,7 +89,20 @@ std::vector<bool> MiddleSeparator(size_t width) {
 
 }  // namespace
 
-DataBar14Symbol EncodeGS1DataBar14(const std::string& content, int symbol_type) {
+std::vector<bool> ComponentSeparator(const std::vector<bool>& row, const std::vector<size_t>& finder_starts) {
+    std::vector<bool> sep(row.size(), false);
+    for (size_t i = 4; i + 4 < row.size(); ++i) sep[i] = !row[i];
+    for (const size_t start : finder_starts) {
+        bool next_dark = true;
+        for (size_t i = start; i < start + 13; ++i) {
+            sep[i] = !row[i] && next_dark;
+            next_dark = row[i] || !next_dark;
+        }
+    }
+    return sep;
+}
+
+DataBar14Symbol EncodeGS1DataBar14(const std::string& content, int symbol_type, bool linked) {
     if (!std::all_of(content.begin(), content.end(), [](char c) { return c >= '0' && c <= '9'; }))
         throw std::runtime_error("GS1 DataBar requires numeric digits only");
     if (content.size() > 13) throw std::runtime_error("Input too long (max 13 digits)");
@@ -97,7 +110,7 @@ DataBar14Symbol EncodeGS1DataBar14(const std::string& content, int symbol_type) 
     DataBar14Symbol s;
     const std::string body = std::string(13 - content.size(), '0') + content;
     s.digits = body + GS1CheckDigit(body);
-    const int64_t value = std::stoll(body);
+    const int64_t value = std::stoll(body) + (linked ? 10000000000000 : 0);
     const int64_t left = value / 4537077, right = value % 4537077;
     const int data[4] = {int(left / 1597), int(left % 1597), int(right / 1597), int(right % 1597)};
 
@@ -132,6 +145,7 @@ DataBar14Symbol EncodeGS1DataBar14(const std::string& content, int symbol_type) 
         std::vector<bool> row;
         AppendElements(row, e, false);
         s.rows = {{row, -1}};
+        if (linked) s.rows.insert(s.rows.begin(), {ComponentSeparator(row, {18, 63}), 1});
         return s;
     }
     // Two rows of 50 modules: the left half closed by a bar and a space, the right half opened by them.
@@ -149,6 +163,7 @@ DataBar14Symbol EncodeGS1DataBar14(const std::string& content, int symbol_type) 
                   {BottomFinderSeparator(bottom, s.right_finder), 1},
                   {bottom, -1}};
     }
+    if (linked) s.rows.insert(s.rows.begin(), {ComponentSeparator(top, {18}), 1});
     return s;
 }
 

@@ -18,7 +18,14 @@ struct DataBar14Symbol {
 };
 
 // Encodes up to 13 digits (left-padded with zeros) as the given form; throws std::runtime_error.
-DataBar14Symbol EncodeGS1DataBar14(const std::string& content, int symbol_type);
+// `linked`: a composite component stands above, which the value carries as its linkage flag; the
+// separator row under that component is then the first row.
+DataBar14Symbol EncodeGS1DataBar14(const std::string& content, int symbol_type, bool linked = false);
+
+// The separator between a composite component and the DataBar row under it: the row's complement
+// inside four light modules at each end, broken into alternating modules over the light parts of
+// the finders (13 modules from each of `finder_starts`).
+std::vector<bool> ComponentSeparator(const std::vector<bool>& row, const std::vector<size_t>& finder_starts);
 
 class GS1DataBar14 : public DataBarBase {
 public:

@@ -16,8 +16,10 @@ struct ExpandedSymbol {
 };
 
 // `columns`: segment pairs per row of the stacked form (1..10, anything else means 2).
-// Throws ExpandedInputError for data the symbology cannot carry.
-ExpandedSymbol EncodeGS1DataBarExpanded(const std::string& code, bool stacked, int columns);
+// Throws ExpandedInputError for data the symbology cannot carry. `linked`: a composite component
+// stands above: the data carries the linkage flag, and the first row is the separator under the
+// component (the top data row's own separator).
+ExpandedSymbol EncodeGS1DataBarExpanded(const std::string& code, bool stacked, int columns, bool linked = false);
 
 class GS1DataBarExpanded : public DataBarBase {
 public:

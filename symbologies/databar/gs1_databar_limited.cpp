@@ -50,7 +50,7 @@ std::vector<int> CharacterWidths(int value) {
 
 }  // namespace
 
-DataBarLimitedSymbol EncodeGS1DataBarLimited(const std::string& code) {
+DataBarLimitedSymbol EncodeGS1DataBarLimited(const std::string& code, bool linked) {
     if (!std::all_of(code.begin(), code.end(), [](char c) { return c >= '0' && c <= '9'; }))
         throw std::runtime_error("GS1 DataBar Limited requires numeric digits only");
     if (code.size() < 8 || code.size() > 13) throw std::runtime_error("Input must be 8-13 digits");
@@ -60,7 +60,7 @@ DataBarLimitedSymbol EncodeGS1DataBarLimited(const std::string& code) {
 
     DataBarLimitedSymbol s;
     s.digits = body + GS1CheckDigit(body);
-    const int64_t value = std::stoll(body);
+    const int64_t value = std::stoll(body) + (linked ? 2015133531096 : 0);
     s.left_value = int(value / 2013571);
     s.right_value = int(value % 2013571);
     const std::vector<int> left = CharacterWidths(s.left_value);

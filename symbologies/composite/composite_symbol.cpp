@@ -1,0 +1,214 @@
+#include "symbologies/composite/composite_symbol.h"
+
+#include <algorithm>
+#include <cctype>
+#include <exception>
+#include <vector>
+
+#include "core/model/encode_error.h"
+#include "gs1/check_digit.h"
+#include "gs1/element_string.h"
+#include "gs1/validation.h"
+#include "symbologies/composite/composite_component.h"
+#include "symbologies/databar/gs1_databar14.h"
+#include "symbologies/databar/gs1_databar_expanded.h"
+#include "symbologies/databar/gs1_databar_limited.h"
+#include "symbologies/retail/jan13.h"
+#include "symbologies/retail/jan8.h"
+#include "symbologies/retail/upc_a.h"
+#include "symbologies/retail/upc_e.h"
+
+namespace {
+
+using Modules = std::vector<uint8_t>;
+
+constexpr double kComponentRowHeight = 2;
+constexpr double kSeparatorHeight = 1;
+
+// The linear part of a composite symbol: separator rows first, then the carrier's own rows.
+struct LinearPart {
+    std::vector<SymbolRow> rows;
+    int columns = 4;            // data columns of the component above it
+    std::string text;           // what it carries, in human form
+    double bar_height = 0;
+    // Where the parts go: the first module of the component and of the linear rows.
+    int component_x = 0;
+    int linear_x = 0;
+    int component_x_b = -1;  // the same for a CC-B, -1 when it goes where a CC-A goes
+    int linear_x_b = -1;
+};
+
+Modules ToModules(const std::vector<bool>& row) { return Modules(row.begin(), row.end()); }
+
+Modules ModulesOfWidths(const ModuleWidths& widths) {
+    Modules out;
+    for (size_t i = 0; i < widths.size(); ++i) out.insert(out.end(), size_t(widths[i]), i % 2 == 0 ? 1 : 0);
+    return out;
+}
+
+std::string Lower(std::string s) {
+    for (char& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// The element string in its parenthesised form, from either bracketed form.
+std::vector<GS1Element> ParseElements(std::string text, const EncodeOptions& options) {
+    if (!text.empty() && text[0] == '[') {
+        std::replace(text.begin(), text.end(), '[', '(');
+        std::replace(text.begin(), text.end(), ']', ')');
+    }
+    std::vector<GS1Element> elements = ParseGS1(text);
+    if (options.gs1_validate) ValidateGS1(elements);
+    return elements;
+}
+
+// The 13 digits of a GTIN given as 13 digits, or 14 with its check digit, "(01)" or "[01]" allowed
+// in front.
+std::string Gtin13(std::string primary) {
+    if (primary.rfind("(01)", 0) == 0 || primary.rfind("[01]", 0) == 0) primary.erase(0, 4);
+    if (primary.size() == 14 && std::all_of(primary.begin(), primary.end(), ::isdigit)) {
+        if (GS1CheckDigit(primary.substr(0, 13)) != primary[13])
+            throw EncodeError(EncodeErrorKind::InvalidData, "Invalid check digit");
+        primary.pop_back();
+    }
+    return primary;
+}
+
+// EAN/UPC: the rows are one module wider each side than the bars, for the separator rows' marks
+// beside the guards.
+LinearPart RetailPart(const ModuleWidths& widths, std::string digits, int columns, int x) {
+    const Modules bars = ModulesOfWidths(widths);
+    const size_t w = bars.size() + 2;
+    Modules inner(w, 0), outer(w, 0), row(w, 0);
+    inner[1] = inner[w - 2] = 1;
+    outer[0] = outer[w - 1] = 1;
+    std::copy(bars.begin(), bars.end(), row.begin() + 1);
+    LinearPart part;
+    part.rows = {{inner, kSeparatorHeight, {}}, {outer, kSeparatorHeight, {}}, {inner, kSeparatorHeight, {}},
+                 {row, 0, {}}};
+    part.columns = columns;
+    part.text = std::move(digits);
+    part.bar_height = 50;
+    part.linear_x = x;
+    return part;
+}
+
+LinearPart DataBarPart(const std::vector<DataBarRow>& rows, std::string text, int columns) {
+    LinearPart part;
+    for (const DataBarRow& r : rows) part.rows.push_back({ToModules(r.modules), r.weight < 0 ? 0.0 : double(r.weight), {}});
+    part.columns = columns;
+    part.text = std::move(text);
+    part.bar_height = 33;
+    return part;
+}
+
+LinearPart LinkedLinear(const std::string& carrier, const std::string& primary, const EncodeOptions& options) {
+    if (carrier == "ean13") {
+        const std::string digits = CompleteJan13(primary);
+        return RetailPart(EncodeJan13(digits), digits, 4, 2);
+    }
+    if (carrier == "upca") {
+        const std::string digits = CompleteUpcA(primary);
+        return RetailPart(EncodeUpcA(digits), digits, 4, 2);
+    }
+    if (carrier == "upce") {
+        const std::string digits = CompleteUpcE(primary);
+        return RetailPart(EncodeUPCE(digits), digits, 2, 2);
+    }
+    if (carrier == "ean8") {
+        const std::string digits = CompleteJan8(primary);
+        LinearPart part = RetailPart(EncodeJan8(digits), digits, 3, 3);
+        part.linear_x_b = 13;
+        part.component_x_b = 0;
+        return part;
+    }
+    if (carrier == "databar" || carrier == "databar-stacked" || carrier == "databar-stacked-omni") {
+        const int form = carrier == "databar"           ? kDataBar14Omnidirectional
+                         : carrier == "databar-stacked" ? kDataBar14Stacked
+                                                        : kDataBar14StackedOmnidirectional;
+        const DataBar14Symbol s = EncodeGS1DataBar14(Gtin13(primary), form, true);
+        LinearPart part = DataBarPart(s.rows, "(01)" + s.digits, form == kDataBar14Omnidirectional ? 4 : 2);
+        if (form == kDataBar14Omnidirectional) {
+            part.linear_x = 4;
+        } else {
+            part.component_x = 1;
+        }
+        return part;
+    }
+    if (carrier == "databar-limited") {
+        const DataBarLimitedSymbol s = EncodeGS1DataBarLimited(Gtin13(primary), true);
+        std::vector<bool> row;
+        AppendElements(row, s.elements, false);
+        std::vector<bool> sep(row.size(), false);
+        for (size_t i = 4; i + 4 < row.size(); ++i) sep[i] = !row[i];
+        LinearPart part = DataBarPart({{sep, 1}, {row, -1}}, "(01)" + s.digits, 3);
+        part.component_x = 1;
+        part.component_x_b = 0;
+        part.linear_x_b = 9;
+        return part;
+    }
+    if (carrier == "databar-expanded" || carrier == "databar-expanded-stacked") {
+        const std::vector<GS1Element> elements = ParseElements(primary, options);
+        const bool stacked = carrier == "databar-expanded-stacked";
+        const ExpandedSymbol s =
+            EncodeGS1DataBarExpanded(FormatGS1(elements, GS1Form::kDataBarExpanded), stacked, options.columns, true);
+        LinearPart part = DataBarPart(s.rows, s.data.human_readable, 4);
+        // The component starts over the first dark module after the left guard's light one.
+        const std::vector<bool>& top = s.rows[1].modules;
+        int k = 1;
+        while (!top[size_t(k - 1)] && top[size_t(k)]) ++k;
+        part.component_x = k;
+        return part;
+    }
+    throw EncodeError(EncodeErrorKind::InvalidOption, "unknown composite carrier \"" + carrier + "\"");
+}
+
+CompositeType ComponentType(const std::string& type) {
+    const std::string t = Lower(type);
+    if (t == "auto") return CompositeType::Auto;
+    if (t == "a") return CompositeType::A;
+    if (t == "b") return CompositeType::B;
+    throw EncodeError(EncodeErrorKind::InvalidOption, "composite type must be auto, a or b");
+}
+
+}  // namespace
+
+EncodedSymbol EncodeComposite(const std::string& carrier, const std::string& primary, const std::string& composite,
+                              const std::string& type, const EncodeOptions& options) {
+    const CompositeType wanted = ComponentType(type);
+    LinearPart linear;
+    CompositeComponent component;
+    std::string composite_text;
+    try {
+        linear = LinkedLinear(carrier, primary, options);
+        const std::vector<GS1Element> elements = ParseElements(composite, options);
+        composite_text = GS1HumanReadable(elements);
+        component = EncodeCompositeComponent(GS1Data(elements, '\x1D'), linear.columns, wanted);
+    } catch (const EncodeError&) {
+        throw;
+    } catch (const std::exception& e) {
+        // The carriers' encoders and the element-string reader report faults of the data.
+        throw EncodeError(EncodeErrorKind::InvalidData, e.what());
+    }
+    const bool b = component.type == 'B';
+    const int component_x = b && linear.component_x_b >= 0 ? linear.component_x_b : linear.component_x;
+    const int linear_x = b && linear.linear_x_b >= 0 ? linear.linear_x_b : linear.linear_x;
+
+    EncodedSymbol out;
+    out.shape = SymbolShape::Linear;
+    for (const Modules& row : component.rows) out.width = std::max(out.width, component_x + int(row.size()));
+    for (const SymbolRow& row : linear.rows) out.width = std::max(out.width, linear_x + int(row.modules.size()));
+    auto place = [&out](const Modules& modules, int x, double height) {
+        SymbolRow row;
+        row.modules.assign(size_t(out.width), 0);
+        std::copy(modules.begin(), modules.end(), row.modules.begin() + x);
+        row.height = height;
+        out.rows.push_back(std::move(row));
+    };
+    for (const Modules& row : component.rows) place(row, component_x, kComponentRowHeight);
+    for (const SymbolRow& row : linear.rows) place(row.modules, linear_x, row.height);
+    out.bar_height = linear.bar_height;
+    out.quiet_zone = {1, 1, 1, 1};
+    out.full_text = linear.text + "|" + composite_text;
+    return out;
+}
