@@ -9,10 +9,13 @@
 #include "gs1/check_digit.h"
 #include "gs1/element_string.h"
 #include "gs1/validation.h"
+#include "symbologies/composite/composite_ccc.h"
 #include "symbologies/composite/composite_component.h"
 #include "symbologies/databar/gs1_databar14.h"
 #include "symbologies/databar/gs1_databar_expanded.h"
 #include "symbologies/databar/gs1_databar_limited.h"
+#include "symbologies/linear/code128_symbols.h"
+#include "symbologies/linear/gs1_128.h"
 #include "symbologies/retail/jan13.h"
 #include "symbologies/retail/jan8.h"
 #include "symbologies/retail/upc_a.h"
@@ -163,27 +166,112 @@ LinearPart LinkedLinear(const std::string& carrier, const std::string& primary, 
     throw EncodeError(EncodeErrorKind::InvalidOption, "unknown composite carrier \"" + carrier + "\"");
 }
 
-CompositeType ComponentType(const std::string& type) {
+// The GS1-128 symbol values of the primary element string, start value first, without the
+// linkage character, check value and stop.
+std::vector<int> Gs1128Values(const std::string& primary, const EncodeOptions& options) {
+    return EncodeGS1_128Values(FormatGS1(ParseElements(primary, options), GS1Form::kGS1_128));
+}
+
+// Modules of the GS1-128 symbol once its linkage character, check value and stop are added.
+int Gs1128Width(const std::vector<int>& values) { return 11 * int(values.size() + 2) + 13; }
+
+// GS1-128 marks its link with a code set character after the data: the code set it switches to
+// tells a CC-C from a CC-A or CC-B. The data only ever uses code sets B and C here.
+LinearPart Gs1128Part(std::vector<int> values, char component_type, int component_width) {
+    using namespace code128;
+    bool set_c = values[0] == kStartC;
+    for (size_t i = 1; i < values.size(); ++i) {
+        if (set_c && values[i] == kCodeB) set_c = false;
+        if (!set_c && values[i] == kCodeC) set_c = true;
+    }
+    if (component_type == 'C') {
+        values.push_back(set_c ? kCodeB : kCodeA);
+    } else {
+        values.push_back(set_c ? kCodeA : kCodeC);
+    }
+    const Modules row = ModulesOfWidths(ToModuleWidths(values, "Invalid code value"));
+    Modules separator(row.size());
+    for (size_t i = 0; i < row.size(); ++i) separator[i] = row[i] ^ 1;
+    LinearPart part;
+    part.rows = {{separator, kSeparatorHeight, {}}, {row, 0, {}}};
+    part.bar_height = 50;
+    if (component_type == 'C') {
+        part.linear_x = 7;
+        return part;
+    }
+    // A CC-A or CC-B ends over the last space of the symbol character (values - 9) / 2 places
+    // from the right, counting the stop as 0 and the check value as 1.
+    const int w = int(row.size());
+    const int position = ((w - 2) / 11 - 9) / 2;  // truncated: -1 for the shortest symbols
+    const int shift = w - position * 11 - 1 - component_width - (position != 0 ? 2 : 0);
+    if (shift > 0) {
+        part.component_x = shift;
+    } else {
+        part.linear_x = -shift;
+    }
+    return part;
+}
+
+// The requested component: 'a', 'b', 'c' or 0 for the automatic choice.
+char RequestedType(const std::string& type) {
     const std::string t = Lower(type);
-    if (t == "auto") return CompositeType::Auto;
-    if (t == "a") return CompositeType::A;
-    if (t == "b") return CompositeType::B;
-    throw EncodeError(EncodeErrorKind::InvalidOption, "composite type must be auto, a or b");
+    if (t == "auto") return 0;
+    if (t == "a" || t == "b" || t == "c") return t[0];
+    throw EncodeError(EncodeErrorKind::InvalidOption, "composite type must be auto, a, b or c");
+}
+
+struct Component {
+    char type = 'A';
+    std::vector<Modules> rows;
+    double row_height = kComponentRowHeight;
+};
+
+// The component of the requested type, or the smallest that holds the data: CC-A, CC-B, and over
+// GS1-128 (`gs1_128_width` > 0) CC-C.
+Component ChooseComponent(const std::string& element_data, int columns, char requested, int gs1_128_width) {
+    Component out;
+    if (requested == 'c') {
+        if (gs1_128_width == 0)
+            throw EncodeError(EncodeErrorKind::InvalidOption, "a CC-C component goes over GS1-128 only");
+    } else {
+        try {
+            const CompositeType type =
+                requested == 'a' ? CompositeType::A : requested == 'b' ? CompositeType::B : CompositeType::Auto;
+            CompositeComponent component = EncodeCompositeComponent(element_data, columns, type);
+            out.type = component.type;
+            out.rows = std::move(component.rows);
+            return out;
+        } catch (const EncodeError& e) {
+            if (e.Kind() != EncodeErrorKind::TooLong || requested != 0 || gs1_128_width == 0) throw;
+        }
+    }
+    out.type = 'C';
+    out.rows = EncodeCcC(element_data, gs1_128_width);
+    out.row_height = 3;
+    return out;
 }
 
 }  // namespace
 
 EncodedSymbol EncodeComposite(const std::string& carrier, const std::string& primary, const std::string& composite,
                               const std::string& type, const EncodeOptions& options) {
-    const CompositeType wanted = ComponentType(type);
+    const char requested = RequestedType(type);
     LinearPart linear;
-    CompositeComponent component;
+    Component component;
     std::string composite_text;
     try {
-        linear = LinkedLinear(carrier, primary, options);
         const std::vector<GS1Element> elements = ParseElements(composite, options);
         composite_text = GS1HumanReadable(elements);
-        component = EncodeCompositeComponent(GS1Data(elements, '\x1D'), linear.columns, wanted);
+        const std::string element_data = GS1Data(elements, '\x1D');
+        if (carrier == "gs1-128") {
+            const std::vector<int> values = Gs1128Values(primary, options);
+            component = ChooseComponent(element_data, 4, requested, Gs1128Width(values));
+            linear = Gs1128Part(values, component.type, int(component.rows[0].size()));
+            linear.text = GS1HumanReadable(ParseElements(primary, options));
+        } else {
+            linear = LinkedLinear(carrier, primary, options);
+            component = ChooseComponent(element_data, linear.columns, requested, 0);
+        }
     } catch (const EncodeError&) {
         throw;
     } catch (const std::exception& e) {
@@ -205,7 +293,7 @@ EncodedSymbol EncodeComposite(const std::string& carrier, const std::string& pri
         row.height = height;
         out.rows.push_back(std::move(row));
     };
-    for (const Modules& row : component.rows) place(row, component_x, kComponentRowHeight);
+    for (const Modules& row : component.rows) place(row, component_x, component.row_height);
     for (const SymbolRow& row : linear.rows) place(row.modules, linear_x, row.height);
     out.bar_height = linear.bar_height;
     out.quiet_zone = {1, 1, 1, 1};

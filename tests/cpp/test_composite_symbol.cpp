@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <cstdio>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -19,11 +22,13 @@ std::string Trimmed(std::string bits) {
     return bits;
 }
 
-std::vector<std::string> ZintRows(const std::string& options, const std::string& composite) {
+// zint's rows, empty when it refuses the data; nullopt when zint itself fails (it aborts on an
+// assertion for some UPC-E numbers).
+std::optional<std::vector<std::string>> ZintRows(const std::string& options, const std::string& composite) {
     const std::string command = "zint " + options + " --dump -d '" + composite + "' 2>/dev/null";
     std::vector<std::string> out;
     FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return out;
+    if (pipe == nullptr) return std::nullopt;
     std::string bits;
     for (int ch; (ch = std::fgetc(pipe)) != EOF;) {
         if (ch == '\n') {
@@ -34,7 +39,8 @@ std::vector<std::string> ZintRows(const std::string& options, const std::string&
             for (int b = 3; b >= 0; --b) bits += char('0' + ((v >> b) & 1));
         }
     }
-    pclose(pipe);
+    const int status = pclose(pipe);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) >= 128) return std::nullopt;
     return out;
 }
 
@@ -64,6 +70,7 @@ constexpr Carrier kCarriers[] = {
     {"databar", 132, 13, ""},        {"databar-stacked", 137, 13, ""},
     {"databar-stacked-omni", 138, 13, ""}, {"databar-limited", 133, 13, "1"},
     {"databar-expanded", 134, 0, ""}, {"databar-expanded-stacked", 139, 0, ""},
+    {"gs1-128", 131, 0, ""},
 };
 
 std::string RandomPrimary(std::mt19937& rng, const Carrier& c) {
@@ -85,23 +92,31 @@ std::string RandomComposite(std::mt19937& rng) {
         while (s.size() < n) s += rng() % 2 == 0 ? char('0' + rng() % 10) : kChars[rng() % kChars.size()];
         return s;
     };
-    switch (rng() % 3) {
+    switch (rng() % 4) {
         case 0: return "[17]2" + std::to_string(rng() % 10) + "0" + std::to_string(1 + rng() % 9) + "15[10]" + text(1 + rng() % 20);
         case 1: return "[90]" + std::to_string(rng() % 1000) + text(1 + rng() % 20);
-        default: return "[21]" + text(1 + rng() % 20) + "[240]" + text(1 + rng() % 30);
+        case 2: return "[21]" + text(1 + rng() % 20) + "[240]" + text(1 + rng() % 30);
+        default: {
+            // Up to 270 characters: beyond a CC-B, a CC-C of several error correction levels.
+            std::string s = "[400]" + text(1 + rng() % 30);
+            for (int n = int(rng() % 9); n > 0; --n) s += "[401]" + text(1 + rng() % 30);
+            return s;
+        }
     }
 }
 
-// zint draws the same modules for each carrier and component type (--mode 1 is CC-A, 2 CC-B;
+// zint draws the same modules for each carrier and component type (--mode 1 is CC-A, 2 CC-B, 3 CC-C;
 // zint moves data too long for a CC-A up to a CC-B, as the automatic choice does here).
 TEST(CompositeSymbol, EqualsZintForEveryCarrierAndType) {
     if (!HaveZint()) GTEST_SKIP() << "zint not installed";
     std::mt19937 rng(24723);
+    int drawn = 0;
     for (const Carrier& c : kCarriers) {
-        for (int n = 0; n < 8; ++n) {
+        for (int n = 0; n < 12; ++n) {
             const std::string primary = RandomPrimary(rng, c);
             const std::string composite = n == 0 ? "[17]261231[10]LOT123" : RandomComposite(rng);
-            for (const char* type : {"a", "b"}) {
+            for (const char* type : {"a", "b", "c"}) {
+                if (type[0] == 'c' && c.zint != 131) continue;
                 SCOPED_TRACE(std::string(c.name) + " " + primary + " " + composite + " " + type);
                 std::vector<std::string> ours;
                 try {
@@ -115,12 +130,15 @@ TEST(CompositeSymbol, EqualsZintForEveryCarrierAndType) {
                     // zint refuses the same data: it prints no rows
                 }
                 const std::string options = "-b " + std::to_string(c.zint) + " --primary='" + primary +
-                                            "' --mode=" + (type[0] == 'a' ? "1" : "2");
-                EXPECT_EQ(ours, ZintRows(options, composite));
-                EXPECT_FALSE(ours.empty());
+                                            "' --mode=" + std::to_string(type[0] - 'a' + 1);
+                const std::optional<std::vector<std::string>> zint = ZintRows(options, composite);
+                if (!zint) continue;
+                EXPECT_EQ(ours, *zint);
+                drawn += ours.empty() ? 0 : 1;
             }
         }
     }
+    EXPECT_GT(drawn, 200);  // most data fits: the comparison is not of refusals
 }
 
 }  // namespace
