@@ -34,6 +34,9 @@ struct LinearPart {
     int columns = 4;            // data columns of the component above it
     std::string text;           // what it carries, in human form
     double bar_height = 0;
+    // The light margin the carrier needs beyond its rows' ends.
+    double quiet_left = 0;
+    double quiet_right = 0;
     // Where the parts go: the first module of the component and of the linear rows.
     int component_x = 0;
     int linear_x = 0;
@@ -79,7 +82,8 @@ std::string Gtin13(std::string primary) {
 
 // EAN/UPC: the rows are one module wider each side than the bars, for the separator rows' marks
 // beside the guards.
-LinearPart RetailPart(const ModuleWidths& widths, std::string digits, int columns, int x) {
+LinearPart RetailPart(const ModuleWidths& widths, std::string digits, int columns, int x, double quiet_left,
+                      double quiet_right) {
     const Modules bars = ModulesOfWidths(widths);
     const size_t w = bars.size() + 2;
     Modules inner(w, 0), outer(w, 0), row(w, 0);
@@ -93,6 +97,8 @@ LinearPart RetailPart(const ModuleWidths& widths, std::string digits, int column
     part.text = std::move(digits);
     part.bar_height = 50;
     part.linear_x = x;
+    part.quiet_left = quiet_left - 1;  // less the light column the rows start with
+    part.quiet_right = quiet_right - 1;
     return part;
 }
 
@@ -108,19 +114,19 @@ LinearPart DataBarPart(const std::vector<DataBarRow>& rows, std::string text, in
 LinearPart LinkedLinear(const std::string& carrier, const std::string& primary, const EncodeOptions& options) {
     if (carrier == "ean13") {
         const std::string digits = CompleteJan13(primary);
-        return RetailPart(EncodeJan13(digits), digits, 4, 2);
+        return RetailPart(EncodeJan13(digits), digits, 4, 2, 11, 7);
     }
     if (carrier == "upca") {
         const std::string digits = CompleteUpcA(primary);
-        return RetailPart(EncodeUpcA(digits), digits, 4, 2);
+        return RetailPart(EncodeUpcA(digits), digits, 4, 2, 9, 9);
     }
     if (carrier == "upce") {
         const std::string digits = CompleteUpcE(primary);
-        return RetailPart(EncodeUPCE(digits), digits, 2, 2);
+        return RetailPart(EncodeUPCE(digits), digits, 2, 2, 9, 7);
     }
     if (carrier == "ean8") {
         const std::string digits = CompleteJan8(primary);
-        LinearPart part = RetailPart(EncodeJan8(digits), digits, 3, 3);
+        LinearPart part = RetailPart(EncodeJan8(digits), digits, 3, 3, 7, 7);
         part.linear_x_b = 13;
         part.component_x_b = 0;
         return part;
@@ -195,6 +201,7 @@ LinearPart Gs1128Part(std::vector<int> values, char component_type, int componen
     LinearPart part;
     part.rows = {{separator, kSeparatorHeight, {}}, {row, 0, {}}};
     part.bar_height = 50;
+    part.quiet_left = part.quiet_right = 10;
     if (component_type == 'C') {
         part.linear_x = 7;
         return part;
@@ -224,6 +231,7 @@ struct Component {
     char type = 'A';
     std::vector<Modules> rows;
     double row_height = kComponentRowHeight;
+    double quiet = 1;  // the light margin it needs on every side
 };
 
 // The component of the requested type, or the smallest that holds the data: CC-A, CC-B, and over
@@ -248,6 +256,7 @@ Component ChooseComponent(const std::string& element_data, int columns, char req
     out.type = 'C';
     out.rows = EncodeCcC(element_data, gs1_128_width);
     out.row_height = 3;
+    out.quiet = 2;
     return out;
 }
 
@@ -296,7 +305,16 @@ EncodedSymbol EncodeComposite(const std::string& carrier, const std::string& pri
     for (const Modules& row : component.rows) place(row, component_x, component.row_height);
     for (const SymbolRow& row : linear.rows) place(row.modules, linear_x, row.height);
     out.bar_height = linear.bar_height;
-    out.quiet_zone = {1, 1, 1, 1};
+
+    // Each part's margin less the room the other part already leaves beside it.
+    const int component_end = component_x + int(component.rows[0].size());
+    const int linear_end = linear_x + int(linear.rows.back().modules.size());
+    out.quiet_zone.left = std::max(component.quiet - component_x, linear.quiet_left - linear_x);
+    out.quiet_zone.right =
+        std::max(component.quiet - (out.width - component_end), linear.quiet_right - (out.width - linear_end));
+    out.quiet_zone.top = component.quiet;
+    const int last_row = int(out.rows.size()) - 1;
+    out.text.push_back(TextSpan{linear.text, (linear_x + linear_end) / 2.0, last_row, TextRole::Main, 0.0});
     out.full_text = linear.text + "|" + composite_text;
     return out;
 }

@@ -141,4 +141,58 @@ TEST(CompositeSymbol, EqualsZintForEveryCarrierAndType) {
     EXPECT_GT(drawn, 200);  // most data fits: the comparison is not of refusals
 }
 
+// Japanese pharmaceuticals: expiry date and lot number in a CC-A over DataBar Limited.
+TEST(CompositeSymbol, ExpiryAndLotOverDataBarLimitedEqualZint) {
+    if (!HaveZint()) GTEST_SKIP() << "zint not installed";
+    const EncodedSymbol s = EncodeComposite("databar-limited", "(01)04912345678904", "(17)270331(10)A12345", "auto", {});
+    EXPECT_EQ(OurRows(s), ZintRows("-b 133 --primary=0491234567890", "[17]270331[10]A12345").value_or(
+                              std::vector<std::string>{}));
+    EXPECT_EQ(s.full_text, "(01)04912345678904|(17)270331(10)A12345");
+}
+
+struct Refusal {
+    const char* carrier;
+    const char* primary;
+    const char* composite;
+    const char* type;
+    EncodeErrorKind kind;
+};
+
+const Refusal kRefusals[] = {
+    {"code39", "123", "[10]A", "auto", EncodeErrorKind::InvalidOption},             // no composite carrier
+    {"ean13", "331234567890", "[10]A", "d", EncodeErrorKind::InvalidOption},        // no such type
+    {"ean13", "331234567890", "[10]A", "c", EncodeErrorKind::InvalidOption},        // CC-C only over GS1-128
+    {"ean13", "3312345678904", "[10]A", "auto", EncodeErrorKind::InvalidData},      // wrong check digit
+    {"databar", "(01)01234567890127", "[10]A", "a", EncodeErrorKind::InvalidData},  // wrong check digit
+    {"databar-limited", "2123456789012", "[10]A", "a", EncodeErrorKind::InvalidData},  // leading digit over 1
+    {"ean13", "331234567890", "[10]A\x01", "auto", EncodeErrorKind::InvalidData},  // a control character
+    {"ean13", "331234567890", "[17]261331", "auto", EncodeErrorKind::InvalidData},  // no 13th month
+    {"ean13", "331234567890", "(1", "auto", EncodeErrorKind::InvalidData},          // not an element string
+};
+
+TEST(CompositeSymbol, RefusesWithTheKindOfFault) {
+    for (const Refusal& r : kRefusals) {
+        SCOPED_TRACE(std::string(r.carrier) + " " + r.composite + " " + r.type);
+        try {
+            EncodeComposite(r.carrier, r.primary, r.composite, r.type, {});
+            ADD_FAILURE() << "accepted";
+        } catch (const EncodeError& e) {
+            EXPECT_EQ(e.Kind(), r.kind) << e.what();
+        }
+    }
+}
+
+// A named type is kept: data beyond every CC-A of the carrier's width is refused, not moved up.
+TEST(CompositeSymbol, NamedTypeTooSmallIsTooLong) {
+    const std::string data = "[21]ABCDEFGHIJ0123456789[240]XYZ-123abc";
+    try {
+        EncodeComposite("upce", "0123456", data, "a", {});
+        ADD_FAILURE() << "accepted";
+    } catch (const EncodeError& e) {
+        EXPECT_EQ(e.Kind(), EncodeErrorKind::TooLong);
+        EXPECT_GT(e.Capacity(), 0);
+    }
+    EXPECT_NO_THROW(EncodeComposite("upce", "0123456", data, "auto", {}));  // a CC-B holds it
+}
+
 }  // namespace
