@@ -193,7 +193,8 @@ ExpandedSymbol EncodeGS1DataBarExpanded(const std::string& code, bool stacked, i
         // The top row reads left to right: its finders follow the check character and each block.
         const std::vector<bool>& top = s.rows[0].modules;
         std::vector<size_t> finders;
-        for (size_t start = 19; start + kFinderModules + 2 <= top.size(); start += kBlockModules) finders.push_back(start);
+        for (size_t start = 19; start + kFinderModules + 2 <= top.size(); start += kBlockModules)
+            finders.push_back(start);
         s.rows.insert(s.rows.begin(), {RowSeparator(top, finders, true, false), 1});
     }
     return s;
