@@ -73,6 +73,14 @@ constexpr Carrier kCarriers[] = {
     {"gs1-128", 131, 0, ""},
 };
 
+// Runs of digits and of other characters GS1 allows, `n` in all.
+std::string RandomText(std::mt19937& rng, size_t n) {
+    static const std::string kChars = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz-./%";
+    std::string s;
+    while (s.size() < n) s += rng() % 2 == 0 ? char('0' + rng() % 10) : kChars[rng() % kChars.size()];
+    return s;
+}
+
 std::string RandomPrimary(std::mt19937& rng, const Carrier& c) {
     auto digits = [&rng](std::string s, size_t n) {
         while (s.size() < n) s += char('0' + rng() % 10);
@@ -87,18 +95,22 @@ std::string RandomPrimary(std::mt19937& rng, const Carrier& c) {
     }
     if (c.digits > 0) return digits(c.first, size_t(c.digits));
     const std::string gtin = digits("", 13);
-    return "[01]" + gtin + GS1CheckDigit(gtin) + (rng() % 2 == 0 ? "" : "[3103]" + digits("", 6));
+    const std::string first = "[01]" + gtin + GS1CheckDigit(gtin);
+    switch (rng() % 3) {
+        case 0: return first;
+        case 1: return first + "[3103]" + digits("", 6);
+        // Digits only: with letters, zint picks other Code 128 code sets and DataBar Expanded
+        // encodations than the carriers here do (both readable), which is no matter of the composite.
+        // At most 8: a DataBar Expanded row of more than four finders has a separator zint leaves
+        // unbroken over the fifth (see SeparatorBreaksOverEveryFinder).
+        default: return first + "[10]" + digits("", 1 + rng() % 8);
+    }
 }
 
 // A date with a lot number, an AI 90 text, or a serial number with general text after it, of
 // random lengths: data that leads into each encodation method and, when long, needs a CC-B.
 std::string RandomComposite(std::mt19937& rng) {
-    static const std::string kChars = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz-./%";
-    auto text = [&rng](size_t n) {
-        std::string s;
-        while (s.size() < n) s += rng() % 2 == 0 ? char('0' + rng() % 10) : kChars[rng() % kChars.size()];
-        return s;
-    };
+    auto text = [&rng](size_t n) { return RandomText(rng, n); };
     switch (rng() % 4) {
         case 0: {
             const std::string date = "2" + std::to_string(rng() % 10) + "0" + std::to_string(1 + rng() % 9) + "15";
@@ -159,6 +171,26 @@ TEST(CompositeSymbol, ExpiryAndLotOverDataBarLimitedEqualZint) {
     EXPECT_EQ(OurRows(s), ZintRows("-b 133 --primary=0491234567890", "[17]270331[10]A12345").value_or(
                               std::vector<std::string>{}));
     EXPECT_EQ(s.full_text, "(01)04912345678904|(17)270331(10)A12345");
+}
+
+// The separator under the component is broken into alternating modules over every finder of the
+// row below, the fifth too (zint breaks it over the first four only).
+TEST(CompositeSymbol, SeparatorBreaksOverEveryFinder) {
+    const EncodedSymbol s =
+        EncodeComposite("databar-expanded", "(01)19218589432411(10)653601305336894", "(10)A", "a", {});
+    const size_t separator = s.rows.size() - 2;
+    const std::vector<uint8_t>& sep = s.rows[separator].modules;
+    const std::vector<uint8_t>& bars = s.rows[separator + 1].modules;
+    int x = 0;  // where the linear row starts: its left guard's space
+    while (bars[size_t(x) + 1] == 0) ++x;
+    for (int finder = 0; finder < 5; ++finder) {
+        SCOPED_TRACE(finder);
+        const size_t start = size_t(x + 19 + 49 * finder);
+        for (size_t i = start; i < start + 15; ++i) {
+            EXPECT_FALSE(sep[i] && sep[i + 1]) << i;
+            EXPECT_FALSE(sep[i] && bars[i]) << i;
+        }
+    }
 }
 
 struct Refusal {
