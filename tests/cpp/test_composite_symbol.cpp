@@ -2,6 +2,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <random>
@@ -163,14 +164,42 @@ TEST(CompositeSymbol, EqualsZintForEveryCarrierAndType) {
     EXPECT_GT(drawn, 200);  // most data fits: the comparison is not of refusals
 }
 
-// Japanese pharmaceuticals: expiry date and lot number in a CC-A over DataBar Limited.
-TEST(CompositeSymbol, ExpiryAndLotOverDataBarLimitedEqualZint) {
+// Named cases, each against zint's modules.
+struct Example {
+    const char* carrier;
+    const char* primary;
+    const char* composite;
+    const char* zint_options;
+};
+
+const Example kExamples[] = {
+    // Japanese pharmaceuticals: expiry date and lot number in a CC-A over DataBar Limited.
+    {"databar-limited", "(01)04912345678904", "(17)270331(10)A12345", "-b 133 --primary=0491234567890"},
+    // The data of the DataBar Limited composite figure in the GS1 General Specifications.
+    {"databar-limited", "(01)13112345678906", "(17)010615(10)A123456", "-b 133 --primary=1311234567890"},
+    // The data of the DataBar Stacked Omnidirectional composite figure there.
+    {"databar-stacked-omni", "(01)04012345678901", "(17)050101(10)ABC123", "-b 138 --primary=0401234567890"},
+    // A DataBar Expanded Stacked whose first row holds two characters.
+    {"databar-expanded-stacked", "(20)12", "(21)1234", "-b 139 --primary=[20]12"},
+};
+
+TEST(CompositeSymbol, ExamplesEqualZint) {
     if (!HaveZint()) GTEST_SKIP() << "zint not installed";
-    const EncodedSymbol s =
-        EncodeComposite("databar-limited", "(01)04912345678904", "(17)270331(10)A12345", "auto", {});
-    EXPECT_EQ(OurRows(s), ZintRows("-b 133 --primary=0491234567890", "[17]270331[10]A12345").value_or(
-                              std::vector<std::string>{}));
-    EXPECT_EQ(s.full_text, "(01)04912345678904|(17)270331(10)A12345");
+    for (const Example& e : kExamples) {
+        SCOPED_TRACE(std::string(e.carrier) + " " + e.primary + " " + e.composite);
+        std::string bracketed = e.composite;
+        std::replace(bracketed.begin(), bracketed.end(), '(', '[');
+        std::replace(bracketed.begin(), bracketed.end(), ')', ']');
+        EXPECT_EQ(OurRows(EncodeComposite(e.carrier, e.primary, e.composite, "auto", {})),
+                  ZintRows(e.zint_options, bracketed).value_or(std::vector<std::string>{}));
+    }
+}
+
+// The linear part's text, a bar, the component's, as readers join the two parts' data.
+TEST(CompositeSymbol, FullTextJoinsBothParts) {
+    EXPECT_EQ(EncodeComposite("databar-limited", "0491234567890", "[17]270331[10]A12345", "auto", {}).full_text,
+              "(01)04912345678904|(17)270331(10)A12345");
+    EXPECT_EQ(EncodeComposite("ean8", "1234567", "(99)A", "auto", {}).full_text, "12345670|(99)A");
 }
 
 // The separator under the component is broken into alternating modules over every finder of the
