@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 #include <random>
 #include <string>
@@ -12,6 +9,7 @@
 #include "core/model/encode_error.h"
 #include "gs1/check_digit.h"
 #include "symbologies/composite/composite_symbol.h"
+#include "tests/cpp/zint_dump.h"
 
 namespace {
 
@@ -23,26 +21,13 @@ std::string Trimmed(std::string bits) {
     return bits;
 }
 
-// zint's rows, empty when it refuses the data; nullopt when zint itself fails (it aborts on an
-// assertion for some UPC-E numbers).
-std::optional<std::vector<std::string>> ZintRows(const std::string& options, const std::string& composite) {
-    const std::string command = "zint " + options + " --dump -d '" + composite + "' 2>/dev/null";
-    std::vector<std::string> out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return std::nullopt;
-    std::string bits;
-    for (int ch; (ch = std::fgetc(pipe)) != EOF;) {
-        if (ch == '\n') {
-            out.push_back(Trimmed(bits));
-            bits.clear();
-        } else if (ch != ' ') {
-            const int v = std::stoi(std::string(1, char(ch)), nullptr, 16);
-            for (int b = 3; b >= 0; --b) bits += char('0' + ((v >> b) & 1));
-        }
+// zint's rows without their trailing light modules; nullopt when zint did not run to its end.
+std::optional<std::vector<std::string>> ZintRows(const std::string& options, const std::string& data) {
+    std::optional<std::vector<std::string>> rows = ZintDump(options, data);
+    if (rows) {
+        for (std::string& row : *rows) row = Trimmed(row);
     }
-    const int status = pclose(pipe);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) >= 128) return std::nullopt;
-    return out;
+    return rows;
 }
 
 std::vector<std::string> OurRows(const EncodedSymbol& symbol) {
@@ -55,7 +40,6 @@ std::vector<std::string> OurRows(const EncodedSymbol& symbol) {
     return rows;
 }
 
-bool HaveZint() { return std::system("zint --version >/dev/null 2>&1") == 0; }
 
 // One carrier: its name here, zint's symbology number, and the digits of its primary data.
 struct Carrier {
