@@ -186,6 +186,18 @@ TEST(CompositeSymbol, FullTextJoinsBothParts) {
     EXPECT_EQ(EncodeComposite("ean8", "1234567", "(99)A", "auto", {}).full_text, "12345670|(99)A");
 }
 
+// DataBar Expanded Stacked under a component keeps four characters in its first row: one segment
+// pair per row is read as two (zint does the same).
+TEST(CompositeSymbol, ExpandedStackedRowsOfOnePairBecomeTwo) {
+    EncodeOptions one;
+    one.columns = 1;
+    EncodeOptions two;
+    two.columns = 2;
+    const char* primary = "(01)01234567890128(3103)001750";
+    EXPECT_EQ(OurRows(EncodeComposite("databar-expanded-stacked", primary, "(10)A", "a", one)),
+              OurRows(EncodeComposite("databar-expanded-stacked", primary, "(10)A", "a", two)));
+}
+
 // The separator under the component is broken into alternating modules over every finder of the
 // row below, the fifth too (zint breaks it over the first four only).
 TEST(CompositeSymbol, SeparatorBreaksOverEveryFinder) {
