@@ -8,7 +8,7 @@
 #include "core/model/encode_error.h"
 #include "gs1/element_string.h"
 #include "symbologies/composite/composite_component.h"
-#include "tests/cpp/zint_dump.h"
+#include "tests/cpp/zint_rows.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ constexpr Carrier kCarriers[] = {
 std::vector<std::string> ZintTopRows(const std::string& bracketed, const Carrier& carrier, char type, size_t rows,
                                      size_t width) {
     const std::string options = std::string(carrier.zint_options) + " --mode=" + (type == 'A' ? "1" : "2");
-    std::vector<std::string> out = ZintDump(options, bracketed).value_or(std::vector<std::string>{});
+    std::vector<std::string> out = ZintRowsOf(options, bracketed).value_or(std::vector<std::string>{});
     out.resize(std::min(out.size(), rows));
     for (std::string& row : out) row.resize(width);
     return out;

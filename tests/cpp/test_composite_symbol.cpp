@@ -9,7 +9,7 @@
 #include "core/model/encode_error.h"
 #include "gs1/check_digit.h"
 #include "symbologies/composite/composite_symbol.h"
-#include "tests/cpp/zint_dump.h"
+#include "tests/cpp/zint_rows.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ std::string Trimmed(std::string bits) {
 
 // zint's rows without their trailing light modules; nullopt when zint did not run to its end.
 std::optional<std::vector<std::string>> ZintRows(const std::string& options, const std::string& data) {
-    std::optional<std::vector<std::string>> rows = ZintDump(options, data);
+    std::optional<std::vector<std::string>> rows = ZintRowsOf(options, data);
     if (rows) {
         for (std::string& row : *rows) row = Trimmed(row);
     }

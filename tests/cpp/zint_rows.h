@@ -15,7 +15,7 @@ inline bool HaveZint() { return std::system("zint --version >/dev/null 2>&1") ==
 // `options` go to zint as written, `data` quoted for the shell. Rows come padded to whole hex digits
 // as zint prints them; none when zint refuses the data; nullopt when zint does not run to its end
 // (it aborts on an assertion for some UPC-E numbers).
-inline std::optional<std::vector<std::string>> ZintDump(const std::string& options, const std::string& data) {
+inline std::optional<std::vector<std::string>> ZintRowsOf(const std::string& options, const std::string& data) {
     std::string command = "zint " + options + " --dump -d '";
     for (const char c : data) command += c == '\'' ? std::string("'\\''") : std::string(1, c);
     command += "' 2>/dev/null";
