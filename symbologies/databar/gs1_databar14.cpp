@@ -87,8 +87,9 @@ std::vector<bool> MiddleSeparator(size_t width) {
     return sep;
 }
 
-}  // namespace
-
+// The separator between a composite component and the row under it: the row's complement inside
+// four light modules at each end, broken into alternating modules over the light parts of the
+// finders (13 modules from each of `finder_starts`).
 std::vector<bool> ComponentSeparator(const std::vector<bool>& row, const std::vector<size_t>& finder_starts) {
     std::vector<bool> sep(row.size(), false);
     for (size_t i = 4; i + 4 < row.size(); ++i) sep[i] = !row[i];
@@ -101,6 +102,8 @@ std::vector<bool> ComponentSeparator(const std::vector<bool>& row, const std::ve
     }
     return sep;
 }
+
+}  // namespace
 
 DataBar14Symbol EncodeGS1DataBar14(const std::string& content, int symbol_type, bool linked) {
     if (!std::all_of(content.begin(), content.end(), [](char c) { return c >= '0' && c <= '9'; }))

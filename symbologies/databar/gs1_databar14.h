@@ -22,11 +22,6 @@ struct DataBar14Symbol {
 // separator row under that component is then the first row.
 DataBar14Symbol EncodeGS1DataBar14(const std::string& content, int symbol_type, bool linked = false);
 
-// The separator between a composite component and the DataBar row under it: the row's complement
-// inside four light modules at each end, broken into alternating modules over the light parts of
-// the finders (13 modules from each of `finder_starts`).
-std::vector<bool> ComponentSeparator(const std::vector<bool>& row, const std::vector<size_t>& finder_starts);
-
 class GS1DataBar14 : public DataBarBase {
 public:
     explicit GS1DataBar14(std::string output_format) : DataBarBase(std::move(output_format)) {}
