@@ -5,6 +5,7 @@
 
 #include "core/model/encode_error.h"
 #include "core/text_encoding/utf8.h"
+#include "symbologies/composite/composite_symbol.h"
 #include "symbologies/databar/gs1_databar14.h"
 #include "symbologies/databar/gs1_databar_expanded.h"
 #include "symbologies/databar/gs1_databar_limited.h"
@@ -79,6 +80,8 @@ EncodedSymbol Encode(const std::string& symbology, const std::string& text, cons
         throw EncodeError(EncodeErrorKind::InvalidOption,
                           "unknown symbology \"" + WithReplacementCharacters(symbology) + "\"");
     try {
+        if (!options.composite.empty())
+            return EncodeComposite(symbology, text, options.composite, options.composite_type, options);
         return found->encode(text, options);
     } catch (const EncodeError& e) {
         // Encoders count positions in bytes of the text; callers count characters. Messages from the

@@ -236,7 +236,7 @@ bool AppendGeneralField(std::string& bits, const std::string& field, int row_cha
     return current == Kind::kNumeric;
 }
 
-ExpandedBits EncodeExpandedBits(const std::string& code, int row_characters) {
+ExpandedBits EncodeExpandedBits(const std::string& code, int row_characters, bool linked) {
     std::string d;
     for (size_t i = 0; i < code.size();) {
         if (code.compare(i, 4, "{AI}") == 0) {
@@ -266,7 +266,7 @@ ExpandedBits EncodeExpandedBits(const std::string& code, int row_characters) {
     out.human_readable = identifiers ? GS1HumanReadable(elements) : d;
 
     std::string& bits = out.bits;
-    bits = "0";  // linkage flag: no composite component
+    bits = linked ? "1" : "0";  // linkage flag: whether a composite component stands above
     switch (out.method) {
     case 1: bits += "1XX"; break;
     case 2: bits += "00XX"; break;

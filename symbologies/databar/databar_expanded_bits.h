@@ -25,8 +25,9 @@ struct ExpandedBits {
 // `code`: the element string with "{AI}" before every application identifier after the first and
 // "[" for FNC1. `row_characters`: symbol characters per row of a stacked symbol (twice its
 // columns), 0 for one row; the padding keeps at least two in the last row. Throws
-// ExpandedInputError for data it cannot encode.
-ExpandedBits EncodeExpandedBits(const std::string& code, int row_characters = 0);
+// ExpandedInputError for data it cannot encode. `linked`: the linkage flag, set when a composite
+// component stands above.
+ExpandedBits EncodeExpandedBits(const std::string& code, int row_characters = 0, bool linked = false);
 
 // The general-purpose field alone, appended to `bits` (which holds what precedes it). Returns
 // true when the field ends in numeric mode. Throws ExpandedInputError on invalid characters.

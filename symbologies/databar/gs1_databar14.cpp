@@ -90,9 +90,25 @@ std::vector<bool> MiddleSeparator(size_t width) {
     return sep;
 }
 
+// The separator between a composite component and the row under it: the row's complement inside
+// four light modules at each end, broken into alternating modules over the light parts of the
+// finders (13 modules from each of `finder_starts`).
+std::vector<bool> ComponentSeparator(const std::vector<bool>& row, const std::vector<size_t>& finder_starts) {
+    std::vector<bool> sep(row.size(), false);
+    for (size_t i = 4; i + 4 < row.size(); ++i) sep[i] = !row[i];
+    for (const size_t start : finder_starts) {
+        bool next_dark = true;
+        for (size_t i = start; i < start + 13; ++i) {
+            sep[i] = !row[i] && next_dark;
+            next_dark = row[i] || !next_dark;
+        }
+    }
+    return sep;
+}
+
 }  // namespace
 
-DataBar14Symbol EncodeGS1DataBar14(const std::string& content, int symbol_type) {
+DataBar14Symbol EncodeGS1DataBar14(const std::string& content, int symbol_type, bool linked) {
     if (const size_t bad = FirstNonDigit(content); bad != std::string::npos)
         throw EncodeError(EncodeErrorKind::InvalidCharacter, "GS1 DataBar requires numeric digits only", long(bad));
     if (content.size() > 13) throw EncodeError(EncodeErrorKind::TooLong, "Input too long (max 13 digits)", -1, 13);
@@ -100,7 +116,7 @@ DataBar14Symbol EncodeGS1DataBar14(const std::string& content, int symbol_type) 
     DataBar14Symbol s;
     const std::string body = std::string(13 - content.size(), '0') + content;
     s.digits = body + GS1CheckDigit(body);
-    const int64_t value = std::stoll(body);
+    const int64_t value = std::stoll(body) + (linked ? 10000000000000 : 0);
     const int64_t left = value / 4537077, right = value % 4537077;
     const int data[4] = {int(left / 1597), int(left % 1597), int(right / 1597), int(right % 1597)};
 
@@ -135,6 +151,7 @@ DataBar14Symbol EncodeGS1DataBar14(const std::string& content, int symbol_type) 
         std::vector<bool> row;
         AppendElements(row, e, false);
         s.rows = {{row, -1}};
+        if (linked) s.rows.insert(s.rows.begin(), {ComponentSeparator(row, {18, 63}), 1});
         return s;
     }
     // Two rows of 50 modules: the left half closed by a bar and a space, the right half opened by them.
@@ -152,6 +169,7 @@ DataBar14Symbol EncodeGS1DataBar14(const std::string& content, int symbol_type) 
                   {BottomFinderSeparator(bottom, s.right_finder), 1},
                   {bottom, -1}};
     }
+    if (linked) s.rows.insert(s.rows.begin(), {ComponentSeparator(top, {18}), 1});
     return s;
 }
 

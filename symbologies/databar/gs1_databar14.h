@@ -20,7 +20,9 @@ struct DataBar14Symbol {
 };
 
 // Encodes up to 13 digits (left-padded with zeros) as the given form; throws std::runtime_error.
-DataBar14Symbol EncodeGS1DataBar14(const std::string& content, int symbol_type);
+// `linked`: a composite component stands above, which the value carries as its linkage flag; the
+// separator row under that component is then the first row.
+DataBar14Symbol EncodeGS1DataBar14(const std::string& content, int symbol_type, bool linked = false);
 // A GTIN (see GtinDataDigits) in one row, or stacked, or stacked omnidirectional.
 EncodedSymbol EncodeDataBarSymbol(const std::string& text, const EncodeOptions& options);
 EncodedSymbol EncodeDataBarStackedSymbol(const std::string& text, const EncodeOptions& options);

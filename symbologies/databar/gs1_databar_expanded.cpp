@@ -164,9 +164,9 @@ std::vector<DataBarRow> StackedRows(const std::vector<ModuleWidths>& blocks, int
 
 }  // namespace
 
-ExpandedSymbol EncodeGS1DataBarExpanded(const std::string& code, bool stacked, int columns) {
+ExpandedSymbol EncodeGS1DataBarExpanded(const std::string& code, bool stacked, int columns, bool linked) {
     ExpandedSymbol s;
-    s.data = EncodeExpandedBits(code, stacked ? int(2 * StackedColumns(columns)) : 0);
+    s.data = EncodeExpandedBits(code, stacked ? int(2 * StackedColumns(columns)) : 0, linked);
     const std::string& bits = s.data.bits;
     for (size_t i = 0; i < bits.size(); i += 12) s.values.push_back(std::stoi(bits.substr(i, 12), nullptr, 2));
 
@@ -192,6 +192,14 @@ ExpandedSymbol EncodeGS1DataBarExpanded(const std::string& code, bool stacked, i
         std::vector<bool> row;
         AppendElements(row, s.elements, false);
         s.rows = {{row, -1}};
+    }
+    if (linked) {
+        // The top row reads left to right: its finders follow the check character and each block.
+        const std::vector<bool>& top = s.rows[0].modules;
+        std::vector<size_t> finders;
+        for (size_t start = 19; start + kFinderModules + 2 <= top.size(); start += kBlockModules)
+            finders.push_back(start);
+        s.rows.insert(s.rows.begin(), {RowSeparator(top, finders, true, false), 1});
     }
     return s;
 }

@@ -52,7 +52,7 @@ std::vector<int> CharacterWidths(int value) {
 
 }  // namespace
 
-DataBarLimitedSymbol EncodeGS1DataBarLimited(const std::string& code) {
+DataBarLimitedSymbol EncodeGS1DataBarLimited(const std::string& code, bool linked) {
     if (const size_t bad = FirstNonDigit(code); bad != std::string::npos)
         throw EncodeError(EncodeErrorKind::InvalidCharacter, "GS1 DataBar Limited requires numeric digits only",
                           long(bad));
@@ -65,7 +65,7 @@ DataBarLimitedSymbol EncodeGS1DataBarLimited(const std::string& code) {
 
     DataBarLimitedSymbol s;
     s.digits = body + GS1CheckDigit(body);
-    const int64_t value = std::stoll(body);
+    const int64_t value = std::stoll(body) + (linked ? 2015133531096 : 0);
     s.left_value = int(value / 2013571);
     s.right_value = int(value % 2013571);
     const std::vector<int> left = CharacterWidths(s.left_value);

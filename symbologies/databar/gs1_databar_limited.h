@@ -15,8 +15,9 @@ struct DataBarLimitedSymbol {
     std::string digits;     // the 13 padded digits and their check digit
 };
 
-// Encodes 8 to 13 digits (left-padded with zeros to 13); throws std::runtime_error.
-DataBarLimitedSymbol EncodeGS1DataBarLimited(const std::string& code);
+// Encodes 8 to 13 digits (left-padded with zeros to 13); throws EncodeError. `linked`: a composite
+// component stands above, which the value carries as its linkage flag.
+DataBarLimitedSymbol EncodeGS1DataBarLimited(const std::string& code, bool linked = false);
 // A GTIN (see GtinDataDigits) of indicator digit 0 or 1.
 EncodedSymbol EncodeDataBarLimitedSymbol(const std::string& text, const EncodeOptions& options);
 

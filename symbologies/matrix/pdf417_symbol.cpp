@@ -117,17 +117,21 @@ ModuleMatrix Pdf417Encoder::Encode(const std::string& bytes) {
     const std::vector<int> ec = Pdf417ErrorCorrection(codewords_, layout_.level);
     codewords_.insert(codewords_.end(), ec.begin(), ec.end());
 
-    ModuleMatrix matrix(layout_.ModuleWidth(), layout_.rows);
-    for (int row = 0; row < layout_.rows; ++row) {
+    return Pdf417Rows(codewords_, layout_);
+}
+
+ModuleMatrix Pdf417Rows(const std::vector<int>& codewords, const Pdf417Layout& layout) {
+    ModuleMatrix matrix(layout.ModuleWidth(), layout.rows);
+    for (int row = 0; row < layout.rows; ++row) {
         const int cluster = row % 3;
         int x = 0;
         AppendPattern(matrix, row, x, kPdf417StartPattern, kPdf417StartModules);
-        AppendPattern(matrix, row, x, Pdf417CodewordPattern(cluster, Pdf417LeftRowIndicator(row, layout_)), 17);
-        for (int column = 0; column < layout_.columns; ++column) {
-            const int codeword = codewords_[size_t(row) * layout_.columns + column];
+        AppendPattern(matrix, row, x, Pdf417CodewordPattern(cluster, Pdf417LeftRowIndicator(row, layout)), 17);
+        for (int column = 0; column < layout.columns; ++column) {
+            const int codeword = codewords[size_t(row) * layout.columns + column];
             AppendPattern(matrix, row, x, Pdf417CodewordPattern(cluster, codeword), 17);
         }
-        AppendPattern(matrix, row, x, Pdf417CodewordPattern(cluster, Pdf417RightRowIndicator(row, layout_)), 17);
+        AppendPattern(matrix, row, x, Pdf417CodewordPattern(cluster, Pdf417RightRowIndicator(row, layout)), 17);
         AppendPattern(matrix, row, x, kPdf417StopPattern, kPdf417StopModules);
     }
     return matrix;

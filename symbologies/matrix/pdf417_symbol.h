@@ -39,6 +39,10 @@ Pdf417Layout ChoosePdf417Layout(int data_codewords, const Pdf417Settings& settin
 int Pdf417LeftRowIndicator(int row, const Pdf417Layout& layout);
 int Pdf417RightRowIndicator(int row, const Pdf417Layout& layout);
 
+// The rows of a symbol of `layout` holding `codewords` (every codeword, error correction included,
+// in symbol order): start pattern, row indicators around each row's codewords, stop pattern.
+ModuleMatrix Pdf417Rows(const std::vector<int>& codewords, const Pdf417Layout& layout);
+
 // One draw's encoder: the draw's settings and bytes in, the symbol's modules out.
 class Pdf417Encoder {
 public:

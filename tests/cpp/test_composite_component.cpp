@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -8,6 +8,7 @@
 #include "core/model/encode_error.h"
 #include "gs1/element_string.h"
 #include "symbologies/composite/composite_component.h"
+#include "tests/cpp/zint_rows.h"
 
 namespace {
 
@@ -25,29 +26,10 @@ constexpr Carrier kCarriers[] = {
 // The top `rows` rows zint draws for the element string (bracketed AIs), `width` modules each.
 std::vector<std::string> ZintTopRows(const std::string& bracketed, const Carrier& carrier, char type, size_t rows,
                                      size_t width) {
-    std::string command = std::string("zint ") + carrier.zint_options + " --mode=" + (type == 'A' ? "1" : "2") +
-                          " --dump -d '";
-    for (const char c : bracketed) command += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    command += "' 2>/dev/null";
-    std::vector<std::string> out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return out;
-    std::string line;
-    for (int ch; (ch = std::fgetc(pipe)) != EOF;) {
-        if (ch != '\n') {
-            line += char(ch);
-            continue;
-        }
-        std::string bits;
-        for (const char h : line) {
-            if (h == ' ') continue;
-            const int v = std::stoi(std::string(1, h), nullptr, 16);
-            for (int b = 3; b >= 0; --b) bits += char('0' + ((v >> b) & 1));
-        }
-        if (out.size() < rows) out.push_back(bits.substr(0, width));
-        line.clear();
-    }
-    pclose(pipe);
+    const std::string options = std::string(carrier.zint_options) + " --mode=" + (type == 'A' ? "1" : "2");
+    std::vector<std::string> out = ZintRowsOf(options, bracketed).value_or(std::vector<std::string>{});
+    out.resize(std::min(out.size(), rows));
+    for (std::string& row : out) row.resize(width);
     return out;
 }
 

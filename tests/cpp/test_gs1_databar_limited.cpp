@@ -8,7 +8,9 @@
 
 namespace {
 
-std::string Message(const std::string& code) { return EncodeError(EncodeGS1DataBarLimited, code); }
+std::string Message(const std::string& code) {
+    return EncodeError([](const std::string& c) { return EncodeGS1DataBarLimited(c); }, code);
+}
 
 std::string Span(const ModuleWidths& e, size_t from, size_t count) {
     return WidthsText(ModuleWidths(e.begin() + long(from), e.begin() + long(from + count)));
