@@ -92,3 +92,15 @@ def test_digital_link_reads_as_its_uri(symbology, format):
         bq.make(symbology, digital_link="(10)ABC123")  # a lot number without its GTIN has no URI
     with pytest.raises(bq.InvalidOptionError, match="not both"):
         bq.make(symbology, "data", digital_link="(01)09501101530003")
+
+
+@pytest.mark.parametrize("symbology, data, format, text", [
+    ("gs1-128", "(01)09501101530003", F.Code128, "(01)09501101530003"),
+    ("ean13", "950110153000", F.EAN13, "9501101530003"),
+    ("databar", "09501101530003", F.DataBar, "(01)09501101530003"),
+])
+def test_composite_component_stands_above_a_linear_part_that_reads(symbology, data, format, text):
+    plain = bq.make(symbology, data, scale=3)
+    composite = bq.make(symbology, data, scale=3, composite="(10)ABC123")
+    assert composite.size[1] > plain.size[1]  # the component's rows and the separator
+    assert read(composite.png(), format).text == text
