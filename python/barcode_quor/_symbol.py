@@ -65,9 +65,10 @@ def _digital_link_data(s: Symbology, data: str | None, element_string: object,
         raise _refuse("digital_link", f"{s.name} cannot carry a GS1 Digital Link URI; these can: {carriers}")
     if data is not None:
         raise _refuse("digital_link", "give data or digital_link, not both")
-    if not isinstance(element_string, str) or not isinstance(domain, str):
+    if not isinstance(element_string, str) or not isinstance(domain, (str, type(None))):
         raise _refuse("digital_link", "digital_link and domain are str: an element string and a URI prefix")
-    return BY_NAME[s.digital_link_as], _native.gs1_digital_link(element_string, domain)
+    under = {} if domain is None else {"domain": domain}  # the native default domain otherwise
+    return BY_NAME[s.digital_link_as], _native.gs1_digital_link(element_string, **under)
 
 
 class _Appearance:
@@ -250,7 +251,7 @@ def make(symbology: str, data: str | None = None, *, scale: int | None = None, d
          text_gap_mm: float | None = None, text_position: str = "below",
          light_margin_indicators: bool | None = None, rotate: int = 0, bar_width_reduction: float = 0,
          foreground: Colour = "black", background: Colour = "white", max_pixels: int = DEFAULT_MAX_PIXELS,
-         digital_link: str | None = None, domain: str = "https://id.gs1.org", **options: object) -> Symbol:
+         digital_link: str | None = None, domain: str | None = None, **options: object) -> Symbol:
     """Makes a barcode symbol: the data is encoded here, and every option and size is checked here.
 
     ``symbology`` is a name from :func:`symbologies` ("code128", "ean13", "qr", ...).
@@ -275,7 +276,8 @@ def make(symbology: str, data: str | None = None, *, scale: int | None = None, d
     "transparent", "#rgb", "#rrggbb", "#rrggbbaa" or (r, g, b[, a])).
 
     QR and Data Matrix: ``digital_link`` (an element string such as "(01)09501101530003") encodes
-    the GS1 Digital Link URI made from it under ``domain``, in place of ``data``.
+    the GS1 Digital Link URI made from it under ``domain`` (default https://id.gs1.org), in place
+    of ``data``.
 
     Further keyword arguments are the symbology's own options (listed by :func:`symbologies`).
 
