@@ -113,3 +113,78 @@ def test_skip_existing_keeps_zip_entries(tmp_path):
     with zipfile.ZipFile(tmp_path / "out.zip") as z:
         for row in rows:
             check_file(row["output"], z.read(row["output"]), row["data"])
+
+
+FAULTY_LINES = {  # each input: its lines, and per line the manifest's status ("" for no row)
+    "csv": [(b"symbology,data,output,options", ""), (b"qr,a,a.png,", "ok"), (b"qr,\xe9t\xe9,latin.png,", "error"),
+            (b"qr," + b"x" * 140_000 + b",huge.png,", "error"), (b'qr,"unclosed,q.png,', "error"), (b"", ""),
+            (b"qr,b,b.png,", "ok"), (b'qr,"two', "ok"), (b'lines",c.png,', ""), (b"qr,d,d.png,", "ok")],
+    "jsonl": [(b'{"symbology": "qr", "data": "a", "output": "a.png"}', "ok"), (b'{"data": "\xe9"}', "error"),
+              (b'{"data": "' + b"x" * 140_000 + b'"}', "error"), (b'{"symbology": "qr", "data": "b', "error"),
+              (b"", ""), (b'{"symbology": "qr", "data": "b", "output": "b.png"}', "ok")],
+}
+
+
+@pytest.mark.parametrize("fmt", FAULTY_LINES)
+def test_a_faulty_line_costs_that_line_only(tmp_path, fmt):
+    """Read once from a pipe; a bad byte, a huge line, a broken quote or bad JSON is one error row
+    naming its line, and every other line is drawn."""
+    lines = FAULTY_LINES[fmt]
+    command = [sys.executable, "-m", "barcode_quor.batch", "-", "--format", fmt, "-o", str(tmp_path / "out")]
+    result = subprocess.run(command, input=b"\n".join(text for text, _ in lines) + b"\n", capture_output=True)
+    assert result.returncode == 1, result.stderr
+    expected = [(number, status) for number, (_, status) in enumerate(lines, start=1) if status]
+    rows = manifest(tmp_path / "out.manifest.csv")
+    assert [(int(r["line"]), r["status"]) for r in rows] == expected
+    assert all(r["error"].startswith(f"line {r['line']}: ") for r in rows if r["status"] == "error")
+    for r in rows:
+        if r["status"] == "ok":
+            data = {"c.png": "two\nlines"}.get(r["output"], r["output"][0])
+            check_file(r["output"], (tmp_path / "out" / r["output"]).read_bytes(), data)
+
+
+def test_links_inside_the_output_are_not_followed(tmp_path):
+    outside = tmp_path / "outside"
+    outside.mkdir()
+    (tmp_path / "out").mkdir()
+    (tmp_path / "out" / "link").symlink_to(outside)
+    (tmp_path / "out" / "file.png").symlink_to(outside / "file.png")
+    rows = [{"symbology": "qr", "data": "x", "output": "link/x.png"},
+            {"symbology": "qr", "data": "y", "output": "file.png"}]
+    result = generate_batch(write_csv(tmp_path / "in.csv", rows), tmp_path / "out", jobs=1)
+    assert [line["status"] for line in manifest(result.manifest)] == ["error", "ok"]
+    assert os.listdir(outside) == []
+    assert not (tmp_path / "out" / "file.png").is_symlink()  # the link itself was replaced
+
+
+@pytest.mark.parametrize("case", ["case clash", "unicode clash", "manifest is input", "manifest inside",
+                                  "zip is a directory", "chunk size"])
+def test_refused_before_drawing(tmp_path, case):
+    names = {"case clash": ["Label.png", "label.PNG"], "unicode clash": ["caf\u00e9.png", "cafe\u0301.png"]}
+    rows = [{"symbology": "qr", "data": name, "output": name} for name in names.get(case, ["a.png", "b.png"])]
+    source = write_csv(tmp_path / "in.csv", rows)
+    output = tmp_path / ("out.zip" if case == "zip is a directory" else "out")
+    extra = {"manifest is input": ["--manifest", source], "manifest inside": ["--manifest", str(output / "m.csv")],
+             "chunk size": ["--chunk-size", "0"]}.get(case, [])
+    if case == "zip is a directory":
+        output.mkdir()
+    assert main([source, "-o", str(output), *extra]) == 2
+    assert sorted(os.listdir(tmp_path)) == sorted(["in.csv"] + (["out.zip"] if case == "zip is a directory" else []))
+    assert not any(output.iterdir()) if output.is_dir() else True
+
+
+def test_manifest_cells_cannot_be_formulas(tmp_path):
+    rows = [{"symbology": "qr", "data": "x", "output": "=1+2.png"}, {"symbology": "nope", "data": "x", "output": "@a.png"},
+            {"symbology": "qr", "data": "y", "output": "-b.png"}]
+    result = generate_batch(write_csv(tmp_path / "in.csv", rows), tmp_path / "out", jobs=1)
+    assert [line["output"] for line in manifest(result.manifest)] == ["'=1+2.png", "'@a.png", "'-b.png"]
+    assert (tmp_path / "out" / "=1+2.png").exists()
+
+
+def test_unsafe_zip_names_are_error_rows(tmp_path):
+    rows = [{"symbology": "qr", "data": "x", "output": name} for name in ("C:/x.png", "a\\b.png", "../up.png", "ok.png")]
+    result = generate_batch(write_jsonl(tmp_path / "in.jsonl", rows), tmp_path / "out.zip", jobs=1)
+    assert [line["status"] for line in manifest(result.manifest)] == ["error", "error", "error", "ok"]
+    assert result.manifest == str(tmp_path / "out.zip.manifest.csv")  # distinct from out/'s
+    with zipfile.ZipFile(tmp_path / "out.zip") as z:
+        assert z.namelist() == ["ok.png"]
