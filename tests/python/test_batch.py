@@ -188,3 +188,62 @@ def test_unsafe_zip_names_are_error_rows(tmp_path):
     assert result.manifest == str(tmp_path / "out.zip.manifest.csv")  # distinct from out/'s
     with zipfile.ZipFile(tmp_path / "out.zip") as z:
         assert z.namelist() == ["ok.png"]
+
+
+def partials(folder):
+    return [name for _, _, files in os.walk(folder) for name in files if name.endswith(".partial")]
+
+
+def group_gone(pgid, seconds=20):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        try:
+            os.killpg(pgid, 0)
+        except ProcessLookupError:
+            return True
+        time.sleep(0.05)
+    return False
+
+
+@pytest.mark.parametrize("sig, output", [(signal.SIGTERM, "out.zip"), (signal.SIGINT, "out"), (signal.SIGKILL, "out")])
+def test_signal_mid_batch_leaves_no_process_and_no_partial(tmp_path, sig, output):
+    rows = list(good_rows(2000))
+    source = write_csv(tmp_path / "in.csv", rows)
+    command = [sys.executable, "-m", "barcode_quor.batch", source, "-o", str(tmp_path / output), "--jobs", "2",
+               "--chunk-size", "4"]
+    batch = subprocess.Popen(command, start_new_session=True)
+    # The manifest's temporary file gets its first block after a few hundred rows.
+    while batch.poll() is None and not any(os.path.getsize(tmp_path / name) for name in os.listdir(tmp_path)
+                                           if name.startswith(f".{output}.manifest.csv.")):
+        time.sleep(0.01)
+    batch.send_signal(sig)  # the parent alone: its drawing processes must follow
+    assert batch.wait(30) == (-sig if sig == signal.SIGKILL else 128 + sig)
+    assert group_gone(batch.pid)
+    if sig == signal.SIGKILL:
+        assert partials(tmp_path / output) == []
+        return
+    assert partials(tmp_path) == []
+    done = [line for line in manifest(tmp_path / f"{output}.manifest.csv")]
+    assert 0 < len(done) < len(rows)
+    assert subprocess.run(command + ["--skip-existing"]).returncode == 0  # resumes, a zip too
+    statuses = [line["status"] for line in manifest(tmp_path / f"{output}.manifest.csv")]
+    assert statuses[:len(done)] == ["skipped"] * len(done) and set(statuses) == {"ok", "skipped"}
+    assert len(statuses) == len(rows)
+
+
+def test_full_disk_stops_with_a_manifest_and_no_temporary_file(tmp_path):
+    disk = tmp_path / "disk"
+    disk.mkdir()
+    if subprocess.run(["mount", "-t", "tmpfs", "-o", "size=256k", "tmpfs", str(disk)], capture_output=True).returncode:
+        pytest.skip("cannot mount a small tmpfs here (needs root)")
+    try:
+        source = write_csv(tmp_path / "in.csv", list(good_rows(600)))
+        command = [sys.executable, "-m", "barcode_quor.batch", source, "-o", str(disk / "out"), "--jobs", "2",
+                   "--manifest", str(tmp_path / "m.csv")]
+        result = subprocess.run(command, capture_output=True, text=True, timeout=120)
+        assert result.returncode == 1 and "stopped: the disk is full" in result.stderr
+        lines = manifest(tmp_path / "m.csv")
+        assert lines[-1]["status"] == "error" and 0 < len(lines) < 600
+        assert partials(disk) == [] and partials(tmp_path) == []
+    finally:
+        subprocess.run(["umount", str(disk)], check=True)
