@@ -12,6 +12,7 @@ from __future__ import annotations
 import os
 import secrets
 import time
+from concurrent.futures import CancelledError
 from typing import Any
 
 from .draw import ERROR, RowResult, draw_chunk
@@ -110,7 +111,7 @@ class DaskRunner:
             return self._result(future)
         except KilledWorker:
             return [self._alone(row) for row in rows]
-        except (TimeoutError, OSError):
+        except (TimeoutError, OSError, CancelledError):  # cancelled: the client lost the scheduler
             self._lost = self._lost or "lost the Dask scheduler"
             return [RowResult(row=row.number, line=row.line, output=row.output, status=ERROR,
                               error=f"not drawn: {self._lost}", stop=self._lost) for row in rows]
@@ -122,7 +123,8 @@ class DaskRunner:
             return self._result(self._client.submit(draw_chunk, [row], *self._arguments, pure=False))[0]
         except KilledWorker:
             return crashed(row, KILLED)
-        except (TimeoutError, OSError):
+        except (TimeoutError, OSError, CancelledError):
+            self._lost = self._lost or "lost the Dask scheduler"
             return RowResult(row=row.number, line=row.line, output=row.output, status=ERROR,
                              error=f"not drawn: {self._lost}", stop=self._lost)
 
