@@ -72,7 +72,7 @@ class BatchResult:
         return self.failed == 0 and not self.stopped
 
 
-def _progress_bar(total: int) -> Any:
+def _progress_bar(total: int | None) -> Any:
     from tqdm import tqdm  # type: ignore[import-untyped]
 
     return tqdm(total=total, unit="row", file=sys.stderr, dynamic_ncols=True)
@@ -129,7 +129,9 @@ def generate_batch(source: str | os.PathLike[str], output: str | os.PathLike[str
     manifest = manifest or default_manifest(output)
     _check_places(source, output, manifest)
     with readable_twice(source) as readable:
-        total = check_names(read_rows(readable, fmt, defaults), BatchError)
+        # Text rows named by a template with a row or line number cannot clash: no first pass.
+        total = None if fmt == "text" and defaults.numbers_names() else check_names(
+            read_rows(readable, fmt, defaults), BatchError)
         sink = open_sink(output, skip_existing)
         runner: Runner
         if dask is not None:
@@ -141,7 +143,7 @@ def generate_batch(source: str | os.PathLike[str], output: str | os.PathLike[str
         return _run(read_rows(readable, fmt, defaults), total, runner, sink, Manifest(manifest), progress)
 
 
-def _run(rows: Any, total: int, runner: Runner, sink: Any, record: Manifest,
+def _run(rows: Any, total: int | None, runner: Runner, sink: Any, record: Manifest,
          progress: bool | Callable[[RowResult], None] | None) -> BatchResult:
     counts = {OK: 0, SKIPPED: 0, ERROR: 0}
     bar = _progress_bar(total) if (sys.stderr.isatty() if progress is None else progress is True) else None
@@ -175,5 +177,5 @@ def _run(rows: Any, total: int, runner: Runner, sink: Any, record: Manifest,
         sink.finish()
     finally:
         record.finish()
-    return BatchResult(total=total, written=counts[OK], skipped=counts[SKIPPED], failed=counts[ERROR],
+    return BatchResult(total=sum(counts.values()) if total is None else total, written=counts[OK], skipped=counts[SKIPPED], failed=counts[ERROR],
                        manifest=record.path, stopped=stopped)

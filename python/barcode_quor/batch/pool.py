@@ -78,7 +78,7 @@ class ProcessRunner:
         self._expected: dict[int, int] = {}  # results a chunk is complete with
         self._next_chunk = 0
         self.window = 2 * jobs
-        self.chunk_size = chunk_size or 32
+        self.chunk_size = chunk_size or 128
 
     def _start(self) -> None:
         worker = Worker()

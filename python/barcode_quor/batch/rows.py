@@ -12,6 +12,7 @@ import json
 import os
 import shutil
 import stat
+import string
 import sys
 import tempfile
 from collections import deque
@@ -38,6 +39,10 @@ class Defaults:
     symbology: str = ""
     options: dict[str, Any] = field(default_factory=dict)
     name: str = ""  # output name template, e.g. "{row:06d}.png"; fields: row, line
+
+    def numbers_names(self) -> bool:
+        """True when the name template holds the row or line number, so no two rows share a name."""
+        return any(field in ("row", "line") for _, field, _, _ in string.Formatter().parse(self.name))
 
 
 @dataclass(frozen=True)
