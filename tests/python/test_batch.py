@@ -8,8 +8,9 @@ import zipfile
 
 import pytest
 
-from barcode_quor.batch import BatchError, generate_batch, main
-from batch_support import BAD, check_directory, check_file, good_rows, kill_one_child, manifest, write_csv, write_jsonl
+from barcode_quor.batch import BatchError, generate_batch, main, pool
+from batch_support import (BAD, check_directory, check_file, children, good_rows, kill_one_child, manifest, write_csv,
+                           write_jsonl)
 
 
 def test_csv_to_directory_with_bad_rows(tmp_path):
@@ -247,3 +248,17 @@ def test_full_disk_stops_with_a_manifest_and_no_temporary_file(tmp_path):
         assert partials(disk) == [] and partials(tmp_path) == []
     finally:
         subprocess.run(["umount", str(disk)], check=True)
+
+
+def test_jobs_are_capped_at_four_a_core(tmp_path):
+    seen = []
+    source = write_csv(tmp_path / "in.csv", list(good_rows(8)))
+    generate_batch(source, tmp_path / "out", jobs=10_000, progress=lambda r: seen.append(len(children(os.getpid()))))
+    assert 0 < max(seen) <= 4 * os.process_cpu_count()
+
+
+def test_drawing_processes_that_cannot_start_raise(tmp_path, monkeypatch):
+    monkeypatch.setattr(pool, "BOOT", "import sys; sys.exit('no barcode_quor here')")
+    with pytest.raises(BatchError, match="cannot start: no barcode_quor here"):
+        generate_batch(write_csv(tmp_path / "in.csv", list(good_rows(3))), tmp_path / "out", jobs=1)
+    assert not (tmp_path / "out.manifest.csv").exists()

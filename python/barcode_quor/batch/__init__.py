@@ -133,14 +133,24 @@ def generate_batch(source: str | os.PathLike[str], output: str | os.PathLike[str
         total = None if fmt == "text" and defaults.numbers_names() else check_names(
             read_rows(readable, fmt, defaults), BatchError)
         sink = open_sink(output, skip_existing)
+        try:
+            record = Manifest(manifest)
+        except OSError as e:
+            sink.abort()
+            raise BatchError(f"{manifest}: {e.strerror or e}") from e
         runner: Runner
-        if dask is not None:
-            from .cluster import DaskRunner
+        try:
+            if dask is not None:
+                from .cluster import DaskRunner
 
-            runner = DaskRunner(dask, sink.directory, skip_existing, chunk_size, dask_timeout)
-        else:
-            runner = ProcessRunner(_jobs(jobs), sink.directory, skip_existing, chunk_size)
-        return _run(read_rows(readable, fmt, defaults), total, runner, sink, Manifest(manifest), progress)
+                runner = DaskRunner(dask, sink.directory, skip_existing, chunk_size, dask_timeout)
+            else:
+                runner = ProcessRunner(_jobs(jobs), sink.directory, skip_existing, chunk_size)
+        except BaseException:
+            sink.abort()
+            record.abort()
+            raise
+        return _run(read_rows(readable, fmt, defaults), total, runner, sink, record, progress)
 
 
 def _run(rows: Any, total: int | None, runner: Runner, sink: Any, record: Manifest,

@@ -9,6 +9,7 @@ import errno
 import io
 import posixpath
 from dataclasses import dataclass
+from typing import Callable
 
 from .outdir import OutputDirectory
 from .rows import Row
@@ -84,12 +85,15 @@ def draw_row(row: Row, directory: str | None, skip_existing: bool) -> RowResult:
                      payload=None if folder is not None else payload)
 
 
-def draw_chunk(rows: list[Row], directory: str | None, skip_existing: bool) -> list[RowResult]:
+def draw_chunk(rows: list[Row], directory: str | None, skip_existing: bool,
+               between_rows: Callable[[], None] | None = None) -> list[RowResult]:
     """Draws rows in order, up to a row that stops the batch. directory None: the bytes come back in
-    the results (zip output)."""
+    the results (zip output). between_rows is called after each row (it may raise to stop)."""
     results = []
     for row in rows:
         results.append(draw_row(row, directory, skip_existing))
+        if between_rows is not None:
+            between_rows()
         if results[-1].stop:
             break
     return results

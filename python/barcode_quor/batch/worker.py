@@ -3,8 +3,8 @@ their results on standard output, one length-prefixed pickle frame each.
 
 It is started as a fresh interpreter that imports only this package, never the caller's script, so a
 batch started from a script without an ``if __name__ == "__main__"`` guard works. It dies with its
-parent (PR_SET_PDEATHSIG, and end of input), ignores SIGINT (the parent ends the batch), and on
-SIGTERM stops at once, removing the file it was writing.
+parent (PR_SET_PDEATHSIG, and end of input) and ignores SIGINT (the parent ends the batch). On
+SIGTERM it stops after the row it is drawing, so no file is left half written.
 """
 from __future__ import annotations
 
@@ -14,7 +14,7 @@ import pickle
 import signal
 import struct
 import sys
-from typing import Any, BinaryIO, NoReturn
+from typing import Any, BinaryIO
 
 PARENT = "BARCODE_QUOR_BATCH_PARENT"
 HEADER = struct.Struct("<Q")
@@ -46,8 +46,20 @@ def receive(fd: int) -> Any:
     return pickle.loads(frame) if frame is not None else None
 
 
-def _stop(signum: int, frame: object) -> NoReturn:
-    raise SystemExit(128 + signum)  # unwinds through the file being written, which removes it
+_drawing = False
+_stop_asked = False
+
+
+def _stop(signum: int, frame: object) -> None:
+    global _stop_asked
+    if not _drawing:  # waiting for work: nothing to finish
+        raise SystemExit(128 + signum)
+    _stop_asked = True
+
+
+def _between_rows() -> None:
+    if _stop_asked:
+        raise SystemExit(128 + signal.SIGTERM)
 
 
 def _die_with_parent() -> None:
@@ -68,8 +80,13 @@ def serve() -> None:
     import barcode_quor  # noqa: F401  (a worker that cannot draw fails here, before any row)
 
     send(replies, READY)
+    global _drawing
     while (job := receive(0)) is not None:
-        send(replies, draw_chunk(*job))
+        _drawing = True
+        results = draw_chunk(*job, between_rows=_between_rows)
+        _drawing = False
+        _between_rows()
+        send(replies, results)
 
 
 if __name__ == "__main__":
