@@ -82,8 +82,9 @@ def serve() -> None:
     send(replies, READY)
     global _drawing
     while (job := receive(0)) is not None:
+        rows, directory, skip_existing = job
         _drawing = True
-        results = draw_chunk(*job, between_rows=_between_rows)
+        results = draw_chunk(rows, directory, skip_existing, _between_rows)
         _drawing = False
         _between_rows()
         send(replies, results)
