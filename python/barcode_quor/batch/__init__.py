@@ -126,6 +126,9 @@ def generate_batch(source: str | os.PathLike[str], output: str | os.PathLike[str
         raise BatchError(f"chunk size must be from 1 to {MAX_CHUNK}")
     defaults = Defaults(symbology=symbology or "", options=dict(options or {}), name=name or "")
     fmt = input_format(source, input_format_name, defaults)
+    if fmt == "text" and not (defaults.symbology and defaults.name):
+        raise BatchError("a text input (one data line a row) needs a symbology and an output name template "
+                         "(--symbology, --name)")
     manifest = manifest or default_manifest(output)
     _check_places(source, output, manifest)
     with readable_twice(source) as readable:
