@@ -102,14 +102,15 @@ def physical_lines(stream: BinaryIO) -> Iterator[Line]:
     number = 0
     while chunk := stream.readline(MAX_LINE + 2):
         number += 1
-        if number == 1 and chunk.startswith(b"\xef\xbb\xbf"):
-            chunk = chunk[3:]
-        if len(chunk) > MAX_LINE + 1 or (len(chunk) > MAX_LINE and not chunk.endswith(b"\n")):
-            while chunk and not chunk.endswith(b"\n"):  # skip the rest without holding it
-                chunk = stream.readline(1 << 20)
+        cut = len(chunk) == MAX_LINE + 2 and not chunk.endswith(b"\n")
+        while cut and chunk and not chunk.endswith(b"\n"):  # skip the rest without holding it
+            chunk = stream.readline(1 << 20)
+        content = chunk.rstrip(b"\n").rstrip(b"\r")
+        if number == 1 and content.startswith(b"\xef\xbb\xbf"):
+            content = content[3:]
+        if cut or len(content) > MAX_LINE:
             yield number, None, f"line longer than {MAX_LINE} bytes"
             continue
-        content = chunk.rstrip(b"\n").rstrip(b"\r")
         try:
             yield number, content.decode("utf-8"), ""
         except UnicodeDecodeError as e:
