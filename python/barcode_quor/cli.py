@@ -10,7 +10,7 @@ import sys
 from typing import Any, Sequence
 
 from . import __version__
-from ._errors import BarcodeError
+from ._errors import BarcodeError, InvalidOptionError
 from ._options import Flag, Option, parse_quiet_zone
 from ._output import KINDS
 from ._symbol import make
@@ -127,6 +127,15 @@ def _text_argument(value: str, what: str) -> str:
     return value
 
 
+def _kind_from_name(path: str) -> str:
+    """The extension's kind; PNG without an extension (a FIFO, /dev/stdout), as for "-"."""
+    extension = os.path.splitext(path)[1].lstrip(".").lower()
+    if extension and extension not in KINDS:
+        raise InvalidOptionError(f"cannot tell the output kind from '.{extension}': give --format "
+                                 f"({', '.join(KINDS)})")
+    return extension or "png"
+
+
 def _batch(argv: list[str]) -> int:
     try:
         batch = importlib.import_module("barcode_quor.batch")
@@ -162,9 +171,7 @@ def main(argv: Sequence[str] | None = None) -> int:
             symbol.save(sys.stdout.buffer, kind=args.format or "png")
             sys.stdout.buffer.flush()
         else:
-            # Without a known extension (a FIFO, /dev/stdout) the kind is PNG, as for "-".
-            known = os.path.splitext(args.output)[1].lstrip(".").lower() in KINDS
-            symbol.save(args.output, kind=args.format or (None if known else "png"))
+            symbol.save(args.output, kind=args.format or _kind_from_name(args.output))
     except BarcodeError as error:
         print(f"{PROG}: error: {_in_cli_words(str(error))}", file=sys.stderr)
         return 1

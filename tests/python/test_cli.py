@@ -34,17 +34,17 @@ def test_standard_output_and_format():
     assert svg.stdout.startswith(b"<?xml") and b"rgb(0,0,128)" in svg.stdout
 
 
-@pytest.mark.parametrize("args, message", [
-    (["code39", "a#b"], "character '#' at position 1"),
-    (["qr", "x", "--error", "X"], "accepted: L, M, Q, H"),
-    (["code128", "x", "--mode", "A", "--columns", "3"], "code128 has no option 'columns'"),
-    (["nosuch", "x"], "unknown symbology"),
-    (["qr", "x", "--quiet-zone", "1,2"], "LEFT,TOP,RIGHT,BOTTOM"),
-    (["code128", "x", "--x-dim-mm", "0.3"], "--x-dim-mm needs --dpi"),  # flags, not make()'s parameters
+@pytest.mark.parametrize("args, name, message", [
+    (["code39", "a#b"], "out.png", "character '#' at position 1"),
+    (["qr", "x", "--error", "X"], "out.png", "accepted: L, M, Q, H"),
+    (["code128", "x", "--mode", "A", "--columns", "3"], "out.png", "code128 has no option 'columns'"),
+    (["nosuch", "x"], "out.png", "unknown symbology"),
+    (["qr", "x", "--quiet-zone", "1,2"], "out.png", "LEFT,TOP,RIGHT,BOTTOM"),
+    (["code128", "x", "--x-dim-mm", "0.3"], "out.png", "--x-dim-mm needs --dpi"),  # flags, not make()'s parameters
+    (["code128", "x"], "out.gif", "give --format"),
 ])
-def test_errors_are_one_line_and_write_nothing(tmp_path, args, message):
-    target = tmp_path / "out.png"
-    result = run(*args, "-o", str(target))
+def test_errors_are_one_line_and_write_nothing(tmp_path, args, name, message):
+    result = run(*args, "-o", str(tmp_path / name))
     assert result.returncode == 1
     lines = result.stderr.decode().splitlines()
     assert len(lines) == 1 and lines[0].startswith("barcode-quor: error: ") and message in lines[0]
