@@ -13,6 +13,19 @@ from batch_support import BAD, check_directory, check_file, good_rows, manifest,
 distributed = pytest.importorskip("distributed")
 
 
+@pytest.fixture(autouse=True)
+def deadline():
+    """No test here may wait for a cluster for ever: past two minutes it fails."""
+    def expire(signum, frame):
+        raise TimeoutError("the Dask test took more than 120 s")
+
+    previous = signal.signal(signal.SIGALRM, expire)
+    signal.alarm(120)
+    yield
+    signal.alarm(0)
+    signal.signal(signal.SIGALRM, previous)
+
+
 @pytest.fixture(scope="module")
 def client():
     with distributed.LocalCluster(n_workers=2, threads_per_worker=1, processes=True, host="127.0.0.1",
