@@ -45,12 +45,11 @@ from .draw import ERROR, OK, SKIPPED, RowResult
 from .names import check_names
 from .pool import ProcessRunner
 from .rows import BatchError, Defaults, input_format, read_rows, readable_twice
-from .run import Runner, run_rows
+from .run import MAX_CHUNK, Runner, run_rows
 from .sinks import Manifest, default_manifest, open_sink
 
 __all__ = ["BatchError", "BatchResult", "Interrupted", "RowResult", "generate_batch", "main"]
 JOBS_PER_CORE = 4  # more processes than this only compete for the cores
-MAX_CHUNK = 10000
 
 
 class Interrupted(BaseException):

@@ -7,6 +7,8 @@ import signal
 import sys
 from typing import Any, NoReturn, Sequence
 
+from .run import MAX_CHUNK
+
 PROG = "barcode-quor batch"
 
 
@@ -30,7 +32,7 @@ def _parser() -> argparse.ArgumentParser:
     parser.add_argument("--format", choices=("csv", "jsonl", "text"),
                         help="input format (default: from the extension; text with --symbology)")
     parser.add_argument("--manifest", help="manifest path (default: <output>.manifest.csv beside the output)")
-    parser.add_argument("--chunk-size", type=int, default=None, help="rows per task (1 to 10000)")
+    parser.add_argument("--chunk-size", type=int, default=None, help=f"rows per task (1 to {MAX_CHUNK})")
     parser.add_argument("--symbology", help="symbology of rows that name none")
     parser.add_argument("--options", metavar="JSON", help='options of every row, a JSON object, e.g. \'{"scale": 3}\'; '
                                                           "a row's own options win")
@@ -75,8 +77,8 @@ def main(argv: Sequence[str]) -> int:
         _check_name(args.name)
         if args.jobs is not None and args.jobs < 1:
             raise ValueError("--jobs must be at least 1")
-        if args.chunk_size is not None and not 1 <= args.chunk_size <= 10000:
-            raise ValueError("--chunk-size must be from 1 to 10000")
+        if args.chunk_size is not None and not 1 <= args.chunk_size <= MAX_CHUNK:
+            raise ValueError(f"--chunk-size must be from 1 to {MAX_CHUNK}")
     except ValueError as e:
         print(f"{PROG}: {e}", file=sys.stderr)
         return 2

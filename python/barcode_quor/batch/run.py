@@ -14,6 +14,8 @@ from .draw import RowResult
 from .rows import Row
 from .sinks import DirectorySink, ZipSink
 
+MAX_CHUNK = 10000  # rows per task at most
+
 
 class Runner(Protocol):
     window: int  # chunks in flight at most
