@@ -29,7 +29,8 @@ Output: a directory, or a zip file when the output name ends in ``.zip``, and a 
 
 Guarantees: a bad line never stops the batch and ends as an error line; a file is whole or absent;
 nothing is written through a symbolic link inside the output; ``skip_existing`` resumes an
-interrupted batch (directory or zip). Clashing output names (also by letter case or Unicode form)
+interrupted batch (directory or zip). Clashing output names (also by letter case or Unicode form),
+and names that lead outside the output (``..``, absolute, a backslash or a colon as in ``C:``),
 are refused before anything is drawn: the first pass keeps the names in a temporary on-disk SQLite
 table, so memory stays flat however long the input is.
 """
@@ -42,7 +43,7 @@ from typing import Any, Callable
 
 from .command import main
 from .draw import ERROR, OK, SKIPPED, RowResult
-from .names import check_names
+from .names import check_names, escapes
 from .pool import ProcessRunner
 from .rows import BatchError, Defaults, input_format, read_rows, readable_twice
 from .run import MAX_CHUNK, Runner, run_rows
@@ -125,6 +126,8 @@ def generate_batch(source: str | os.PathLike[str], output: str | os.PathLike[str
         raise BatchError(f"chunk size must be from 1 to {MAX_CHUNK}")
     defaults = Defaults(symbology=symbology or "", options=dict(options or {}), name=name or "")
     fmt = input_format(source, input_format_name, defaults)
+    if escapes(defaults.name):
+        raise BatchError(f"output name template {defaults.name!r} leads outside the output")
     if fmt == "text" and not (defaults.symbology and defaults.name):
         raise BatchError("a text input (one data line a row) needs a symbology and an output name template "
                          "(--symbology, --name)")

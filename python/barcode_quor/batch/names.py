@@ -11,17 +11,24 @@ from typing import Any, Iterable
 
 # A zip extractor on Windows reads a backslash as a folder and "C:" as a drive; NUL ends C strings.
 UNSAFE = ("\\", ":", "\0")
+ESCAPES = "output name leads outside the output (.., an absolute path, a backslash, colon or NUL)"
+
+
+def escapes(value: str) -> bool:
+    """True for a name that some file system or zip extractor would put outside the output."""
+    name = posixpath.normpath(value)
+    return any(c in value for c in UNSAFE) or name.startswith("/") or name == ".." or name.startswith("../")
 
 
 def output_name(value: Any) -> tuple[str, str]:
     """(normalised name, error): a relative path with '/' separators that stays inside the output."""
     if not isinstance(value, str) or not value.strip():
         return "", "no output name"
-    if any(c in value for c in UNSAFE):
-        return value, "output name holds a backslash, colon or NUL"
+    if escapes(value):
+        return value, ESCAPES
     name = posixpath.normpath(value)
-    if name.startswith("/") or name == ".." or name.startswith("../") or value.endswith("/"):
-        return value, "output name must be a relative file path inside the output"
+    if value.endswith("/"):
+        return value, "output name must be a file path, not a folder"
     if "." not in posixpath.basename(name).lstrip("."):
         return name, "output name has no extension to choose the image kind (.png, .jpg, .svg)"
     return name, ""
@@ -33,7 +40,8 @@ def clash_key(name: str) -> str:
 
 
 def check_names(rows: Iterable[Any], error: type[Exception]) -> int:
-    """Counts the rows and raises `error` naming clashing output names, before anything is drawn.
+    """Counts the rows and raises `error` naming clashing output names, or names that lead outside
+    the output, before anything is drawn.
 
     The names go to a temporary on-disk SQLite table, so memory stays flat however many rows there
     are; the temporary file holds about the size of the names."""
@@ -46,8 +54,11 @@ def check_names(rows: Iterable[Any], error: type[Exception]) -> int:
         db.execute("CREATE TABLE names (key TEXT, name TEXT, row INTEGER)")
         count = 0
         pending: list[tuple[str, str, int]] = []
+        outside: list[str] = []
         for row in rows:
             count += 1
+            if row.error == ESCAPES and len(outside) < 10:
+                outside.append(f"{row.output!r} in row {row.number}")
             if not row.error:  # rows that fail anyway write nothing, so their names cannot clash
                 pending.append((clash_key(row.output), row.output, row.number))
             if len(pending) >= 10000:
@@ -60,6 +71,8 @@ def check_names(rows: Iterable[Any], error: type[Exception]) -> int:
         db.close()
     finally:
         os.unlink(db_path)
+    if outside:
+        raise error(f"output names that lead outside the output: {'; '.join(outside)}")
     if clashes:
         shown = "; ".join(f"{names!r} in rows {rows_}" for names, rows_ in clashes[:10])
         more = " and more" if len(clashes) > 10 else ""
