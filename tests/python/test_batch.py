@@ -229,17 +229,19 @@ def test_signal_mid_batch_leaves_no_process_and_no_partial(tmp_path, sig, output
     assert len(statuses) == len(rows)
 
 
-def test_full_disk_stops_with_a_manifest_and_no_temporary_file(tmp_path):
+@pytest.mark.parametrize("output", ["out", "out.zip"])
+def test_full_disk_stops_with_a_manifest_and_no_temporary_file(tmp_path, output):
     disk = tmp_path / "disk"
     disk.mkdir()
     if subprocess.run(["mount", "-t", "tmpfs", "-o", "size=256k", "tmpfs", str(disk)], capture_output=True).returncode:
         pytest.skip("cannot mount a small tmpfs here (needs root)")
     try:
         source = write_csv(tmp_path / "in.csv", list(good_rows(600)))
-        command = [sys.executable, "-m", "barcode_quor.batch", source, "-o", str(disk / "out"), "--jobs", "2",
+        command = [sys.executable, "-m", "barcode_quor.batch", source, "-o", str(disk / output), "--chunk-size", "8",
                    "--manifest", str(tmp_path / "m.csv")]
         result = subprocess.run(command, capture_output=True, text=True, timeout=120)
-        assert result.returncode == 1 and "stopped: the disk is full" in result.stderr
+        assert result.returncode == 1
+        assert ("No space left" if output == "out.zip" else "stopped: the disk is full") in result.stderr
         lines = manifest(tmp_path / "m.csv")
         assert lines[-1]["status"] == "error" and 0 < len(lines) < 600
         assert partials(disk) == [] and partials(tmp_path) == []

@@ -8,9 +8,10 @@ from __future__ import annotations
 import heapq
 import itertools
 from collections import deque
+from dataclasses import replace
 from typing import Any, Callable, Iterable, Protocol
 
-from .draw import RowResult
+from .draw import ERROR, STOPPING, RowResult
 from .rows import Row
 from .sinks import DirectorySink, ZipSink
 
@@ -40,7 +41,12 @@ def run_rows(rows: Iterable[Row], runner: Runner, sink: DirectorySink | ZipSink,
         handle, claimed = pending.popleft()
         drawn = runner.collect(handle) if handle is not None else []
         for result in heapq.merge(claimed, drawn, key=lambda r: r.row):
-            sink.accept(result)
+            try:
+                sink.accept(result)
+            except OSError as e:  # the zip cannot grow: this row is not in it, and the batch stops
+                if e.errno not in STOPPING:
+                    raise
+                result = replace(result, status=ERROR, size=0, error=STOPPING[e.errno], stop=STOPPING[e.errno])
             on_result(result)
             stopped = stopped or result.stop
 
