@@ -44,7 +44,7 @@ from typing import Any, Callable
 from .command import main
 from .draw import ERROR, OK, SKIPPED, RowResult
 from .names import check_names, escapes
-from .pool import ProcessRunner
+from .pool import LOCAL_CHUNK, ProcessRunner
 from .rows import BatchError, Defaults, input_format, read_rows, readable_twice
 from .run import MAX_CHUNK, Runner, run_rows
 from .sinks import Manifest, default_manifest, open_sink
@@ -150,7 +150,10 @@ def generate_batch(source: str | os.PathLike[str], output: str | os.PathLike[str
 
                 runner = DaskRunner(dask, sink.directory, skip_existing, chunk_size, dask_timeout)
             else:
-                runner = ProcessRunner(_jobs(jobs), sink.directory, skip_existing, chunk_size)
+                processes = _jobs(jobs)
+                if chunk_size is None and total is not None:  # a small batch still reaches every process
+                    chunk_size = max(1, min(LOCAL_CHUNK, -(-total // (4 * processes))))
+                runner = ProcessRunner(processes, sink.directory, skip_existing, chunk_size)
         except BaseException:
             sink.abort()
             record.abort()

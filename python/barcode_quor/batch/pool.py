@@ -21,6 +21,7 @@ from .worker import PARENT, READY, receive, send
 
 CRASHED = "the drawing process died on this row"
 BOOT = "from barcode_quor.batch.worker import serve; serve()"
+LOCAL_CHUNK = 128  # rows per task by default: a few ms of drawing, so the pipe's cost does not show
 GRACE_SECONDS = 5.0  # for processes to finish their chunk (close) or clean up (abort)
 
 
@@ -78,7 +79,7 @@ class ProcessRunner:
         self._expected: dict[int, int] = {}  # results a chunk is complete with
         self._next_chunk = 0
         self.window = 2 * jobs
-        self.chunk_size = chunk_size or 128
+        self.chunk_size = chunk_size or LOCAL_CHUNK
 
     def _start(self) -> None:
         worker = Worker()
