@@ -8,6 +8,7 @@ import zipfile
 
 import pytest
 
+import barcode_quor as bq
 from barcode_quor.batch import BatchError, generate_batch, main, pool
 from batch_support import (BAD, check_directory, check_file, children, good_rows, kill_one_child, manifest, write_csv,
                            write_jsonl)
@@ -41,6 +42,18 @@ def test_jsonl_to_zip(tmp_path):
         for row in rows:
             check_file(row["output"], z.read(row["output"]), row["data"])
     assert [line["status"] for line in manifest(result.manifest)] == ["ok"] * 8
+
+
+def test_text_lines_with_batch_wide_settings(tmp_path):
+    source = tmp_path / "codes.txt"
+    source.write_text("ABC-1\n\nABC-2\n")
+    command = [source, "-o", str(tmp_path / "out"), "--symbology", "code128", "--options", '{"scale": 3}',
+               "--name", "labels/{row:03d}-{line}.png"]
+    assert main([str(part) for part in command]) == 0
+    for name, data in (("001-1.png", "ABC-1"), ("002-3.png", "ABC-2")):
+        payload = (tmp_path / "out" / "labels" / name).read_bytes()
+        check_file(name, payload, data)
+        assert payload == bq.make("code128", data, scale=3).png()
 
 
 def test_unreadable_lines_are_error_rows(tmp_path):

@@ -126,7 +126,7 @@ def generate_batch(source: str | os.PathLike[str], output: str | os.PathLike[str
         raise BatchError(f"chunk size must be from 1 to {MAX_CHUNK}")
     defaults = Defaults(symbology=symbology or "", options=dict(options or {}), name=name or "")
     fmt = input_format(source, input_format_name, defaults)
-    if escapes(defaults.name):
+    if defaults.name and escapes(defaults.name.format(row=1, line=1)):
         raise BatchError(f"output name template {defaults.name!r} leads outside the output")
     if fmt == "text" and not (defaults.symbology and defaults.name):
         raise BatchError("a text input (one data line a row) needs a symbology and an output name template "
