@@ -59,9 +59,12 @@ def test_text_lines_with_batch_wide_settings(tmp_path):
 def test_unreadable_lines_are_error_rows(tmp_path):
     source = tmp_path / "in.jsonl"
     source.write_text('{"symbology": "qr", "data": "a", "output": "a.png"}\nnot json\n[1]\n'
-                      '{"symbology": "qr", "data": "b", "output": "b.png", "colour": "red"}\n')
+                      '{"symbology": "qr", "data": "b", "output": "b.png", "colour": "red"}\n'
+                      '{"symbology": "qr", "data": "\\ud800", "output": "c.png"}\n')
     result = generate_batch(source, tmp_path / "out", jobs=1)
-    assert [line["status"] for line in manifest(result.manifest)] == ["ok", "error", "error", "error"]
+    lines = manifest(result.manifest)
+    assert [line["status"] for line in lines] == ["ok", "error", "error", "error", "error"]
+    assert "lone surrogate" in lines[-1]["error"]
 
 
 @pytest.mark.parametrize("output", ["out", "out.zip"])
