@@ -191,7 +191,8 @@ def test_refused_before_drawing(tmp_path, case):
 
 
 def test_manifest_cells_cannot_be_formulas(tmp_path):
-    rows = [{"symbology": "qr", "data": "x", "output": "=1+2.png"}, {"symbology": "nope", "data": "x", "output": "@a.png"},
+    rows = [{"symbology": "qr", "data": "x", "output": "=1+2.png"},
+            {"symbology": "nope", "data": "x", "output": "@a.png"},
             {"symbology": "qr", "data": "y", "output": "-b.png"}]
     result = generate_batch(write_csv(tmp_path / "in.csv", rows), tmp_path / "out", jobs=1)
     assert [line["output"] for line in manifest(result.manifest)] == ["'=1+2.png", "'@a.png", "'-b.png"]

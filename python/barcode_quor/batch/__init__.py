@@ -195,5 +195,6 @@ def _run(rows: Any, total: int | None, runner: Runner, sink: Any, record: Manife
         sink.finish()
     finally:
         record.finish()
-    return BatchResult(total=sum(counts.values()) if total is None else total, written=counts[OK], skipped=counts[SKIPPED], failed=counts[ERROR],
+    return BatchResult(total=sum(counts.values()) if total is None else total, written=counts[OK],
+                       skipped=counts[SKIPPED], failed=counts[ERROR],
                        manifest=record.path, stopped=stopped)

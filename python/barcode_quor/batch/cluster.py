@@ -47,7 +47,8 @@ class DaskRunner:
         self._own = not isinstance(cluster, Client)
         self._timeout = timeout
         try:
-            self._client = Client(cluster, set_as_default=False, timeout=timeout) if self._own else cluster  # type: ignore[no-untyped-call]
+            self._client = (Client(cluster, set_as_default=False, timeout=timeout)  # type: ignore[no-untyped-call]
+                            if self._own else cluster)
             self._client.wait_for_workers(1, timeout=timeout)
         except Exception as e:
             self.close()

@@ -19,8 +19,8 @@ def _parser() -> argparse.ArgumentParser:
                     "with a manifest of every row. Exit status 0: every row drawn; 1: some rows failed "
                     "(see the manifest) or the batch stopped early; 2: the batch could not start; "
                     "130/143: interrupted (what was drawn is kept: resume with --skip-existing).")
-    parser.add_argument("input", help="CSV (columns symbology,data,output[,options]), JSON Lines, "
-                                      "or text (one data line a row, with --symbology and --name); - reads standard input")
+    parser.add_argument("input", help="CSV (columns symbology,data,output[,options]), JSON Lines, or text "
+                                      "(one data line a row, with --symbology and --name); - reads standard input")
     parser.add_argument("-o", "--output", required=True, help="output directory, or a file ending in .zip")
     parser.add_argument("--jobs", type=int, default=None,
                         help="drawing processes (default: every core; at most four a core)")
