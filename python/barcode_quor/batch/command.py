@@ -89,7 +89,7 @@ def main(argv: Sequence[str]) -> int:
                                 chunk_size=args.chunk_size, symbology=args.symbology, options=options,
                                 name=args.name, dask_timeout=args.dask_timeout)
     except BatchError as e:
-        print(f"{PROG}: {e}", file=sys.stderr)
+        print(f"{PROG}: {' '.join(str(e).splitlines())}", file=sys.stderr)  # one line, whatever a cluster says
         return 2
     except OSError as e:
         print(f"{PROG}: {e.filename + ': ' if e.filename else ''}{e.strerror or e}", file=sys.stderr)
