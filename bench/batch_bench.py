@@ -1,8 +1,10 @@
-"""Batch throughput: rows per second of a mixed batch (every symbology, PNG and SVG) drawn by one
-process, by every core, and by a local Dask cluster, with the peak memory of the process that reads
-the input and of the busiest cluster worker. Not a test.
+"""Batch throughput. First, beside `zint --batch` in the same run: a text file of Code 128 data lines
+to one PNG each, by zint (one process), by us with one job and with two. Then (with --mixed N) rows
+per second of a mixed batch (every symbology, PNG and SVG) drawn by one process, by every core, and
+by a local Dask cluster, with the peak memory of the process that reads the input and of the busiest
+cluster worker. Not a test.
 
-    make bench-batch     (or: PYTHONPATH=build/python python3.13 bench/batch_bench.py [--rows N])
+    make bench-batch     (or: PYTHONPATH=build/python python3.13 bench/batch_bench.py [--rows N] [--mixed N])
 """
 import argparse
 import json
@@ -67,20 +69,56 @@ def run(mode, source, output, jobs):
                       "reader_mb": peak_mb(resource.getrusage(resource.RUSAGE_SELF)), "drawing_mb": drawing_peak}))
 
 
+def timed(command):
+    """(wall seconds, CPU seconds of the command and every process it waited for)."""
+    before = resource.getrusage(resource.RUSAGE_CHILDREN)
+    start = time.perf_counter()
+    subprocess.run(command, check=True, stdout=subprocess.DEVNULL)
+    after = resource.getrusage(resource.RUSAGE_CHILDREN)
+    return time.perf_counter() - start, after.ru_utime + after.ru_stime - before.ru_utime - before.ru_stime
+
+
+def against_zint(rows, where):
+    """Code 128 data lines to PNG files: zint --batch, then ours with one and two jobs, same input."""
+    with tempfile.TemporaryDirectory(dir=where) as folder:
+        source = os.path.join(folder, "rows.txt")
+        with open(source, "w") as f:
+            f.writelines(f"CODE-{i:06d}-ABC\n" for i in range(rows))
+        os.mkdir(os.path.join(folder, "zint"))
+        wall, cpu = timed(["zint", "-b", "CODE128", "--batch", "-i", source, "-o",
+                           os.path.join(folder, "zint", "~" * 7 + ".png")])
+        zint = rows / wall
+        print(f"{rows} Code 128 rows to PNG files in {where or tempfile.gettempdir()}")
+        print(f"{'':28} {'rows/s':>9} {'vs zint':>8} {'rows/CPU s':>11}")
+        print(f"{'zint --batch (1 process)':28} {zint:9.0f} {1:8.2f} {rows / cpu:11.0f}")
+        for jobs in (1, 2):
+            output = os.path.join(folder, f"ours{jobs}")
+            wall, cpu = timed([sys.executable, "-m", "barcode_quor.batch", source, "-o", output, "--symbology",
+                               "code128", "--name", "{row:07d}.png", "--jobs", str(jobs)])
+            print(f"{f'barcode-quor batch, {jobs} job(s)':28} {rows / wall:9.0f} {rows / wall / zint:8.2f} "
+                  f"{rows / cpu:11.0f}")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--rows", type=int, default=100_000, help="rows in the batch (default 100000)")
+    parser.add_argument("--rows", type=int, default=20_000, help="Code 128 rows against zint (default 20000)")
+    parser.add_argument("--dir", help="where the files go (default: the temporary folder; /dev/shm leaves "
+                                      "the disk out of the comparison)")
+    parser.add_argument("--mixed", type=int, default=0, help="rows of the mixed batch (default: none)")
     parser.add_argument("--run", nargs=4, metavar=("MODE", "SOURCE", "OUTPUT", "JOBS"), help=argparse.SUPPRESS)
     args = parser.parse_args()
     if args.run:
         mode, source, output, jobs = args.run
         run(mode, source, output, int(jobs))
         return
+    against_zint(args.rows, args.dir)
+    if not args.mixed:
+        return
     cores = os.process_cpu_count() or 1
     with tempfile.TemporaryDirectory() as folder:
         source = os.path.join(folder, "batch.jsonl")
-        write_input(source, args.rows)
-        print(f"{args.rows} rows, {len(DATA)} symbologies, PNG and SVG, {cores} cores")
+        write_input(source, args.mixed)
+        print(f"{args.mixed} rows, {len(DATA)} symbologies, PNG and SVG, {cores} cores")
         print(f"{'runner':28} {'rows/s':>9} {'failed':>7} {'reader MB':>10} {'drawing MB':>11}")
         for label, mode, jobs in (("1 job", "local", 1), (f"{cores} jobs", "local", cores),
                                   (f"local Dask, {cores} workers", "dask", cores)):

@@ -2,6 +2,7 @@
 from __future__ import annotations
 
 import os
+import stat
 import tempfile
 from typing import BinaryIO, Union
 
@@ -37,25 +38,60 @@ def kind_of(target: object, kind: str | None) -> str:
 
 
 def write(target: Target, content: bytes) -> None:
-    """Writes content to a path through a temporary file renamed into place, so that a failure
-    leaves neither a partial file nor a temporary one; or to a binary file object."""
+    """Writes content to a path, or to a binary file object.
+
+    A new file is written under a temporary name and renamed into place, so a failure leaves neither
+    a partial file nor a temporary one. An existing regular file keeps its identity (mode, owner,
+    hard links): the content goes to a temporary file first, so a full disk shows before the old
+    content is touched, then into the file itself. A FIFO or a device is written as it is."""
     if not isinstance(target, (str, os.PathLike)):
         target.write(content)
         return
     path = os.fspath(target)
+    try:
+        mode = os.stat(path).st_mode
+    except FileNotFoundError:
+        _write_new(path, content)
+        return
+    if stat.S_ISREG(mode):
+        _write_over(path, content)
+    else:
+        with open(path, "wb") as stream:
+            stream.write(content)
+
+
+def _write_new(path: str, content: bytes) -> None:
     folder = os.path.dirname(os.path.abspath(path))
     handle, temporary = tempfile.mkstemp(dir=folder, prefix=f".{os.path.basename(path)}.", suffix=".tmp")
     try:
         with os.fdopen(handle, "wb") as stream:
             stream.write(content)
-        os.chmod(temporary, 0o666 & ~_umask())
+        os.chmod(temporary, new_file_mode())
         os.replace(temporary, path)
     except BaseException:
         os.unlink(temporary)
         raise
 
 
-def _umask() -> int:
+def _write_over(path: str, content: bytes) -> None:
+    folder = os.path.dirname(os.path.abspath(path))
+    try:
+        handle, temporary = tempfile.mkstemp(dir=folder, prefix=f".{os.path.basename(path)}.", suffix=".tmp")
+    except PermissionError:  # a writable file in a folder that is not: nothing to try it out in
+        temporary = ""
+    if temporary:
+        try:
+            with os.fdopen(handle, "wb") as stream:
+                stream.write(content)
+        finally:
+            os.unlink(temporary)
+    with open(path, "r+b") as stream:
+        stream.write(content)
+        stream.truncate()
+
+
+def new_file_mode() -> int:
+    """The permissions a file created now gets (0666 less the umask)."""
     mask = os.umask(0)
     os.umask(mask)
-    return mask
+    return 0o666 & ~mask

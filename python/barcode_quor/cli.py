@@ -4,11 +4,13 @@ from __future__ import annotations
 
 import argparse
 import importlib
+import os
+import re
 import sys
 from typing import Any, Sequence
 
 from . import __version__
-from ._errors import BarcodeError
+from ._errors import BarcodeError, InvalidOptionError
 from ._options import Flag, Option, parse_quiet_zone
 from ._output import KINDS
 from ._symbol import make
@@ -40,7 +42,8 @@ def _parser() -> argparse.ArgumentParser:
                "'barcode-quor batch --help' draws many symbols from a CSV or JSON Lines file.",
     )
     parser.add_argument("symbology", nargs="?", help="symbology name, e.g. code128, ean13, qr")
-    parser.add_argument("data", nargs="?", help="the data to encode")
+    parser.add_argument("data", nargs="?", help="the data to encode; - reads it from standard input "
+                                                "(one trailing newline dropped)")
     parser.add_argument("-o", "--output", metavar="FILE", help="output file; - writes to standard output")
     parser.add_argument("-f", "--format", choices=KINDS, help="output kind (default: from the extension, else png)")
     parser.add_argument("--list", action="store_true", help="list the symbologies and their options")
@@ -120,6 +123,41 @@ def _make_options(args: argparse.Namespace) -> dict[str, Any]:
     return options
 
 
+# make()'s parameter names as the command line spells them, for messages.
+_FLAGS = {"x_dim_mm": "--x-dim-mm", "height_mm": "--height-mm", "quiet_zone": "--quiet-zone", "dpi": "--dpi",
+          "scale": "--scale", "foreground": "--fg", "background": "--bg"}
+_PARAMETER = re.compile(r"\b(" + "|".join(_FLAGS) + r")\b")
+
+
+def _in_cli_words(message: str) -> str:
+    return _PARAMETER.sub(lambda m: _FLAGS[m.group(1)], message)
+
+
+def _text_argument(value: str, what: str) -> str:
+    """The argument as given; "-" reads standard input. Raises ValueError when it is not UTF-8."""
+    if value == "-" and what == "DATA":
+        raw = sys.stdin.buffer.read()
+        raw = raw[:-2] if raw.endswith(b"\r\n") else raw[:-1] if raw.endswith(b"\n") else raw
+        try:
+            return raw.decode("utf-8")
+        except UnicodeDecodeError:
+            raise ValueError("standard input is not UTF-8") from None
+    try:
+        value.encode("utf-8")
+    except UnicodeEncodeError:  # bytes that are not UTF-8 arrive as lone surrogates
+        raise ValueError(f"{what} is not UTF-8") from None
+    return value
+
+
+def _kind_from_name(path: str) -> str:
+    """The extension's kind; PNG without an extension (a FIFO, /dev/stdout), as for "-"."""
+    extension = os.path.splitext(path)[1].lstrip(".").lower()
+    if extension and extension not in KINDS:
+        raise InvalidOptionError(f"cannot tell the output kind from '.{extension}': give --format "
+                                 f"({', '.join(KINDS)})")
+    return extension or "png"
+
+
 def _batch(argv: list[str]) -> int:
     try:
         batch = importlib.import_module("barcode_quor.batch")
@@ -144,13 +182,22 @@ def main(argv: Sequence[str] | None = None) -> int:
     if args.symbology is None or (args.data is None) == (args.digital_link is None) or args.output is None:
         parser.error("give SYMBOLOGY DATA -o FILE, or SYMBOLOGY --digital-link ELEMENT_STRING -o FILE (or --list)")
     try:
-        symbol = make(args.symbology, args.data, **_make_options(args))
+        symbology = _text_argument(args.symbology, "SYMBOLOGY")
+        data = _text_argument(args.data, "DATA")
+    except ValueError as error:
+        print(f"{PROG}: error: {error}", file=sys.stderr)
+        return 2
+    try:
+        symbol = make(symbology, data, **_make_options(args))
         if args.output == "-":
             symbol.save(sys.stdout.buffer, kind=args.format or "png")
             sys.stdout.buffer.flush()
         else:
-            symbol.save(args.output, kind=args.format)
-    except (BarcodeError, OSError) as error:
-        print(f"{PROG}: error: {error}", file=sys.stderr)
+            symbol.save(args.output, kind=args.format or _kind_from_name(args.output))
+    except BarcodeError as error:
+        print(f"{PROG}: error: {_in_cli_words(str(error))}", file=sys.stderr)
+        return 1
+    except OSError as error:
+        print(f"{PROG}: error: {args.output}: {error.strerror or error}", file=sys.stderr)
         return 1
     return 0

@@ -136,7 +136,7 @@ def test_failed_save_leaves_no_file_and_keeps_the_old_one(tmp_path, monkeypatch)
     def fail(*args):
         raise OSError("disk full")
 
-    monkeypatch.setattr(os, "replace", fail)
+    monkeypatch.setattr(os, "fdopen", fail)  # the trial copy beside the file cannot be written
     with pytest.raises(OSError, match="disk full"):
         symbol.save(existing)
     assert sorted(p.name for p in tmp_path.iterdir()) == ["keep.png"]

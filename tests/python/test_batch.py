@@ -8,8 +8,10 @@ import zipfile
 
 import pytest
 
-from barcode_quor.batch import BatchError, generate_batch, main
-from batch_support import BAD, check_directory, check_file, good_rows, kill_one_child, manifest, write_csv, write_jsonl
+import barcode_quor as bq
+from barcode_quor.batch import BatchError, generate_batch, main, pool
+from batch_support import (BAD, check_directory, check_file, children, good_rows, kill_one_child, manifest, write_csv,
+                           write_jsonl)
 
 
 def test_csv_to_directory_with_bad_rows(tmp_path):
@@ -28,7 +30,6 @@ def test_csv_to_directory_with_bad_rows(tmp_path):
             assert line["status"] == "ok" and line["error"] == ""
             assert int(line["size"]) == os.path.getsize(tmp_path / "out" / row["output"])
     check_directory(tmp_path / "out", rows)
-    assert not os.path.exists(tmp_path / "escape.png")
 
 
 def test_jsonl_to_zip(tmp_path):
@@ -43,12 +44,27 @@ def test_jsonl_to_zip(tmp_path):
     assert [line["status"] for line in manifest(result.manifest)] == ["ok"] * 8
 
 
+def test_text_lines_with_batch_wide_settings(tmp_path):
+    source = tmp_path / "codes.txt"
+    source.write_text("ABC-1\n\nABC-2\n")
+    command = [source, "-o", str(tmp_path / "out"), "--symbology", "code128", "--options", '{"scale": 3}',
+               "--name", "labels/{row:03d}-{line}.png"]
+    assert main([str(part) for part in command]) == 0
+    for name, data in (("001-1.png", "ABC-1"), ("002-3.png", "ABC-2")):
+        payload = (tmp_path / "out" / "labels" / name).read_bytes()
+        check_file(name, payload, data)
+        assert payload == bq.make("code128", data, scale=3).png()
+
+
 def test_unreadable_lines_are_error_rows(tmp_path):
     source = tmp_path / "in.jsonl"
     source.write_text('{"symbology": "qr", "data": "a", "output": "a.png"}\nnot json\n[1]\n'
-                      '{"symbology": "qr", "data": "b", "output": "b.png", "colour": "red"}\n')
+                      '{"symbology": "qr", "data": "b", "output": "b.png", "colour": "red"}\n'
+                      '{"symbology": "qr", "data": "\\ud800", "output": "c.png"}\n')
     result = generate_batch(source, tmp_path / "out", jobs=1)
-    assert [line["status"] for line in manifest(result.manifest)] == ["ok", "error", "error", "error"]
+    lines = manifest(result.manifest)
+    assert [line["status"] for line in lines] == ["ok", "error", "error", "error", "error"]
+    assert "lone surrogate" in lines[-1]["error"]
 
 
 @pytest.mark.parametrize("output", ["out", "out.zip"])
@@ -113,3 +129,152 @@ def test_skip_existing_keeps_zip_entries(tmp_path):
     with zipfile.ZipFile(tmp_path / "out.zip") as z:
         for row in rows:
             check_file(row["output"], z.read(row["output"]), row["data"])
+
+
+FAULTY_LINES = {  # each input: its lines, and per line the manifest's status ("" for no row)
+    "csv": [(b"symbology,data,output,options", ""), (b"qr,a,a.png,", "ok"), (b"qr,\xe9t\xe9,latin.png,", "error"),
+            (b"qr," + b"x" * 140_000 + b",huge.png,", "error"), (b'qr,"unclosed,q.png,', "error"), (b"", ""),
+            (b"qr,b,b.png,", "ok"), (b'qr,"two', "ok"), (b'lines",c.png,', ""), (b"qr,d,d.png,", "ok")],
+    "jsonl": [(b'{"symbology": "qr", "data": "a", "output": "a.png"}', "ok"), (b'{"data": "\xe9"}', "error"),
+              (b'{"data": "' + b"x" * 140_000 + b'"}', "error"), (b'{"symbology": "qr", "data": "b', "error"),
+              (b"", ""), (b'{"symbology": "qr", "data": "b", "output": "b.png"}', "ok")],
+}
+
+
+@pytest.mark.parametrize("fmt", FAULTY_LINES)
+def test_a_faulty_line_costs_that_line_only(tmp_path, fmt):
+    """Read once from a pipe; a bad byte, a huge line, a broken quote or bad JSON is one error row
+    naming its line, and every other line is drawn."""
+    lines = FAULTY_LINES[fmt]
+    command = [sys.executable, "-m", "barcode_quor.batch", "-", "--format", fmt, "-o", str(tmp_path / "out")]
+    result = subprocess.run(command, input=b"\n".join(text for text, _ in lines) + b"\n", capture_output=True)
+    assert result.returncode == 1, result.stderr
+    expected = [(number, status) for number, (_, status) in enumerate(lines, start=1) if status]
+    rows = manifest(tmp_path / "out.manifest.csv")
+    assert [(int(r["line"]), r["status"]) for r in rows] == expected
+    assert all(r["error"].startswith(f"line {r['line']}: ") for r in rows if r["status"] == "error")
+    for r in rows:
+        if r["status"] == "ok":
+            data = {"c.png": "two\nlines"}.get(r["output"], r["output"][0])
+            check_file(r["output"], (tmp_path / "out" / r["output"]).read_bytes(), data)
+
+
+def test_links_inside_the_output_are_not_followed(tmp_path):
+    outside = tmp_path / "outside"
+    outside.mkdir()
+    (tmp_path / "out").mkdir()
+    (tmp_path / "out" / "link").symlink_to(outside)
+    (tmp_path / "out" / "file.png").symlink_to(outside / "file.png")
+    rows = [{"symbology": "qr", "data": "x", "output": "link/x.png"},
+            {"symbology": "qr", "data": "y", "output": "file.png"}]
+    result = generate_batch(write_csv(tmp_path / "in.csv", rows), tmp_path / "out", jobs=1)
+    assert [line["status"] for line in manifest(result.manifest)] == ["error", "ok"]
+    assert os.listdir(outside) == []
+    assert not (tmp_path / "out" / "file.png").is_symlink()  # the link itself was replaced
+
+
+@pytest.mark.parametrize("case", ["case clash", "unicode clash", "drive", "backslash", "parent", "manifest is input",
+                                  "manifest inside", "zip is a directory", "chunk size"])
+def test_refused_before_drawing(tmp_path, case):
+    names = {"case clash": ["Label.png", "label.PNG"], "unicode clash": ["caf\u00e9.png", "cafe\u0301.png"],
+             "drive": ["ok.png", "C:/x.png"], "backslash": ["ok.png", "a\\b.png"], "parent": ["ok.png", "../up.png"]}
+    rows = [{"symbology": "qr", "data": name, "output": name} for name in names.get(case, ["a.png", "b.png"])]
+    source = write_csv(tmp_path / "in.csv", rows)
+    output = tmp_path / ("out.zip" if case == "zip is a directory" else "out")
+    extra = {"manifest is input": ["--manifest", source], "manifest inside": ["--manifest", str(output / "m.csv")],
+             "chunk size": ["--chunk-size", "0"]}.get(case, [])
+    if case == "zip is a directory":
+        output.mkdir()
+    assert main([source, "-o", str(output), *extra]) == 2
+    assert sorted(os.listdir(tmp_path)) == sorted(["in.csv"] + (["out.zip"] if case == "zip is a directory" else []))
+    assert not any(output.iterdir()) if output.is_dir() else True
+
+
+def test_manifest_cells_cannot_be_formulas(tmp_path):
+    rows = [{"symbology": "qr", "data": "x", "output": "=1+2.png"},
+            {"symbology": "nope", "data": "x", "output": "@a.png"},
+            {"symbology": "qr", "data": "y", "output": "-b.png"}]
+    result = generate_batch(write_csv(tmp_path / "in.csv", rows), tmp_path / "out", jobs=1)
+    assert [line["output"] for line in manifest(result.manifest)] == ["'=1+2.png", "'@a.png", "'-b.png"]
+    assert (tmp_path / "out" / "=1+2.png").exists()
+
+
+def test_zip_and_directory_get_distinct_manifests(tmp_path):
+    source = write_csv(tmp_path / "in.csv", list(good_rows(2)))
+    manifests = {generate_batch(source, tmp_path / output, jobs=1).manifest for output in ("out", "out.zip")}
+    assert manifests == {str(tmp_path / "out.manifest.csv"), str(tmp_path / "out.zip.manifest.csv")}
+
+
+def partials(folder):
+    return [name for _, _, files in os.walk(folder) for name in files if name.endswith(".partial")]
+
+
+def group_gone(pgid, seconds=20):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        try:
+            os.killpg(pgid, 0)
+        except ProcessLookupError:
+            return True
+        time.sleep(0.05)
+    return False
+
+
+@pytest.mark.parametrize("sig, output", [(signal.SIGTERM, "out.zip"), (signal.SIGINT, "out"), (signal.SIGKILL, "out")])
+def test_signal_mid_batch_leaves_no_process_and_no_partial(tmp_path, sig, output):
+    rows = list(good_rows(2000))
+    source = write_csv(tmp_path / "in.csv", rows)
+    command = [sys.executable, "-m", "barcode_quor.batch", source, "-o", str(tmp_path / output), "--jobs", "2",
+               "--chunk-size", "4"]
+    batch = subprocess.Popen(command, start_new_session=True)
+    # The manifest's temporary file gets its first block after a few hundred rows.
+    while batch.poll() is None and not any(os.path.getsize(tmp_path / name) for name in os.listdir(tmp_path)
+                                           if name.startswith(f".{output}.manifest.csv.")):
+        time.sleep(0.01)
+    batch.send_signal(sig)  # the parent alone: its drawing processes must follow
+    assert batch.wait(30) == (-sig if sig == signal.SIGKILL else 128 + sig)
+    assert group_gone(batch.pid)
+    if sig == signal.SIGKILL:
+        assert partials(tmp_path / output) == []
+        return
+    assert partials(tmp_path) == []
+    done = [line for line in manifest(tmp_path / f"{output}.manifest.csv")]
+    assert 0 < len(done) < len(rows)
+    assert subprocess.run(command + ["--skip-existing"]).returncode == 0  # resumes, a zip too
+    statuses = [line["status"] for line in manifest(tmp_path / f"{output}.manifest.csv")]
+    assert statuses[:len(done)] == ["skipped"] * len(done) and set(statuses) == {"ok", "skipped"}
+    assert len(statuses) == len(rows)
+
+
+@pytest.mark.parametrize("output", ["out", "out.zip"])
+def test_full_disk_stops_with_a_manifest_and_no_temporary_file(tmp_path, output):
+    disk = tmp_path / "disk"
+    disk.mkdir()
+    if subprocess.run(["mount", "-t", "tmpfs", "-o", "size=256k", "tmpfs", str(disk)], capture_output=True).returncode:
+        pytest.skip("cannot mount a small tmpfs here (needs root)")
+    try:
+        source = write_csv(tmp_path / "in.csv", list(good_rows(600)))
+        command = [sys.executable, "-m", "barcode_quor.batch", source, "-o", str(disk / output), "--chunk-size", "8",
+                   "--manifest", str(tmp_path / "m.csv")]
+        result = subprocess.run(command, capture_output=True, text=True, timeout=120)
+        assert result.returncode == 1
+        assert ("No space left" if output == "out.zip" else "stopped: the disk is full") in result.stderr
+        lines = manifest(tmp_path / "m.csv")
+        assert lines[-1]["status"] == "error" and 0 < len(lines) < 600
+        assert partials(disk) == [] and partials(tmp_path) == []
+    finally:
+        subprocess.run(["umount", str(disk)], check=True)
+
+
+def test_jobs_are_capped_at_four_a_core(tmp_path):
+    seen = []
+    source = write_csv(tmp_path / "in.csv", list(good_rows(8)))
+    generate_batch(source, tmp_path / "out", jobs=10_000, progress=lambda r: seen.append(len(children(os.getpid()))))
+    assert 0 < max(seen) <= 4 * os.process_cpu_count()
+
+
+def test_drawing_processes_that_cannot_start_raise(tmp_path, monkeypatch):
+    monkeypatch.setattr(pool, "BOOT", "import sys; sys.exit('no barcode_quor here')")
+    with pytest.raises(BatchError, match="cannot start: no barcode_quor here"):
+        generate_batch(write_csv(tmp_path / "in.csv", list(good_rows(3))), tmp_path / "out", jobs=1)
+    assert not (tmp_path / "out.manifest.csv").exists()
