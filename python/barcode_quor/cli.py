@@ -125,7 +125,9 @@ def _make_options(args: argparse.Namespace) -> dict[str, Any]:
 
 # make()'s parameter names as the command line spells them, for messages.
 _FLAGS = {"x_dim_mm": "--x-dim-mm", "height_mm": "--height-mm", "quiet_zone": "--quiet-zone", "dpi": "--dpi",
-          "scale": "--scale", "foreground": "--fg", "background": "--bg"}
+          "scale": "--scale", "foreground": "--fg", "background": "--bg", "max_pixels": "--max-pixels",
+          "text_size_mm": "--text-size-mm", "text_gap_mm": "--text-gap-mm", "text_position": "--text-position",
+          "bar_width_reduction": "--bar-width-reduction", "digital_link": "--digital-link"}
 _PARAMETER = re.compile(r"\b(" + "|".join(_FLAGS) + r")\b")
 
 
