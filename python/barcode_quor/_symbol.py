@@ -267,7 +267,7 @@ def make(symbology: str, data: str | None = None, *, scale: int | None = None, d
     x_dim_mm), by default the symbology's standard height; ``show_text`` (default True), ``text``
     (printed instead of the symbol's own text), ``text_position`` ("below" or "above"),
     ``font`` ("ocr-b", "roboto", or a TTF/OTF file), ``text_size_mm`` and ``text_gap_mm`` (need
-    dpi or x_dim_mm), ``light_margin_indicators`` (EAN/UPC '<' and '>').
+    dpi or x_dim_mm), ``light_margin_indicators`` (EAN-13 '>', EAN-8 '<' and '>').
 
     Every symbol: ``quiet_zone`` (modules: one count for every side or (left, top, right,
     bottom); by default the symbology's standard minimum), ``rotate`` (0, 90, 180, 270 degrees

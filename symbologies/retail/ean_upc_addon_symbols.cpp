@@ -3,6 +3,7 @@
 #include "symbologies/retail/ean_addon.h"
 #include "symbologies/retail/jan13.h"
 #include "symbologies/retail/jan8.h"
+#include "symbologies/retail/light_margin_indicators.h"
 #include "symbologies/retail/upc_a.h"
 #include "symbologies/retail/upc_e.h"
 #include "symbologies/symbol_building.h"
@@ -18,7 +19,10 @@ EncodedSymbol WithAddOn(MainEncoder main, AddOnHost host, const std::string& tex
     RefuseLongerThan(text, kLongestText);
     const MainAndAddOn split = SplitAddOn(text, options.addon);
     EncodedSymbol symbol = main(split.main, options);
-    if (!split.addon.empty()) AppendAddOn(symbol, split.addon, host);
+    if (split.addon.empty())
+        AddLightMarginIndicators(symbol, host);
+    else
+        AppendAddOn(symbol, split.addon, host);
     return symbol;
 }
 

@@ -140,3 +140,11 @@ def test_svg_physical_size(symbology, data):
     assert width == pytest.approx(png_width * 25.4 / 600, abs=0.001)
     assert height == pytest.approx(png_height * 25.4 / 600, abs=0.001)
     assert re.search(r'width="\d+" height="\d+"', bq.make(symbology, data, scale=8).svg())
+
+
+@pytest.mark.parametrize("symbology, data", [("ean13", "490123456789"), ("ean8", "4901234")])
+def test_light_margin_indicators_stand_in_the_quiet_zone_when_asked(symbology, data):
+    plain, marked = (dark(bq.make(symbology, data, scale=3, light_margin_indicators=on).png()) for on in (False, True))
+    assert plain.shape == marked.shape
+    last_bar = extent(plain[0])[1]
+    assert not plain[:, last_bar + 1:].any() and marked[:, last_bar + 1:].any()  # '>' right of the bars

@@ -1,0 +1,28 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "symbologies/registry.h"
+
+namespace {
+
+// (text, centre) of every Marker span.
+std::vector<std::pair<std::string, double>> Markers(const std::string& symbology, const std::string& text) {
+    std::vector<std::pair<std::string, double>> out;
+    for (const TextSpan& span : Encode(symbology, text, {}).text)
+        if (span.role == TextRole::Marker) out.emplace_back(span.text, span.center_x);
+    return out;
+}
+
+// Outer edges on the quiet zones' outer edges, 3 modules to the glyph's centre (EAN-13: 95 + 7;
+// EAN-8: -7 and 67 + 7, as zint places them); UPC and add-on symbols carry none.
+TEST(LightMarginIndicators, WhereEachSymbologyHasThem) {
+    using Spans = std::vector<std::pair<std::string, double>>;
+    EXPECT_EQ(Markers("ean13", "490123456789"), (Spans{{">", 99.0}}));
+    EXPECT_EQ(Markers("ean8", "4901234"), (Spans{{"<", -4.0}, {">", 71.0}}));
+    EXPECT_EQ(Markers("upca", "03600029145"), Spans{});
+    EXPECT_EQ(Markers("ean13", "490123456789+12"), Spans{});
+}
+
+}  // namespace
