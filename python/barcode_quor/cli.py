@@ -67,7 +67,7 @@ def _parser() -> argparse.ArgumentParser:
     size.add_argument("--text-size-mm", type=float, metavar="MM",
                       help="digit height in mm (needs --dpi or --x-dim-mm)")
     size.add_argument("--text-gap-mm", type=float, metavar="MM", help="gap between bars and text in mm")
-    size.add_argument("--light-margin-indicators", action="store_true", help="EAN/UPC '<' and '>' in the quiet zone")
+    size.add_argument("--light-margin-indicators", action="store_true", help="EAN-13/EAN-8 '<' and '>' in the quiet zones")
     size.add_argument("--fg", "--foreground", dest="foreground", default="black", metavar="COLOUR",
                       help="bar colour: a CSS name, #rgb, #rrggbb or #rrggbbaa")
     size.add_argument("--bg", "--background", dest="background", default="white", metavar="COLOUR",
