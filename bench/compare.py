@@ -123,7 +123,7 @@ def print_render_step_sizes(zint, seconds):
           f"{'zint µs':>8} {'B ratio':>8} {'µs ratio':>9}")
     for index, (label, data) in enumerate(RENDER_STEP):
         text = data.encode()
-        for module_pixels in (1, 2, 3, 4):
+        for module_pixels in (1, 2, 3, 4, 6, 8):
             calls = [lambda: writers.make_png(index, text, module_pixels, None, 0),
                      lambda: zint.zint_png(index, text, module_pixels, None, 0)]
             mine, theirs = (call() for call in calls)
