@@ -215,15 +215,17 @@ void PutHeader(std::vector<uint8_t>& out, int width, int height, const PngLayout
 
 void PutEnd(std::vector<uint8_t>& out) { CloseChunk(out, OpenChunk(out, "IEND")); }
 
-// Packed images up to these many filtered bytes go through libdeflate whole, at the first level up
-// to the first size, else the second; larger ones through igzip and the repeated-row blocks. On
-// barcodes of one to eight pixels a module, level 8 came out 5 to 35% smaller than igzip level 1
-// up to 12 KB in 2 to 8 times its few microseconds; above that its time climbs steeply on rows that
-// repeat (four times level 6's at 18 KB), while level 6 stays 10 to 40% smaller than igzip up to
-// 128 KB, at 15 to 60 µs per 10 KB (igzip: 1 to 2).
+// Images of fewer than 8 bits a pixel up to these many filtered bytes go through libdeflate whole,
+// at the first level up to the first size, else the second; the rest through igzip and the
+// repeated-row blocks. On barcodes of one to eight pixels a module, level 8 came out 5 to 35%
+// smaller than igzip level 1 up to 12 KB, in 2 to 8 times its few microseconds; above that its time
+// climbs steeply on rows that repeat (four times level 6's at 18 KB). Level 6 stays 10 to 40%
+// smaller to 32 KB at 15 to 60 µs per 10 KB (igzip: 1 to 2), and beyond that grew to ten times
+// igzip's time. 8-bit layouts (smoothed text, many colours) came out larger whole than with the
+// repeated-row blocks.
 constexpr size_t kStrongImageBytes = 12 * 1024;
 constexpr int kStrongLevel = 8;
-constexpr size_t kSmallImageBytes = 128 * 1024;
+constexpr size_t kSmallImageBytes = 32 * 1024;
 constexpr int kSmallLevel = 6;
 
 struct Compressor {
@@ -286,7 +288,7 @@ std::vector<uint8_t> EncodeSmallestPng(const RasterCanvas& canvas, int dpi) {
     if (layout.colour_type == PngColourType::kRgba) return EncodePng(canvas, dpi);
     thread_local std::vector<uint8_t> packed;
     const size_t stride = layout.Stride(canvas.Width());
-    const bool small = size_t(canvas.Height()) * (stride + 1) <= kSmallImageBytes;
+    const bool small = layout.bit_depth < 8 && size_t(canvas.Height()) * (stride + 1) <= kSmallImageBytes;
     PackPixels(canvas, layout, repeated, packed);
     std::vector<uint8_t> out;
     out.reserve(1024);
