@@ -1,5 +1,6 @@
-// Our two PNG writers on the pixels of a PNG the module made, for bench/compare.py (loaded with
-// ctypes): the size each writes and its mean time. Development only: never linked into the module.
+// Our two PNG writers on the pixels of a PNG the module made, and the render step's PNG of the
+// benchmark symbols, for bench/compare.py (loaded with ctypes). Development only: never linked
+// into the module.
 #include <png.h>
 
 #include <chrono>
@@ -7,7 +8,9 @@
 #include <memory>
 #include <vector>
 
+#include "bench/bench_symbols.h"
 #include "core/codec/png_writer.h"
+#include "core/render/render.h"
 
 namespace {
 
@@ -36,4 +39,20 @@ extern "C" int png_encode(const uint8_t* png, int length, int smallest, int repe
     for (int i = 0; i < repeats; ++i) size = encode(*canvas, 0).size();
     *mean_us = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count() / repeats;
     return int(size);
+}
+
+// The render step's PNG of a benchmark symbol (bench_symbols.h) at `module_pixels`, encoded and
+// drawn: its size, copied into `out` when `capacity` holds it; -1 when the symbol is refused.
+extern "C" int make_png(int symbology, const char* text, int module_pixels, uint8_t* out, int capacity) {
+    try {
+        const EncodedSymbol symbol = BenchSymbol(BenchSymbology(symbology), text);
+        RenderOptions options;
+        options.module_pixels = module_pixels;
+        options.quiet_zone = symbol.quiet_zone;
+        const std::vector<uint8_t> png = Render(symbol, options, OutputKind::Png).bytes;
+        if (out != nullptr && png.size() <= size_t(capacity)) std::memcpy(out, png.data(), png.size());
+        return int(png.size());
+    } catch (const std::exception&) {
+        return -1;
+    }
 }
