@@ -109,7 +109,7 @@ def print_png_sizes(zint):
         print(f"{label:34} {rgba:7} {rgba_us.value:7.1f} {smallest:9} {smallest_us.value:7.1f} {theirs:>8}")
 
 
-# The render step's symbols (bench/bench_symbols.h), in its order, with the data for both sides.
+# The render step's symbols (make_png in bench/png_encoders.cpp), in its order, with the data for both sides.
 RENDER_STEP = [("Code 128", CODE128), ("EAN-13", "490123456789"), ("QR 100 bytes", QR_100),
                ("Data Matrix 50 bytes", DM_50), ("PDF417 100 chars", PDF_100)]
 

@@ -8,9 +8,9 @@
 #include <memory>
 #include <vector>
 
-#include "bench/bench_symbols.h"
 #include "core/codec/png_writer.h"
 #include "core/render/render.h"
+#include "symbologies/registry.h"
 
 namespace {
 
@@ -41,11 +41,15 @@ extern "C" int png_encode(const uint8_t* png, int length, int smallest, int repe
     return int(size);
 }
 
-// The render step's PNG of a benchmark symbol (bench_symbols.h) at `module_pixels`, encoded and
-// drawn: its size, copied into `out` when `capacity` holds it; -1 when the symbol is refused.
+// The render step's PNG of the benchmark's symbology `symbology` (compare.py's RENDER_STEP order) at
+// `module_pixels`, encoded and drawn: its size, copied into `out` when `capacity` holds it; -1 when
+// the symbol is refused.
 extern "C" int make_png(int symbology, const char* text, int module_pixels, uint8_t* out, int capacity) {
+    static const char* const kNames[] = {"code128", "ean13", "qr", "datamatrix", "pdf417"};
     try {
-        const EncodedSymbol symbol = BenchSymbol(BenchSymbology(symbology), text);
+        EncodeOptions encode;
+        if (symbology == 4) encode.columns = 4;  // as libzint's side is drawn
+        const EncodedSymbol symbol = Encode(kNames[symbology], text, encode);
         RenderOptions options;
         options.module_pixels = module_pixels;
         options.quiet_zone = symbol.quiet_zone;
