@@ -155,10 +155,9 @@ LinearPart LinkedGs1128(std::vector<int> values, char component_type, int compon
     }
     LinearPart part;
     part.symbol = OneRowSymbol(ToModuleWidths(values, "Invalid code value"), kLinearBarHeight, 10, text, text);
-    const Modules& row = part.symbol.rows[0].modules;
-    Modules separator(row.size());
-    for (size_t i = 0; i < row.size(); ++i) separator[i] = row[i] ^ 1;
-    part.symbol.rows.insert(part.symbol.rows.begin(), SymbolRow{separator, kSeparatorHeight, {}});
+    Modules separator = part.symbol.rows[0].modules;
+    for (uint8_t& m : separator) m ^= 1;
+    part.symbol.rows.insert(part.symbol.rows.begin(), SymbolRow{std::move(separator), kSeparatorHeight, {}});
     for (TextSpan& span : part.symbol.text) span.below_row = 1;
     if (component_type == 'C') {
         part.linear_x = 7;
