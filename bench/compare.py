@@ -3,7 +3,8 @@ ctypes, in this one process), median microseconds per call for the whole job (en
 into memory) and the ratio ours / libzint; first make() against the native class, and the cost of
 a second format from a made symbol. Then the PNG file sizes per task: the classes' RGBA file, the
 same pixels in the smallest exact layout with the mean time of each writer, and libzint's file.
-Not a test.
+Last the render step's PNG (encode, draw, write) against libzint's of the same symbol at the same
+pixels per module, with text and quiet zones: bytes and median µs. Not a test.
 
     make bench      (or: PYTHONPATH=build/python python3.13 bench/compare.py [seconds per task])
 """
@@ -108,6 +109,7 @@ def main(seconds):
         assert draw(obj), label
         print(f"{label:34} {median_us(lambda: draw(obj), seconds):9.1f}")
     print_png_sizes(zint)
+    print_render_step_sizes(zint, seconds)
 
 
 def print_png_sizes(zint):
@@ -126,6 +128,29 @@ def print_png_sizes(zint):
         smallest = writers.png_encode(png, len(png), 1, repeats, ctypes.byref(smallest_us))
         theirs = "" if index is None else zint.zint_task(index, data.encode(), len(data.encode()))
         print(f"{label:34} {rgba:7} {rgba_us.value:7.1f} {smallest:9} {smallest_us.value:7.1f} {theirs:>8}")
+
+
+# The render step's symbols (make_png in bench/png_encoders.cpp), in its order, with the data for both sides.
+RENDER_STEP = [("Code 128", CODE128), ("EAN-13", "490123456789"), ("QR 100 bytes", QR_100),
+               ("Data Matrix 50 bytes", DM_50), ("PDF417 100 chars", PDF_100)]
+
+
+def print_render_step_sizes(zint, seconds):
+    """Bytes and median µs of the render step's PNG and libzint's, the same symbol and module size."""
+    writers = ctypes.CDLL(os.path.join(BUILD, "libpng_encoders.so"))
+    for lib, name in ((writers, "make_png"), (zint, "zint_png")):
+        getattr(lib, name).argtypes = [ctypes.c_int, ctypes.c_char_p, ctypes.c_int, ctypes.c_char_p, ctypes.c_int]
+    print(f"\n{'render step PNG vs libzint':26} {'px/X':>4} {'ours B':>7} {'zint B':>7} {'ours µs':>8} "
+          f"{'zint µs':>8} {'B ratio':>8} {'µs ratio':>9}")
+    for index, (label, data) in enumerate(RENDER_STEP):
+        text = data.encode()
+        for module_pixels in (1, 2, 3, 4, 6, 8):
+            calls = [lambda: writers.make_png(index, text, module_pixels, None, 0),
+                     lambda: zint.zint_png(index, text, module_pixels, None, 0)]
+            mine, theirs = (call() for call in calls)
+            mine_us, theirs_us = paired_median_us(calls, seconds / 2)
+            print(f"{label:26} {module_pixels:4} {mine:7} {theirs:7} {mine_us:8.1f} {theirs_us:8.1f} "
+                  f"{mine / theirs:8.2f} {mine_us / theirs_us:9.2f}")
 
 
 if __name__ == "__main__":

@@ -1,5 +1,6 @@
-// Our two PNG writers on the pixels of a PNG the module made, for bench/compare.py (loaded with
-// ctypes): the size each writes and its mean time. Development only: never linked into the module.
+// Our two PNG writers on the pixels of a PNG the module made, and the render step's PNG of the
+// benchmark symbols, for bench/compare.py (loaded with ctypes). Development only: never linked
+// into the module.
 #include <png.h>
 
 #include <chrono>
@@ -8,6 +9,8 @@
 #include <vector>
 
 #include "core/codec/png_writer.h"
+#include "core/render/render.h"
+#include "symbologies/registry.h"
 
 namespace {
 
@@ -36,4 +39,24 @@ extern "C" int png_encode(const uint8_t* png, int length, int smallest, int repe
     for (int i = 0; i < repeats; ++i) size = encode(*canvas, 0).size();
     *mean_us = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count() / repeats;
     return int(size);
+}
+
+// The render step's PNG of the benchmark's symbology `symbology` (compare.py's RENDER_STEP order) at
+// `module_pixels`, encoded and drawn: its size, copied into `out` when `capacity` holds it; -1 when
+// the symbol is refused.
+extern "C" int make_png(int symbology, const char* text, int module_pixels, uint8_t* out, int capacity) {
+    static const char* const kNames[] = {"code128", "ean13", "qr", "datamatrix", "pdf417"};
+    try {
+        EncodeOptions encode;
+        if (symbology == 4) encode.columns = 4;  // as libzint's side is drawn
+        const EncodedSymbol symbol = Encode(kNames[symbology], text, encode);
+        RenderOptions options;
+        options.module_pixels = module_pixels;
+        options.quiet_zone = symbol.quiet_zone;
+        const std::vector<uint8_t> png = Render(symbol, options, OutputKind::Png).bytes;
+        if (out != nullptr && png.size() <= size_t(capacity)) std::memcpy(out, png.data(), png.size());
+        return int(png.size());
+    } catch (const std::exception&) {
+        return -1;
+    }
 }

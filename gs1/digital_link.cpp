@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "core/model/encode_error.h"
+#include "core/text_encoding/ascii.h"
+#include "core/text_encoding/digits.h"
 #include "gs1/ai_table.h"
 #include "gs1/element_string.h"
 #include "gs1/validation.h"
@@ -16,11 +18,8 @@ namespace {
     throw EncodeError(EncodeErrorKind::InvalidData, what, position == std::string::npos ? -1 : long(position));
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 bool IsUnreserved(char c) {
-    return IsDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '-' || c == '.' || c == '_' ||
-           c == '~';
+    return IsDigit(c) || IsUpper(c) || IsLower(c) || c == '-' || c == '.' || c == '_' || c == '~';
 }
 
 std::string PercentEncoded(const std::string& value) {

@@ -1,17 +1,13 @@
 #include "gs1/validation.h"
 
 #include <algorithm>
-#include <cstring>
 
+#include "core/text_encoding/ascii.h"
 #include "core/text_encoding/digits.h"
 #include "gs1/ai_table.h"
 #include "gs1/check_digit.h"
 
 namespace {
-
-bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
-bool IsLower(char c) { return c >= 'a' && c <= 'z'; }
-bool OneOf(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
 
 bool InSet(char c, GS1CharacterSet set) {
     switch (set) {

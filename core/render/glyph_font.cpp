@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <tuple>
 
 #include "core/model/encode_error.h"
 #include "resources/ocrb_regular.h"
@@ -101,7 +102,7 @@ struct PathBuilder {
 
 struct GlyphFont::Face {
     FT_Face face = nullptr;
-    mutable std::map<std::pair<char32_t, long>, std::shared_ptr<const GlyphImage>> glyphs;
+    mutable std::map<std::tuple<char32_t, long, bool>, std::shared_ptr<const GlyphImage>> glyphs;
     mutable std::map<char32_t, std::string> outlines;
     ~Face() {
         std::lock_guard<std::recursive_mutex> lock(g_freetype_mutex);
@@ -145,21 +146,24 @@ std::shared_ptr<const GlyphFont> GlyphFont::Open(const std::string& name) {
 
 int GlyphFont::UnitsPerEm() const { return face_->face->units_per_EM; }
 
-std::shared_ptr<const GlyphImage> GlyphFont::Glyph(char32_t code_point, double em_pixels) const {
+std::shared_ptr<const GlyphImage> GlyphFont::Glyph(char32_t code_point, double em_pixels, bool antialias) const {
     if (!(em_pixels > 0.0 && em_pixels <= kMaxEmPixels))
         throw EncodeError(EncodeErrorKind::TooLarge, "text of " + std::to_string(em_pixels) +
                                                          " pixels an em cannot be drawn (the most is " +
                                                          std::to_string(int(kMaxEmPixels)) + ")");
     const long em64 = std::lround(em_pixels * 64.0);
     std::lock_guard<std::recursive_mutex> lock(g_freetype_mutex);
-    const auto key = std::make_pair(code_point, em64);
+    const auto key = std::make_tuple(code_point, em64, antialias);
     if (const auto found = face_->glyphs.find(key); found != face_->glyphs.end()) return found->second;
     FT_Face f = face_->face;
     const FT_UInt index = FT_Get_Char_Index(f, FT_ULong(code_point));
     // A missing glyph would print as an empty box: refused, so that another font can be chosen.
     if (index == 0) throw EncodeError(EncodeErrorKind::InvalidOption, "the font has no glyph for " + CodePointName(code_point));
-    if (FT_Set_Char_Size(f, 0, em64, 72, 72) != 0 || FT_Load_Glyph(f, index, FT_LOAD_TARGET_LIGHT) != 0 ||
-        FT_Render_Glyph(f->glyph, FT_RENDER_MODE_NORMAL) != 0)
+    // Without smoothing the outline is hinted to whole pixels and rasterised at one bit a pixel.
+    const FT_Int32 load = antialias ? FT_LOAD_TARGET_LIGHT : FT_LOAD_TARGET_MONO;
+    const FT_Render_Mode mode = antialias ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO;
+    if (FT_Set_Char_Size(f, 0, em64, 72, 72) != 0 || FT_Load_Glyph(f, index, load) != 0 ||
+        FT_Render_Glyph(f->glyph, mode) != 0)
         throw EncodeError(EncodeErrorKind::InvalidOption, "the glyph for " + CodePointName(code_point) +
                                                               " could not be drawn at " + std::to_string(em_pixels) +
                                                               " pixels an em");
@@ -171,10 +175,13 @@ std::shared_ptr<const GlyphImage> GlyphFont::Glyph(char32_t code_point, double e
     glyph->height = int(slot->bitmap.rows);
     glyph->advance = double(slot->linearHoriAdvance) / 65536.0;
     glyph->coverage.resize(size_t(glyph->width) * size_t(glyph->height));
-    for (int y = 0; y < glyph->height; ++y)
+    const bool one_bit = slot->bitmap.pixel_mode == FT_PIXEL_MODE_MONO;
+    for (int y = 0; y < glyph->height; ++y) {
+        const uint8_t* row = slot->bitmap.buffer + ptrdiff_t(y) * slot->bitmap.pitch;
         for (int x = 0; x < glyph->width; ++x)
             glyph->coverage[size_t(y) * size_t(glyph->width) + size_t(x)] =
-                slot->bitmap.buffer[ptrdiff_t(y) * slot->bitmap.pitch + x];
+                one_bit ? uint8_t((row[x >> 3] >> (7 - (x & 7)) & 1) * 255) : row[x];
+    }
     if (face_->glyphs.size() >= kMaxCachedGlyphs) face_->glyphs.clear();
     face_->glyphs.emplace(key, glyph);
     return glyph;

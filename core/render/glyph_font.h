@@ -10,7 +10,7 @@
 // FreeType is not thread-safe: every call into it runs under one lock, and results are cached.
 
 // One glyph at one pixel size. The bitmap's top left is (left, -top) from the pen on the baseline
-// (y grows downwards); coverage is 0..255, `width` bytes a row.
+// (y grows downwards); coverage is 0..255, `width` bytes a row (only 0 and 255 when not smoothed).
 struct GlyphImage {
     int left = 0;
     int top = 0;
@@ -28,9 +28,10 @@ public:
 
     // Height of the digit '0' (ink) per em: a text size asked as digit height becomes an em size.
     double DigitHeightPerEm() const { return digit_height_per_em_; }
-    // The glyph of a code point at `em_pixels`; throws EncodeError (InvalidOption) for a code point
+    // The glyph of a code point at `em_pixels`, anti-aliased or hinted for whole pixels only
+    // (a two-colour image stays two colours); throws EncodeError (InvalidOption) for a code point
     // the face lacks, TooLarge for an em over 4000 pixels.
-    std::shared_ptr<const GlyphImage> Glyph(char32_t code_point, double em_pixels) const;
+    std::shared_ptr<const GlyphImage> Glyph(char32_t code_point, double em_pixels, bool antialias) const;
     // The glyph's outline as SVG path data in font units (y down, origin on the pen); cached.
     std::string Outline(char32_t code_point) const;
     int UnitsPerEm() const;

@@ -26,10 +26,31 @@ void Blend(RasterCanvas& canvas, const PlacedGlyph& glyph, Rgba colour) {
                  glyph.pen_x + image.left, glyph.baseline - image.top);
 }
 
+// Runs of dark rectangles that cover the same rows, in the layout's order, painted as one band
+// when tall: the bars of a linear symbol are painted on one pixel row and copied down. A band's
+// bookkeeping costs more than it saves on short rows (matrix modules of a few pixels): those are
+// filled one by one.
+constexpr float kMinBandPixels = 8.0f;
+
+void FillDark(RasterCanvas& canvas, const std::vector<DarkRect>& dark, Rgba colour) {
+    std::vector<std::pair<float, float>> spans;
+    for (size_t i = 0; i < dark.size();) {
+        const float y = float(dark[i].y), h = float(dark[i].h);
+        if (h < kMinBandPixels) {
+            canvas.Fill(float(dark[i].x), y, float(dark[i].w), h, colour);
+            ++i;
+            continue;
+        }
+        spans.clear();
+        for (; i < dark.size() && float(dark[i].y) == y && float(dark[i].h) == h; ++i)
+            spans.emplace_back(float(dark[i].x), float(dark[i].w));
+        canvas.FillBand(y, h, spans, colour);
+    }
+}
+
 RasterCanvas Draw(const SymbolLayout& layout, const RenderOptions& options) {
     RasterCanvas canvas(layout.width, layout.height, options.background);
-    for (const DarkRect& r : layout.dark)
-        canvas.Fill(float(r.x), float(r.y), float(r.w), float(r.h), options.foreground);
+    FillDark(canvas, layout.dark, options.foreground);
     for (const PlacedGlyph& g : layout.glyphs) Blend(canvas, g, options.foreground);
     return canvas;
 }

@@ -32,6 +32,9 @@ struct RenderOptions {
     double text_size_mm = 0.0;
     double text_gap_mm = 0.0;      // > 0: gap between bars and text in mm; 0: one module
     TextPosition text_position = TextPosition::Below;
+    // Smoothed glyph edges; off, text is whole pixels of the foreground and a two-colour symbol
+    // stays a one-bit image (a fraction of the file). SVG draws outlines either way.
+    bool text_antialias = false;
     bool light_margin_indicators = false;  // EAN/UPC '>' and '<'
     int rotate = 0;                // 0, 90, 180, 270 degrees clockwise
     double bar_width_reduction_pixels = 0.0;  // taken off every dark bar's width

@@ -272,6 +272,7 @@ SymbolLayout LayOutSymbol(const EncodedSymbol& symbol, const RenderOptions& opti
     const bool ocrb = symbol.face == TextFace::OcrB;
     style.font = GlyphFont::Open(!options.font.empty() ? options.font : ocrb ? "ocr-b" : "roboto");
     style.small_outer = SmallOuterDigits(spans, symbol.width);
+    style.antialias = options.text_antialias;
     const int mp = options.module_pixels;
     style.gap_pixels = options.text_gap_mm > 0.0 ? std::max(1, Round(options.text_gap_mm * PixelsPerMm(options)))
                                                  : std::max(1, mp);

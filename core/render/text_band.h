@@ -19,6 +19,7 @@ struct TextStyle {
     int digit_pixels = 0;  // height of the digits' ink
     int gap_pixels = 0;    // light between the bars and the ink
     bool small_outer = false;
+    bool antialias = false;
     double EmPixels(const TextSpan& span) const;
 };
 

@@ -3,6 +3,9 @@
 #include <cstring>
 
 #include "core/model/encode_error.h"
+#include "core/text_encoding/ascii.h"
+#include "core/text_encoding/digits.h"
+#include "symbologies/bit_string.h"
 
 namespace {
 
@@ -14,15 +17,7 @@ enum Type { kInvalid, kNumeric, kAlphanumeric, kIso646 };
 constexpr char kAlphanumericPunctuation[] = "*,-./";
 constexpr char kIso646Punctuation[] = "!\"%&'()*+,-./:;<=>?_ ";
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
-bool IsLower(char c) { return c >= 'a' && c <= 'z'; }
-bool OneOf(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
 int IndexIn(const char* set, char c) { return int(std::strchr(set, c) - set); }
-
-void AppendBits(std::string& bits, int value, int count) {
-    for (int i = count - 1; i >= 0; --i) bits.push_back((value >> i) & 1 ? '1' : '0');
-}
 
 // ---- the general-purpose field: the standard's rules for leaving each mode, applied in order ----
 

@@ -10,15 +10,11 @@
 // The linear part of a composite symbol: the carrier's rows marked as linked to a component
 // above, the separator rows between the two, and where each part goes across.
 
-// Separator rows first, then the carrier's own rows, each from the part's left edge.
+// The linked carrier as a symbol of its own (separator rows first, then the carrier's rows, its
+// human-readable text and quiet zone, x from the part's left edge), and where the parts go.
 struct LinearPart {
-    std::vector<SymbolRow> rows;
-    int columns = 4;         // data columns of the component above it
-    std::string text;        // what it carries, in human form
-    double bar_height = 0;   // what its rows of height 0 share
-    // The light margin the carrier needs beyond its rows' ends.
-    double quiet_left = 0;
-    double quiet_right = 0;
+    EncodedSymbol symbol;
+    int columns = 4;  // data columns of the component above it
     // Where the parts go: the first module of the component and of the linear rows.
     int component_x = 0;
     int linear_x = 0;
@@ -28,7 +24,7 @@ struct LinearPart {
 
 // Element strings in either bracketed form, "(17)261231" or "[17]261231", checked against the AI
 // table unless options.gs1_validate is off. Throws GS1Error.
-std::vector<GS1Element> ParseCompositeElements(std::string text, const EncodeOptions& options);
+std::vector<GS1Element> ParseCompositeElements(const std::string& text, const EncodeOptions& options);
 
 // Every carrier but GS1-128: ean13, ean8, upca, upce, databar, databar-stacked,
 // databar-stacked-omni, databar-limited, databar-expanded, databar-expanded-stacked. Throws
@@ -38,7 +34,8 @@ LinearPart LinkedLinear(const std::string& carrier, const std::string& primary, 
 // GS1-128 is built in two steps, as its width sets the CC-C's and the component's width its
 // alignment: the symbol values of the primary element string (start value first, no linkage
 // character, check value or stop), the modules those take once finished, then the part under a
-// component of `component_type` ('A', 'B' or 'C') `component_width` modules wide.
+// component of `component_type` ('A', 'B' or 'C') `component_width` modules wide, `text` under it.
 std::vector<int> Gs1128Values(const std::string& primary, const EncodeOptions& options);
 int Gs1128Width(const std::vector<int>& values);
-LinearPart LinkedGs1128(std::vector<int> values, char component_type, int component_width);
+LinearPart LinkedGs1128(std::vector<int> values, char component_type, int component_width,
+                        const std::string& text);

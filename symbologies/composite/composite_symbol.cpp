@@ -79,8 +79,8 @@ EncodedSymbol EncodeComposite(const std::string& carrier, const std::string& pri
         if (carrier == "gs1-128") {
             const std::vector<int> values = Gs1128Values(primary, options);
             component = ChooseComponent(element_data, 4, requested, Gs1128Width(values));
-            linear = LinkedGs1128(values, component.type, int(component.rows[0].size()));
-            linear.text = GS1HumanReadable(ParseCompositeElements(primary, options));
+            linear = LinkedGs1128(values, component.type, int(component.rows[0].size()),
+                                  GS1HumanReadable(ParseCompositeElements(primary, options)));
         } else {
             linear = LinkedLinear(carrier, primary, options);
             component = ChooseComponent(element_data, linear.columns, requested, 0);
@@ -95,30 +95,43 @@ EncodedSymbol EncodeComposite(const std::string& carrier, const std::string& pri
     const int component_x = b && linear.component_x_b >= 0 ? linear.component_x_b : linear.component_x;
     const int linear_x = b && linear.linear_x_b >= 0 ? linear.linear_x_b : linear.linear_x;
 
+    const EncodedSymbol& carrier_symbol = linear.symbol;
+    const int component_width = int(component.rows[0].size());
     EncodedSymbol out;
     out.shape = SymbolShape::Linear;
-    for (const Modules& row : component.rows) out.width = std::max(out.width, component_x + int(row.size()));
-    for (const SymbolRow& row : linear.rows) out.width = std::max(out.width, linear_x + int(row.modules.size()));
-    auto place = [&out](const Modules& modules, int x, double height) {
+    out.width = std::max(component_x + component_width, linear_x + carrier_symbol.width);
+    auto place = [&out](const SymbolRow& from, int x) {
         SymbolRow row;
         row.modules.assign(size_t(out.width), 0);
-        std::copy(modules.begin(), modules.end(), row.modules.begin() + x);
-        row.height = height;
+        std::copy(from.modules.begin(), from.modules.end(), row.modules.begin() + x);
+        if (!from.extends.empty()) {
+            row.extends.assign(size_t(out.width), 0);
+            std::copy(from.extends.begin(), from.extends.end(), row.extends.begin() + x);
+        }
+        row.height = from.height;
         out.rows.push_back(std::move(row));
     };
-    for (const Modules& row : component.rows) place(row, component_x, component.row_height);
-    for (const SymbolRow& row : linear.rows) place(row.modules, linear_x, row.height);
-    out.bar_height = linear.bar_height;
+    for (const Modules& row : component.rows) place(SymbolRow{row, component.row_height, {}}, component_x);
+    for (const SymbolRow& row : carrier_symbol.rows) place(row, linear_x);
+    out.bar_height = carrier_symbol.bar_height;
+    out.guard_descent = carrier_symbol.guard_descent;
+    out.face = carrier_symbol.face;
 
     // Each part's margin less the room the other part already leaves beside it.
-    const int component_end = component_x + int(component.rows[0].size());
-    const int linear_end = linear_x + int(linear.rows.back().modules.size());
-    out.quiet_zone.left = std::max(component.quiet - component_x, linear.quiet_left - linear_x);
+    const int component_end = component_x + component_width;
+    const int linear_end = linear_x + carrier_symbol.width;
+    const ModuleMargins& carrier_quiet = carrier_symbol.quiet_zone;
+    out.quiet_zone.left = std::max(component.quiet - component_x, carrier_quiet.left - linear_x);
     out.quiet_zone.right =
-        std::max(component.quiet - (out.width - component_end), linear.quiet_right - (out.width - linear_end));
+        std::max(component.quiet - (out.width - component_end), carrier_quiet.right - (out.width - linear_end));
     out.quiet_zone.top = component.quiet;
-    const int last_row = int(out.rows.size()) - 1;
-    out.text.push_back(TextSpan{linear.text, (linear_x + linear_end) / 2.0, last_row, TextRole::Main, 0.0});
-    out.full_text = linear.text + "|" + composite_text;
+    out.quiet_zone.bottom = carrier_quiet.bottom;
+    // The carrier's text as it prints alone, under its own rows.
+    for (TextSpan span : carrier_symbol.text) {
+        span.center_x += linear_x;
+        span.below_row += int(component.rows.size());
+        out.text.push_back(std::move(span));
+    }
+    out.full_text = carrier_symbol.full_text + "|" + composite_text;
     return out;
 }

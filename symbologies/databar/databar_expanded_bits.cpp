@@ -4,18 +4,17 @@
 #include <cstring>
 #include <vector>
 
+#include "core/text_encoding/ascii.h"
 #include "core/text_encoding/digits.h"
 #include "gs1/check_digit.h"
 #include "gs1/element_string.h"
+#include "symbologies/bit_string.h"
 
 namespace {
 
 const char kInvalidCharacters[] = "Invalid characters in input data";
 // The most the symbol holds: 74 digits (fewer of anything else).
 constexpr long kMostDigits = 74;
-
-// Whether c is one of the characters of `set` (never the terminating NUL).
-bool OneOf(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
 
 bool AllDigits(const std::string& s, size_t pos, size_t count) {
     return pos + count <= s.size() && FirstNonDigit(s.substr(0, pos + count), pos) == std::string::npos;
@@ -25,10 +24,6 @@ int Number(const std::string& s, size_t pos, size_t count) {
     int value = 0;
     for (size_t i = pos; i < pos + count; ++i) value = value * 10 + (s[i] - '0');
     return value;
-}
-
-void AppendBits(std::string& bits, int value, int count) {
-    for (int i = count - 1; i >= 0; --i) bits.push_back((value >> i) & 1 ? '1' : '0');
 }
 
 // Bits still needed to fill the symbol: at least three data characters, then whole ones, and one
@@ -46,7 +41,7 @@ enum class Kind { kNumeric, kAlphanumeric, kIso646 };
 
 Kind KindOf(unsigned char c) {
     if (IsDigit(char(c)) || c == '[') return Kind::kNumeric;
-    if ((c >= 'A' && c <= 'Z') || OneOf(char(c), "*,-./")) return Kind::kAlphanumeric;
+    if (IsUpper(c) || OneOf(char(c), "*,-./")) return Kind::kAlphanumeric;
     // "]" has no value in any mode; refusing it beats silently dropping it.
     if (c < ' ' || c > 'z' || OneOf(char(c), "#$@\\^`]"))
         throw ExpandedInputError(kInvalidCharacters, EncodeErrorKind::InvalidCharacter);
@@ -131,7 +126,7 @@ int NumericValue(char c) { return c == '[' ? 10 : c - '0'; }
 void AppendAlphanumeric(std::string& bits, char c) {
     if (IsDigit(c)) {
         AppendBits(bits, c - '0' + 5, 5);
-    } else if (c >= 'A' && c <= 'Z') {
+    } else if (IsUpper(c)) {
         AppendBits(bits, c - 33, 6);
     } else {
         AppendBits(bits, 0x3A + int(std::strchr("*,-./", c) - "*,-./"), 6);
@@ -142,9 +137,9 @@ void AppendIso646(std::string& bits, char c) {
     static const char kPunctuation[] = "!\"%&'()*+,-./:;<=>?_ ";
     if (IsDigit(c)) {
         AppendBits(bits, c - '0' + 5, 5);
-    } else if (c >= 'A' && c <= 'Z') {
+    } else if (IsUpper(c)) {
         AppendBits(bits, c - 1, 7);
-    } else if (c >= 'a' && c <= 'z') {
+    } else if (IsLower(c)) {
         AppendBits(bits, c - 7, 7);
     } else {
         AppendBits(bits, 0xE8 + int(std::strchr(kPunctuation, c) - kPunctuation), 8);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "core/text_encoding/digits.h"
 #include "symbologies/matrix/pdf417_compaction.h"
 
 namespace {
@@ -14,7 +15,6 @@ bool IsText(Mode m) { return m <= Mode::Punctuation; }
 bool SameCompaction(Mode a, Mode b) { return a == b || (IsText(a) && IsText(b)); }
 unsigned TableOf(Mode m) { return 1u << (int(m) - 1); }  // the sub-mode's kPdf417* bit
 
-bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 unsigned Tables(unsigned char c) { return ClassifyPdf417Text(c).modes; }
 
 // ---- the search: at each input position, per mode, the cheapest way found to get there ----

@@ -4,35 +4,26 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
+#include "core/render/render.h"
 #include "symbologies/composite/composite_symbol.h"
 
 namespace {
 
-// What zxing-cpp reads in the symbol drawn 3 pixels a module: one "FORMAT TEXT" line a symbol;
-// "unavailable" when python3 with zxingcpp and PIL is not there.
+// What zxing-cpp reads in the symbol rendered to PNG at 3 pixels a module, with its digits and
+// guards, 12 light modules round it: one "FORMAT TEXT" line a symbol; "unavailable" when python3
+// with zxingcpp and PIL is not there.
 std::string Read(const EncodedSymbol& s) {
-    constexpr int kScale = 3;
-    constexpr int kQuiet = 12;
-    const int width = (s.width + 2 * kQuiet) * kScale;
-    std::vector<std::vector<uint8_t>> lines(kQuiet * kScale, std::vector<uint8_t>(size_t(width), 255));
-    for (const SymbolRow& row : s.rows) {
-        std::vector<uint8_t> line(size_t(width), 255);
-        for (int x = 0; x < s.width; ++x) {
-            for (int k = 0; k < kScale && row.modules[size_t(x)] != 0; ++k) line[size_t((kQuiet + x) * kScale + k)] = 0;
-        }
-        const int height = int((row.height > 0 ? row.height : s.bar_height) * kScale);
-        lines.insert(lines.end(), size_t(height), line);
-    }
-    lines.insert(lines.end(), size_t(kQuiet * kScale), std::vector<uint8_t>(size_t(width), 255));
+    RenderOptions options;
+    options.module_pixels = 3;
+    options.quiet_zone = ModuleMargins{12, 12, 12, 12};
+    const RenderResult png = Render(s, options, OutputKind::Png);
 
     char path[] = "/tmp/composite_reading_XXXXXX";
     const int fd = mkstemp(path);
     if (fd < 0) return "unavailable";
     FILE* f = fdopen(fd, "wb");
-    std::fprintf(f, "P5 %d %zu 255\n", width, lines.size());
-    for (const std::vector<uint8_t>& line : lines) std::fwrite(line.data(), 1, line.size(), f);
+    std::fwrite(png.bytes.data(), 1, png.bytes.size(), f);
     std::fclose(f);
     const std::string script =
         "import sys, zxingcpp; from PIL import Image\n"

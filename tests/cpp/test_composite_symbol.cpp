@@ -9,6 +9,7 @@
 #include "core/model/encode_error.h"
 #include "gs1/check_digit.h"
 #include "symbologies/composite/composite_symbol.h"
+#include "symbologies/registry.h"
 #include "tests/cpp/zint_rows.h"
 
 namespace {
@@ -215,6 +216,53 @@ TEST(CompositeSymbol, SeparatorBreaksOverEveryFinder) {
             EXPECT_FALSE(sep[i] && sep[i + 1]) << i;
             EXPECT_FALSE(sep[i] && bars[i]) << i;
         }
+    }
+}
+
+// An EAN/UPC carrier prints as its plain symbol does, `shift` modules in from the composite's left
+// edge: guards, digit groups, outside digits and face (zint prints its digits at the same places:
+// PNGs compared at 4 pixels a module). Quiet zones: the plain symbol's less the modules left of or
+// right of its bars, and at least the component's 1 (worked by hand).
+struct RetailLayout {
+    const char* carrier;
+    const char* primary;
+    const char* type;
+    int shift;
+    double quiet_left, quiet_right;
+};
+
+const RetailLayout kRetailLayouts[] = {
+    {"ean13", "331234567890", "a", 3, 8, 6},
+    {"upca", "12345678901", "a", 3, 6, 8},
+    {"upce", "0123456", "b", 3, 6, 6},
+    {"ean8", "1234567", "b", 14, 1, 6},  // the CC-B overhangs the bars on the left
+};
+
+TEST(CompositeSymbol, RetailCarrierPrintsAsItsPlainSymbol) {
+    for (const RetailLayout& r : kRetailLayouts) {
+        SCOPED_TRACE(r.carrier);
+        const EncodedSymbol plain = Encode(r.carrier, r.primary, {});
+        const EncodedSymbol s = EncodeComposite(r.carrier, r.primary, "[17]261231[10]LOT123", r.type, {});
+        const SymbolRow& bars = s.rows.back();
+        const auto shifted = [&](const std::vector<uint8_t>& v) {
+            return std::vector<uint8_t>(v.begin() + r.shift, v.begin() + r.shift + plain.width);
+        };
+        EXPECT_EQ(shifted(bars.modules), plain.rows[0].modules);
+        ASSERT_EQ(bars.extends.size(), bars.modules.size());
+        EXPECT_EQ(shifted(bars.extends), plain.rows[0].extends);
+        EXPECT_EQ(s.guard_descent, plain.guard_descent);
+        EXPECT_EQ(s.face, TextFace::OcrB);
+        EXPECT_EQ(s.bar_height, plain.bar_height);
+        ASSERT_EQ(s.text.size(), plain.text.size());
+        for (size_t i = 0; i < s.text.size(); ++i) {
+            EXPECT_EQ(s.text[i].text, plain.text[i].text);
+            EXPECT_EQ(s.text[i].role, plain.text[i].role);
+            EXPECT_EQ(s.text[i].spread_width, plain.text[i].spread_width);
+            EXPECT_EQ(s.text[i].center_x, plain.text[i].center_x + r.shift);
+            EXPECT_EQ(s.text[i].below_row, int(s.rows.size()) - 1);
+        }
+        EXPECT_EQ(s.quiet_zone.left, r.quiet_left);
+        EXPECT_EQ(s.quiet_zone.right, r.quiet_right);
     }
 }
 

@@ -199,6 +199,23 @@ TEST(Render, Ean13DigitsClearAndCentred) {
     }
 }
 
+// Text in whole pixels keeps an EAN-13 with its digits black and white: a one-bit grey PNG (IHDR
+// depth 1, colour type 0) whose pixels are only 0 and 255. Smoothed text brings greys between.
+TEST(Render, TextTwoColoursUnlessSmoothed) {
+    const EncodedSymbol s = Ean13("4901234567894");
+    for (const bool smooth : {false, true}) {
+        RenderOptions o = Options(3, s);
+        o.text_antialias = smooth;
+        const std::vector<uint8_t> png = Render(s, o, OutputKind::Png).bytes;
+        const Grey g = Decode(png);
+        const bool two = std::all_of(g.pixels.begin(), g.pixels.end(), [](uint8_t v) { return v == 0 || v == 255; });
+        EXPECT_EQ(two, !smooth) << smooth;
+        if (!smooth) {
+            EXPECT_TRUE(png[24] == 1 && png[25] == 0);
+        }
+    }
+}
+
 // Quarter turns swap the sides; a turned image holds the same pixels (worked by hand).
 TEST(Render, Rotation) {
     EncodedSymbol s = Linear("1101", 3);
