@@ -208,13 +208,14 @@ Attempt LayOut(const EncodedSymbol& symbol, const RenderOptions& o, const std::v
         y = std::max(text_bottom, y + (extended ? std::ceil(descent) : 0.0));
     }
 
-    // Margins: the quiet zone, or more where text reaches past it.
+    // Margins: the quiet zone, or more where text reaches past it, with a pixel of light beyond
+    // the ink so that no glyph touches the image's edge.
     long ink_left = 0, ink_right = long(symbol.width) * mp;
     for (const PlacedGlyph& g : out.glyphs) {
         if (g.image->width == 0) continue;
         const Box b = InkBox(g);
-        ink_left = std::min(ink_left, b.left);
-        ink_right = std::max(ink_right, b.right);
+        ink_left = std::min(ink_left, b.left - 1);
+        ink_right = std::max(ink_right, b.right + 1);
     }
     const long left = std::max<long>(Round(o.quiet_zone.left * mp), -ink_left) + frame;
     const long right = std::max<long>(Round(o.quiet_zone.right * mp), ink_right - long(symbol.width) * mp) + frame;

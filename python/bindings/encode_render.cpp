@@ -103,6 +103,7 @@ const std::map<std::string, Setter<RenderOptions>>& RenderSetters() {
         {"font", SetField<O, &O::font>},
         {"text_size_mm", SetField<O, &O::text_size_mm>},
         {"text_gap_mm", SetField<O, &O::text_gap_mm>},
+        {"text_antialias", SetField<O, &O::text_antialias>},
         {"text_position",
          [](O& o, const py::handle& v) {
              const std::string position = v.cast<std::string>();
@@ -201,7 +202,7 @@ void RegisterEncodeRender(py::module_& m) {
         py::arg("symbol"), py::arg("kind"),
         "Draw an encoded symbol as \"png\", \"jpeg\" (bytes) or \"svg\" (str); keyword options: module_pixels, "
         "module_mm, dpi, quiet_zone, bar_height, bar_height_pixels, show_text, text, font, text_size_mm, "
-        "text_gap_mm, text_position, light_margin_indicators, rotate, bar_width_reduction_pixels, foreground, "
+        "text_gap_mm, text_antialias, text_position, light_margin_indicators, rotate, bar_width_reduction_pixels, foreground, "
         "background, max_pixels.");
 
     m.def(

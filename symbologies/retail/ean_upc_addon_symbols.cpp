@@ -19,10 +19,10 @@ EncodedSymbol WithAddOn(MainEncoder main, AddOnHost host, const std::string& tex
     RefuseLongerThan(text, kLongestText);
     const MainAndAddOn split = SplitAddOn(text, options.addon);
     EncodedSymbol symbol = main(split.main, options);
-    if (split.addon.empty())
-        AddLightMarginIndicators(symbol, host);
-    else
+    if (!split.addon.empty()) {
+        DropRightIndicator(symbol);
         AppendAddOn(symbol, split.addon, host);
+    }
     return symbol;
 }
 

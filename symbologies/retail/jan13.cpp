@@ -2,6 +2,7 @@
 
 #include "symbologies/retail/ean_upc_digits.h"
 #include "symbologies/retail/ean_upc_symbol.h"
+#include "symbologies/retail/light_margin_indicators.h"
 #include "symbologies/symbol_building.h"
 
 namespace {
@@ -37,5 +38,7 @@ EncodedSymbol EncodeJan13Symbol(const std::string& text, const EncodeOptions& op
     static constexpr EanUpcTextPlan kPlan{
         11, 7, 69, {{0, 3}, {45, 50}, {92, 95}}, 3, {{1, 6, 3, 42}, {7, 6, 50, 42}}, 2, true, -7.25, false, 0,
     };
-    return EanUpcSymbol(EncodeJan13(digits), digits, kPlan, options.extended_guard);
+    EncodedSymbol symbol = EanUpcSymbol(EncodeJan13(digits), digits, kPlan, options.extended_guard);
+    AddLightMarginIndicators(symbol, AddOnHost::Ean13);
+    return symbol;
 }

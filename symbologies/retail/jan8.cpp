@@ -2,6 +2,7 @@
 
 #include "symbologies/retail/ean_upc_digits.h"
 #include "symbologies/retail/ean_upc_symbol.h"
+#include "symbologies/retail/light_margin_indicators.h"
 #include "symbologies/symbol_building.h"
 
 namespace {
@@ -33,5 +34,7 @@ EncodedSymbol EncodeJan8Symbol(const std::string& text, const EncodeOptions& opt
     static constexpr EanUpcTextPlan kPlan{
         7, 7, 55, {{0, 3}, {31, 36}, {64, 67}}, 3, {{0, 4, 3, 28}, {4, 4, 36, 28}}, 2, false, 0, false, 0,
     };
-    return EanUpcSymbol(EncodeJan8(digits), digits, kPlan, options.extended_guard);
+    EncodedSymbol symbol = EanUpcSymbol(EncodeJan8(digits), digits, kPlan, options.extended_guard);
+    AddLightMarginIndicators(symbol, AddOnHost::Ean8);
+    return symbol;
 }
