@@ -202,8 +202,8 @@ void RegisterEncodeRender(py::module_& m) {
         py::arg("symbol"), py::arg("kind"),
         "Draw an encoded symbol as \"png\", \"jpeg\" (bytes) or \"svg\" (str); keyword options: module_pixels, "
         "module_mm, dpi, quiet_zone, bar_height, bar_height_pixels, show_text, text, font, text_size_mm, "
-        "text_gap_mm, text_antialias, text_position, light_margin_indicators, rotate, bar_width_reduction_pixels, foreground, "
-        "background, max_pixels.");
+        "text_gap_mm, text_antialias, text_position, light_margin_indicators, rotate, bar_width_reduction_pixels, "
+        "foreground, background, max_pixels.");
 
     m.def(
         "rendered_size",
