@@ -100,6 +100,7 @@ bool BarcodeBase::PaintOutput(int width, int height, double module_x, double mod
     RasterPainter painter(*canvas_, left, top);
     paint(painter);
     painter.Finish();
+    for (const std::string& note : painter.Notes()) ReportNotice(note);
     return true;
 }
 
@@ -111,8 +112,11 @@ void BarcodeBase::RecordFailure(const std::string& tag, const std::string& messa
 
 void BarcodeBase::ReportFailure(const std::string& tag, const std::string& message) {
     RecordFailure(tag, message);
+    ReportNotice(tag.empty() ? message : tag + " " + message);
+}
+
+void BarcodeBase::ReportNotice(const std::string& line) const {
     if (!report_errors_) return;
-    const std::string line = tag.empty() ? message : tag + " " + message;
     std::fprintf(stderr, "%s\n", line.c_str());
     std::fflush(stderr);
 }

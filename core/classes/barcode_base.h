@@ -107,6 +107,8 @@ protected:
                      const std::function<void(Painter&)>& paint, LightSides light = LightSides());
     // Records a failed draw and writes "<tag> <message>" to standard error unless told not to.
     void ReportFailure(const std::string& tag, const std::string& message);
+    // Writes one line to standard error unless told not to: the one channel of every diagnostic.
+    void ReportNotice(const std::string& line) const;
     // Records a failed draw that is not reported on standard error (the class says why otherwise).
     void RecordFailure(const std::string& tag, const std::string& message);
     void ClearFailure() { last_error_.clear(); }

@@ -147,7 +147,7 @@ void BarcodeBase1D::DrawHumanText(Painter& painter, const std::string& text, int
     for (size_t i = 0; i < text.size(); ++i) {
         at.x = ClampToFloat(spacing.Centre(i));
         if (!painter.Text(std::string(1, text[i]), at, font_size, fg))
-            std::fprintf(stderr, "TTF_RenderUTF8_Blended error: %s\n", SDL_GetError());
+            painter.Note(std::string("TTF_RenderUTF8_Blended error: ") + SDL_GetError());
     }
 }
 

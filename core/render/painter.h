@@ -1,6 +1,8 @@
 #pragma once
 #include <climits>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/render/color.h"
 
@@ -27,11 +29,19 @@ public:
     virtual bool Vector() const = 0;
     // A dark rectangle in the colour, replacing what is under it.
     virtual void Rect(double x, double y, double w, double h, Rgba colour) = 0;
-    // Raster text needs its point size ready once per block: false (after saying why on standard
-    // error) when the block must be left out. Always true for vector output.
+    // Raster text needs its point size ready once per block: false (with a note saying why) when
+    // the block must be left out. Always true for vector output.
     virtual bool PrepareText(int font_size) = 0;
     // False when a raster text image could not be rendered (SDL_GetError() says why).
     virtual bool Text(const std::string& text, const TextPlacement& at, int font_size, Rgba colour) = 0;
     // Everything painted has reached the output.
     virtual void Finish() = 0;
+
+    // Why some text could not be drawn (the draw still succeeds): for the caller's reporting
+    // channel, which decides whether anyone is told.
+    void Note(std::string reason) { notes_.push_back(std::move(reason)); }
+    const std::vector<std::string>& Notes() const { return notes_; }
+
+private:
+    std::vector<std::string> notes_;
 };

@@ -38,7 +38,13 @@ void RasterPainter::Flush() {
     spans_.clear();
 }
 
-bool RasterPainter::PrepareText(int font_size) { return SharedTextFontLoaded() && PrepareTextSize(font_size); }
+bool RasterPainter::PrepareText(int font_size) {
+    if (!SharedTextFontLoaded()) return false;
+    std::string why;
+    if (PrepareTextSize(font_size, why)) return true;
+    Note(why);
+    return false;
+}
 
 bool RasterPainter::Text(const std::string& text, const TextPlacement& at, int font_size, Rgba colour) {
     Flush();  // text blends over whatever is painted before it

@@ -45,26 +45,27 @@ struct TextKey {
 std::map<TextKey, std::shared_ptr<const TextBitmap>> g_texts;
 std::map<std::pair<int, std::string>, TextExtent> g_extents;
 
-TTF_Font* OpenEmbeddedFont(int point_size) {
+// The font at a size; null with the reason in `why` when it cannot be opened.
+TTF_Font* OpenEmbeddedFont(int point_size, std::string& why) {
     SDL_RWops* stream = SDL_RWFromConstMem(kRobotoRegularTtf, int(kRobotoRegularTtfSize));
     if (stream == nullptr) {
-        std::fprintf(stderr, "OpenEmbeddedRobotoFont: SDL_RWFromConstMem failed: %s\n", SDL_GetError());
+        why = std::string("OpenEmbeddedRobotoFont: SDL_RWFromConstMem failed: ") + SDL_GetError();
         return nullptr;
     }
     TTF_Font* font = TTF_OpenFontRW(stream, 1, point_size);
-    if (font == nullptr) std::fprintf(stderr, "OpenEmbeddedRobotoFont: TTF_OpenFontRW failed: %s\n", SDL_GetError());
+    if (font == nullptr) why = std::string("OpenEmbeddedRobotoFont: TTF_OpenFontRW failed: ") + SDL_GetError();
     return font;
 }
 
 // A font of the size for one call under the lock: the cached one, or one opened for the call.
 class SizedFont {
 public:
-    explicit SizedFont(int point_size) {
+    SizedFont(int point_size, std::string& why) {
         if (const auto found = g_fonts.find(point_size); found != g_fonts.end()) {
             font_ = found->second;
             return;
         }
-        font_ = OpenEmbeddedFont(point_size);
+        font_ = OpenEmbeddedFont(point_size, why);
         if (font_ == nullptr) return;
         TTF_SetFontHinting(font_, TTF_HINTING_MONO);
         if (g_fonts.size() < kMaxCachedSizes) {
@@ -119,8 +120,11 @@ void EnsureSharedTextFont() {
         std::fprintf(stderr, "%s%s\n", kTtfInitFailed, SDL_GetError());
         return;
     }
-    g_shared_font = OpenEmbeddedFont(18);
-    if (g_shared_font == nullptr) std::fprintf(stderr, "%s%s\n", kFontLoadFailed, SDL_GetError());
+    // No object has a reporting channel yet when the shared font is opened: this goes to standard
+    // error directly.
+    std::string why;
+    g_shared_font = OpenEmbeddedFont(18, why);
+    if (g_shared_font == nullptr) std::fprintf(stderr, "%s\n%s%s\n", why.c_str(), kFontLoadFailed, SDL_GetError());
 }
 
 bool SharedTextFontLoaded() {
@@ -128,9 +132,10 @@ bool SharedTextFontLoaded() {
     return g_shared_font != nullptr;
 }
 
-bool PrepareTextSize(int point_size) {
+bool PrepareTextSize(int point_size, std::string& why) {
     if (point_size > kMaxPointSize) {
-        std::fprintf(stderr, "TTF_OpenFont error: point size %d is above %d\n", point_size, kMaxPointSize);
+        why = "TTF_OpenFont error: point size " + std::to_string(point_size) + " is above " +
+              std::to_string(kMaxPointSize);
         return false;
     }
     {
@@ -138,9 +143,10 @@ bool PrepareTextSize(int point_size) {
         if (g_fonts.count(point_size) != 0) return true;
     }
     std::unique_lock<std::shared_mutex> lock(g_text_mutex);
-    SizedFont font(point_size);
+    std::string opening;
+    SizedFont font(point_size, opening);
     if (font.get() == nullptr) {
-        std::fprintf(stderr, "TTF_OpenFont error: %s\n", SDL_GetError());
+        why = opening + "\nTTF_OpenFont error: " + SDL_GetError();
         return false;
     }
     return true;
@@ -154,7 +160,8 @@ std::shared_ptr<const TextBitmap> RenderText(int point_size, const std::string& 
     }
     std::unique_lock<std::shared_mutex> lock(g_text_mutex);
     if (const auto found = g_texts.find(key); found != g_texts.end()) return found->second;
-    SizedFont font(point_size);
+    std::string unreported;  // PrepareTextSize has already told why a size cannot be opened
+    SizedFont font(point_size, unreported);
     std::shared_ptr<const TextBitmap> bitmap = font.get() ? Render(font.get(), text, colour) : nullptr;
     if (bitmap == nullptr) return nullptr;
     if (g_texts.size() >= kMaxCachedTexts) g_texts.clear();
@@ -169,7 +176,8 @@ std::optional<TextExtent> MeasureText(int point_size, const std::string& text) {
         if (const auto found = g_extents.find(key); found != g_extents.end()) return found->second;
     }
     std::unique_lock<std::shared_mutex> lock(g_text_mutex);
-    SizedFont font(point_size);
+    std::string unreported;
+    SizedFont font(point_size, unreported);
     TextExtent extent;
     if (font.get() == nullptr || TTF_SizeUTF8(font.get(), text.c_str(), &extent.width, &extent.height) != 0)
         return std::nullopt;

@@ -29,9 +29,9 @@ struct TextExtent {
 void EnsureSharedTextFont();
 bool SharedTextFontLoaded();
 
-// Makes the font of one point size ready for a text block, printing why when it cannot be had
-// (a size above 1000 points is refused as hostile). False when the block must be left out.
-bool PrepareTextSize(int point_size);
+// Makes the font of one point size ready for a text block (a size above 1000 points is refused as
+// hostile). False when the block must be left out, with the reason in `why`.
+bool PrepareTextSize(int point_size, std::string& why);
 // The string rendered blended in the colour (cached); null on failure, with SDL_GetError() set.
 std::shared_ptr<const TextBitmap> RenderText(int point_size, const std::string& text, Rgba colour);
 // The size SDL_ttf measures for the string; empty on failure.

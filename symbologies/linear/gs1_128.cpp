@@ -214,7 +214,10 @@ void GS1_128::PaintConvenienceRaster(Painter& painter, const ModuleWidths& width
     int font_size = 0;
     int text_height = 8;
     for (int size = TextFontSize(height); size >= 8 && font_size == 0; size -= 2) {
-        const auto measured = PrepareTextSize(size) ? MeasureText(size, kConvenienceSample) : std::nullopt;
+        std::string why;
+        const bool ready = PrepareTextSize(size, why);
+        if (!ready) painter.Note(why);
+        const auto measured = ready ? MeasureText(size, kConvenienceSample) : std::nullopt;
         if (measured && measured->width <= width) {
             font_size = size;
             text_height = measured->height;
@@ -227,8 +230,9 @@ void GS1_128::PaintConvenienceRaster(Painter& painter, const ModuleWidths& width
     const float bar_height = float(std::max(10, height - 2 * text_height));
     DrawBarsAt(painter, widths, float(x), float(y), ModuleScale(kConvenienceModules, width), bar_height);
 
-    if (!PrepareTextSize(font_size)) {
-        std::fprintf(stderr, "OpenEmbeddedRobotoFont error: %s\n", SDL_GetError());
+    if (std::string why; !PrepareTextSize(font_size, why)) {
+        painter.Note(why);
+        painter.Note(std::string("OpenEmbeddedRobotoFont error: ") + SDL_GetError());
         return;
     }
     const Rgba colour = ForegroundColor();

@@ -120,6 +120,16 @@ def test_failures_are_kept_and_reported_only_when_asked(stderr_lines):
     assert c.last_error() == ""
 
 
+def test_text_that_cannot_be_drawn_is_reported_on_the_same_channel(stderr_lines):
+    c = bq.Code128()
+    c.set_report_errors(False)
+    assert c.draw_bytes("A", 300, 9000) != b""  # the text is left out; the draw still succeeds
+    assert stderr_lines() == [] and c.last_error() == ""
+    c.set_report_errors(True)
+    assert c.draw_bytes("A", 300, 9000) != b""
+    assert stderr_lines() == ["TTF_OpenFont error: point size 1350 is above 1000"]
+
+
 def test_exceptions_of_qr_are_kept_as_the_last_failure():
     q = bq.QR()
     q.set_encode_mode("NUMERIC")
