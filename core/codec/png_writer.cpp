@@ -225,7 +225,7 @@ void PutEnd(std::vector<uint8_t>& out) { CloseChunk(out, OpenChunk(out, "IEND"))
 // repeated-row blocks.
 constexpr size_t kStrongImageBytes = 12 * 1024;
 constexpr int kStrongLevel = 8;
-constexpr size_t kSmallImageBytes = 32 * 1024;
+constexpr size_t kSmallImageBytes = 1024 * 1024;
 constexpr int kSmallLevel = 6;
 
 struct Compressor {

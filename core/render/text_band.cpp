@@ -23,7 +23,7 @@ std::vector<PlacedGlyph> PlaceSpan(const TextSpan& span, const TextStyle& style,
     std::vector<std::shared_ptr<const GlyphImage>> images;
     double advance = 0.0;
     for (char32_t c : text) {
-        images.push_back(style.font->Glyph(c, em, style.antialias));
+        images.push_back(style.font->Glyph(c, em / style.enlarge, style.antialias, style.enlarge));
         advance += images.back()->advance;
     }
     const double centre = span.center_x * module_pixels;
