@@ -11,6 +11,8 @@ constexpr double kSmallTextScale = 0.75;
 constexpr double kSmallTextMinPixels = 5.0;
 
 int Round(double v) { return int(std::lround(v)); }
+// Pens on a grid of the enlargement, so that enlarged pixels of every glyph line up.
+int Snap(double v, int step) { return step * Round(v / step); }
 
 // One span's glyphs on a baseline of 0, pens relative to the symbol's left edge. Digits each on
 // their own centre (spread spans) or the string centred as a whole; within a string a glyph that
@@ -31,14 +33,14 @@ std::vector<PlacedGlyph> PlaceSpan(const TextSpan& span, const TextStyle& style,
         const double slot = span.spread_width * module_pixels / double(text.size());
         for (size_t i = 0; i < text.size(); ++i) {
             const double mid = centre - span.spread_width * module_pixels / 2.0 + (double(i) + 0.5) * slot;
-            glyphs.push_back({text[i], Round(mid - images[i]->advance / 2.0), 0, em, images[i]});
+            glyphs.push_back({text[i], Snap(mid - images[i]->advance / 2.0, style.enlarge), 0, em, images[i]});
         }
         return glyphs;
     }
     double pen = centre - advance / 2.0;
     int shift = 0;
     for (size_t i = 0; i < text.size(); ++i) {
-        PlacedGlyph g{text[i], Round(pen) + shift, 0, em, images[i]};
+        PlacedGlyph g{text[i], Snap(pen, style.enlarge) + shift, 0, em, images[i]};
         if (!glyphs.empty() && g.image->width > 0) {
             const PlacedGlyph& before = glyphs.back();
             const long gap = (long(g.pen_x) + g.image->left) - (long(before.pen_x) + before.image->left + before.image->width);
