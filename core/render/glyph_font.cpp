@@ -160,7 +160,7 @@ std::shared_ptr<const GlyphImage> GlyphFont::Glyph(char32_t code_point, double e
     // A missing glyph would print as an empty box: refused, so that another font can be chosen.
     if (index == 0) throw EncodeError(EncodeErrorKind::InvalidOption, "the font has no glyph for " + CodePointName(code_point));
     // Without smoothing the outline is hinted to whole pixels and rasterised at one bit a pixel.
-    const FT_Int32 load = antialias ? FT_LOAD_TARGET_LIGHT : FT_LOAD_TARGET_MONO;
+    const FT_Int32 load = antialias ? FT_LOAD_TARGET_LIGHT : FT_LOAD_TARGET_MONO | FT_LOAD_FORCE_AUTOHINT;
     const FT_Render_Mode mode = antialias ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO;
     if (FT_Set_Char_Size(f, 0, em64, 72, 72) != 0 || FT_Load_Glyph(f, index, load) != 0 ||
         FT_Render_Glyph(f->glyph, mode) != 0)
