@@ -226,7 +226,7 @@ void PutEnd(std::vector<uint8_t>& out) { CloseChunk(out, OpenChunk(out, "IEND"))
 constexpr size_t kStrongImageBytes = 12 * 1024;
 constexpr int kStrongLevel = 8;
 constexpr size_t kSmallImageBytes = 1024 * 1024;
-constexpr int kSmallLevel = 6;
+constexpr int kSmallLevel = 9;
 
 struct Compressor {
     explicit Compressor(int level) : c(libdeflate_alloc_compressor(level)) {}
