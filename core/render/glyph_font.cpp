@@ -3,9 +3,11 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
+#include FT_FONT_FORMATS_H
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <initializer_list>
 #include <functional>
 #include <map>
@@ -102,6 +104,7 @@ struct PathBuilder {
 
 struct GlyphFont::Face {
     FT_Face face = nullptr;
+    bool truetype = false;
     mutable std::map<std::tuple<char32_t, long, bool, int>, std::shared_ptr<const GlyphImage>> glyphs;
     mutable std::map<char32_t, std::string> outlines;
     ~Face() {
@@ -136,6 +139,7 @@ std::shared_ptr<const GlyphFont> GlyphFont::Open(const std::string& name) {
     if (error != 0 || face->face == nullptr || !FT_IS_SCALABLE(face->face))
         throw EncodeError(EncodeErrorKind::InvalidOption,
                           "font '" + name + "' is neither \"ocr-b\", \"roboto\" nor a readable TrueType/OpenType file");
+    face->truetype = std::strcmp(FT_Get_Font_Format(face->face), "TrueType") == 0;
     char tag[24];
     if (name == "ocr-b" || name == "roboto") std::snprintf(tag, sizeof tag, "%s", name == "ocr-b" ? "o" : "r");
     else std::snprintf(tag, sizeof tag, "f%zx", std::hash<std::string>()(name));
@@ -159,8 +163,11 @@ std::shared_ptr<const GlyphImage> GlyphFont::Glyph(char32_t code_point, double e
     const FT_UInt index = FT_Get_Char_Index(f, FT_ULong(code_point));
     // A missing glyph would print as an empty box: refused, so that another font can be chosen.
     if (index == 0) throw EncodeError(EncodeErrorKind::InvalidOption, "the font has no glyph for " + CodePointName(code_point));
-    // Without smoothing the outline is hinted to whole pixels and rasterised at one bit a pixel.
-    const FT_Int32 load = antialias ? FT_LOAD_TARGET_LIGHT : FT_LOAD_TARGET_MONO | FT_LOAD_FORCE_AUTOHINT;
+    // Without smoothing the outline is hinted to whole pixels and rasterised at one bit a pixel:
+    // CFF faces by their own hints (stems of one width throughout), TrueType faces by the
+    // auto-hinter, whose one-bit digits came out cleaner and smaller than the fonts' instructions.
+    const FT_Int32 load = antialias ? FT_LOAD_TARGET_LIGHT
+                                    : FT_LOAD_TARGET_MONO | (face_->truetype ? FT_LOAD_FORCE_AUTOHINT : 0);
     const FT_Render_Mode mode = antialias ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO;
     if (FT_Set_Char_Size(f, 0, em64, 72, 72) != 0 || FT_Load_Glyph(f, index, load) != 0 ||
         FT_Render_Glyph(f->glyph, mode) != 0)
