@@ -22,10 +22,13 @@ std::vector<PlacedGlyph> PlaceSpan(const TextSpan& span, const TextStyle& style,
     const std::u32string text = DecodeUtf8(span.text);
     if (text.empty()) return glyphs;
     const double em = style.EmPixels(span);
+    // Enlarged glyphs are drawn with digits a whole number of pixels tall, as hinting draws them.
+    const double per_em = style.font->DigitHeightPerEm();
+    const double base_em = style.enlarge == 1 ? em : std::max(1.0, std::round(em * per_em / style.enlarge)) / per_em;
     std::vector<std::shared_ptr<const GlyphImage>> images;
     double advance = 0.0;
     for (char32_t c : text) {
-        images.push_back(style.font->Glyph(c, em / style.enlarge, style.antialias, style.enlarge));
+        images.push_back(style.font->Glyph(c, base_em, style.antialias, style.enlarge));
         advance += images.back()->advance;
     }
     const double centre = span.center_x * module_pixels;
