@@ -11,13 +11,8 @@ constexpr double kSmallTextScale = 0.75;
 constexpr double kSmallTextMinPixels = 5.0;
 
 int Round(double v) { return int(std::lround(v)); }
-// Pens on a grid of the enlargement, so that enlarged pixels of every glyph line up; from an
-// enlargement of 4 on whole bytes of a one-bit row (8 pixels, at most one drawn pixel off), where
-// the same glyph packs to the same bytes wherever it stands and compresses to a reference.
-int Snap(double v, int step) {
-    const int grid = step >= 4 ? 8 : step;
-    return grid * Round(v / grid);
-}
+// Pens on a grid of the enlargement, so that enlarged pixels of every glyph line up.
+int Snap(double v, int step) { return step * Round(v / step); }
 
 // One span's glyphs on a baseline of 0, pens relative to the symbol's left edge. Digits each on
 // their own centre (spread spans) or the string centred as a whole; within a string a glyph that
