@@ -164,8 +164,9 @@ std::shared_ptr<const GlyphImage> GlyphFont::Glyph(char32_t code_point, double e
     // A missing glyph would print as an empty box: refused, so that another font can be chosen.
     if (index == 0) throw EncodeError(EncodeErrorKind::InvalidOption, "the font has no glyph for " + CodePointName(code_point));
     // Without smoothing the outline is hinted to whole pixels and rasterised at one bit a pixel:
-    // CFF faces by their own hints (stems of one width throughout), TrueType faces by the
-    // auto-hinter, whose one-bit digits came out cleaner and smaller than the fonts' instructions.
+    // CFF faces (OCR-B) by their own hints, whose digits came out rounder than the auto-hinter's;
+    // TrueType faces (Roboto) by the auto-hinter, whose one-bit digits came out cleaner and
+    // smaller in PNG than by the font's own instructions.
     const FT_Int32 load = antialias ? FT_LOAD_TARGET_LIGHT
                                     : FT_LOAD_TARGET_MONO | (face_->truetype ? FT_LOAD_FORCE_AUTOHINT : 0);
     const FT_Render_Mode mode = antialias ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO;

@@ -11,7 +11,7 @@
 namespace {
 
 // Nominal digit heights in X: 2.75 mm at X 0.33 mm for OCR-B under EAN/UPC symbols; other
-// symbols' text smaller, so that a line of it stays narrower than its bars.
+// symbols' text smaller, 5 X as zint prints it, so that a line of it stays narrower than its bars.
 constexpr double kOcrbDigitHeight = 8.33;
 constexpr double kRobotoDigitHeight = 5.0;
 // Below this many pixels a digit is no longer legible: the text is refused rather than smudged.
