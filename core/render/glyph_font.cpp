@@ -3,9 +3,11 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
+#include FT_FONT_FORMATS_H
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <initializer_list>
 #include <functional>
 #include <map>
@@ -102,7 +104,8 @@ struct PathBuilder {
 
 struct GlyphFont::Face {
     FT_Face face = nullptr;
-    mutable std::map<std::tuple<char32_t, long, bool>, std::shared_ptr<const GlyphImage>> glyphs;
+    bool truetype = false;
+    mutable std::map<std::tuple<char32_t, long, bool, int>, std::shared_ptr<const GlyphImage>> glyphs;
     mutable std::map<char32_t, std::string> outlines;
     ~Face() {
         std::lock_guard<std::recursive_mutex> lock(g_freetype_mutex);
@@ -136,6 +139,7 @@ std::shared_ptr<const GlyphFont> GlyphFont::Open(const std::string& name) {
     if (error != 0 || face->face == nullptr || !FT_IS_SCALABLE(face->face))
         throw EncodeError(EncodeErrorKind::InvalidOption,
                           "font '" + name + "' is neither \"ocr-b\", \"roboto\" nor a readable TrueType/OpenType file");
+    face->truetype = std::strcmp(FT_Get_Font_Format(face->face), "TrueType") == 0;
     char tag[24];
     if (name == "ocr-b" || name == "roboto") std::snprintf(tag, sizeof tag, "%s", name == "ocr-b" ? "o" : "r");
     else std::snprintf(tag, sizeof tag, "f%zx", std::hash<std::string>()(name));
@@ -146,21 +150,25 @@ std::shared_ptr<const GlyphFont> GlyphFont::Open(const std::string& name) {
 
 int GlyphFont::UnitsPerEm() const { return face_->face->units_per_EM; }
 
-std::shared_ptr<const GlyphImage> GlyphFont::Glyph(char32_t code_point, double em_pixels, bool antialias) const {
-    if (!(em_pixels > 0.0 && em_pixels <= kMaxEmPixels))
-        throw EncodeError(EncodeErrorKind::TooLarge, "text of " + std::to_string(em_pixels) +
+std::shared_ptr<const GlyphImage> GlyphFont::Glyph(char32_t code_point, double em_pixels, bool antialias, int enlarge) const {
+    if (!(em_pixels > 0.0 && enlarge >= 1 && em_pixels * enlarge <= kMaxEmPixels))
+        throw EncodeError(EncodeErrorKind::TooLarge, "text of " + std::to_string(em_pixels * enlarge) +
                                                          " pixels an em cannot be drawn (the most is " +
                                                          std::to_string(int(kMaxEmPixels)) + ")");
     const long em64 = std::lround(em_pixels * 64.0);
     std::lock_guard<std::recursive_mutex> lock(g_freetype_mutex);
-    const auto key = std::make_tuple(code_point, em64, antialias);
+    const auto key = std::make_tuple(code_point, em64, antialias, enlarge);
     if (const auto found = face_->glyphs.find(key); found != face_->glyphs.end()) return found->second;
     FT_Face f = face_->face;
     const FT_UInt index = FT_Get_Char_Index(f, FT_ULong(code_point));
     // A missing glyph would print as an empty box: refused, so that another font can be chosen.
     if (index == 0) throw EncodeError(EncodeErrorKind::InvalidOption, "the font has no glyph for " + CodePointName(code_point));
-    // Without smoothing the outline is hinted to whole pixels and rasterised at one bit a pixel.
-    const FT_Int32 load = antialias ? FT_LOAD_TARGET_LIGHT : FT_LOAD_TARGET_MONO;
+    // Without smoothing the outline is hinted to whole pixels and rasterised at one bit a pixel:
+    // CFF faces (OCR-B) by their own hints, whose digits came out rounder than the auto-hinter's;
+    // TrueType faces (Roboto) by the auto-hinter, whose one-bit digits came out cleaner and
+    // smaller in PNG than by the font's own instructions.
+    const FT_Int32 load = antialias ? FT_LOAD_TARGET_LIGHT
+                                    : FT_LOAD_TARGET_MONO | (face_->truetype ? FT_LOAD_FORCE_AUTOHINT : 0);
     const FT_Render_Mode mode = antialias ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO;
     if (FT_Set_Char_Size(f, 0, em64, 72, 72) != 0 || FT_Load_Glyph(f, index, load) != 0 ||
         FT_Render_Glyph(f->glyph, mode) != 0)
@@ -169,18 +177,20 @@ std::shared_ptr<const GlyphImage> GlyphFont::Glyph(char32_t code_point, double e
                                                               " pixels an em");
     const FT_GlyphSlot slot = f->glyph;
     auto glyph = std::make_shared<GlyphImage>();
-    glyph->left = slot->bitmap_left;
-    glyph->top = slot->bitmap_top;
-    glyph->width = int(slot->bitmap.width);
-    glyph->height = int(slot->bitmap.rows);
-    glyph->advance = double(slot->linearHoriAdvance) / 65536.0;
+    glyph->left = slot->bitmap_left * enlarge;
+    glyph->top = slot->bitmap_top * enlarge;
+    glyph->width = int(slot->bitmap.width) * enlarge;
+    glyph->height = int(slot->bitmap.rows) * enlarge;
+    glyph->advance = double(slot->linearHoriAdvance) / 65536.0 * enlarge;
     glyph->coverage.resize(size_t(glyph->width) * size_t(glyph->height));
     const bool one_bit = slot->bitmap.pixel_mode == FT_PIXEL_MODE_MONO;
     for (int y = 0; y < glyph->height; ++y) {
-        const uint8_t* row = slot->bitmap.buffer + ptrdiff_t(y) * slot->bitmap.pitch;
-        for (int x = 0; x < glyph->width; ++x)
+        const uint8_t* row = slot->bitmap.buffer + ptrdiff_t(y / enlarge) * slot->bitmap.pitch;
+        for (int x = 0; x < glyph->width; ++x) {
+            const int sx = x / enlarge;
             glyph->coverage[size_t(y) * size_t(glyph->width) + size_t(x)] =
-                one_bit ? uint8_t((row[x >> 3] >> (7 - (x & 7)) & 1) * 255) : row[x];
+                one_bit ? uint8_t((row[sx >> 3] >> (7 - (sx & 7)) & 1) * 255) : row[sx];
+        }
     }
     if (face_->glyphs.size() >= kMaxCachedGlyphs) face_->glyphs.clear();
     face_->glyphs.emplace(key, glyph);

@@ -29,9 +29,10 @@ public:
     // Height of the digit '0' (ink) per em: a text size asked as digit height becomes an em size.
     double DigitHeightPerEm() const { return digit_height_per_em_; }
     // The glyph of a code point at `em_pixels`, anti-aliased or hinted for whole pixels only
-    // (a two-colour image stays two colours); throws EncodeError (InvalidOption) for a code point
-    // the face lacks, TooLarge for an em over 4000 pixels.
-    std::shared_ptr<const GlyphImage> Glyph(char32_t code_point, double em_pixels, bool antialias) const;
+    // (a two-colour image stays two colours), then each pixel enlarged to `enlarge` x `enlarge`
+    // (metrics too); throws EncodeError (InvalidOption) for a code point the face lacks, TooLarge
+    // for an em over 4000 pixels.
+    std::shared_ptr<const GlyphImage> Glyph(char32_t code_point, double em_pixels, bool antialias, int enlarge) const;
     // The glyph's outline as SVG path data in font units (y down, origin on the pen); cached.
     std::string Outline(char32_t code_point) const;
     int UnitsPerEm() const;

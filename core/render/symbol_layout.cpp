@@ -11,11 +11,14 @@
 namespace {
 
 // Nominal digit heights in X: 2.75 mm at X 0.33 mm for OCR-B under EAN/UPC symbols; other
-// symbols' text smaller, so that a line of it stays narrower than its bars.
+// symbols' text smaller, 5 X as zint prints it, so that a line of it stays narrower than its bars.
 constexpr double kOcrbDigitHeight = 8.33;
-constexpr double kRobotoDigitHeight = 6.0;
+constexpr double kRobotoDigitHeight = 5.0;
 // Below this many pixels a digit is no longer legible: the text is refused rather than smudged.
 constexpr int kMinDigitPixels = 5;
+// One-bit text is enlarged by whole pixels in steps of no more than a tenth of its height: too
+// small to see in print, and its rows repeat.
+constexpr int kDigitPixelsPerEnlargement = 10;
 constexpr int kMaxModulePixels = 10000;
 // No side of a drawing reaches this many pixels (nor, in SVG, this many module pixels).
 constexpr double kMaxExtent = 1e9;
@@ -245,17 +248,17 @@ Attempt LayOut(const EncodedSymbol& symbol, const RenderOptions& o, const std::v
     }
 
     // Text must stand clear of the bars and of other text by at least one light pixel.
+    if (out.glyphs.empty()) return attempt;
+    std::vector<Box> bars;
+    bars.reserve(out.dark.size());
+    for (const DarkRect& r : out.dark) bars.push_back(RectBox(r));
     for (size_t i = 0; i < out.glyphs.size() && !attempt.text_touches; ++i) {
         if (out.glyphs[i].image->width == 0) continue;
         const Box box = InkBox(out.glyphs[i]);
         for (size_t j = i + 1; j < out.glyphs.size() && !attempt.text_touches; ++j)
             attempt.text_touches = out.glyphs[j].image->width > 0 && box.Touches(InkBox(out.glyphs[j]));
-        for (const DarkRect& r : out.dark) {
-            if (box.Touches(RectBox(r))) {
-                attempt.text_touches = true;
-                break;
-            }
-        }
+        attempt.text_touches = attempt.text_touches ||
+                               std::any_of(bars.begin(), bars.end(), [&](const Box& bar) { return box.Touches(bar); });
     }
     return attempt;
 }
@@ -286,6 +289,7 @@ SymbolLayout LayOutSymbol(const EncodedSymbol& symbol, const RenderOptions& opti
     // Steps of a sixteenth keep the search short at large sizes.
     for (int digit = nominal; digit >= smallest && digit >= 1; digit -= std::max(1, digit / 16)) {
         style.digit_pixels = digit;
+        style.enlarge = style.antialias ? 1 : std::max(1, digit / kDigitPixelsPerEnlargement);
         Attempt attempt = LayOut(symbol, options, spans, style);
         if (!attempt.text_touches) return std::move(attempt.layout);
     }

@@ -11,6 +11,8 @@ constexpr double kSmallTextScale = 0.75;
 constexpr double kSmallTextMinPixels = 5.0;
 
 int Round(double v) { return int(std::lround(v)); }
+// Pens on a grid of the enlargement, so that enlarged pixels of every glyph line up.
+int Snap(double v, int step) { return step * Round(v / step); }
 
 // One span's glyphs on a baseline of 0, pens relative to the symbol's left edge. Digits each on
 // their own centre (spread spans) or the string centred as a whole; within a string a glyph that
@@ -19,11 +21,17 @@ std::vector<PlacedGlyph> PlaceSpan(const TextSpan& span, const TextStyle& style,
     std::vector<PlacedGlyph> glyphs;
     const std::u32string text = DecodeUtf8(span.text);
     if (text.empty()) return glyphs;
-    const double em = style.EmPixels(span);
+    // Enlarged glyphs are drawn with digits a whole number of pixels tall, as hinting draws them;
+    // `em` is the size they come out at, which SVG output draws too.
+    const int step = style.enlarge;
+    const double per_em = style.font->DigitHeightPerEm();
+    double base_em = style.EmPixels(span);
+    if (step > 1) base_em = std::max(1.0, std::round(base_em * per_em / step)) / per_em;
+    const double em = base_em * step;
     std::vector<std::shared_ptr<const GlyphImage>> images;
     double advance = 0.0;
     for (char32_t c : text) {
-        images.push_back(style.font->Glyph(c, em, style.antialias));
+        images.push_back(style.font->Glyph(c, base_em, style.antialias, step));
         advance += images.back()->advance;
     }
     const double centre = span.center_x * module_pixels;
@@ -31,20 +39,21 @@ std::vector<PlacedGlyph> PlaceSpan(const TextSpan& span, const TextStyle& style,
         const double slot = span.spread_width * module_pixels / double(text.size());
         for (size_t i = 0; i < text.size(); ++i) {
             const double mid = centre - span.spread_width * module_pixels / 2.0 + (double(i) + 0.5) * slot;
-            glyphs.push_back({text[i], Round(mid - images[i]->advance / 2.0), 0, em, images[i]});
+            glyphs.push_back({text[i], Snap(mid - images[i]->advance / 2.0, step), 0, em, images[i]});
         }
         return glyphs;
     }
     double pen = centre - advance / 2.0;
     int shift = 0;
     for (size_t i = 0; i < text.size(); ++i) {
-        PlacedGlyph g{text[i], Round(pen) + shift, 0, em, images[i]};
+        PlacedGlyph g{text[i], Snap(pen, step) + shift, 0, em, images[i]};
         if (!glyphs.empty() && g.image->width > 0) {
             const PlacedGlyph& before = glyphs.back();
             const long gap = (long(g.pen_x) + g.image->left) - (long(before.pen_x) + before.image->left + before.image->width);
             if (before.image->width > 0 && gap < 1) {
-                shift += int(1 - gap);
-                g.pen_x += int(1 - gap);
+                const int move = int((1 - gap + step - 1) / step * step);  // staying on the grid
+                shift += move;
+                g.pen_x += move;
             }
         }
         glyphs.push_back(g);

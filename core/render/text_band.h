@@ -20,6 +20,9 @@ struct TextStyle {
     int gap_pixels = 0;    // light between the bars and the ink
     bool small_outer = false;
     bool antialias = false;
+    // One-bit glyphs drawn this many times smaller and enlarged by whole pixels: rows of text
+    // then repeat in the image, as the bars' rows do, and compress to little.
+    int enlarge = 1;
     double EmPixels(const TextSpan& span) const;
 };
 

@@ -199,6 +199,31 @@ TEST(Render, Ean13DigitsClearAndCentred) {
     }
 }
 
+// One-bit digits past ten pixels are drawn smaller and enlarged by whole pixels, a step of at most
+// a tenth of their height: EAN-13's 8.33 X digits (8, 17, 25, 33, 42, 50, 58, 67 px at 1..8 px
+// per module; steps 1, 1, 2, 3, 4, 5, 5, 6, worked by hand) fill rows in runs of whole steps.
+TEST(Render, EnlargedDigitRowsRepeat) {
+    const EncodedSymbol s = Ean13("4901234567894");
+    for (int mp = 1; mp <= 8; ++mp) {
+        const Grey g = RenderGrey(s, Options(mp, s));
+        const std::vector<Box> boxes = InkComponents(g, int(69.24 * mp + 0.5));
+        ASSERT_FALSE(boxes.empty()) << mp;
+        const int step = std::max(1, int(8.33 * mp + 0.5) / 10);
+        for (const Box& b : boxes) {
+            auto row = [&](int y) {
+                const auto begin = g.pixels.begin() + y * g.width;
+                return std::vector<uint8_t>(begin + b.left, begin + b.right + 1);
+            };
+            for (int y = b.top; y <= b.bottom;) {
+                int end = y + 1;
+                while (end <= b.bottom && row(end) == row(y)) ++end;
+                EXPECT_EQ((end - y) % step, 0) << mp << " px, row " << y;
+                y = end;
+            }
+        }
+    }
+}
+
 // Text in whole pixels keeps an EAN-13 with its digits black and white: a one-bit grey PNG (IHDR
 // depth 1, colour type 0) whose pixels are only 0 and 255. Smoothed text brings greys between.
 TEST(Render, TextTwoColoursUnlessSmoothed) {
