@@ -4,9 +4,10 @@
 
 namespace {
 
-// Half the width of an OCR-B '<' or '>' at the digits' size, in modules: the span's centre stands
-// this far inside the quiet zone's outer edge.
-constexpr double kHalfMarker = 3.0;
+// Half the width of an OCR-B '<' or '>' at the digits' size, in modules, and half a module to
+// spare: the span's centre stands this far inside the quiet zone's outer edge, so the glyph ends
+// inside it at every pixel size.
+constexpr double kHalfMarker = 3.5;
 
 TextSpan Marker(const char* text, double center_x) {
     TextSpan span;

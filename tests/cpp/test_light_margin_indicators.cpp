@@ -15,15 +15,16 @@ std::vector<std::pair<std::string, double>> Markers(const std::string& symbology
     return out;
 }
 
-// Outer edges on the quiet zones' outer edges, 3 modules to the glyph's centre (EAN-13: 95 + 7;
-// EAN-8: -7 and 67 + 7, as zint places them); UPC carries none, an add-on no right one.
+// Outer edges half a module inside the quiet zones' outer edges (zint puts them on the edges: EAN-13
+// 95 + 7; EAN-8 -7 and 67 + 7), 3 modules to the glyph's centre; UPC carries none, an add-on no right
+// one.
 TEST(LightMarginIndicators, WhereEachSymbologyHasThem) {
     using Spans = std::vector<std::pair<std::string, double>>;
-    EXPECT_EQ(Markers("ean13", "490123456789"), (Spans{{">", 99.0}}));
-    EXPECT_EQ(Markers("ean8", "4901234"), (Spans{{"<", -4.0}, {">", 71.0}}));
+    EXPECT_EQ(Markers("ean13", "490123456789"), (Spans{{">", 98.5}}));
+    EXPECT_EQ(Markers("ean8", "4901234"), (Spans{{"<", -3.5}, {">", 70.5}}));
     EXPECT_EQ(Markers("upca", "03600029145"), Spans{});
     EXPECT_EQ(Markers("ean13", "490123456789+12"), Spans{});  // it would stand between symbol and add-on
-    EXPECT_EQ(Markers("ean8", "4901234+12"), (Spans{{"<", -4.0}}));
+    EXPECT_EQ(Markers("ean8", "4901234+12"), (Spans{{"<", -3.5}}));
 }
 
 }  // namespace
