@@ -31,13 +31,13 @@ def run(*command):
     subprocess.run(command, check=True, capture_output=True, timeout=120)
 
 
-def one_call_per_image(command, folder, sizes):
-    """Renders every symbol at every zoom with one call of `command(svg, png, zoom)` each."""
+def one_call_per_image(argv, folder, sizes):
+    """Renders every symbol at every zoom with one call of the program `argv(svg, png, zoom)` names each."""
     drawn = {}
     for symbology in sizes:
         for zoom in ZOOMS:
             png = folder / f"{symbology}-{zoom}.png"
-            run(*command(str(folder / f"{symbology}.svg"), str(png), zoom))
+            run(*argv(str(folder / f"{symbology}.svg"), str(png), zoom))
             drawn[symbology, zoom] = png.read_bytes()
     return drawn
 
