@@ -31,9 +31,6 @@ class EncodedSymbol:
     def quiet_zone(self) -> tuple[float, float, float, float]: ...
     @property
     def full_text(self) -> str: ...
-def _smallest_symbol(
-    symbology: str, data: bytes, gs1: bool = False, level: str = "M", eci: int = -1, kanji: bool = False
-) -> tuple[int, int, bytes]: ...
 
 class ProductInfo:
     @staticmethod

@@ -23,8 +23,6 @@ void RegisterQr(pybind11::module_& m);
 void RegisterPdf417(pybind11::module_& m);
 // The module-level GS1 element-string functions.
 void RegisterGs1Functions(pybind11::module_& m);
-// The module-level smallest-symbol encoders.
-void RegisterSmallestFunctions(pybind11::module_& m);
 
 // encode(), render(), the EncodedSymbol type and the error classes they raise.
 void RegisterEncodeRender(pybind11::module_& m);

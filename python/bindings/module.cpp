@@ -46,7 +46,6 @@ int ExecModule(PyObject* raw) {
         RegisterGs1Functions(m);
         RegisterErrorTypes(m);
         RegisterEncodeRender(m);
-        RegisterSmallestFunctions(m);
         RegisterModuleFunctions(m);
         return 0;
     } catch (py::error_already_set&) {

@@ -43,9 +43,9 @@ CASES = [
 SIZES = [{"scale": 1}, {"scale": 3}, {"x_dim_mm": 0.33, "dpi": 300}, {"x_dim_mm": 0.25, "dpi": 600}]
 
 
-def read(png, format):
+def read(png, format, **options):
     image = Image.open(io.BytesIO(png)).convert("L")
-    results = zxingcpp.read_barcodes(image, formats=format)
+    results = zxingcpp.read_barcodes(image, formats=format, **options)
     return results[0] if results else None
 
 
@@ -59,6 +59,30 @@ def test_reads_without_added_margin(symbology, data, format, text, size):
     assert result.text == (text if text is not None else result.text)
     if symbology.startswith("gs1-") or symbology.startswith("databar"):
         assert result.content_type == zxingcpp.ContentType.GS1
+
+
+# every main symbol with a two- and a five-digit add-on, a book number's and the magazine code
+ADD_ONS = [
+    ("ean13", "490123456789+12", F.EAN13, "4901234567894 12"),
+    ("ean13", "490123456789+12345", F.EAN13, "4901234567894 12345"),
+    ("upca", "03600029145+12", F.UPCA, "036000291452 12"),
+    ("upca", "03600029145+12345", F.UPCA, "036000291452 12345"),
+    ("upce", "0123456+12", F.UPCE, "01234565 12"),
+    ("upce", "0123456+54321", F.UPCE, "01234565 54321"),
+    ("ean8", "4901234+12", F.EAN8, "49012347 12"),
+    ("ean8", "4901234+12345", F.EAN8, "49012347 12345"),
+    ("isbn", "978-0-306-40615-7+51995", F.EAN13, "9780306406157 51995"),
+    ("issn", "0317-8471+03", F.EAN13, "9770317847001 03"),  # issue 03 in the add-on
+    ("ean13", "4910123450469+01500", F.EAN13, "4910123450469 01500"),  # the Japanese magazine code
+]
+
+
+@pytest.mark.parametrize("symbology, data, format, text", ADD_ONS, ids=[f"{c[0]}:{c[1]}" for c in ADD_ONS])
+def test_add_on_reads_with_its_main_symbol(symbology, data, format, text):
+    result = read(bq.make(symbology, data).png(), format, ean_add_on_symbol=zxingcpp.EanAddOnSymbol.Require)
+    assert result is not None and result.text == text
+    # zxing-cpp marks a main symbol read with its add-on ]E3, but an EAN-8 ]E4 either way
+    assert result.symbology_identifier == ("]E4" if format == F.EAN8 else "]E3")
 
 
 def test_jpeg_and_colours_read():

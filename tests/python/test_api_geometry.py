@@ -148,3 +148,28 @@ def test_light_margin_indicators_stand_in_the_quiet_zone_when_asked(symbology, d
     assert plain.shape == marked.shape
     last_bar = extent(plain[0])[1]
     assert not plain[:, last_bar + 1:].any() and marked[:, last_bar + 1:].any()  # '>' right of the bars
+
+
+def runs(flags):
+    """(start, length) of each run of True in a 1-D array."""
+    edges = np.flatnonzero(np.diff(np.concatenate(([0], flags.astype(int), [0]))))
+    return [(int(start), int(end - start)) for start, end in zip(edges[::2], edges[1::2])]
+
+
+@pytest.mark.parametrize("bearer", ["frame", "top-bottom", "none"])
+@pytest.mark.parametrize("scale", [1, 3])
+def test_itf14_bearers_and_the_quiet_zone_inside_them(bearer, scale):
+    symbol = bq.make("itf14", "1234567890123", scale=scale, bearer=bearer)
+    pixels = dark(symbol.png())
+    # bearers 5 modules thick, as zint draws ITF-14's; the 10-module quiet zone inside the frame
+    thick, zone = (0 if bearer == "none" else 5 * scale), 10 * scale
+    side = thick if bearer == "frame" else 0
+    across = runs(pixels.all(axis=1))  # rows dark from edge to edge: the top and bottom bearers
+    assert across == ([] if bearer == "none" else [(0, thick), (across[-1][0], thick)])
+    assert pixels.shape[1] == symbol.size[0] * scale + 2 * (zone + side)
+    bars = runs(pixels[thick])  # the first row under the top bearer: the frame's sides and the bars
+    if side:
+        assert bars[0] == (0, side) and bars[-1] == (pixels.shape[1] - side, side)
+        assert pixels[: across[-1][0], :side].all() and pixels[: across[-1][0], -side:].all()
+        bars = bars[1:-1]
+    assert bars[0][0] == side + zone and sum(bars[-1]) == pixels.shape[1] - side - zone
