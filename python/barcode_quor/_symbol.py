@@ -44,7 +44,16 @@ def _own_options(s: Symbology, given: dict[str, object]) -> tuple[dict[str, Any]
     return own, {o.field: o.native(own[o.name]) for o in known.values()}
 
 
+def _check_scalar_values(what: str, text: str) -> None:
+    """Text must be Unicode scalar values: a lone surrogate has no UTF-8 form to encode."""
+    for position, character in enumerate(text):
+        if "\ud800" <= character <= "\udfff":
+            raise InvalidDataError(f"{what}: character {character!r} at position {position} is a lone surrogate, "
+                                   "which is not text", character=character, position=position)
+
+
 def _encode(s: Symbology, data: str, encoder_options: dict[str, Any]) -> _native.EncodedSymbol:
+    _check_scalar_values(s.name, data)
     try:
         return _native.encode(s.name, data, **encoder_options)
     except InvalidDataError as error:
@@ -136,6 +145,7 @@ class _Appearance:
         if text is not None:
             if not isinstance(text, str):
                 raise _refuse("text", f"invalid text: {text!r}; accepted: a str replacing the printed text")
+            _check_scalar_values("text", text)
             options["text"] = text
         for name in ("text_size_mm", "text_gap_mm"):
             if given[name] is not None:

@@ -39,6 +39,7 @@ import barcode_quor as bq
     ("qr", {"scale": 1000}, "over the limit max_pixels=100,000,000"),
     ("datamatrix", {"max_pixels": 100}, "over the limit max_pixels=100"),
     ("code128", {"digital_link": "(01)09501101530003"}, "cannot carry a GS1 Digital Link"),
+    ("pdf417", {"rows": 90, "columns": 30}, "more than the 928 codewords"),
 ])
 def test_wrong_option_lists_what_is_accepted(symbology, options, accepted):
     with pytest.raises(bq.InvalidOptionError) as caught:
@@ -64,6 +65,7 @@ def test_unknown_symbology_lists_the_names():
     ("databar", "12a", "a", 2),
     ("japanpost", "1000013#3", "#", 7),
     ("qr", "123a", "a", 3),
+    ("qr", "ab\ud800", "\ud800", 2),  # a lone surrogate has no UTF-8 form
 ])
 def test_invalid_character_and_position(symbology, data, character, position):
     options = {"mode": "numeric"} if symbology == "qr" else {}
