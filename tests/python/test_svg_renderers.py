@@ -4,6 +4,7 @@ of them. A renderer missing on the host is skipped."""
 import functools
 import io
 import math
+import os
 import shutil
 import subprocess
 
@@ -28,7 +29,10 @@ BINARIES = {"rsvg-convert": "rsvg-convert", "resvg": "resvg", "chromium": "chrom
 
 
 def run(*command):
-    subprocess.run(command, check=True, capture_output=True, timeout=120)
+    # The renderers are other programs: the sanitizer runtime preloaded into this interpreter must not
+    # reach them (Chromium spins under it).
+    env = {k: v for k, v in os.environ.items() if k not in ("LD_PRELOAD", "ASAN_OPTIONS", "UBSAN_OPTIONS")}
+    subprocess.run(command, check=True, capture_output=True, timeout=120, env=env)
 
 
 def one_call_per_image(argv, folder, sizes):
