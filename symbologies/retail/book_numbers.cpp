@@ -5,6 +5,7 @@
 
 #include "core/model/encode_error.h"
 #include "gs1/check_digit.h"
+#include "symbologies/retail/isbn_ranges.h"
 
 namespace {
 
@@ -85,6 +86,12 @@ void RequireCheck(const Scanned& s, std::size_t index, char expected) {
 // The typed form with its last significant character replaced.
 std::string WithLastReplaced(const std::string& typed, char last) { return typed.substr(0, typed.size() - 1) + last; }
 
+// The agency's hyphenation where its range table knows the number, else the number as typed.
+std::string IsbnCaption(const std::string& ean13, const std::string& typed) {
+    const std::string hyphenated = HyphenateIsbn(ean13);
+    return "ISBN " + (hyphenated.empty() ? typed : hyphenated);
+}
+
 }  // namespace
 
 BookNumber ParseIsbn(const std::string& text) {
@@ -93,8 +100,8 @@ BookNumber ParseIsbn(const std::string& text) {
         RejectLetters(s, "ISBN", 9);
         RequireCheck(s, 9, Mod11Check(s.chars.substr(0, 9)));
         const std::string body = "978" + s.chars.substr(0, 9);
-        const char check = GS1CheckDigit(body);
-        return {body + check, "ISBN " + (s.separated ? "978-" + WithLastReplaced(s.typed, check) : body + check)};
+        const std::string ean = body + GS1CheckDigit(body);
+        return {ean, IsbnCaption(ean, s.separated ? "978-" + WithLastReplaced(s.typed, ean[12]) : ean)};
     }
     RejectLetters(s, "ISBN", std::string::npos);
     if (s.chars.size() != 13) Fail(EncodeErrorKind::InvalidData, "ISBN requires 10 or 13 digits");
@@ -103,7 +110,7 @@ BookNumber ParseIsbn(const std::string& text) {
     if (s.chars.compare(0, 4, "9790") == 0)
         Fail(EncodeErrorKind::InvalidData, "979-0 starts an ISMN, not an ISBN", s.Position(3));
     RequireCheck(s, 12, GS1CheckDigit(s.chars.substr(0, 12)));
-    return {s.chars, "ISBN " + s.typed};
+    return {s.chars, IsbnCaption(s.chars, s.typed)};
 }
 
 BookNumber ParseIssn(const std::string& text) {
