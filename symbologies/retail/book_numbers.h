@@ -20,6 +20,7 @@
 struct BookNumber {
     std::string ean13;    // 13 digits, check digit included
     std::string caption;  // "ISBN 978-0-306-40615-7"
+    std::string number;   // the caption without the name: "978-0-306-40615-7"
 };
 
 BookNumber ParseIsbn(const std::string& text);
