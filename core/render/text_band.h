@@ -15,11 +15,13 @@
 std::vector<TextSpan> SpansToDraw(const EncodedSymbol& symbol, const RenderOptions& options);
 
 struct TextStyle {
-    std::shared_ptr<const GlyphFont> font;
+    std::shared_ptr<const GlyphFont> font;  // the symbol's face, or the caller's font
+    bool callers_font = false;              // the caller chose `font`: it prints every span
     int digit_pixels = 0;  // height of the digits' ink
     int gap_pixels = 0;    // light between the bars and the ink
     bool small_outer = false;
     bool antialias = false;
+    std::shared_ptr<const GlyphFont> FontOf(const TextSpan& span) const;
     double EmPixels(const TextSpan& span) const;
 };
 

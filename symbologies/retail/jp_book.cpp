@@ -19,9 +19,9 @@ constexpr double kTierGap = 10.0 / 0.33;
 constexpr double kQuietLeft = 11.0;
 constexpr double kQuietRight = 7.0;
 constexpr long kHighestPrice = 99999;
-// The OCR-B face here has no yen sign. Japanese character sets put the yen at the backslash's code
-// and the book code is often typed so ("C0197 \940E"): the caption does the same.
-constexpr char kYenSign = '\\';
+// The code's line is printed in any legible face, OCR-B being discouraged for it; the OCR-B face
+// here also lacks the yen sign. The digits under the bars stay OCR-B.
+constexpr TextFace kCaptionFace = TextFace::Roboto;
 // Room for the ISBN with its name and hyphens, the C code and a price with yen sign and spaces.
 constexpr std::size_t kLongestText = 64;
 
@@ -96,7 +96,7 @@ JpBookCodes ParseJpBook(const std::string& text) {
     const std::string lower = "192" + classification + yen;
     if (price_digits.empty()) price_digits = "0";
     return {isbn.ean13, lower + GS1CheckDigit(lower),
-            "ISBN" + isbn.number + " C" + classification + " " + kYenSign + price_digits + "E"};
+            "ISBN" + isbn.number + " C" + classification + " \xC2\xA5" + price_digits + "E"};
 }
 
 EncodedSymbol EncodeJpBookSymbol(const std::string& text, const EncodeOptions&) {
@@ -116,6 +116,7 @@ EncodedSymbol EncodeJpBookSymbol(const std::string& text, const EncodeOptions&) 
     caption.text = codes.caption;
     caption.center_x = symbol.width / 2.0;
     caption.role = TextRole::Caption;
+    caption.face = kCaptionFace;
     symbol.text = {caption, DigitsUnder(codes.upper, 0, symbol.width), DigitsUnder(codes.lower, 2, symbol.width)};
     symbol.face = TextFace::OcrB;
     symbol.quiet_zone = {kQuietLeft, 0.0, kQuietRight, 0.0};

@@ -8,8 +8,7 @@
 // the upper carries the ISBN, the lower 192 + the 4-digit classification (C code) + the 5-digit price
 // before tax (00000 from 100000 yen up) + check digit. No guard bar reaches into the text; the 13
 // digits stand under each symbol, and the code's text line above the upper one:
-// "ISBN978-4-00-326184-2 C0197 \940E" (the ISBN hyphenated as in ParseIsbn's caption; a backslash
-// for the yen sign, which the OCR-B face lacks).
+// "ISBN978-4-00-326184-2 C0197 ¥940E" (the ISBN hyphenated as in ParseIsbn's caption), in Roboto.
 // Input is the code as printed on the book: "ISBN978-4-00-326184-2 C0197 ¥940E" (ISBN in any form
 // ParseIsbn takes; the yen sign ¥, ￥ or '\' and the final 'E' may be left out).
 

@@ -14,7 +14,7 @@ using Kind = EncodeErrorKind;
 TEST(JpBook, UpperIsbnLowerClassificationAndPrice) {
     // Published book codes (9784003261842 / 1920197009404 = C0197 940 yen; 1921195008574 = C1195
     // 857 yen), check digits recomputed by hand; from 100000 yen the price is 00000. The caption as
-    // printed on the books, the yen sign as a backslash, the ISBN hyphenated from the agency range
+    // printed on the books, the ISBN hyphenated from the agency range
     // table.
     const struct {
         const char* text;
@@ -23,11 +23,11 @@ TEST(JpBook, UpperIsbnLowerClassificationAndPrice) {
         const char* caption;
     } rows[] = {
         {"ISBN978-4-00-326184-2 C0197 \xC2\xA5" "940E", "9784003261842", "1920197009404",
-         "ISBN978-4-00-326184-2 C0197 \\940E"},
-        {"9784003261842 C1195 \\0857", "9784003261842", "1921195008574", "ISBN978-4-00-326184-2 C1195 \\857E"},
+         "ISBN978-4-00-326184-2 C0197 \xC2\xA5" "940E"},
+        {"9784003261842 C1195 \\0857", "9784003261842", "1921195008574", "ISBN978-4-00-326184-2 C1195 \xC2\xA5" "857E"},
         {"4-00-326184-4 c0197 \xEF\xBF\xA5" "940", "9784003261842", "1920197009404",
-         "ISBN978-4-00-326184-2 C0197 \\940E"},
-        {"9784003261842 C0197 120000", "9784003261842", "1920197000005", "ISBN978-4-00-326184-2 C0197 \\120000E"},
+         "ISBN978-4-00-326184-2 C0197 \xC2\xA5" "940E"},
+        {"9784003261842 C0197 120000", "9784003261842", "1920197000005", "ISBN978-4-00-326184-2 C0197 \xC2\xA5" "120000E"},
     };
     for (const auto& row : rows) {
         const JpBookCodes codes = ParseJpBook(row.text);
@@ -74,6 +74,7 @@ TEST(JpBook, TwoAlignedSymbolsWithAGapRowAndDigitsUnderEach) {
     EXPECT_TRUE(symbol.rows[0].extends.empty());
     ASSERT_EQ(symbol.text.size(), 3u);
     EXPECT_EQ(symbol.text[0].role, TextRole::Caption);
+    EXPECT_EQ(symbol.text[0].face, TextFace::Roboto);  // it prints a yen sign
     EXPECT_EQ(symbol.text[1].below_row, 0);
     EXPECT_EQ(symbol.text[2].below_row, 2);
     EXPECT_EQ(symbol.text[2].text, "1920197009404");
