@@ -106,11 +106,11 @@ std::string DarkPath(const std::vector<DarkRect>& rects, double unit, Rgba colou
 // an id share its content too.
 std::string Glyphs(const SymbolLayout& layout, Rgba colour) {
     const double unit = layout.module_pixels;
-    std::map<std::tuple<const GlyphFont*, char32_t, double>, std::string> ids;
+    std::map<std::tuple<std::string, char32_t, double>, std::string> ids;
     std::string defs = "<defs>", uses = "<g" + Fill(colour) + ">";
     for (const PlacedGlyph& g : layout.glyphs) {
         const std::string scale = Scale(g.em_pixels / g.font->UnitsPerEm() / unit);
-        auto [at, fresh] = ids.try_emplace({g.font.get(), g.code_point, g.em_pixels});
+        auto [at, fresh] = ids.try_emplace({g.font->Tag(), g.code_point, g.em_pixels});
         if (fresh) {
             char hex[16];
             std::snprintf(hex, sizeof hex, "%X", unsigned(g.code_point));
