@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ struct SymbolRow {
     std::vector<uint8_t> extends;
 };
 
+enum class TextFace { Roboto, OcrB };
+
 enum class TextRole {
     Main,     // the human-readable line under the bars (or above, when asked)
     Outer,    // an EAN/UPC digit printed in a quiet zone or beside the guards (UPC: smaller)
@@ -44,6 +47,9 @@ struct TextSpan {
     // 0 for a centred string.
     double spread_width = 0.0;
     int line = 0;  // line of the text band, 0 nearest the bars (the payment form prints two)
+    // The span's own face, for text the symbol's face cannot print (the yen sign OCR-B lacks);
+    // unset: the symbol's. A font the caller chooses prints every span.
+    std::optional<TextFace> face = std::nullopt;
 };
 
 enum class BearerKind { None, TopBottom, Frame };
@@ -60,8 +66,6 @@ struct ModuleMargins {
     double right = 0.0;
     double bottom = 0.0;
 };
-
-enum class TextFace { Roboto, OcrB };
 
 struct EncodedSymbol {
     SymbolShape shape = SymbolShape::Linear;

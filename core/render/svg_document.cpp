@@ -106,17 +106,17 @@ std::string DarkPath(const std::vector<DarkRect>& rects, double unit, Rgba colou
 // an id share its content too.
 std::string Glyphs(const SymbolLayout& layout, Rgba colour) {
     const double unit = layout.module_pixels;
-    std::map<std::pair<char32_t, double>, std::string> ids;
+    std::map<std::tuple<std::string, char32_t, double>, std::string> ids;
     std::string defs = "<defs>", uses = "<g" + Fill(colour) + ">";
     for (const PlacedGlyph& g : layout.glyphs) {
-        const std::string scale = Scale(g.em_pixels / layout.font->UnitsPerEm() / unit);
-        auto [at, fresh] = ids.try_emplace({g.code_point, g.em_pixels});
+        const std::string scale = Scale(g.em_pixels / g.font->UnitsPerEm() / unit);
+        auto [at, fresh] = ids.try_emplace({g.font->Tag(), g.code_point, g.em_pixels});
         if (fresh) {
             char hex[16];
             std::snprintf(hex, sizeof hex, "%X", unsigned(g.code_point));
-            at->second = "bq" + layout.font->Tag() + hex + "_" + scale;
+            at->second = "bq" + g.font->Tag() + hex + "_" + scale;
             defs += "<path id=\"" + at->second + "\" transform=\"scale(" + scale + ")\" d=\"" +
-                    layout.font->Outline(g.code_point) + "\"/>";
+                    g.font->Outline(g.code_point) + "\"/>";
         }
         uses += "<use xlink:href=\"#" + at->second + "\" x=\"" + Number(g.pen_x / unit) + "\" y=\"" +
                 Number(g.baseline / unit) + "\"/>";

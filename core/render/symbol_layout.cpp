@@ -136,7 +136,6 @@ Attempt LayOut(const EncodedSymbol& symbol, const RenderOptions& o, const std::v
     Attempt attempt;
     SymbolLayout& out = attempt.layout;
     out.module_pixels = mp;
-    out.font = style.font;
 
     // Bands of text: under each row, above the symbol (main text asked above, captions), above rows.
     std::vector<std::vector<const TextSpan*>> under(row_count);
@@ -275,6 +274,7 @@ SymbolLayout LayOutSymbol(const EncodedSymbol& symbol, const RenderOptions& opti
 
     const bool ocrb = symbol.face == TextFace::OcrB;
     style.font = GlyphFont::Open(!options.font.empty() ? options.font : ocrb ? "ocr-b" : "roboto");
+    style.callers_font = !options.font.empty();
     style.small_outer = SmallOuterDigits(spans, symbol.width);
     style.antialias = options.text_antialias;
     const int mp = options.module_pixels;

@@ -22,6 +22,7 @@ struct PlacedGlyph {
     int baseline = 0;
     double em_pixels = 0.0;
     std::shared_ptr<const GlyphImage> image;  // ink box relative to the pen
+    std::shared_ptr<const GlyphFont> font;    // the face the glyph comes from
 };
 
 struct SymbolLayout {
@@ -30,7 +31,6 @@ struct SymbolLayout {
     int module_pixels = 1;
     std::vector<DarkRect> dark;
     std::vector<PlacedGlyph> glyphs;
-    std::shared_ptr<const GlyphFont> font;  // null when no text is drawn
 };
 
 // Throws EncodeError (InvalidOption, TooLarge) for settings it cannot honour.

@@ -24,14 +24,15 @@ std::vector<PlacedGlyph> PlaceSpan(const TextSpan& span, const TextStyle& style,
     // Enlarged glyphs are drawn with digits a whole number of pixels tall, as hinting draws them;
     // `em` is the size they come out at, which SVG output draws too.
     const int step = style.enlarge;
-    const double per_em = style.font->DigitHeightPerEm();
+    const std::shared_ptr<const GlyphFont> font = style.FontOf(span);
+    const double per_em = font->DigitHeightPerEm();
     double base_em = style.EmPixels(span);
     if (step > 1) base_em = std::max(1.0, std::round(base_em * per_em / step)) / per_em;
     const double em = base_em * step;
     std::vector<std::shared_ptr<const GlyphImage>> images;
     double advance = 0.0;
     for (char32_t c : text) {
-        images.push_back(style.font->Glyph(c, base_em, style.antialias, step));
+        images.push_back(font->Glyph(c, base_em, style.antialias, step));
         advance += images.back()->advance;
     }
     const double centre = span.center_x * module_pixels;
@@ -39,14 +40,14 @@ std::vector<PlacedGlyph> PlaceSpan(const TextSpan& span, const TextStyle& style,
         const double slot = span.spread_width * module_pixels / double(text.size());
         for (size_t i = 0; i < text.size(); ++i) {
             const double mid = centre - span.spread_width * module_pixels / 2.0 + (double(i) + 0.5) * slot;
-            glyphs.push_back({text[i], Snap(mid - images[i]->advance / 2.0, step), 0, em, images[i]});
+            glyphs.push_back({text[i], Snap(mid - images[i]->advance / 2.0, step), 0, em, images[i], font});
         }
         return glyphs;
     }
     double pen = centre - advance / 2.0;
     int shift = 0;
     for (size_t i = 0; i < text.size(); ++i) {
-        PlacedGlyph g{text[i], Snap(pen, step) + shift, 0, em, images[i]};
+        PlacedGlyph g{text[i], Snap(pen, step) + shift, 0, em, images[i], font};
         if (!glyphs.empty() && g.image->width > 0) {
             const PlacedGlyph& before = glyphs.back();
             const long gap = (long(g.pen_x) + g.image->left) - (long(before.pen_x) + before.image->left + before.image->width);
@@ -93,11 +94,16 @@ bool SmallOuterDigits(const std::vector<TextSpan>& spans, int width) {
     return left && right;
 }
 
+std::shared_ptr<const GlyphFont> TextStyle::FontOf(const TextSpan& span) const {
+    if (callers_font || !span.face.has_value()) return font;
+    return GlyphFont::Open(*span.face == TextFace::OcrB ? "ocr-b" : "roboto");
+}
+
 double TextStyle::EmPixels(const TextSpan& span) const {
     const bool small = span.role == TextRole::Caption || (span.role == TextRole::Outer && small_outer);
     const double pixels = small ? std::max(digit_pixels * kSmallTextScale, std::min<double>(digit_pixels, kSmallTextMinPixels))
                                 : digit_pixels;
-    return pixels / font->DigitHeightPerEm();
+    return pixels / FontOf(span)->DigitHeightPerEm();
 }
 
 void TextBand::Place(int top, int gap, bool below_bars) {

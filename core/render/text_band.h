@@ -15,7 +15,8 @@
 std::vector<TextSpan> SpansToDraw(const EncodedSymbol& symbol, const RenderOptions& options);
 
 struct TextStyle {
-    std::shared_ptr<const GlyphFont> font;
+    std::shared_ptr<const GlyphFont> font;  // the symbol's face, or the caller's font
+    bool callers_font = false;              // the caller chose `font`: it prints every span
     int digit_pixels = 0;  // height of the digits' ink
     int gap_pixels = 0;    // light between the bars and the ink
     bool small_outer = false;
@@ -23,6 +24,7 @@ struct TextStyle {
     // One-bit glyphs drawn this many times smaller and enlarged by whole pixels: rows of text
     // then repeat in the image, as the bars' rows do, and compress to little.
     int enlarge = 1;
+    std::shared_ptr<const GlyphFont> FontOf(const TextSpan& span) const;
     double EmPixels(const TextSpan& span) const;
 };
 

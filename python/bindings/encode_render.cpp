@@ -163,6 +163,14 @@ void RegisterEncodeRender(py::module_& m) {
             "The standard's minimum light margin (left, top, right, bottom) in modules.")
         .def_property_readonly("full_text", [](const EncodedSymbol& s) { return s.full_text; },
                                "What the symbol carries, check digits included.")
+        .def_property_readonly(
+            "caption",
+            [](const EncodedSymbol& s) {
+                for (const TextSpan& span : s.text)
+                    if (span.role == TextRole::Caption) return span.text;
+                return std::string();
+            },
+            "The line printed above the symbol (a book number's \"ISBN 978-0-306-40615-7\"), or \"\".")
         .def("__repr__", [](const EncodedSymbol& s) {
             return "<EncodedSymbol " + std::string(ShapeName(s.shape)) + " " + std::to_string(s.width) + "x" +
                    std::to_string(s.rows.size()) + " modules>";

@@ -5,6 +5,7 @@
 
 #include "core/model/encode_error.h"
 #include "gs1/check_digit.h"
+#include "symbologies/retail/isbn_ranges.h"
 
 namespace {
 
@@ -85,6 +86,16 @@ void RequireCheck(const Scanned& s, std::size_t index, char expected) {
 // The typed form with its last significant character replaced.
 std::string WithLastReplaced(const std::string& typed, char last) { return typed.substr(0, typed.size() - 1) + last; }
 
+BookNumber Numbered(const std::string& ean13, const std::string& name, const std::string& number) {
+    return {ean13, name + " " + number, number};
+}
+
+// The agency's hyphenation where its range table knows the number, else the number as typed.
+BookNumber Isbn(const std::string& ean13, const std::string& typed) {
+    const std::string hyphenated = HyphenateIsbn(ean13);
+    return Numbered(ean13, "ISBN", hyphenated.empty() ? typed : hyphenated);
+}
+
 }  // namespace
 
 BookNumber ParseIsbn(const std::string& text) {
@@ -93,8 +104,8 @@ BookNumber ParseIsbn(const std::string& text) {
         RejectLetters(s, "ISBN", 9);
         RequireCheck(s, 9, Mod11Check(s.chars.substr(0, 9)));
         const std::string body = "978" + s.chars.substr(0, 9);
-        const char check = GS1CheckDigit(body);
-        return {body + check, "ISBN " + (s.separated ? "978-" + WithLastReplaced(s.typed, check) : body + check)};
+        const std::string ean = body + GS1CheckDigit(body);
+        return Isbn(ean, s.separated ? "978-" + WithLastReplaced(s.typed, ean[12]) : ean);
     }
     RejectLetters(s, "ISBN", std::string::npos);
     if (s.chars.size() != 13) Fail(EncodeErrorKind::InvalidData, "ISBN requires 10 or 13 digits");
@@ -103,7 +114,7 @@ BookNumber ParseIsbn(const std::string& text) {
     if (s.chars.compare(0, 4, "9790") == 0)
         Fail(EncodeErrorKind::InvalidData, "979-0 starts an ISMN, not an ISBN", s.Position(3));
     RequireCheck(s, 12, GS1CheckDigit(s.chars.substr(0, 12)));
-    return {s.chars, "ISBN " + s.typed};
+    return Isbn(s.chars, s.typed);
 }
 
 BookNumber ParseIssn(const std::string& text) {
@@ -129,7 +140,7 @@ BookNumber ParseIssn(const std::string& text) {
         if (s.chars.size() == 10) variant = s.chars.substr(8, 2);
     }
     const std::string body = "977" + seven + variant;
-    return {body + GS1CheckDigit(body), "ISSN " + seven.substr(0, 4) + "-" + seven.substr(4) + issn_check};
+    return Numbered(body + GS1CheckDigit(body), "ISSN", seven.substr(0, 4) + "-" + seven.substr(4) + issn_check);
 }
 
 BookNumber ParseIsmn(const std::string& text) {
@@ -142,12 +153,12 @@ BookNumber ParseIsmn(const std::string& text) {
         const std::string ean = body + s.chars[9];
         // "M-2306-7118-7" reads "979-0-2306-7118-7".
         const std::string rest = s.typed.substr(s.typed[1] == '-' ? 2 : 1);
-        return {ean, "ISMN " + (s.separated ? "979-0-" + rest : ean)};
+        return Numbered(ean, "ISMN", s.separated ? "979-0-" + rest : ean);
     }
     RejectLetters(s, "ISMN", std::string::npos);
     if (s.chars.size() != 13) Fail(EncodeErrorKind::InvalidData, "ISMN requires 13 digits");
     if (s.chars.compare(0, 4, "9790") != 0)
         Fail(EncodeErrorKind::InvalidData, "ISMN starts with 979-0", s.Position(0));
     RequireCheck(s, 12, GS1CheckDigit(s.chars.substr(0, 12)));
-    return {s.chars, "ISMN " + s.typed};
+    return Numbered(s.chars, "ISMN", s.typed);
 }

@@ -3,9 +3,10 @@
 
 // Book, serial and printed-music numbers as the EAN-13 they are printed as, with the line printed
 // above the symbol. Input may start with the number's name ("ISBN "), and may carry hyphens and
-// spaces; check digits are validated. The caption is not hyphenated from the agencies' range
-// tables: it keeps the hyphens the caller typed (runs of spaces and hyphens become one hyphen), and
-// a number typed without them is printed without them.
+// spaces; check digits are validated. An ISBN's caption is hyphenated from the ISBN agency's range
+// table (isbn_ranges.h), whatever hyphens were typed; an ISBN the table does not know, an ISSN
+// (always NNNN-NNNN) and an ISMN keep the hyphens the caller typed (runs of spaces and hyphens
+// become one hyphen), and a number typed without them is printed without them.
 //   ISBN: 13 digits starting 978 or 979 (not 979-0, which is ISMN), or ISBN-10 (check mod 11,
 //         'X' for 10), which becomes 978 + its nine digits + a new check digit.
 //   ISSN: 8 characters (check mod 11, 'X' for 10), optionally followed by the 2-digit variant
@@ -19,6 +20,7 @@
 struct BookNumber {
     std::string ean13;    // 13 digits, check digit included
     std::string caption;  // "ISBN 978-0-306-40615-7"
+    std::string number;   // the caption without the name: "978-0-306-40615-7"
 };
 
 BookNumber ParseIsbn(const std::string& text);

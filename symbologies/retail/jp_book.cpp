@@ -19,6 +19,9 @@ constexpr double kTierGap = 10.0 / 0.33;
 constexpr double kQuietLeft = 11.0;
 constexpr double kQuietRight = 7.0;
 constexpr long kHighestPrice = 99999;
+// The code's line is printed in any legible face, OCR-B being discouraged for it; the OCR-B face
+// here also lacks the yen sign. The digits under the bars stay OCR-B.
+constexpr TextFace kCaptionFace = TextFace::Roboto;
 // Room for the ISBN with its name and hyphens, the C code and a price with yen sign and spaces.
 constexpr std::size_t kLongestText = 64;
 
@@ -62,7 +65,7 @@ JpBookCodes ParseJpBook(const std::string& text) {
     const std::size_t c = text.find_first_of("Cc");
     if (c == std::string::npos)
         throw EncodeError(EncodeErrorKind::InvalidData, "the C code is missing");
-    const std::string upper = ParseIsbn(text.substr(0, c)).ean13;
+    const BookNumber isbn = ParseIsbn(text.substr(0, c));
 
     std::size_t at = c + 1;
     std::string classification;
@@ -74,9 +77,12 @@ JpBookCodes ParseJpBook(const std::string& text) {
     SkipSpaces(text, at);
     SkipYen(text, at);
     long price = 0;
+    std::string price_digits;  // without leading zeros
     const std::size_t price_start = at;
-    for (; at < text.size() && IsDigit(text[at]); ++at)
+    for (; at < text.size() && IsDigit(text[at]); ++at) {
         price = std::min(price * 10 + (text[at] - '0'), kHighestPrice + 1);
+        if (!price_digits.empty() || text[at] != '0') price_digits += text[at];
+    }
     if (at == price_start) {
         if (at >= text.size()) throw EncodeError(EncodeErrorKind::InvalidData, "the price is missing");
         BadCharacter(at, "the price");
@@ -88,7 +94,9 @@ JpBookCodes ParseJpBook(const std::string& text) {
     std::string yen = price > kHighestPrice ? "00000" : std::to_string(price);
     yen.insert(0, 5 - yen.size(), '0');
     const std::string lower = "192" + classification + yen;
-    return {upper, lower + GS1CheckDigit(lower)};
+    if (price_digits.empty()) price_digits = "0";
+    return {isbn.ean13, lower + GS1CheckDigit(lower),
+            "ISBN" + isbn.number + " C" + classification + " \xC2\xA5" + price_digits + "E"};
 }
 
 EncodedSymbol EncodeJpBookSymbol(const std::string& text, const EncodeOptions&) {
@@ -104,7 +112,12 @@ EncodedSymbol EncodeJpBookSymbol(const std::string& text, const EncodeOptions&) 
     symbol.rows.push_back(BarRow(codes.lower));
     // The two bar rows share it equally.
     symbol.bar_height = 2 * kBarsEach;
-    symbol.text = {DigitsUnder(codes.upper, 0, symbol.width), DigitsUnder(codes.lower, 2, symbol.width)};
+    TextSpan caption;
+    caption.text = codes.caption;
+    caption.center_x = symbol.width / 2.0;
+    caption.role = TextRole::Caption;
+    caption.face = kCaptionFace;
+    symbol.text = {caption, DigitsUnder(codes.upper, 0, symbol.width), DigitsUnder(codes.lower, 2, symbol.width)};
     symbol.face = TextFace::OcrB;
     symbol.quiet_zone = {kQuietLeft, 0.0, kQuietRight, 0.0};
     symbol.full_text = codes.upper + " " + codes.lower;

@@ -5,6 +5,7 @@
 #include "symbologies/symbol_building.h"
 #include "symbologies/registry.h"
 #include "symbologies/retail/book_numbers.h"
+#include "symbologies/retail/isbn_ranges.h"
 #include "symbologies/retail/jan13.h"
 #include "tests/cpp/encode_error_util.h"
 #include "tests/cpp/zint_dump.h"
@@ -15,7 +16,8 @@ using Kind = EncodeErrorKind;
 using Parser = BookNumber (*)(const std::string&);
 
 TEST(BookNumbers, Ean13AndCaption) {
-    // Check digits recomputed by hand; ISBN-10 -> 13 as in the ISBN Users' Manual (0-330-28987-X ->
+    // Check digits recomputed by hand; ISBN captions hyphenated from the agency range table (979-13
+    // has no registrant ranges there, so it prints as typed); ISBN-10 -> 13 as in the ISBN Users' Manual (0-330-28987-X ->
     // 978-0-330-28987-0); ISSN 0317-8471 -> 9770317847001 and M-2306-7118-7 <-> 9790230671187 as in
     // the published ISSN and ISMN examples.
     const struct {
@@ -28,7 +30,10 @@ TEST(BookNumbers, Ean13AndCaption) {
         {ParseIsbn, "0-306-40615-2", "9780306406157", "ISBN 978-0-306-40615-7"},
         {ParseIsbn, "0-330-28987-X", "9780330289870", "ISBN 978-0-330-28987-0"},
         {ParseIsbn, "0 330  28987 x", "9780330289870", "ISBN 978-0-330-28987-0"},
-        {ParseIsbn, "ISBN 0306406152", "9780306406157", "ISBN 9780306406157"},
+        {ParseIsbn, "ISBN 0306406152", "9780306406157", "ISBN 978-0-306-40615-7"},
+        {ParseIsbn, "97-80306-406157", "9780306406157", "ISBN 978-0-306-40615-7"},
+        {ParseIsbn, "979-13-0000000-5", "9791300000005", "ISBN 979-13-0000000-5"},
+        {ParseIsbn, "9791300000005", "9791300000005", "ISBN 9791300000005"},
         {ParseIsbn, "isbn: 979-10-90636-07-1", "9791090636071", "ISBN 979-10-90636-07-1"},
         {ParseIssn, "0317-8471", "9770317847001", "ISSN 0317-8471"},
         {ParseIssn, "ISSN 0317-8471 03", "9770317847032", "ISSN 0317-8471"},
@@ -43,6 +48,28 @@ TEST(BookNumbers, Ean13AndCaption) {
         EXPECT_EQ(number.ean13, row.ean13) << row.text;
         EXPECT_EQ(number.caption, row.caption) << row.text;
     }
+}
+
+TEST(BookNumbers, IsbnHyphenatedFromTheAgencyRangeTable) {
+    // Agency range table (17 March 2024), read by hand; python-stdnum 1.20 formats the known ones alike.
+    const struct {
+        const char* ean13;
+        const char* hyphenated;
+    } rows[] = {
+        {"9780306406157", "978-0-306-40615-7"},     // 978-0: 229-368
+        {"9781861972712", "978-1-86197-271-2"},     // 978-1: 83850-86719
+        {"9783161484100", "978-3-16-148410-0"},     // 978-3: 04-19
+        {"9784003261842", "978-4-00-326184-2"},     // 978-4: 00-19
+        {"9789525012347", "978-952-5012-34-7"},     // 978-952: 5000-5999
+        {"9789528912347", "978-952-89-1234-7"},     // 978-952: 80-94
+        {"9791090636071", "979-10-90636-07-1"},     // 979-10: 90000-97599
+        {"9798602405453", "979-8-6024-0545-3"},     // 979-8: 3500-8849
+        {"9798886451238", "979-8-88645-123-8"},     // 979-8: 88500-89999
+        {"9791300000005", ""},                      // 979-13: no ranges
+        {"9786110000000", ""},                      // 978-611: no ranges
+        {"9789983000016", ""},                      // 978-9983: ranges start at 80
+    };
+    for (const auto& row : rows) EXPECT_EQ(HyphenateIsbn(row.ean13), row.hyphenated) << row.ean13;
 }
 
 TEST(BookNumbers, Errors) {

@@ -13,21 +13,27 @@ using Kind = EncodeErrorKind;
 
 TEST(JpBook, UpperIsbnLowerClassificationAndPrice) {
     // Published book codes (9784003261842 / 1920197009404 = C0197 940 yen; 1921195008574 = C1195
-    // 857 yen), check digits recomputed by hand; from 100000 yen the price is 00000.
+    // 857 yen), check digits recomputed by hand; from 100000 yen the price is 00000. The caption as
+    // printed on the books, the ISBN hyphenated from the agency range
+    // table.
     const struct {
         const char* text;
         const char* upper;
         const char* lower;
+        const char* caption;
     } rows[] = {
-        {"ISBN978-4-00-326184-2 C0197 \xC2\xA5" "940E", "9784003261842", "1920197009404"},
-        {"9784003261842 C1195 \\857", "9784003261842", "1921195008574"},
-        {"4-00-326184-4 c0197 \xEF\xBF\xA5" "940", "9784003261842", "1920197009404"},
-        {"9784003261842 C0197 120000", "9784003261842", "1920197000005"},
+        {"ISBN978-4-00-326184-2 C0197 \xC2\xA5" "940E", "9784003261842", "1920197009404",
+         "ISBN978-4-00-326184-2 C0197 \xC2\xA5" "940E"},
+        {"9784003261842 C1195 \\0857", "9784003261842", "1921195008574", "ISBN978-4-00-326184-2 C1195 \xC2\xA5" "857E"},
+        {"4-00-326184-4 c0197 \xEF\xBF\xA5" "940", "9784003261842", "1920197009404",
+         "ISBN978-4-00-326184-2 C0197 \xC2\xA5" "940E"},
+        {"9784003261842 C0197 120000", "9784003261842", "1920197000005", "ISBN978-4-00-326184-2 C0197 \xC2\xA5" "120000E"},
     };
     for (const auto& row : rows) {
         const JpBookCodes codes = ParseJpBook(row.text);
         EXPECT_EQ(codes.upper, row.upper) << row.text;
         EXPECT_EQ(codes.lower, row.lower) << row.text;
+        EXPECT_EQ(codes.caption, row.caption) << row.text;
     }
 }
 
@@ -66,10 +72,12 @@ TEST(JpBook, TwoAlignedSymbolsWithAGapRowAndDigitsUnderEach) {
     EXPECT_NEAR(symbol.rows[1].height, 30.3, 0.01);
     EXPECT_NEAR(symbol.bar_height, 2 * 33.33, 0.01);
     EXPECT_TRUE(symbol.rows[0].extends.empty());
-    ASSERT_EQ(symbol.text.size(), 2u);
-    EXPECT_EQ(symbol.text[0].below_row, 0);
-    EXPECT_EQ(symbol.text[1].below_row, 2);
-    EXPECT_EQ(symbol.text[1].text, "1920197009404");
+    ASSERT_EQ(symbol.text.size(), 3u);
+    EXPECT_EQ(symbol.text[0].role, TextRole::Caption);
+    EXPECT_EQ(symbol.text[0].face, TextFace::Roboto);  // it prints a yen sign
+    EXPECT_EQ(symbol.text[1].below_row, 0);
+    EXPECT_EQ(symbol.text[2].below_row, 2);
+    EXPECT_EQ(symbol.text[2].text, "1920197009404");
 }
 
 }  // namespace

@@ -359,6 +359,24 @@ TEST(Render, Refusals) {
     }
 }
 
+// A span with its own face takes its glyphs from that face: the yen sign OCR-B lacks prints in
+// Roboto beside OCR-B digits (SVG glyph ids name their face, "o" or "r"); a font the caller
+// chooses prints every span, and OCR-B refuses the yen.
+TEST(Render, SpanWithItsOwnFace) {
+    EncodedSymbol s = Linear(std::string(40, '0'), 10);
+    s.face = TextFace::OcrB;
+    s.text.push_back({"1", 20.0, 0, TextRole::Main, 0.0});
+    TextSpan yen{"\xC2\xA5", 20.0, 0, TextRole::Caption, 0.0};
+    yen.face = TextFace::Roboto;
+    s.text.push_back(yen);
+    RenderOptions o = Options(4, s);
+    const std::string svg = Svg(s, o);
+    EXPECT_NE(svg.find("id=\"bqo31_"), std::string::npos);
+    EXPECT_NE(svg.find("id=\"bqrA5_"), std::string::npos);
+    o.font = "ocr-b";
+    EXPECT_EQ(int(ErrorOf(s, o, OutputKind::Png)), int(EncodeErrorKind::InvalidOption));
+}
+
 }  // namespace
 
 namespace {

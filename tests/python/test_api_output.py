@@ -94,6 +94,11 @@ def test_outputs_render_the_one_encoded_symbol(monkeypatch):
     symbol.data_uri("svg")
 
 
+def test_encoded_symbol_shows_its_caption():
+    assert bq.make("isbn", "9780306406157").encoded.caption == "ISBN 978-0-306-40615-7"
+    assert bq.make("ean13", "490123456789").encoded.caption == ""
+
+
 def test_one_symbol_from_many_threads_gives_each_its_kind():
     symbol = bq.make("code128", "threads", rotate=90)
     expected = {"png": symbol.png(), "jpeg": symbol.jpeg(), "svg": symbol.svg()}
