@@ -77,13 +77,15 @@ RasterCanvas Rotated(const RasterCanvas& source, int rotate, Rgba background) {
 
 }  // namespace
 
-std::pair<int, int> RenderedSize(const EncodedSymbol& symbol, const RenderOptions& options) {
-    return Turned(LayOutSymbol(symbol, options), options.rotate);
-}
+LaidOutSymbol::LaidOutSymbol(const EncodedSymbol& symbol, const RenderOptions& options)
+    : options_(options), layout_(std::make_shared<const SymbolLayout>(LayOutSymbol(symbol, options))) {}
 
-RenderResult Render(const EncodedSymbol& symbol, const RenderOptions& options, OutputKind kind) {
-    const SymbolLayout layout = LayOutSymbol(symbol, options);
-    const auto [width, height] = Turned(layout, options.rotate);
+std::pair<int, int> LaidOutSymbol::Size() const { return Turned(*layout_, options_.rotate); }
+
+RenderResult LaidOutSymbol::Render(OutputKind kind) const {
+    const SymbolLayout& layout = *layout_;
+    const RenderOptions& options = options_;
+    const auto [width, height] = Size();
     RenderResult result;
     result.width = width;
     result.height = height;
@@ -105,4 +107,12 @@ RenderResult Render(const EncodedSymbol& symbol, const RenderOptions& options, O
     if (result.bytes.empty())
         throw EncodeError(EncodeErrorKind::TooLarge, "the image could not be encoded");
     return result;
+}
+
+std::pair<int, int> RenderedSize(const EncodedSymbol& symbol, const RenderOptions& options) {
+    return Turned(LayOutSymbol(symbol, options), options.rotate);
+}
+
+RenderResult Render(const EncodedSymbol& symbol, const RenderOptions& options, OutputKind kind) {
+    return LaidOutSymbol(symbol, options).Render(kind);
 }

@@ -181,7 +181,7 @@ class Symbol:
     EncodedSymbol every output is drawn from)."""
 
     def __init__(self, symbology: Symbology, data: str, options: dict[str, Any], encoded: _native.EncodedSymbol,
-                 appearance: _Appearance, pixel_size: tuple[int, int]) -> None:
+                 appearance: _Appearance, laid_out: _native.LaidOutSymbol) -> None:
         self.symbology = symbology.name
         self.data = data
         self.options = options
@@ -192,12 +192,12 @@ class Symbol:
         self.x_dim_mm = appearance.module_mm if achieved is None else achieved
         self.quiet_zone = appearance.quiet_zone
         self.size: tuple[int, int] = (encoded.width, encoded.row_count)
-        self.pixel_size = pixel_size
+        self.pixel_size: tuple[int, int] = laid_out.size
         self.encoded = encoded
-        self._render_options = appearance.options  # never changed: shared by every render
+        self._laid_out = laid_out  # immutable: every render draws from this one layout
 
     def _render(self, kind: str) -> bytes | str:
-        return _native.render(self.encoded, kind, **self._render_options)
+        return self._laid_out.render(kind)
 
     def png(self) -> bytes:
         """The symbol as PNG bytes (with a pHYs resolution chunk when dpi was given)."""
@@ -301,10 +301,11 @@ def make(symbology: str, data: str | None = None, *, scale: int | None = None, d
         "light_margin_indicators": light_margin_indicators, "rotate": rotate,
         "bar_width_reduction": bar_width_reduction, "foreground": foreground, "background": background,
         "max_pixels": max_pixels})
-    width, height_pixels = _native.rendered_size(encoded, **appearance.options)
+    laid_out = _native.lay_out(encoded, **appearance.options)
+    width, height_pixels = laid_out.size
     limit = appearance.options["max_pixels"]
     if width * height_pixels > limit:
         raise _refuse("max_pixels", f"{entry.name}: the image would be {width} x {height_pixels} = "
                                     f"{width * height_pixels:,} pixels, over the limit max_pixels={limit:,}: "
                                     "use a smaller scale or raise max_pixels")
-    return Symbol(entry, data, own, encoded, appearance, (width, height_pixels))
+    return Symbol(entry, data, own, encoded, appearance, laid_out)

@@ -140,6 +140,12 @@ const char* ShapeName(SymbolShape shape) {
 // Never changed after encode(): render() reads it from many threads at once.
 using SharedSymbol = std::shared_ptr<EncodedSymbol>;
 
+py::object AsPython(const RenderResult& result, OutputKind output) {
+    const char* begin = reinterpret_cast<const char*>(result.bytes.data());
+    if (output == OutputKind::Svg) return py::str(begin, result.bytes.size());
+    return py::bytes(begin, result.bytes.size());
+}
+
 }  // namespace
 
 void RegisterEncodeRender(py::module_& m) {
@@ -195,9 +201,7 @@ void RegisterEncodeRender(py::module_& m) {
             } catch (const EncodeError& error) {
                 RaiseEncodeError(error);
             }
-            const char* begin = reinterpret_cast<const char*>(result.bytes.data());
-            if (output == OutputKind::Svg) return py::str(begin, result.bytes.size());
-            return py::bytes(begin, result.bytes.size());
+            return AsPython(result, output);
         },
         py::arg("symbol"), py::arg("kind"),
         "Draw an encoded symbol as \"png\", \"jpeg\" (bytes) or \"svg\" (str); keyword options: module_pixels, "
@@ -217,6 +221,38 @@ void RegisterEncodeRender(py::module_& m) {
         },
         py::arg("symbol"),
         "(width, height) in pixels of what render() draws with the same options, without drawing it.");
+
+    py::class_<LaidOutSymbol, std::shared_ptr<LaidOutSymbol>>(
+        m, "LaidOutSymbol",
+        "An encoded symbol laid out once by lay_out() for one set of render options: its size is known "
+        "and every output drawn from it skips the layout; immutable.")
+        .def_property_readonly("size", &LaidOutSymbol::Size, "(width, height) in pixels of what render() draws.")
+        .def(
+            "render",
+            [](const LaidOutSymbol& laid_out, const std::string& kind) {
+                const OutputKind output = KindNamed(kind);
+                RenderResult result;
+                try {
+                    py::gil_scoped_release unlocked;
+                    result = laid_out.Render(output);
+                } catch (const EncodeError& error) {
+                    RaiseEncodeError(error);
+                }
+                return AsPython(result, output);
+            },
+            py::arg("kind"), "Draw as \"png\", \"jpeg\" (bytes) or \"svg\" (str).");
+
+    m.def(
+        "lay_out",
+        [](SharedSymbol symbol, const py::kwargs& options) {
+            const RenderOptions settings = FromKeywords(options, RenderSetters(), "render");
+            try {
+                return std::make_shared<LaidOutSymbol>(*symbol, settings);
+            } catch (const EncodeError& error) {
+                RaiseEncodeError(error);
+            }
+        },
+        py::arg("symbol"), "The symbol laid out for render()'s keyword options, to draw from as often as asked.");
 
     m.def("encodable_symbologies", &EncodableSymbologies, "The names encode() accepts.");
 }
