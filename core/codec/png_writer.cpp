@@ -215,16 +215,12 @@ void PutHeader(std::vector<uint8_t>& out, int width, int height, const PngLayout
 
 void PutEnd(std::vector<uint8_t>& out) { CloseChunk(out, OpenChunk(out, "IEND")); }
 
-// Images of fewer than 8 bits a pixel up to these many filtered bytes go through libdeflate whole,
-// at the first level up to the first size, else the second; the rest through igzip and the
-// repeated-row blocks. On barcodes of one to eight pixels a module, level 8 came out 5 to 35%
-// smaller than igzip level 1 up to 12 KB, in 2 to 8 times its few microseconds; above that its time
-// climbs steeply on rows that repeat (four times level 6's at 18 KB). Level 6 stays 10 to 40%
-// smaller to 32 KB at 15 to 60 µs per 10 KB (igzip: 1 to 2), and beyond that grew to ten times
-// igzip's time. 8-bit layouts (smoothed text, many colours) came out larger whole than with the
-// repeated-row blocks.
-constexpr size_t kStrongImageBytes = 12 * 1024;
-constexpr int kStrongLevel = 8;
+// Images of fewer than 8 bits a pixel up to this many filtered bytes go through libdeflate whole at
+// level 6; the rest through igzip and the repeated-row blocks. On barcodes of one to eight pixels a
+// module (text included) level 6 stays 10 to 40% smaller than igzip level 1 up to 32 KB at 15 to
+// 60 µs per 10 KB (igzip: 1 to 2), and beyond that grew to ten times igzip's time. Level 8 came out
+// at most 6% smaller (often no smaller) in up to twice the time above 2 KB: not worth it. 8-bit
+// layouts (smoothed text, many colours) came out larger whole than with the repeated-row blocks.
 constexpr size_t kSmallImageBytes = 32 * 1024;
 constexpr int kSmallLevel = 6;
 
@@ -241,7 +237,7 @@ struct Compressor {
 bool DeflateSmallImage(const uint8_t* packed, size_t stride, const std::vector<uint8_t>& repeated,
                        std::vector<uint8_t>& out) {
     const int height = int(repeated.size());
-    thread_local Compressor strong(kStrongLevel), small(kSmallLevel);
+    thread_local Compressor compressor(kSmallLevel);
     thread_local std::vector<uint8_t> filtered;
     filtered.resize(size_t(height) * (stride + 1));
     for (int y = 0; y < height; ++y) {
@@ -250,12 +246,12 @@ bool DeflateSmallImage(const uint8_t* packed, size_t stride, const std::vector<u
         row[0] = kFilterNone;
         std::memcpy(row + 1, source, stride);
     }
-    libdeflate_compressor* compressor = filtered.size() <= kStrongImageBytes ? strong.c : small.c;
-    if (compressor == nullptr) return false;
+    if (compressor.c == nullptr) return false;
     const size_t start = out.size();
-    const size_t bound = libdeflate_zlib_compress_bound(compressor, filtered.size());
+    const size_t bound = libdeflate_zlib_compress_bound(compressor.c, filtered.size());
     out.resize(start + bound);
-    const size_t written = libdeflate_zlib_compress(compressor, filtered.data(), filtered.size(), out.data() + start, bound);
+    const size_t written =
+        libdeflate_zlib_compress(compressor.c, filtered.data(), filtered.size(), out.data() + start, bound);
     out.resize(start + written);
     return written != 0;
 }
