@@ -93,6 +93,7 @@ class _Appearance:
             "background": check_colour("background", given["background"]),
             "max_pixels": int(_MAX_PIXELS.check("max_pixels", given["max_pixels"]) or 0),
         }
+        self.native_options = _native.render_options(**self.options)
 
     def _module(self, s: Symbology, given: dict[str, Any]) -> tuple[int, float | None]:
         """Pixels per module, and the exact module width in mm an SVG is drawn at (None: pixels)."""
@@ -165,6 +166,29 @@ class _Appearance:
             raise _refuse("bar_width_reduction", f"bar_width_reduction={pixels:g} pixels is not less than the "
                                                  f"module ({self.scale} pixels)")
         return pixels
+
+
+_appearances: dict[tuple[Any, ...], _Appearance] = {}  # rows of a batch share one or a few
+_MAX_APPEARANCES = 256
+
+
+def _appearance(s: Symbology, encoded: _native.EncodedSymbol, given: dict[str, Any]) -> _Appearance:
+    """The checked appearance, worked out once for each set of settings. A value's type is part of
+    the key (True is 1 to a dict, not to the checks); a font file is looked for on every call."""
+    font = given["font"]
+    if font is not None and not (isinstance(font, str) and font.lower() in _FONTS):
+        return _Appearance(s, encoded, given)
+    key = (s.name, encoded.shape, encoded.quiet_zone, *((type(v), v) for v in given.values()))
+    try:
+        appearance = _appearances.get(key)
+    except TypeError:  # an unhashable value (a list for a colour): checked, and refused, each time
+        return _Appearance(s, encoded, given)
+    if appearance is None:
+        appearance = _Appearance(s, encoded, given)
+        if len(_appearances) >= _MAX_APPEARANCES:
+            _appearances.clear()
+        _appearances[key] = appearance
+    return appearance
 
 
 class Symbol:
@@ -294,14 +318,14 @@ def make(symbology: str, data: str | None = None, *, scale: int | None = None, d
     if not isinstance(data, str):
         raise TypeError(f"data must be a str, not {type(data).__name__}")
     encoded = _encode(encoded_as, data, encoder_options)
-    appearance = _Appearance(entry, encoded, {
+    appearance = _appearance(entry, encoded, {
         "scale": scale, "dpi": dpi, "x_dim_mm": x_dim_mm, "height": height, "height_mm": height_mm,
         "quiet_zone": quiet_zone, "show_text": show_text, "text": text, "font": font, "text_size_mm": text_size_mm,
         "text_gap_mm": text_gap_mm, "text_position": text_position,
         "light_margin_indicators": light_margin_indicators, "rotate": rotate,
         "bar_width_reduction": bar_width_reduction, "foreground": foreground, "background": background,
         "max_pixels": max_pixels})
-    laid_out = _native.lay_out(encoded, **appearance.options)
+    laid_out = _native.lay_out(encoded, appearance.native_options)
     width, height_pixels = laid_out.size
     limit = appearance.options["max_pixels"]
     if width * height_pixels > limit:

@@ -242,17 +242,27 @@ void RegisterEncodeRender(py::module_& m) {
             },
             py::arg("kind"), "Draw as \"png\", \"jpeg\" (bytes) or \"svg\" (str).");
 
+    py::class_<RenderOptions, std::shared_ptr<RenderOptions>>(
+        m, "RenderOptions", "render()'s keyword options checked once, by render_options(), for lay_out().");
+
+    m.def(
+        "render_options",
+        [](const py::kwargs& options) {
+            return std::make_shared<RenderOptions>(FromKeywords(options, RenderSetters(), "render"));
+        },
+        "render()'s keyword options, checked once for any number of lay_out() calls.");
+
     m.def(
         "lay_out",
-        [](SharedSymbol symbol, const py::kwargs& options) {
-            const RenderOptions settings = FromKeywords(options, RenderSetters(), "render");
+        [](SharedSymbol symbol, const RenderOptions& options) {
             try {
-                return std::make_shared<LaidOutSymbol>(*symbol, settings);
+                return std::make_shared<LaidOutSymbol>(*symbol, options);
             } catch (const EncodeError& error) {
                 RaiseEncodeError(error);
             }
         },
-        py::arg("symbol"), "The symbol laid out for render()'s keyword options, to draw from as often as asked.");
+        py::arg("symbol"), py::arg("options"),
+        "The symbol laid out for options from render_options(), to draw from as often as asked.");
 
     m.def("encodable_symbologies", &EncodableSymbologies, "The names encode() accepts.");
 }

@@ -163,3 +163,9 @@ def test_native_steps_refuse_unknown_and_mistyped_options():
         native.encode("code128", "x", colour=1)
     with pytest.raises(bq.InvalidOptionError, match="invalid render option rotate='90'"):
         native.render(native.encode("code128", "x"), "png", rotate="90")
+
+
+def test_settings_checked_before_do_not_pass_an_equal_value_of_another_type():
+    bq.make("code39", "12345678", scale=1)  # its checked settings are kept for later symbols
+    with pytest.raises(bq.InvalidOptionError):
+        bq.make("code39", "12345678", scale=True)
