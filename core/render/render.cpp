@@ -18,12 +18,8 @@ std::pair<int, int> Turned(const SymbolLayout& layout, int rotate) {
 void Blend(RasterCanvas& canvas, const PlacedGlyph& glyph, Rgba colour) {
     const GlyphImage& image = *glyph.image;
     if (image.width == 0 || image.height == 0) return;
-    std::vector<uint32_t> argb(image.coverage.size());
-    const uint32_t rgb = uint32_t(colour.r) << 16 | uint32_t(colour.g) << 8 | colour.b;
-    for (size_t i = 0; i < argb.size(); ++i)
-        argb[i] = uint32_t(image.coverage[i] * colour.a / 255) << 24 | rgb;
-    canvas.Blend(argb.data(), image.width, image.height, CoverageRuns(argb.data(), image.width, image.height),
-                 glyph.pen_x + image.left, glyph.baseline - image.top);
+    canvas.BlendCoverage(image.coverage.data(), image.width, image.height, colour, glyph.pen_x + image.left,
+                         glyph.baseline - image.top);
 }
 
 // Runs of dark rectangles that cover the same rows, in the layout's order, painted as one band
