@@ -22,11 +22,11 @@ void Blend(RasterCanvas& canvas, const PlacedGlyph& glyph, Rgba colour) {
                          glyph.baseline - image.top);
 }
 
-// Runs of dark rectangles that cover the same rows, in the layout's order, painted as one band
-// when tall: the bars of a linear symbol are painted on one pixel row and copied down. A band's
-// bookkeeping costs more than it saves on short rows (matrix modules of a few pixels): those are
-// filled one by one.
-constexpr float kMinBandPixels = 8.0f;
+// Runs of dark rectangles that cover the same rows, in the layout's order, painted as one band:
+// the bars of a linear symbol, a row of matrix modules, are painted on one pixel row and copied
+// down (from two pixels tall, 2 to 15% fewer instructions a whole render than rectangle by
+// rectangle). Rows of one pixel have nothing to copy: those are filled one by one.
+constexpr float kMinBandPixels = 2.0f;
 
 void FillDark(RasterCanvas& canvas, const std::vector<DarkRect>& dark, Rgba colour) {
     std::vector<std::pair<float, float>> spans;
