@@ -172,13 +172,20 @@ _appearances: dict[tuple[Any, ...], _Appearance] = {}  # rows of a batch share o
 _MAX_APPEARANCES = 256
 
 
+def _typed(value: object) -> object:
+    """A value with its type and its items' types: True is 1 to a dict, not to the checks."""
+    if isinstance(value, tuple):
+        return tuple, tuple(_typed(item) for item in value)
+    return type(value), value
+
+
 def _appearance(s: Symbology, encoded: _native.EncodedSymbol, given: dict[str, Any]) -> _Appearance:
-    """The checked appearance, worked out once for each set of settings. A value's type is part of
-    the key (True is 1 to a dict, not to the checks); a font file is looked for on every call."""
+    """The checked appearance, worked out once for each set of settings (values typed, see _typed);
+    a font file is looked for on every call."""
     font = given["font"]
     if font is not None and not (isinstance(font, str) and font.lower() in _FONTS):
         return _Appearance(s, encoded, given)
-    key = (s.name, encoded.shape, encoded.quiet_zone, *((type(v), v) for v in given.values()))
+    key = (s.name, encoded.shape, encoded.quiet_zone, *(_typed(v) for v in given.values()))
     try:
         appearance = _appearances.get(key)
     except TypeError:  # an unhashable value (a list for a colour): checked, and refused, each time
