@@ -74,17 +74,26 @@ LARGE = [
 ]
 
 
+# make() against the native class drawing the same data at the made symbol's pixel size:
+# (symbology, data, class, draw_bytes arguments after the data from the pixel size).
+MADE = [("code128", CODE128, "Code128", lambda w, h: (w, h)),
+        ("ean13", "490123456789", "Jan13", lambda w, h: (w, h)), ("qr", QR_100, "QR", lambda w, h: (w,)), ("datamatrix", DM_50, "DataMatrix", lambda w, h: (w,)),
+        ("pdf417", PDF_100, "PDF417", lambda w, h: (h,))]
+
+
 def make_tasks(seconds):
-    """make() against the native class, and what a second output of a made symbol costs: a
-    render only, next to an encode alone and a whole make()."""
+    """make().png() against the native class's draw_bytes, and what a second output of a made
+    symbol costs: a render only, next to an encode alone and a whole make()."""
     import barcode_quor
 
+    print(f"{'make().png() / draw_bytes':34} {'make µs':>9} {'class µs':>11} {'difference':>10}")
+    for name, data, cls, size in MADE:
+        native_class = ours(cls)
+        arguments = size(*barcode_quor.make(name, data).pixel_size)
+        made, drawn = paired_median_us([lambda: barcode_quor.make(name, data).png(),
+                                        lambda: native_class.draw_bytes(data, *arguments)], 2 * seconds)
+        print(f"{name:34} {made:9.1f} {drawn:11.1f} {made - drawn:10.1f}")
     symbol = barcode_quor.make("code128", CODE128)
-    width, height = symbol.pixel_size
-    native_class = ours("Code128")
-    made, drawn = paired_median_us([lambda: barcode_quor.make("code128", CODE128).png(),
-                                    lambda: native_class.draw_bytes(CODE128, width, height)], 2 * seconds)
-    print(f"{'Code 128 make().png() / draw_bytes':34} {made:9.1f} {drawn:11.1f} {made / drawn:10.2f}  (native µs)")
     symbol.png()
     rows = [("encode alone", lambda: native.encode("code128", CODE128)),
             ("2nd format: symbol.svg()", symbol.svg),

@@ -13,9 +13,22 @@ def render(symbol: EncodedSymbol, kind: str, **options: object) -> bytes | str:
     """Draw an encoded symbol as "png", "jpeg" (bytes) or "svg" (str)."""
 def rendered_size(symbol: EncodedSymbol, **options: object) -> tuple[int, int]:
     """(width, height) in pixels of what render() draws with the same options."""
+def render_options(**options: object) -> RenderOptions:
+    """render()'s keyword options, checked once for any number of lay_out() calls."""
+def lay_out(symbol: EncodedSymbol, options: RenderOptions) -> LaidOutSymbol:
+    """The symbol laid out for options from render_options(), to draw from as often as asked."""
 def encodable_symbologies() -> list[str]: ...
 def gs1_digital_link(element_string: str, domain: str = "https://id.gs1.org") -> str: ...
 def gs1_from_digital_link(uri: str) -> str: ...
+
+class RenderOptions:
+    """render()'s keyword options checked once, by render_options(), for lay_out()."""
+
+class LaidOutSymbol:
+    """An encoded symbol laid out once for one set of render options; immutable."""
+    @property
+    def size(self) -> tuple[int, int]: ...
+    def render(self, kind: str) -> bytes | str: ...
 
 class EncodedSymbol:
     """What encode() makes of text, in modules; immutable."""

@@ -50,13 +50,12 @@ ColourSurvey Survey(const RasterCanvas& canvas, const std::vector<uint8_t>& repe
     ColourIndex index;
     for (int y = 0; y < canvas.Height(); ++y) {
         if (repeated[size_t(y)]) continue;
-        const uint8_t* row = reinterpret_cast<const uint8_t*>(canvas.Row(y));
-        uint32_t previous = 0;
-        for (int x = 0; x < canvas.Width(); ++x) {
-            const uint8_t* p = row + size_t(x) * 4;
+        const uint32_t* pixels = canvas.Row(y);
+        const int width = canvas.Width();
+        for (int x = 0; x < width;) {
+            const uint8_t* p = reinterpret_cast<const uint8_t*>(pixels + x);
             const uint32_t key = Key(Rgba{p[0], p[1], p[2], p[3]});
-            if (x > 0 && key == previous) continue;  // runs of one colour: the common case
-            previous = key;
+            for (const uint32_t pixel = pixels[x++]; x < width && pixels[x] == pixel;) ++x;  // the run: skipped
             if (index.Colours().size() <= kMaxPalette) {
                 const size_t known = index.Colours().size();
                 if (index.IndexOf(key) < known) continue;
@@ -89,7 +88,14 @@ void PackRow(const uint8_t* row, int width, int bits, SampleOf sample_of, uint8_
         return;
     }
     const int per_byte = 8 / bits;
-    for (int x = 0; x < width; x += per_byte) {
+    int x = 0;
+    if (bits == 1)  // whole bytes of eight pixels, the common case, without a variable shift
+        for (; x + 8 <= width; x += 8) {
+            uint8_t byte = 0;
+            for (int i = 0; i < 8; ++i) byte = uint8_t(byte << 1 | sample_of(row + size_t(x + i) * 4));
+            *out++ = byte;
+        }
+    for (; x < width; x += per_byte) {
         uint8_t byte = 0;
         const int end = std::min(width, x + per_byte);
         for (int i = x; i < end; ++i) byte |= uint8_t(sample_of(row + size_t(i) * 4) << (8 - bits * (i - x + 1)));

@@ -215,21 +215,20 @@ void PutHeader(std::vector<uint8_t>& out, int width, int height, const PngLayout
 
 void PutEnd(std::vector<uint8_t>& out) { CloseChunk(out, OpenChunk(out, "IEND")); }
 
-// Images of fewer than 8 bits a pixel up to these many filtered bytes go through libdeflate whole,
-// at the first level up to the first size, else the second; the rest through igzip and the
-// repeated-row blocks. On barcodes of one to eight pixels a module, level 8 came out 5 to 35%
-// smaller than igzip level 1 up to 12 KB, in 2 to 8 times its few microseconds. Past that, level
-// 9 on the whole image came out 25 to 55% smaller than igzip with the repeated-row blocks on
-// linear symbols with text and on QR, Data Matrix and PDF417 of 8 to 16 pixels a module (100 KB
-// to 600 KB), in 2 to 4 times igzip's time, still under half of what libzint takes for the same
-// PNG; levels 10 to 12 took ten times as long for a few per cent. Near 1 MB the long runs of
-// repeated rows of a linear symbol favour the repeated-row blocks (Code 128 at 24 pixels a module:
-// 4.3 KB against 4.9) while a matrix still gains. 8-bit layouts (smoothed text, many colours) came
+// Images of fewer than 8 bits a pixel up to kWholeImageBytes filtered bytes go through libdeflate
+// whole; the rest through igzip and the repeated-row blocks. Up to 32 KB (barcodes of one to eight
+// pixels a module, text included) level 6 stays 10 to 40% smaller than igzip level 1 at 15 to 60 µs
+// per 10 KB (igzip: 1 to 2); level 8 came out at most 6% smaller in up to twice the time. Past that,
+// level 9 on the whole image came out 25 to 55% smaller than igzip with the repeated-row blocks on
+// linear symbols with text and on QR, Data Matrix and PDF417 of 8 to 16 pixels a module (100 KB to
+// 600 KB), in 2 to 4 times igzip's time, still under half of what libzint takes for the same PNG;
+// levels 10 to 12 took ten times as long for a few per cent. Near 1 MB the long runs of repeated rows
+// of a linear symbol favour the repeated-row blocks. 8-bit layouts (smoothed text, many colours) came
 // out larger whole than with the repeated-row blocks.
-constexpr size_t kStrongImageBytes = 12 * 1024;
-constexpr int kStrongLevel = 8;
-constexpr size_t kSmallImageBytes = 1024 * 1024;
-constexpr int kSmallLevel = 9;
+constexpr size_t kSmallImageBytes = 32 * 1024;
+constexpr int kSmallLevel = 6;
+constexpr size_t kWholeImageBytes = 1024 * 1024;
+constexpr int kLargeLevel = 9;
 
 struct Compressor {
     explicit Compressor(int level) : c(libdeflate_alloc_compressor(level)) {}
@@ -237,14 +236,14 @@ struct Compressor {
     libdeflate_compressor* c;
 };
 
-// The zlib stream of a small packed image: every row unfiltered (a changed row of a barcode mostly
+// The zlib stream of a packed image compressed whole: every row unfiltered (a changed row of a barcode mostly
 // matches some earlier row, which the compressor finds at any distance in the window; Up on the
 // repeated rows measured larger). Rows that repeat the one above were never packed: copied here.
 // False on a compressor error.
-bool DeflateSmallImage(const uint8_t* packed, size_t stride, const std::vector<uint8_t>& repeated,
+bool DeflateWholeImage(const uint8_t* packed, size_t stride, const std::vector<uint8_t>& repeated,
                        std::vector<uint8_t>& out) {
     const int height = int(repeated.size());
-    thread_local Compressor strong(kStrongLevel), small(kSmallLevel);
+    thread_local Compressor small(kSmallLevel), large(kLargeLevel);
     thread_local std::vector<uint8_t> filtered;
     filtered.resize(size_t(height) * (stride + 1));
     for (int y = 0; y < height; ++y) {
@@ -253,12 +252,13 @@ bool DeflateSmallImage(const uint8_t* packed, size_t stride, const std::vector<u
         row[0] = kFilterNone;
         std::memcpy(row + 1, source, stride);
     }
-    libdeflate_compressor* compressor = filtered.size() <= kStrongImageBytes ? strong.c : small.c;
-    if (compressor == nullptr) return false;
+    const Compressor& compressor = filtered.size() <= kSmallImageBytes ? small : large;
+    if (compressor.c == nullptr) return false;
     const size_t start = out.size();
-    const size_t bound = libdeflate_zlib_compress_bound(compressor, filtered.size());
+    const size_t bound = libdeflate_zlib_compress_bound(compressor.c, filtered.size());
     out.resize(start + bound);
-    const size_t written = libdeflate_zlib_compress(compressor, filtered.data(), filtered.size(), out.data() + start, bound);
+    const size_t written =
+        libdeflate_zlib_compress(compressor.c, filtered.data(), filtered.size(), out.data() + start, bound);
     out.resize(start + written);
     return written != 0;
 }
@@ -291,13 +291,13 @@ std::vector<uint8_t> EncodeSmallestPng(const RasterCanvas& canvas, int dpi) {
     if (layout.colour_type == PngColourType::kRgba) return EncodePng(canvas, dpi);
     thread_local std::vector<uint8_t> packed;
     const size_t stride = layout.Stride(canvas.Width());
-    const bool small = layout.bit_depth < 8 && size_t(canvas.Height()) * (stride + 1) <= kSmallImageBytes;
+    const bool whole = layout.bit_depth < 8 && size_t(canvas.Height()) * (stride + 1) <= kWholeImageBytes;
     PackPixels(canvas, layout, repeated, packed);
     std::vector<uint8_t> out;
     out.reserve(1024);
     PutHeader(out, canvas.Width(), canvas.Height(), layout, dpi);
     const size_t chunk = OpenChunk(out, "IDAT");
-    const bool deflated = small ? DeflateSmallImage(packed.data(), stride, repeated, out)
+    const bool deflated = whole ? DeflateWholeImage(packed.data(), stride, repeated, out)
                                 : ImageDeflater(packed.data(), stride, canvas.Height(), ThreadBuffers(), out,
                                                 RowFilter::kNoneUnlessRepeated)
                                       .Run(&repeated);

@@ -13,7 +13,7 @@ std::vector<uint8_t> EncodePng(const RasterCanvas& canvas, int dpi);
 
 // The same image in the smallest pixel layout that holds it exactly (png_layout.h): decoders give
 // back the canvas's RGBA pixels from a file 5 to 30 times smaller. Images of 1, 2 or 4 bits a pixel
-// up to 32 KB (a barcode of a few pixels a module) go unfiltered through libdeflate at level 8 or 6:
+// up to 32 KB (a barcode of a few pixels a module) go unfiltered through libdeflate at level 6:
 // 5 to 35% smaller than igzip, in more time, though less than libpng and zlib take. The others keep
 // igzip level 1 and the repeated-row blocks, rows that differ from the one above unfiltered
 // (smaller than Up on packed rows).

@@ -45,6 +45,10 @@ public:
     // coverage runs are visited: the rest of a glyph image is transparent.
     void Blend(const uint32_t* argb, int image_width, int image_height, const std::vector<CoverageRun>& runs, int x,
                int y);
+    // Blends one colour through a coverage mask (0..255 a pixel, `image_width` bytes a row) with its
+    // top left at (x, y): the same pixels as Blend of that colour at alpha coverage x alpha / 255,
+    // without building the ARGB image and its runs.
+    void BlendCoverage(const uint8_t* coverage, int image_width, int image_height, Rgba colour, int x, int y);
 
 private:
     // Pixels [left, right) of each row may differ from the background; right <= left when none do.

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/model/encoded_symbol.h"
@@ -49,7 +51,26 @@ struct RenderResult {
     int height = 0;
 };
 
-// Throws EncodeError (TooLarge, InvalidOption) for sizes it cannot honour.
+struct SymbolLayout;
+
+// A symbol laid out once for one set of options: its size is known before anything is drawn, and
+// every output drawn from it reuses that layout (fitting the text is most of a layout's cost).
+// Immutable: any number of threads draw from one at once.
+class LaidOutSymbol {
+public:
+    // Throws EncodeError (TooLarge, InvalidOption) for settings it cannot honour.
+    LaidOutSymbol(const EncodedSymbol& symbol, const RenderOptions& options);
+    // The output's size in pixels, after rotation.
+    std::pair<int, int> Size() const;
+    // Throws EncodeError (TooLarge) for an image over max_pixels or the format's limits.
+    RenderResult Render(OutputKind kind) const;
+
+private:
+    RenderOptions options_;
+    std::shared_ptr<const SymbolLayout> layout_;
+};
+
+// One output of a symbol: LaidOutSymbol(symbol, options).Render(kind).
 RenderResult Render(const EncodedSymbol& symbol, const RenderOptions& options, OutputKind kind);
 // The output's size in pixels without drawing it (after rotation).
 std::pair<int, int> RenderedSize(const EncodedSymbol& symbol, const RenderOptions& options);

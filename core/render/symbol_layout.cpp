@@ -246,18 +246,20 @@ Attempt LayOut(const EncodedSymbol& symbol, const RenderOptions& o, const std::v
         }
     }
 
-    // Text must stand clear of the bars and of other text by at least one light pixel.
-    if (out.glyphs.empty()) return attempt;
+    // Text must stand clear of the bars and of other text by at least one light pixel. Every box
+    // is worked out once: each glyph meets every bar.
+    std::vector<Box> ink;
+    for (const PlacedGlyph& g : out.glyphs)
+        if (g.image->width > 0) ink.push_back(InkBox(g));
+    if (ink.empty()) return attempt;
     std::vector<Box> bars;
     bars.reserve(out.dark.size());
     for (const DarkRect& r : out.dark) bars.push_back(RectBox(r));
-    for (size_t i = 0; i < out.glyphs.size() && !attempt.text_touches; ++i) {
-        if (out.glyphs[i].image->width == 0) continue;
-        const Box box = InkBox(out.glyphs[i]);
-        for (size_t j = i + 1; j < out.glyphs.size() && !attempt.text_touches; ++j)
-            attempt.text_touches = out.glyphs[j].image->width > 0 && box.Touches(InkBox(out.glyphs[j]));
-        attempt.text_touches = attempt.text_touches ||
-                               std::any_of(bars.begin(), bars.end(), [&](const Box& bar) { return box.Touches(bar); });
+    for (size_t i = 0; i < ink.size() && !attempt.text_touches; ++i) {
+        for (size_t j = i + 1; j < ink.size() && !attempt.text_touches; ++j)
+            attempt.text_touches = ink[i].Touches(ink[j]);
+        for (size_t b = 0; b < bars.size() && !attempt.text_touches; ++b)
+            attempt.text_touches = ink[i].Touches(bars[b]);
     }
     return attempt;
 }

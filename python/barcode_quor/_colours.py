@@ -57,14 +57,17 @@ def _from_hex(digits: str) -> tuple[int, int, int, int]:
     return (r, g, b, a)
 
 
+_NAMED_RGBA = {name: _from_hex(digits) for name, digits in _NAMED.items()}
+
+
 def check_colour(name: str, value: object) -> tuple[int, int, int, int]:
     """The RGBA tuple of a colour (alpha 255 unless given); InvalidOptionError naming the option."""
     if isinstance(value, str):
         text = value.strip().lower()
         if text == "transparent":
             return (0, 0, 0, 0)
-        if text in _NAMED:
-            return _from_hex(_NAMED[text])
+        if text in _NAMED_RGBA:
+            return _NAMED_RGBA[text]
         match = _HEX.fullmatch(text)
         if match:
             return _from_hex(match.group(1))

@@ -102,6 +102,7 @@ class _Appearance:
             "background": check_colour("background", given["background"]),
             "max_pixels": int(_MAX_PIXELS.check("max_pixels", given["max_pixels"]) or 0),
         }
+        self.native_options = _native.render_options(**self.options)
 
     def _module(self, s: Symbology, given: dict[str, Any]) -> tuple[int, float | None]:
         """Pixels per module, and the exact module width in mm an SVG is drawn at (None: pixels)."""
@@ -177,6 +178,36 @@ class _Appearance:
         return pixels
 
 
+_appearances: dict[tuple[Any, ...], _Appearance] = {}  # rows of a batch share one or a few
+_MAX_APPEARANCES = 256
+
+
+def _typed(value: object) -> object:
+    """A value with its type and its items' types: True is 1 to a dict, not to the checks."""
+    if isinstance(value, tuple):
+        return tuple, tuple(_typed(item) for item in value)
+    return type(value), value
+
+
+def _appearance(s: Symbology, encoded: _native.EncodedSymbol, given: dict[str, Any]) -> _Appearance:
+    """The checked appearance, worked out once for each set of settings (values typed, see _typed);
+    a font file is looked for on every call."""
+    font = given["font"]
+    if font is not None and not (isinstance(font, str) and font.lower() in _FONTS):
+        return _Appearance(s, encoded, given)
+    key = (s.name, encoded.shape, encoded.quiet_zone, *(_typed(v) for v in given.values()))
+    try:
+        appearance = _appearances.get(key)
+    except TypeError:  # an unhashable value (a list for a colour): checked, and refused, each time
+        return _Appearance(s, encoded, given)
+    if appearance is None:
+        appearance = _Appearance(s, encoded, given)
+        if len(_appearances) >= _MAX_APPEARANCES:
+            _appearances.clear()
+        _appearances[key] = appearance
+    return appearance
+
+
 class Symbol:
     """A barcode symbol ready to be drawn: made by :func:`barcode_quor.make`.
 
@@ -191,7 +222,7 @@ class Symbol:
     EncodedSymbol every output is drawn from)."""
 
     def __init__(self, symbology: Symbology, data: str, options: dict[str, Any], encoded: _native.EncodedSymbol,
-                 appearance: _Appearance, pixel_size: tuple[int, int]) -> None:
+                 appearance: _Appearance, laid_out: _native.LaidOutSymbol) -> None:
         self.symbology = symbology.name
         self.data = data
         self.options = options
@@ -202,12 +233,12 @@ class Symbol:
         self.x_dim_mm = appearance.module_mm if achieved is None else achieved
         self.quiet_zone = appearance.quiet_zone
         self.size: tuple[int, int] = (encoded.width, encoded.row_count)
-        self.pixel_size = pixel_size
+        self.pixel_size: tuple[int, int] = laid_out.size
         self.encoded = encoded
-        self._render_options = appearance.options  # never changed: shared by every render
+        self._laid_out = laid_out  # immutable: every render draws from this one layout
 
     def _render(self, kind: str) -> bytes | str:
-        return _native.render(self.encoded, kind, **self._render_options)
+        return self._laid_out.render(kind)
 
     def png(self) -> bytes:
         """The symbol as PNG bytes (with a pHYs resolution chunk when dpi was given)."""
@@ -304,17 +335,18 @@ def make(symbology: str, data: str | None = None, *, scale: int | None = None, d
     if not isinstance(data, str):
         raise TypeError(f"data must be a str, not {type(data).__name__}")
     encoded = _encode(encoded_as, data, encoder_options)
-    appearance = _Appearance(entry, encoded, {
+    appearance = _appearance(entry, encoded, {
         "scale": scale, "dpi": dpi, "x_dim_mm": x_dim_mm, "height": height, "height_mm": height_mm,
         "quiet_zone": quiet_zone, "show_text": show_text, "text": text, "font": font, "text_size_mm": text_size_mm,
         "text_gap_mm": text_gap_mm, "text_position": text_position,
         "light_margin_indicators": light_margin_indicators, "rotate": rotate,
         "bar_width_reduction": bar_width_reduction, "foreground": foreground, "background": background,
         "max_pixels": max_pixels})
-    width, height_pixels = _native.rendered_size(encoded, **appearance.options)
+    laid_out = _native.lay_out(encoded, appearance.native_options)
+    width, height_pixels = laid_out.size
     limit = appearance.options["max_pixels"]
     if width * height_pixels > limit:
         raise _refuse("max_pixels", f"{entry.name}: the image would be {width} x {height_pixels} = "
                                     f"{width * height_pixels:,} pixels, over the limit max_pixels={limit:,}: "
                                     "use a smaller scale or raise max_pixels")
-    return Symbol(entry, data, own, encoded, appearance, (width, height_pixels))
+    return Symbol(entry, data, own, encoded, appearance, laid_out)

@@ -140,6 +140,12 @@ const char* ShapeName(SymbolShape shape) {
 // Never changed after encode(): render() reads it from many threads at once.
 using SharedSymbol = std::shared_ptr<EncodedSymbol>;
 
+py::object AsPython(const RenderResult& result, OutputKind output) {
+    const char* begin = reinterpret_cast<const char*>(result.bytes.data());
+    if (output == OutputKind::Svg) return py::str(begin, result.bytes.size());
+    return py::bytes(begin, result.bytes.size());
+}
+
 }  // namespace
 
 void RegisterEncodeRender(py::module_& m) {
@@ -203,9 +209,7 @@ void RegisterEncodeRender(py::module_& m) {
             } catch (const EncodeError& error) {
                 RaiseEncodeError(error);
             }
-            const char* begin = reinterpret_cast<const char*>(result.bytes.data());
-            if (output == OutputKind::Svg) return py::str(begin, result.bytes.size());
-            return py::bytes(begin, result.bytes.size());
+            return AsPython(result, output);
         },
         py::arg("symbol"), py::arg("kind"),
         "Draw an encoded symbol as \"png\", \"jpeg\" (bytes) or \"svg\" (str); keyword options: module_pixels, "
@@ -225,6 +229,48 @@ void RegisterEncodeRender(py::module_& m) {
         },
         py::arg("symbol"),
         "(width, height) in pixels of what render() draws with the same options, without drawing it.");
+
+    py::class_<LaidOutSymbol, std::shared_ptr<LaidOutSymbol>>(
+        m, "LaidOutSymbol",
+        "An encoded symbol laid out once by lay_out() for one set of render options: its size is known "
+        "and every output drawn from it skips the layout; immutable.")
+        .def_property_readonly("size", &LaidOutSymbol::Size, "(width, height) in pixels of what render() draws.")
+        .def(
+            "render",
+            [](const LaidOutSymbol& laid_out, const std::string& kind) {
+                const OutputKind output = KindNamed(kind);
+                RenderResult result;
+                try {
+                    py::gil_scoped_release unlocked;
+                    result = laid_out.Render(output);
+                } catch (const EncodeError& error) {
+                    RaiseEncodeError(error);
+                }
+                return AsPython(result, output);
+            },
+            py::arg("kind"), "Draw as \"png\", \"jpeg\" (bytes) or \"svg\" (str).");
+
+    py::class_<RenderOptions, std::shared_ptr<RenderOptions>>(
+        m, "RenderOptions", "render()'s keyword options checked once, by render_options(), for lay_out().");
+
+    m.def(
+        "render_options",
+        [](const py::kwargs& options) {
+            return std::make_shared<RenderOptions>(FromKeywords(options, RenderSetters(), "render"));
+        },
+        "render()'s keyword options, checked once for any number of lay_out() calls.");
+
+    m.def(
+        "lay_out",
+        [](SharedSymbol symbol, const RenderOptions& options) {
+            try {
+                return std::make_shared<LaidOutSymbol>(*symbol, options);
+            } catch (const EncodeError& error) {
+                RaiseEncodeError(error);
+            }
+        },
+        py::arg("symbol"), py::arg("options"),
+        "The symbol laid out for options from render_options(), to draw from as often as asked.");
 
     m.def("encodable_symbologies", &EncodableSymbologies, "The names encode() accepts.");
 }

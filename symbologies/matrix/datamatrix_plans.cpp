@@ -180,11 +180,13 @@ Plan PlanMinimal(const std::string& data, int capacity, bool fnc1_separators) {
     std::vector<std::array<Cell, kModeCount>> cells(size_t(n) + 1);
     cells[0][Index(Mode::kAscii)].cost = 0;
     auto cost_at = [&](int i, Mode mode) { return cells[size_t(i)][Index(mode)].cost; };
-    auto relax = [&](Mode from, Mode to, const Step& step) {
-        const int cost = cost_at(step.begin, from) + StepSize(step, data);
+    // `size`: the step's codewords, StepSize(step, data).
+    auto relax_sized = [&](Mode from, Mode to, const Step& step, int size) {
+        const int cost = cost_at(step.begin, from) + size;
         Cell& target = cells[size_t(step.end)][Index(to)];
         if (cost < target.cost) target = {cost, step, from};
     };
+    auto relax = [&](Mode from, Mode to, const Step& step) { relax_sized(from, to, step, StepSize(step, data)); };
     const std::vector<int> edifact_runs = HeldRuns(data, Mode::kEdifact);
     const std::vector<int> x12_runs = HeldRuns(data, Mode::kX12);
     // A Base 256 run from i to j costs j - i plus the latch and a length field of one byte (runs up
@@ -217,7 +219,8 @@ Plan PlanMinimal(const std::string& data, int capacity, bool fnc1_separators) {
             if (cost_at(i, mode) == kUnreached) continue;
             int count = 0;
             const int end = TripletChunkEnd(data, mode, i, count);
-            if (count % 3 != 1) relax(mode, mode, {StepKind::kValues, mode, i, end});
+            // Two codewords a triplet, a last pair padded: the chunk's size without counting again.
+            if (count % 3 != 1) relax_sized(mode, mode, {StepKind::kValues, mode, i, end}, 2 * ((count + 2) / 3));
         }
         if (cost_at(i, Mode::kX12) != kUnreached && x12_runs[size_t(i)] >= 3)
             relax(Mode::kX12, Mode::kX12, {StepKind::kValues, Mode::kX12, i, i + 3});

@@ -8,36 +8,47 @@
 
 namespace {
 
-// One row or column of modules as bits (module k at bit k), enough for the largest symbol. The
-// penalties of a line are counted with word operations on whole lines instead of module by module.
-constexpr int kWords = (QrSize(kQrMaxVersion) + 63) / 64;
+// Set bits of a word, summed in ever wider fields: __builtin_popcountll is a library call unless
+// the build targets POPCNT, and it was a quarter of a QR encode.
+int Bits(uint64_t x) {
+    x -= (x >> 1) & 0x5555555555555555u;
+    x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    return int((x * 0x0101010101010101u) >> 56);
+}
 
+// One row or column of modules as bits (module k at bit k), in as many words as the symbol needs
+// (one up to version 11): the penalties of a line are counted with word operations on whole lines
+// instead of module by module, and words past the symbol's edge would only ever hold zeros.
+constexpr int kMaxWords = (QrSize(kQrMaxVersion) + 63) / 64;
+
+template <int Words>
 struct Line {
-    uint64_t w[kWords] = {};
+    uint64_t w[Words] = {};
 
     void Set(int k) { w[k / 64] |= uint64_t(1) << (k % 64); }
     Line operator&(const Line& o) const { return Apply(o, [](uint64_t a, uint64_t b) { return a & b; }); }
     Line operator^(const Line& o) const { return Apply(o, [](uint64_t a, uint64_t b) { return a ^ b; }); }
     Line operator~() const {
         Line r;
-        for (int i = 0; i < kWords; ++i) r.w[i] = ~w[i];
+        for (int i = 0; i < Words; ++i) r.w[i] = ~w[i];
         return r;
     }
     // Bit k of the result is bit k + s of this line (0 < s < 64): the module s further along.
     Line Ahead(int s) const {
         Line r;
-        for (int i = 0; i < kWords; ++i) r.w[i] = (w[i] >> s) | (i + 1 < kWords ? w[i + 1] << (64 - s) : 0);
+        for (int i = 0; i < Words; ++i) r.w[i] = (w[i] >> s) | (i + 1 < Words ? w[i + 1] << (64 - s) : 0);
         return r;
     }
     // Bit k of the result is bit k - 1 of this line: the module before.
     Line Behind() const {
         Line r;
-        for (int i = 0; i < kWords; ++i) r.w[i] = (w[i] << 1) | (i > 0 ? w[i - 1] >> 63 : 0);
+        for (int i = 0; i < Words; ++i) r.w[i] = (w[i] << 1) | (i > 0 ? w[i - 1] >> 63 : 0);
         return r;
     }
     int Count() const {
         int c = 0;
-        for (uint64_t x : w) c += __builtin_popcountll(x);
+        for (uint64_t x : w) c += Bits(x);
         return c;
     }
 
@@ -45,34 +56,37 @@ private:
     template <class Op>
     Line Apply(const Line& o, Op op) const {
         Line r;
-        for (int i = 0; i < kWords; ++i) r.w[i] = op(w[i], o.w[i]);
+        for (int i = 0; i < Words; ++i) r.w[i] = op(w[i], o.w[i]);
         return r;
     }
 };
 
 // Bits 0 .. count - 1.
-Line FirstBits(int count) {
-    Line r;
+template <int Words>
+Line<Words> FirstBits(int count) {
+    Line<Words> r;
     for (int k = 0; k < count; ++k) r.Set(k);
     return r;
 }
 
 // Runs and finder-like windows along one line of modules (no bits at n and beyond); `pairs` holds
 // the first n - 1 bits, the modules that have a successor.
-int LinePenalty(const Line& b, const Line& pairs) {
+template <int Words>
+int LinePenalty(const Line<Words>& b, const Line<Words>& pairs) {
     // same: module k has the colour of module k + 1. five: modules k .. k + 4 share one colour.
-    const Line same = ~(b ^ b.Ahead(1)) & pairs;
-    const Line five = same & same.Ahead(1) & same.Ahead(2) & same.Ahead(3);
+    const Line<Words> same = ~(b ^ b.Ahead(1)) & pairs;
+    const Line<Words> five = same & same.Ahead(1) & same.Ahead(2) & same.Ahead(3);
     // A run of L >= 5 modules holds L - 4 such windows and scores L - 2: two more per run, and
     // runs are counted by the first window of each.
-    const Line run_starts = five & ~five.Behind();
-    const Line finder = b & ~b.Ahead(1) & b.Ahead(2) & b.Ahead(3) & b.Ahead(4) & ~b.Ahead(5) & b.Ahead(6);
+    const Line<Words> run_starts = five & ~five.Behind();
+    const Line<Words> finder = b & ~b.Ahead(1) & b.Ahead(2) & b.Ahead(3) & b.Ahead(4) & ~b.Ahead(5) & b.Ahead(6);
     return five.Count() + 2 * run_starts.Count() + 40 * finder.Count();
 }
 
 // 2 x 2 blocks of one colour between two neighbouring rows.
-int BlockPenalty(const Line& upper, const Line& lower, const Line& pairs) {
-    const Line blocks = ~(upper ^ upper.Ahead(1)) & ~(lower ^ lower.Ahead(1)) & ~(upper ^ lower) & pairs;
+template <int Words>
+int BlockPenalty(const Line<Words>& upper, const Line<Words>& lower, const Line<Words>& pairs) {
+    const Line<Words> blocks = ~(upper ^ upper.Ahead(1)) & ~(lower ^ lower.Ahead(1)) & ~(upper ^ lower) & pairs;
     return 3 * blocks.Count();
 }
 
@@ -83,9 +97,10 @@ int BalancePenalty(int dark, int data_modules) {
     return kBalance[std::clamp<int64_t>(k, 0, 20)];
 }
 
-int Penalty(const std::vector<Line>& rows, const std::vector<Line>& columns, int data_modules) {
+template <int Words>
+int Penalty(const std::vector<Line<Words>>& rows, const std::vector<Line<Words>>& columns, int data_modules) {
     const size_t n = rows.size();
-    const Line pairs = FirstBits(int(n) - 1);
+    const Line<Words> pairs = FirstBits<Words>(int(n) - 1);
     int score = 0, dark = 0;
     for (size_t i = 0; i < n; ++i) {
         score += LinePenalty(rows[i], pairs) + LinePenalty(columns[i], pairs);
@@ -97,16 +112,18 @@ int Penalty(const std::vector<Line>& rows, const std::vector<Line>& columns, int
 
 // The masks repeat every 12 modules along both axes. rows[mask][i mod 12] is the line of modules
 // the mask inverts in row i, columns[mask][j mod 12] those it inverts in column j.
+template <int Words>
 struct MaskPatterns {
-    std::array<std::array<Line, 12>, 8> rows, columns;
+    std::array<std::array<Line<Words>, 12>, 8> rows, columns;
 };
 
-const MaskPatterns& Patterns() {
-    static const MaskPatterns patterns = [] {
-        MaskPatterns p;
+template <int Words>
+const MaskPatterns<Words>& Patterns() {
+    static const MaskPatterns<Words> patterns = [] {
+        MaskPatterns<Words> p;
         for (int m = 0; m < 8; ++m)
             for (int i = 0; i < 12; ++i)
-                for (int k = 0; k < QrSize(kQrMaxVersion); ++k) {
+                for (int k = 0; k < std::min(QrSize(kQrMaxVersion), 64 * Words); ++k) {
                     if (QrMaskCondition(m, i, k)) p.rows[size_t(m)][size_t(i)].Set(k);
                     if (QrMaskCondition(m, k, i)) p.columns[size_t(m)][size_t(i)].Set(k);
                 }
@@ -130,10 +147,13 @@ bool QrMaskCondition(int mask, int i, int j) {
     }
 }
 
-int QrPenalty(const QrGrid& modules, int data_modules) {
+namespace {
+
+template <int Words>
+int PenaltyOf(const QrGrid& modules, int data_modules) {
     const int n = modules.size;
     const size_t count = static_cast<size_t>(n);
-    std::vector<Line> rows(count), columns(count);
+    std::vector<Line<Words>> rows(count), columns(count);
     for (int r = 0; r < n; ++r)
         for (int c = 0; c < n; ++c)
             if (modules.At(r, c) & 1) {
@@ -143,10 +163,11 @@ int QrPenalty(const QrGrid& modules, int data_modules) {
     return Penalty(rows, columns, data_modules);
 }
 
-std::array<int, 8> QrMaskPenalties(const QrGrid& function_template, const QrGrid& data_bits, int data_modules) {
+template <int Words>
+std::array<int, 8> MaskPenaltiesOf(const QrGrid& function_template, const QrGrid& data_bits, int data_modules) {
     const int n = function_template.size;
     const size_t count = static_cast<size_t>(n);
-    std::vector<Line> data_rows(count), data_columns(count), region_rows(count), region_columns(count);
+    std::vector<Line<Words>> data_rows(count), data_columns(count), region_rows(count), region_columns(count);
     for (int r = 0; r < n; ++r)
         for (int c = 0; c < n; ++c) {
             if (function_template.At(r, c) != kQrData) continue;
@@ -157,9 +178,9 @@ std::array<int, 8> QrMaskPenalties(const QrGrid& function_template, const QrGrid
                 data_columns[size_t(c)].Set(r);
             }
         }
-    const MaskPatterns& patterns = Patterns();
+    const MaskPatterns<Words>& patterns = Patterns<Words>();
     std::array<int, 8> scores{};
-    std::vector<Line> rows(count), columns(count);
+    std::vector<Line<Words>> rows(count), columns(count);
     for (size_t m = 0; m < 8; ++m) {
         for (size_t i = 0; i < count; ++i) {
             rows[i] = (data_rows[i] ^ patterns.rows[m][i % 12]) & region_rows[i];
@@ -168,4 +189,20 @@ std::array<int, 8> QrMaskPenalties(const QrGrid& function_template, const QrGrid
         scores[m] = Penalty(rows, columns, data_modules);
     }
     return scores;
+}
+
+}  // namespace
+
+int QrPenalty(const QrGrid& modules, int data_modules) {
+    const int n = modules.size;
+    if (n <= 64) return PenaltyOf<1>(modules, data_modules);
+    if (n <= 128) return PenaltyOf<2>(modules, data_modules);
+    return PenaltyOf<kMaxWords>(modules, data_modules);
+}
+
+std::array<int, 8> QrMaskPenalties(const QrGrid& function_template, const QrGrid& data_bits, int data_modules) {
+    const int n = function_template.size;
+    if (n <= 64) return MaskPenaltiesOf<1>(function_template, data_bits, data_modules);
+    if (n <= 128) return MaskPenaltiesOf<2>(function_template, data_bits, data_modules);
+    return MaskPenaltiesOf<kMaxWords>(function_template, data_bits, data_modules);
 }

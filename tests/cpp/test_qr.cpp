@@ -436,7 +436,7 @@ int ReferencePenalty(const QrGrid& g, int data_modules) {
 
 TEST(QrMask, EightPenaltiesMatchModuleByModuleCounting) {
     std::mt19937 rng(7);
-    for (int version : {1, 2, 7, 21, 40}) {
+    for (int version : {1, 2, 7, 11, 12, 21, 27, 28, 40}) {  // 11|12 and 27|28: a word more a line
         const QrGrid t = QrFunctionTemplate(version);
         std::vector<uint8_t> codewords(size_t(QrTotalCodewords(version)));
         for (uint8_t& c : codewords) c = uint8_t(rng());

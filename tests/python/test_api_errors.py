@@ -165,3 +165,13 @@ def test_native_steps_refuse_unknown_and_mistyped_options():
         native.encode("code128", "x", colour=1)
     with pytest.raises(bq.InvalidOptionError, match="invalid render option rotate='90'"):
         native.render(native.encode("code128", "x"), "png", rotate="90")
+
+
+@pytest.mark.parametrize("accepted, refused", [
+    ({"scale": 1}, {"scale": True}),
+    ({"foreground": (0, 0, 1)}, {"foreground": (0, 0, True)}),
+])
+def test_settings_checked_before_do_not_pass_an_equal_value_of_another_type(accepted, refused):
+    bq.make("code39", "12345678", **accepted)  # its checked settings are kept for later symbols
+    with pytest.raises(bq.InvalidOptionError):
+        bq.make("code39", "12345678", **refused)

@@ -6,11 +6,11 @@ the bytes back to the process writing the zip.
 from __future__ import annotations
 
 import errno
-import io
 import posixpath
 from dataclasses import dataclass
 from typing import Callable
 
+from .._output import check_kind
 from .outdir import OutputDirectory
 from .rows import Row
 
@@ -43,9 +43,7 @@ def draw(row: Row) -> bytes:
     import barcode_quor
 
     symbol = barcode_quor.make(row.symbology, row.data, **row.options)
-    buffer = io.BytesIO()
-    symbol.save(buffer, kind=image_kind(row.output))
-    return buffer.getvalue()
+    return symbol._content(check_kind(image_kind(row.output)))
 
 
 def error_message(e: BaseException) -> str:

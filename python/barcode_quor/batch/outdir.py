@@ -87,8 +87,12 @@ class OutputDirectory:
             os.unlink(temporary, dir_fd=folder)
             fd = os.open(temporary, FILE_FLAGS, 0o666, dir_fd=folder)
         try:
-            with os.fdopen(fd, "wb") as stream:
-                stream.write(content)
+            try:
+                rest = memoryview(content)
+                while rest:  # a regular file takes it all at once, short only on a signal or a full disk
+                    rest = rest[os.write(fd, rest):]
+            finally:
+                os.close(fd)
             os.rename(temporary, base, src_dir_fd=folder, dst_dir_fd=folder)
         except BaseException:
             os.unlink(temporary, dir_fd=folder)
