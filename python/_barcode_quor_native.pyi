@@ -11,8 +11,6 @@ def encode(symbology: str, data: str, **options: object) -> EncodedSymbol:
     """Encode data as the named symbology; keyword options are the encoder's."""
 def render(symbol: EncodedSymbol, kind: str, **options: object) -> bytes | str:
     """Draw an encoded symbol as "png", "jpeg" (bytes) or "svg" (str)."""
-def rendered_size(symbol: EncodedSymbol, **options: object) -> tuple[int, int]:
-    """(width, height) in pixels of what render() draws with the same options."""
 def render_options(**options: object) -> RenderOptions:
     """render()'s keyword options, checked once for any number of lay_out() calls."""
 def lay_out(symbol: EncodedSymbol, options: RenderOptions) -> LaidOutSymbol:

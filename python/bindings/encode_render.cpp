@@ -217,19 +217,6 @@ void RegisterEncodeRender(py::module_& m) {
         "text_gap_mm, text_antialias, text_position, light_margin_indicators, rotate, bar_width_reduction_pixels, "
         "foreground, background, max_pixels.");
 
-    m.def(
-        "rendered_size",
-        [](SharedSymbol symbol, const py::kwargs& options) {
-            const RenderOptions settings = FromKeywords(options, RenderSetters(), "render");
-            try {
-                return RenderedSize(*symbol, settings);
-            } catch (const EncodeError& error) {
-                RaiseEncodeError(error);
-            }
-        },
-        py::arg("symbol"),
-        "(width, height) in pixels of what render() draws with the same options, without drawing it.");
-
     py::class_<LaidOutSymbol, std::shared_ptr<LaidOutSymbol>>(
         m, "LaidOutSymbol",
         "An encoded symbol laid out once by lay_out() for one set of render options: its size is known "
