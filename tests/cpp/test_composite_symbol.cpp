@@ -32,12 +32,8 @@ std::optional<std::vector<std::string>> ZintRows(const std::string& options, con
 }
 
 std::vector<std::string> OurRows(const EncodedSymbol& symbol) {
-    std::vector<std::string> rows;
-    for (const SymbolRow& row : symbol.rows) {
-        std::string bits;
-        for (const uint8_t m : row.modules) bits += char('0' + m);
-        rows.push_back(Trimmed(bits));
-    }
+    std::vector<std::string> rows = ModuleRows(symbol);
+    for (std::string& row : rows) row = Trimmed(row);
     return rows;
 }
 

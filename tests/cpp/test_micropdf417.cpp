@@ -10,6 +10,7 @@
 #include "symbologies/matrix/micropdf417_compaction.h"
 #include "symbologies/matrix/micropdf417_sizes.h"
 #include "symbologies/matrix/pdf417_error_correction.h"
+#include "tests/cpp/zint_rows.h"
 
 namespace {
 
@@ -44,16 +45,6 @@ std::vector<std::string> ZintRows(const std::string& bytes, int columns, int wid
         line.clear();
     }
     pclose(pipe);
-    return rows;
-}
-
-std::vector<std::string> OurRows(const EncodedSymbol& symbol) {
-    std::vector<std::string> rows;
-    for (const SymbolRow& row : symbol.rows) {
-        std::string bits;
-        for (const uint8_t m : row.modules) bits += char('0' + m);
-        rows.push_back(bits);
-    }
     return rows;
 }
 
@@ -99,7 +90,7 @@ TEST(MicroPdf417, EverySizeMatchesZint) {
                 EncodeOptions options;
                 options.columns = columns;
                 const EncodedSymbol symbol = EncodeMicroPdf417(text, options);
-                ASSERT_EQ(ZintRows(text, columns, symbol.width), OurRows(symbol))
+                ASSERT_EQ(ZintRows(text, columns, symbol.width), ModuleRows(symbol))
                     << "size " << index << " columns " << columns << " text bytes " << testing::PrintToString(text);
                 ++matched;
             }

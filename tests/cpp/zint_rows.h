@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/model/encoded_symbol.h"
+
 // zint as an oracle for module-exact tests: its command line with --dump, read back as rows of
 // '0'/'1' strings.
 
@@ -34,5 +36,16 @@ inline std::optional<std::vector<std::string>> ZintRowsOf(const std::string& opt
     }
     const int status = pclose(pipe);
     if (!WIFEXITED(status) || WEXITSTATUS(status) >= 128) return std::nullopt;
+    return rows;
+}
+
+// Our symbol's rows in the same form.
+inline std::vector<std::string> ModuleRows(const EncodedSymbol& symbol) {
+    std::vector<std::string> rows;
+    for (const SymbolRow& row : symbol.rows) {
+        std::string bits;
+        for (const uint8_t m : row.modules) bits += char('0' + m);
+        rows.push_back(bits);
+    }
     return rows;
 }
