@@ -105,7 +105,7 @@ struct PathBuilder {
 struct GlyphFont::Face {
     FT_Face face = nullptr;
     bool truetype = false;
-    mutable std::map<std::tuple<char32_t, long, bool, int>, std::shared_ptr<const GlyphImage>> glyphs;
+    mutable std::map<std::tuple<char32_t, long, bool, int, bool>, std::shared_ptr<const GlyphImage>> glyphs;
     mutable std::map<char32_t, std::string> outlines;
     ~Face() {
         std::lock_guard<std::recursive_mutex> lock(g_freetype_mutex);
@@ -150,14 +150,17 @@ std::shared_ptr<const GlyphFont> GlyphFont::Open(const std::string& name) {
 
 int GlyphFont::UnitsPerEm() const { return face_->face->units_per_EM; }
 
-std::shared_ptr<const GlyphImage> GlyphFont::Glyph(char32_t code_point, double em_pixels, bool antialias, int enlarge) const {
+std::shared_ptr<const GlyphImage> GlyphFont::Glyph(char32_t code_point, double em_pixels, bool antialias,
+                                                   Enlargement enlargement) const {
+    const int enlarge = enlargement.whole;
+    const bool half_again = enlargement.rows_half_again && !antialias;
     if (!(em_pixels > 0.0 && enlarge >= 1 && em_pixels * enlarge <= kMaxEmPixels))
         throw EncodeError(EncodeErrorKind::TooLarge, "text of " + std::to_string(em_pixels * enlarge) +
                                                          " pixels an em cannot be drawn (the most is " +
                                                          std::to_string(int(kMaxEmPixels)) + ")");
     const long em64 = std::lround(em_pixels * 64.0);
     std::lock_guard<std::recursive_mutex> lock(g_freetype_mutex);
-    const auto key = std::make_tuple(code_point, em64, antialias, enlarge);
+    const auto key = std::make_tuple(code_point, em64, antialias, enlarge, half_again);
     if (const auto found = face_->glyphs.find(key); found != face_->glyphs.end()) return found->second;
     FT_Face f = face_->face;
     const FT_UInt index = FT_Get_Char_Index(f, FT_ULong(code_point));
@@ -170,8 +173,8 @@ std::shared_ptr<const GlyphImage> GlyphFont::Glyph(char32_t code_point, double e
     const FT_Int32 load = antialias ? FT_LOAD_TARGET_LIGHT
                                     : FT_LOAD_TARGET_MONO | (face_->truetype ? FT_LOAD_FORCE_AUTOHINT : 0);
     const FT_Render_Mode mode = antialias ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO;
-    if (FT_Set_Char_Size(f, 0, em64, 72, 72) != 0 || FT_Load_Glyph(f, index, load) != 0 ||
-        FT_Render_Glyph(f->glyph, mode) != 0)
+    if (FT_Set_Char_Size(f, em64, half_again ? em64 * 2 / 3 : em64, 72, 72) != 0 ||
+        FT_Load_Glyph(f, index, load) != 0 || FT_Render_Glyph(f->glyph, mode) != 0)
         throw EncodeError(EncodeErrorKind::InvalidOption, "the glyph for " + CodePointName(code_point) +
                                                               " could not be drawn at " + std::to_string(em_pixels) +
                                                               " pixels an em");
@@ -182,10 +185,22 @@ std::shared_ptr<const GlyphImage> GlyphFont::Glyph(char32_t code_point, double e
     glyph->width = int(slot->bitmap.width) * enlarge;
     glyph->height = int(slot->bitmap.rows) * enlarge;
     glyph->advance = double(slot->linearHoriAdvance) / 65536.0 * enlarge;
+    // The image row each output row copies: one each, or rows from the baseline doubled in turn.
+    std::vector<int> source_rows;
+    if (half_again) {
+        auto drawn_at = [](long row) { return long(std::floor(1.5 * double(row))); };  // row from the baseline
+        const long top = slot->bitmap_top, bottom = long(slot->bitmap.rows) - top;
+        glyph->top = int(-drawn_at(-top));
+        glyph->height = int(drawn_at(bottom) - drawn_at(-top));
+        for (long row = -top; row < bottom; ++row)
+            source_rows.insert(source_rows.end(), size_t(drawn_at(row + 1) - drawn_at(row)), int(row + top));
+    } else {
+        for (int y = 0; y < glyph->height; ++y) source_rows.push_back(y / enlarge);
+    }
     glyph->coverage.resize(size_t(glyph->width) * size_t(glyph->height));
     const bool one_bit = slot->bitmap.pixel_mode == FT_PIXEL_MODE_MONO;
     for (int y = 0; y < glyph->height; ++y) {
-        const uint8_t* row = slot->bitmap.buffer + ptrdiff_t(y / enlarge) * slot->bitmap.pitch;
+        const uint8_t* row = slot->bitmap.buffer + ptrdiff_t(source_rows[size_t(y)]) * slot->bitmap.pitch;
         for (int x = 0; x < glyph->width; ++x) {
             const int sx = x / enlarge;
             glyph->coverage[size_t(y) * size_t(glyph->width) + size_t(x)] =

@@ -20,6 +20,14 @@ struct GlyphImage {
     std::vector<uint8_t> coverage;
 };
 
+// How a one-bit glyph drawn small is enlarged: each pixel to `whole` x `whole`; or, with
+// `rows_half_again`, drawn two thirds as tall and every second row (counted from the baseline, so
+// that all glyphs agree) doubled, for sizes too small to enlarge by two.
+struct Enlargement {
+    int whole = 1;
+    bool rows_half_again = false;
+};
+
 class GlyphFont {
 public:
     // "ocr-b", "roboto", or a font file's path; throws EncodeError (InvalidOption) when the file
@@ -29,10 +37,10 @@ public:
     // Height of the digit '0' (ink) per em: a text size asked as digit height becomes an em size.
     double DigitHeightPerEm() const { return digit_height_per_em_; }
     // The glyph of a code point at `em_pixels`, anti-aliased or hinted for whole pixels only
-    // (a two-colour image stays two colours), then each pixel enlarged to `enlarge` x `enlarge`
-    // (metrics too); throws EncodeError (InvalidOption) for a code point the face lacks, TooLarge
-    // for an em over 4000 pixels.
-    std::shared_ptr<const GlyphImage> Glyph(char32_t code_point, double em_pixels, bool antialias, int enlarge) const;
+    // (a two-colour image stays two colours), then enlarged (metrics too); throws EncodeError
+    // (InvalidOption) for a code point the face lacks, TooLarge for an em over 4000 pixels.
+    std::shared_ptr<const GlyphImage> Glyph(char32_t code_point, double em_pixels, bool antialias,
+                                            Enlargement enlarge) const;
     // The glyph's outline as SVG path data in font units (y down, origin on the pen); cached.
     std::string Outline(char32_t code_point) const;
     int UnitsPerEm() const;

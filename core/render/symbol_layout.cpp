@@ -16,8 +16,8 @@ constexpr double kOcrbDigitHeight = 8.33;
 constexpr double kRobotoDigitHeight = 5.0;
 // Below this many pixels a digit is no longer legible: the text is refused rather than smudged.
 constexpr int kMinDigitPixels = 5;
-// One-bit text is enlarged by whole pixels in steps of no more than a tenth of its height: too
-// small to see in print, and its rows repeat.
+// One-bit text is enlarged by no more than a tenth of its height (by whole pixels, or rows by
+// one and a half): too small to see in print, and its rows repeat.
 constexpr int kDigitPixelsPerEnlargement = 10;
 constexpr int kMaxModulePixels = 10000;
 // No side of a drawing reaches this many pixels (nor, in SVG, this many module pixels).
@@ -291,7 +291,9 @@ SymbolLayout LayOutSymbol(const EncodedSymbol& symbol, const RenderOptions& opti
     // Steps of a sixteenth keep the search short at large sizes.
     for (int digit = nominal; digit >= smallest && digit >= 1; digit -= std::max(1, digit / 16)) {
         style.digit_pixels = digit;
-        style.enlarge = style.antialias ? 1 : std::max(1, digit / kDigitPixelsPerEnlargement);
+        style.enlarge.whole = style.antialias ? 1 : std::max(1, digit / kDigitPixelsPerEnlargement);
+        style.enlarge.rows_half_again =
+            !style.antialias && style.enlarge.whole == 1 && 2 * digit >= 3 * kDigitPixelsPerEnlargement;
         Attempt attempt = LayOut(symbol, options, spans, style);
         if (!attempt.text_touches) return std::move(attempt.layout);
     }

@@ -23,7 +23,7 @@ std::vector<PlacedGlyph> PlaceSpan(const TextSpan& span, const TextStyle& style,
     if (text.empty()) return glyphs;
     // Enlarged glyphs are drawn with digits a whole number of pixels tall, as hinting draws them;
     // `em` is the size they come out at, which SVG output draws too.
-    const int step = style.enlarge;
+    const int step = style.enlarge.whole;
     const std::shared_ptr<const GlyphFont> font = style.FontOf(span);
     const double per_em = font->DigitHeightPerEm();
     double base_em = style.EmPixels(span);
@@ -32,7 +32,7 @@ std::vector<PlacedGlyph> PlaceSpan(const TextSpan& span, const TextStyle& style,
     std::vector<std::shared_ptr<const GlyphImage>> images;
     double advance = 0.0;
     for (char32_t c : text) {
-        images.push_back(font->Glyph(c, base_em, style.antialias, step));
+        images.push_back(font->Glyph(c, base_em, style.antialias, style.enlarge));
         advance += images.back()->advance;
     }
     const double centre = span.center_x * module_pixels;

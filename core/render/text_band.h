@@ -21,9 +21,9 @@ struct TextStyle {
     int gap_pixels = 0;    // light between the bars and the ink
     bool small_outer = false;
     bool antialias = false;
-    // One-bit glyphs drawn this many times smaller and enlarged by whole pixels: rows of text
-    // then repeat in the image, as the bars' rows do, and compress to little.
-    int enlarge = 1;
+    // One-bit glyphs drawn smaller and enlarged: rows of text then repeat in the image, as the
+    // bars' rows do, and compress to little.
+    Enlargement enlarge;
     std::shared_ptr<const GlyphFont> FontOf(const TextSpan& span) const;
     double EmPixels(const TextSpan& span) const;
 };

@@ -199,25 +199,33 @@ TEST(Render, Ean13DigitsClearAndCentred) {
     }
 }
 
-// One-bit digits past ten pixels are drawn smaller and enlarged by whole pixels, a step of at most
-// a tenth of their height: EAN-13's 8.33 X digits (8, 17, 25, 33, 42, 50, 58, 67 px at 1..8 px
-// per module; steps 1, 1, 2, 3, 4, 5, 5, 6, worked by hand) fill rows in runs of whole steps.
+// One-bit digits past ten pixels are drawn smaller and enlarged, by at most a tenth of their
+// height: EAN-13's 8.33 X digits (8, 17, 25, 33, 42, 50, 58, 67 px at 1..8 px per module; steps
+// 1, 1.5, 2, 3, 4, 5, 5, 6, worked by hand) fill rows in runs of whole steps, or at 1.5 with
+// every second row doubled, so that no two runs of one row follow each other.
 TEST(Render, EnlargedDigitRowsRepeat) {
     const EncodedSymbol s = Ean13("4901234567894");
     for (int mp = 1; mp <= 8; ++mp) {
         const Grey g = RenderGrey(s, Options(mp, s));
         const std::vector<Box> boxes = InkComponents(g, int(69.24 * mp + 0.5));
         ASSERT_FALSE(boxes.empty()) << mp;
-        const int step = std::max(1, int(8.33 * mp + 0.5) / 10);
+        const int digit = int(8.33 * mp + 0.5);
+        const int step = std::max(1, digit / 10);
+        const bool half_again = step == 1 && digit >= 15;
         for (const Box& b : boxes) {
             auto row = [&](int y) {
                 const auto begin = g.pixels.begin() + y * g.width;
                 return std::vector<uint8_t>(begin + b.left, begin + b.right + 1);
             };
+            int run_before = 0;
             for (int y = b.top; y <= b.bottom;) {
                 int end = y + 1;
                 while (end <= b.bottom && row(end) == row(y)) ++end;
                 EXPECT_EQ((end - y) % step, 0) << mp << " px, row " << y;
+                if (half_again) {
+                    EXPECT_FALSE(run_before == 1 && end - y == 1) << mp << " px, row " << y;
+                }
+                run_before = end - y;
                 y = end;
             }
         }
