@@ -41,13 +41,13 @@ RasterCanvas::RasterCanvas(int width, int height, Rgba background)
     : RasterCanvas(width, height, background, std::vector<uint32_t>()) {}
 
 RasterCanvas::RasterCanvas(int width, int height, Rgba background, std::vector<uint32_t>&& storage)
-    : width_(width), height_(height), pixels_(std::move(storage)), touched_(size_t(height), Touched{width, 0}) {
+    : width_(width), height_(height), pixels_(std::move(storage)), touched_(size_t(height), Columns{width, 0}) {
     pixels_.assign(size_t(width) * size_t(height), Pack(background));
 }
 
 void RasterCanvas::Touch(int top, int bottom, int left, int right) {
     for (int row = top; row < bottom; ++row) {
-        Touched& t = touched_[size_t(row)];
+        Columns& t = touched_[size_t(row)];
         t.left = std::min(t.left, left);
         t.right = std::max(t.right, right);
     }
@@ -56,10 +56,16 @@ void RasterCanvas::Touch(int top, int bottom, int left, int right) {
 void RasterCanvas::FillBand(float y, float h, const std::vector<std::pair<float, float>>& spans, Rgba colour) {
     const int top = int(std::max(0LL, Edge(y))), bottom = int(std::min<long long>(height_, Edge(y + h)));
     if (spans.empty() || top >= bottom) return;
-    long long low = width_, high = 0;
+    // Each span's pixels, worked out once: a module row at one or two pixels a module is mostly
+    // edges, and they are needed for the band's extent and again for its fill.
+    band_columns_.clear();
+    int low = width_, high = 0;
     for (const auto& span : spans) {
-        low = std::min(low, std::max(0LL, Edge(span.first)));
-        high = std::max(high, std::min<long long>(width_, Edge(span.first + span.second)));
+        const int left = int(std::max(0LL, Edge(span.first)));
+        const int right = int(std::min<long long>(width_, Edge(span.first + span.second)));
+        band_columns_.push_back({left, right});
+        low = std::min(low, left);
+        high = std::max(high, right);
     }
     bool untouched = low < high;
     for (int row = top; row < bottom && untouched; ++row)
@@ -71,14 +77,11 @@ void RasterCanvas::FillBand(float y, float h, const std::vector<std::pair<float,
     // Rows of the band hold the background across [low, high): paint the first, copy it down.
     const uint32_t value = Pack(colour);
     uint32_t* first = pixels_.data() + size_t(top) * size_t(width_);
-    for (const auto& span : spans) {
-        const long long left = std::max(0LL, Edge(span.first));
-        const long long right = std::min<long long>(width_, Edge(span.first + span.second));
-        if (left < right) std::fill(first + left, first + right, value);
-    }
+    for (const Columns& columns : band_columns_)
+        for (int x = columns.left; x < columns.right; ++x) first[x] = value;  // a few pixels: no call
     for (int row = top + 1; row < bottom; ++row)
         std::memcpy(pixels_.data() + size_t(row) * size_t(width_) + size_t(low), first + low, size_t(high - low) * 4);
-    Touch(top, bottom, int(low), int(high));
+    Touch(top, bottom, low, high);
 }
 
 void RasterCanvas::Fill(float x, float y, float w, float h, Rgba colour) {
