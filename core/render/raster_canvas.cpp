@@ -15,9 +15,12 @@ uint32_t Pack(Rgba c) {
 
 // The first pixel whose centre lies at or after v, bounded so that hostile sizes stay in range.
 // The ceiling by truncation: std::ceil is a library call without SSE4.1, and every fill takes four.
-long long Edge(float v) {
-    if (!(v == v)) return 0;  // NaN covers nothing rather than converting undefined
-    const double edge = std::clamp(double(v) - 0.5, -1e12, 1e12);
+inline long long Edge(float v) {
+    double edge = double(v) - 0.5;
+    if (!(edge >= -1e12 && edge <= 1e12)) {  // rare: out of range, or NaN (covers nothing)
+        if (!(v == v)) return 0;
+        edge = std::clamp(edge, -1e12, 1e12);
+    }
     const long long toward_zero = (long long)edge;
     return toward_zero + (double(toward_zero) < edge);
 }
@@ -58,12 +61,12 @@ void RasterCanvas::FillBand(float y, float h, const std::vector<std::pair<float,
     if (spans.empty() || top >= bottom) return;
     // Each span's pixels, worked out once: a module row at one or two pixels a module is mostly
     // edges, and they are needed for the band's extent and again for its fill.
-    band_columns_.clear();
+    band_columns_.resize(spans.size());
     int low = width_, high = 0;
-    for (const auto& span : spans) {
-        const int left = int(std::max(0LL, Edge(span.first)));
-        const int right = int(std::min<long long>(width_, Edge(span.first + span.second)));
-        band_columns_.push_back({left, right});
+    for (size_t i = 0; i < spans.size(); ++i) {
+        const int left = int(std::max(0LL, Edge(spans[i].first)));
+        const int right = int(std::min<long long>(width_, Edge(spans[i].first + spans[i].second)));
+        band_columns_[i] = {left, right};
         low = std::min(low, left);
         high = std::max(high, right);
     }
