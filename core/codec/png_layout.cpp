@@ -106,9 +106,10 @@ void PackRow(const uint8_t* row, int width, int bits, SampleOf sample_of, uint8_
     int x = 0;
     if (bits == 1)  // whole bytes of eight pixels, the common case, without a variable shift
         for (; x + 8 <= width; x += 8) {
-            uint8_t byte = 0;
-            for (int i = 0; i < 8; ++i) byte = uint8_t(byte << 1 | sample_of(row + size_t(x + i) * 4));
-            *out++ = byte;
+            // Each sample to its own bit, then ORed: independent steps rather than a chain of eight.
+            unsigned byte = 0;
+            for (int i = 0; i < 8; ++i) byte |= unsigned(sample_of(row + size_t(x + i) * 4)) << (7 - i);
+            *out++ = uint8_t(byte);
         }
     for (; x < width; x += per_byte) {
         uint8_t byte = 0;
