@@ -48,20 +48,35 @@ private:
 ColourSurvey Survey(const RasterCanvas& canvas, const std::vector<uint8_t>& repeated) {
     ColourSurvey survey;
     ColourIndex index;
+    auto take = [&](const uint32_t& pixel) {
+        const uint8_t* p = reinterpret_cast<const uint8_t*>(&pixel);
+        const uint32_t key = Key(Rgba{p[0], p[1], p[2], p[3]});
+        if (index.Colours().size() <= kMaxPalette) {
+            const size_t known = index.Colours().size();
+            if (index.IndexOf(key) < known) return;
+        }
+        survey.all_grey = survey.all_grey && IsGrey(key);
+        survey.all_opaque = survey.all_opaque && IsOpaque(key);
+    };
+    const int width = canvas.Width();
+    if (width == 0 || canvas.Height() == 0) return survey;
+    // The last two values taken: a barcode alternates between two colours, so a row that holds
+    // only those is passed over in one vectorised count (a value already taken adds nothing).
+    uint32_t recent[2] = {canvas.Row(0)[0], canvas.Row(0)[0]};
+    take(recent[0]);
     for (int y = 0; y < canvas.Height(); ++y) {
         if (repeated[size_t(y)]) continue;
         const uint32_t* pixels = canvas.Row(y);
-        const int width = canvas.Width();
-        for (int x = 0; x < width;) {
-            const uint8_t* p = reinterpret_cast<const uint8_t*>(pixels + x);
-            const uint32_t key = Key(Rgba{p[0], p[1], p[2], p[3]});
-            for (const uint32_t pixel = pixels[x++]; x < width && pixels[x] == pixel;) ++x;  // the run: skipped
-            if (index.Colours().size() <= kMaxPalette) {
-                const size_t known = index.Colours().size();
-                if (index.IndexOf(key) < known) continue;
-            }
-            survey.all_grey = survey.all_grey && IsGrey(key);
-            survey.all_opaque = survey.all_opaque && IsOpaque(key);
+        const uint32_t a = recent[0], b = recent[1];
+        int unknown = 0;
+        for (int x = 0; x < width; ++x) unknown += (pixels[x] != a) & (pixels[x] != b);
+        if (unknown == 0) continue;
+        for (int x = 0; x < width; ++x) {
+            const uint32_t pixel = pixels[x];
+            if (pixel == recent[0] || pixel == recent[1]) continue;
+            recent[1] = recent[0];
+            recent[0] = pixel;
+            take(pixel);
         }
     }
     survey.colours = index.Colours();
@@ -91,9 +106,10 @@ void PackRow(const uint8_t* row, int width, int bits, SampleOf sample_of, uint8_
     int x = 0;
     if (bits == 1)  // whole bytes of eight pixels, the common case, without a variable shift
         for (; x + 8 <= width; x += 8) {
-            uint8_t byte = 0;
-            for (int i = 0; i < 8; ++i) byte = uint8_t(byte << 1 | sample_of(row + size_t(x + i) * 4));
-            *out++ = byte;
+            // Each sample to its own bit, then ORed: independent steps rather than a chain of eight.
+            unsigned byte = 0;
+            for (int i = 0; i < 8; ++i) byte |= unsigned(sample_of(row + size_t(x + i) * 4)) << (7 - i);
+            *out++ = uint8_t(byte);
         }
     for (; x < width; x += per_byte) {
         uint8_t byte = 0;

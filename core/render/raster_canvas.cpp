@@ -15,9 +15,12 @@ uint32_t Pack(Rgba c) {
 
 // The first pixel whose centre lies at or after v, bounded so that hostile sizes stay in range.
 // The ceiling by truncation: std::ceil is a library call without SSE4.1, and every fill takes four.
-long long Edge(float v) {
-    if (!(v == v)) return 0;  // NaN covers nothing rather than converting undefined
-    const double edge = std::clamp(double(v) - 0.5, -1e12, 1e12);
+inline long long Edge(float v) {
+    double edge = double(v) - 0.5;
+    if (!(edge >= -1e12 && edge <= 1e12)) {  // rare: out of range, or NaN (covers nothing)
+        if (!(v == v)) return 0;
+        edge = std::clamp(edge, -1e12, 1e12);
+    }
     const long long toward_zero = (long long)edge;
     return toward_zero + (double(toward_zero) < edge);
 }
@@ -41,13 +44,13 @@ RasterCanvas::RasterCanvas(int width, int height, Rgba background)
     : RasterCanvas(width, height, background, std::vector<uint32_t>()) {}
 
 RasterCanvas::RasterCanvas(int width, int height, Rgba background, std::vector<uint32_t>&& storage)
-    : width_(width), height_(height), pixels_(std::move(storage)), touched_(size_t(height), Touched{width, 0}) {
+    : width_(width), height_(height), pixels_(std::move(storage)), touched_(size_t(height), Columns{width, 0}) {
     pixels_.assign(size_t(width) * size_t(height), Pack(background));
 }
 
 void RasterCanvas::Touch(int top, int bottom, int left, int right) {
     for (int row = top; row < bottom; ++row) {
-        Touched& t = touched_[size_t(row)];
+        Columns& t = touched_[size_t(row)];
         t.left = std::min(t.left, left);
         t.right = std::max(t.right, right);
     }
@@ -56,10 +59,16 @@ void RasterCanvas::Touch(int top, int bottom, int left, int right) {
 void RasterCanvas::FillBand(float y, float h, const std::vector<std::pair<float, float>>& spans, Rgba colour) {
     const int top = int(std::max(0LL, Edge(y))), bottom = int(std::min<long long>(height_, Edge(y + h)));
     if (spans.empty() || top >= bottom) return;
-    long long low = width_, high = 0;
-    for (const auto& span : spans) {
-        low = std::min(low, std::max(0LL, Edge(span.first)));
-        high = std::max(high, std::min<long long>(width_, Edge(span.first + span.second)));
+    // Each span's pixels, worked out once: a module row at one or two pixels a module is mostly
+    // edges, and they are needed for the band's extent and again for its fill.
+    band_columns_.resize(spans.size());
+    int low = width_, high = 0;
+    for (size_t i = 0; i < spans.size(); ++i) {
+        const int left = int(std::max(0LL, Edge(spans[i].first)));
+        const int right = int(std::min<long long>(width_, Edge(spans[i].first + spans[i].second)));
+        band_columns_[i] = {left, right};
+        low = std::min(low, left);
+        high = std::max(high, right);
     }
     bool untouched = low < high;
     for (int row = top; row < bottom && untouched; ++row)
@@ -71,14 +80,11 @@ void RasterCanvas::FillBand(float y, float h, const std::vector<std::pair<float,
     // Rows of the band hold the background across [low, high): paint the first, copy it down.
     const uint32_t value = Pack(colour);
     uint32_t* first = pixels_.data() + size_t(top) * size_t(width_);
-    for (const auto& span : spans) {
-        const long long left = std::max(0LL, Edge(span.first));
-        const long long right = std::min<long long>(width_, Edge(span.first + span.second));
-        if (left < right) std::fill(first + left, first + right, value);
-    }
+    for (const Columns& columns : band_columns_)
+        for (int x = columns.left; x < columns.right; ++x) first[x] = value;  // a few pixels: no call
     for (int row = top + 1; row < bottom; ++row)
         std::memcpy(pixels_.data() + size_t(row) * size_t(width_) + size_t(low), first + low, size_t(high - low) * 4);
-    Touch(top, bottom, int(low), int(high));
+    Touch(top, bottom, low, high);
 }
 
 void RasterCanvas::Fill(float x, float y, float w, float h, Rgba colour) {

@@ -51,8 +51,8 @@ public:
     void BlendCoverage(const uint8_t* coverage, int image_width, int image_height, Rgba colour, int x, int y);
 
 private:
-    // Pixels [left, right) of each row may differ from the background; right <= left when none do.
-    struct Touched {
+    // Pixels [left, right) of a row.
+    struct Columns {
         int left;
         int right;
     };
@@ -61,7 +61,9 @@ private:
     int width_;
     int height_;
     std::vector<uint32_t> pixels_;
-    std::vector<Touched> touched_;
+    // Per row, the pixels that may differ from the background; right <= left when none do.
+    std::vector<Columns> touched_;
+    std::vector<Columns> band_columns_;  // FillBand's spans in pixels, kept for its next call
 };
 
 // One channel of the blend: the result over `destination` of `source` at coverage `alpha`.

@@ -13,12 +13,17 @@ constexpr uint8_t kFnc1 = 232;
 constexpr char kSeparator = '\x1d';
 
 // The codewords for a symbol of `capacity`; GS1 data opens with FNC1 as an ASCII codeword, which
-// shifts every later position by one.
-std::vector<uint8_t> Codewords(const std::string& data, bool gs1, int capacity) {
+// shifts every later position by one. A capacity only changes how a mode is left within the last
+// three codewords, so while `unbounded` (the plan without one) ends three or more before the room,
+// it is the plan for this capacity too and the search is not run again.
+std::vector<uint8_t> Codewords(const std::string& data, bool gs1, int capacity, const Plan& unbounded,
+                               int unbounded_size) {
     std::vector<uint8_t> out;
     if (gs1) out.push_back(kFnc1);
     const int room = capacity - int(out.size());
-    const std::vector<uint8_t> rest = EmitPlan(PlanMinimal(data, room, gs1), data, room);
+    const bool same_plan = unbounded_size <= room - 3;
+    const std::vector<uint8_t> rest =
+        EmitPlan(same_plan ? unbounded : PlanMinimal(data, room, gs1), data, room);
     out.insert(out.end(), rest.begin(), rest.end());
     return out;
 }
@@ -35,11 +40,13 @@ DataMatrixData EncodeDataMatrixMinimal(const std::string& bytes, bool gs1, int s
     const int last = automatic ? kDataMatrixSquareSizeCount - 1 : size_index;
     // A plan for a capacity is at most three codewords shorter than one without a capacity (its
     // closing unlatch not counted), which skips the sizes far too small without planning for each.
-    const int unlimited = PlanSize(PlanMinimal(data, kUnlimited, gs1), data) + (gs1 ? 1 : 0);
+    const Plan unbounded = PlanMinimal(data, kUnlimited, gs1);
+    const int unbounded_size = PlanSize(unbounded, data);
+    const int unlimited = unbounded_size + (gs1 ? 1 : 0);
     for (int s = first; s <= last; ++s) {
         const int capacity = Capacity(s);
         if (capacity < unlimited - 3) continue;
-        std::vector<uint8_t> codewords = Codewords(data, gs1, capacity);
+        std::vector<uint8_t> codewords = Codewords(data, gs1, capacity, unbounded, unbounded_size);
         if (int(codewords.size()) > capacity) continue;
         AppendDataMatrixPads(codewords, capacity);
         return {s, std::move(codewords)};

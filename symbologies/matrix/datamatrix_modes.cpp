@@ -42,12 +42,16 @@ int X12Value(uint8_t b) {
     return -1;
 }
 
+}  // namespace
+
 int TripletValueCount(const Step& step, const std::string& data) {
     uint8_t values[4];
     int count = 0;
     for (int i = step.begin; i < step.end; ++i) count += TripletValues(step.mode, Byte(data, i), values);
     return count;
 }
+
+namespace {
 
 // The 255-state randomising of Base 256 codewords, by 1-based codeword position.
 uint8_t Randomise255(int value, int position) {
@@ -152,27 +156,6 @@ int TripletValues(Mode mode, uint8_t byte, uint8_t values[4]) {
     return n;
 }
 
-Step AsciiStepAt(const std::string& data, int at, int end) {
-    const bool pair = at + 1 < end && IsDigit(Byte(data, at)) && IsDigit(Byte(data, at + 1));
-    return {StepKind::kAscii, Mode::kAscii, at, at + (pair ? 2 : 1)};
-}
-
-int StepSize(const Step& step, const std::string& data) {
-    const int length = step.end - step.begin;
-    switch (step.kind) {
-        case StepKind::kAscii: return length == 1 && Byte(data, step.begin) >= 128 ? 2 : 1;
-        case StepKind::kLatch:
-        case StepKind::kUnlatch: return 1;
-        case StepKind::kImplicitUnlatch: return 0;
-        case StepKind::kValues:
-            if (step.mode == Mode::kEdifact) return (6 * length + 7) / 8;
-            return 2 * ((TripletValueCount(step, data) + 2) / 3);
-        case StepKind::kValuesUnlatch: return (6 * (length + 1) + 7) / 8;
-        case StepKind::kBase256: return (length <= 249 ? 2 : 3) + length;
-    }
-    return 0;
-}
-
 void EmitStep(const Step& step, const std::string& data, std::vector<uint8_t>& out, bool fnc1_separators) {
     switch (step.kind) {
         case StepKind::kAscii: {
@@ -201,16 +184,6 @@ void EmitStep(const Step& step, const std::string& data, std::vector<uint8_t>& o
             break;
         case StepKind::kBase256: EmitBase256(step, data, out); break;
     }
-}
-
-bool ReadsAsModeValues(Mode mode, int pos, int capacity) {
-    return capacity - pos >= (mode == Mode::kEdifact ? 3 : 2);
-}
-
-// Where the reader returns to ASCII by itself, an unlatch codeword would be misread as data.
-Step UnlatchAt(Mode mode, int at, int pos, int capacity) {
-    const bool explicit_unlatch = ReadsAsModeValues(mode, pos, capacity);
-    return {explicit_unlatch ? StepKind::kUnlatch : StepKind::kImplicitUnlatch, mode, at, at};
 }
 
 int PlanSize(const Plan& plan, const std::string& data) {

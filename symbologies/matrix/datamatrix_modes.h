@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/text_encoding/digits.h"
+
 // The encodation modes beyond ASCII (C40, Text, ANSI X12, EDIFACT, Base 256) and the plans that
 // chain them: a plan is a list of steps over the input bytes, each of which knows how many
 // codewords it takes, so that planners can count before anything is written.
@@ -47,20 +49,48 @@ bool Holds(Mode mode, uint8_t byte);
 int TripletValues(Mode mode, uint8_t byte, uint8_t values[4]);
 
 // The ASCII step at `at`: a digit pair when the bytes at `at` and `at` + 1 (below `end`) are digits.
-Step AsciiStepAt(const std::string& data, int at, int end);
+inline Step AsciiStepAt(const std::string& data, int at, int end) {
+    const bool pair = at + 1 < end && IsDigit(uint8_t(data[size_t(at)])) && IsDigit(uint8_t(data[size_t(at) + 1]));
+    return {StepKind::kAscii, Mode::kAscii, at, at + (pair ? 2 : 1)};
+}
 
-int StepSize(const Step& step, const std::string& data);
+// The C40, Text or X12 values of a kValues step's bytes, shifts included.
+int TripletValueCount(const Step& step, const std::string& data);
+
+// Inline, as the planners price every step they try and the step's kind is mostly known there.
+inline int StepSize(const Step& step, const std::string& data) {
+    const int length = step.end - step.begin;
+    switch (step.kind) {
+        case StepKind::kAscii: return length == 1 && uint8_t(data[size_t(step.begin)]) >= 128 ? 2 : 1;
+        case StepKind::kLatch:
+        case StepKind::kUnlatch: return 1;
+        case StepKind::kImplicitUnlatch: return 0;
+        case StepKind::kValues:
+            if (step.mode == Mode::kEdifact) return (6 * length + 7) / 8;
+            if (step.mode == Mode::kX12) return 2 * ((length + 2) / 3);  // one value a byte
+            return 2 * ((TripletValueCount(step, data) + 2) / 3);
+        case StepKind::kValuesUnlatch: return (6 * (length + 1) + 7) / 8;
+        case StepKind::kBase256: return (length <= 249 ? 2 : 3) + length;
+    }
+    return 0;
+}
 // With `fnc1_separators` a 0x1D byte is written as FNC1: the ASCII codeword 232, or Shift 2 and
 // value 27 in C40 and Text (as many values as 0x1D takes there).
 void EmitStep(const Step& step, const std::string& data, std::vector<uint8_t>& out, bool fnc1_separators = false);
 
 // Readers take EDIFACT values only while three codewords are left in the symbol, and C40, Text or
 // X12 triplets while two are; the last codewords are read as ASCII.
-bool ReadsAsModeValues(Mode mode, int pos, int capacity);
+inline bool ReadsAsModeValues(Mode mode, int pos, int capacity) {
+    return capacity - pos >= (mode == Mode::kEdifact ? 3 : 2);
+}
 
 // The step that leaves `mode` for ASCII when `pos` codewords are written into a symbol of
 // `capacity` data codewords: implicit when a reader returns to ASCII by itself there.
-Step UnlatchAt(Mode mode, int at, int pos, int capacity);
+// Where the reader returns to ASCII by itself, an unlatch codeword would be misread as data.
+inline Step UnlatchAt(Mode mode, int at, int pos, int capacity) {
+    const bool explicit_unlatch = ReadsAsModeValues(mode, pos, capacity);
+    return {explicit_unlatch ? StepKind::kUnlatch : StepKind::kImplicitUnlatch, mode, at, at};
+}
 
 int PlanSize(const Plan& plan, const std::string& data);
 // The plan's codewords, closed for a symbol of `capacity`: an unlatch is added when pads follow

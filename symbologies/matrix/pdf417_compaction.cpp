@@ -226,7 +226,9 @@ void AppendBase900(std::vector<uint8_t> decimal, std::vector<int>& codewords) {
 
 }  // namespace
 
-Pdf417TextClass ClassifyPdf417Text(unsigned char c) {
+namespace {
+
+constexpr Pdf417TextClass ClassOf(unsigned char c) {
     if (c >= 'A' && c <= 'Z') return {Bit(kAlpha), c - 'A'};
     if (c >= 'a' && c <= 'z') return {Bit(kLower), c - 'a'};
     if (c == ' ') return {Bit(kAlpha) | Bit(kLower) | Bit(kMixed), kSpace};
@@ -235,6 +237,19 @@ Pdf417TextClass ClassifyPdf417Text(unsigned char c) {
     if (const size_t m = kMixedChars.find(char(c)); m != std::string_view::npos) result = {result.modes | Bit(kMixed), int(m)};
     return result;
 }
+
+// Every byte's class, worked out at compile time: the planner asks several times a byte.
+struct TextClassTable {
+    Pdf417TextClass classes[256];
+    constexpr TextClassTable() : classes() {
+        for (int c = 0; c < 256; ++c) classes[c] = ClassOf((unsigned char)c);
+    }
+};
+constexpr TextClassTable kTextClasses;
+
+}  // namespace
+
+Pdf417TextClass ClassifyPdf417Text(unsigned char c) { return kTextClasses.classes[c]; }
 
 std::vector<Pdf417Segment> SegmentPdf417(const std::string& bytes) {
     std::vector<Pdf417Segment> segments = SplitSegments(bytes);

@@ -40,10 +40,14 @@ std::vector<int> Gf929ErrorCorrection(const std::vector<int>& data, const std::v
     const std::vector<int>& c = generator;
     const size_t k = c.size();
     // Shift-register division by the generator; e[0] holds the highest-degree remainder term.
+    // Subtracting t * c is adding t * (929 - c): one reduction a term, and e + t * (929 - c) stays
+    // below 929 * 930, well inside an int.
+    std::vector<int> negated(k);
+    for (size_t j = 0; j < k; ++j) negated[j] = kPrime - c[k - 1 - j];
     std::vector<int> e(k + 1, 0);
     for (const int d : data) {
         const int t = (d + e[0]) % kPrime;
-        for (size_t j = 0; j < k; ++j) e[j] = (e[j + 1] + kPrime - t * c[k - 1 - j] % kPrime) % kPrime;
+        for (size_t j = 0; j < k; ++j) e[j] = (e[j + 1] + t * negated[j]) % kPrime;
     }
     e.pop_back();
     for (int& v : e) v = (kPrime - v) % kPrime;
