@@ -57,15 +57,16 @@ void RasterCanvas::Touch(int top, int bottom, int left, int right) {
 }
 
 void RasterCanvas::FillBand(float y, float h, const std::vector<std::pair<float, float>>& spans, Rgba colour) {
-    const int top = int(std::max(0LL, Edge(y))), bottom = int(std::min<long long>(height_, Edge(y + h)));
+    const int top = int(std::clamp<long long>(Edge(y), 0, height_)), bottom = int(std::clamp<long long>(Edge(y + h), 0, height_));
     if (spans.empty() || top >= bottom) return;
     // Each span's pixels, worked out once: a module row at one or two pixels a module is mostly
     // edges, and they are needed for the band's extent and again for its fill.
     band_columns_.resize(spans.size());
     int low = width_, high = 0;
     for (size_t i = 0; i < spans.size(); ++i) {
-        const int left = int(std::max(0LL, Edge(spans[i].first)));
-        const int right = int(std::min<long long>(width_, Edge(spans[i].first + spans[i].second)));
+        // Both ends clamped to the row before narrowing: hostile spans reach far outside it.
+        const int left = int(std::clamp<long long>(Edge(spans[i].first), 0, width_));
+        const int right = int(std::clamp<long long>(Edge(spans[i].first + spans[i].second), 0, width_));
         band_columns_[i] = {left, right};
         low = std::min(low, left);
         high = std::max(high, right);
