@@ -175,6 +175,13 @@ Attempt LayOut(const EncodedSymbol& symbol, const RenderOptions& o, const std::v
     const double bearer_top = y;
     y += bearer;
     double rows_bottom = y;
+    // A row of n modules holds at most (n + 1) / 2 dark runs (n where extending modules split
+    // runs): room for them all up front, where growing the list run by run cost a few per cent of
+    // a small symbol's whole render.
+    size_t most_runs = 4;  // the bearers
+    for (const SymbolRow& row : symbol.rows)
+        most_runs += row.extends.empty() ? (row.modules.size() + 1) / 2 : row.modules.size();
+    out.dark.reserve(most_runs);
     int shared_index = 0;
     for (size_t r = 0; r < row_count; ++r) {
         const SymbolRow& row = symbol.rows[r];
