@@ -40,7 +40,36 @@ def cell(value: str) -> str:
     return "'" + value if value.startswith(FORMULA_STARTS) else value
 
 
-class Manifest:
+class _WrittenWhole:
+    """A file written under a temporary name: renamed into place when finished, removed when not."""
+
+    path: str
+    _temporary: str
+
+    def _close(self) -> None:
+        raise NotImplementedError
+
+    def _complete(self) -> None:
+        self._close()
+
+    def finish(self) -> None:
+        try:
+            self._complete()
+            publish(self._temporary, self.path)
+        except BaseException:
+            self.abort()
+            raise
+
+    def abort(self) -> None:
+        try:
+            self._close()
+        except (OSError, ValueError):
+            pass
+        if os.path.exists(self._temporary):
+            os.unlink(self._temporary)
+
+
+class Manifest(_WrittenWhole):
     """One CSV line per input row, in input order; the file appears complete when the batch ends."""
 
     def __init__(self, path: str):
@@ -54,21 +83,8 @@ class Manifest:
         self._writer.writerow([result.row, result.line, cell(result.output), result.status, result.size,
                                cell(result.error)])
 
-    def finish(self) -> None:
-        try:
-            self._file.close()
-            publish(self._temporary, self.path)
-        except BaseException:
-            self.abort()
-            raise
-
-    def abort(self) -> None:
-        try:
-            self._file.close()
-        except OSError:
-            pass
-        if os.path.exists(self._temporary):
-            os.unlink(self._temporary)
+    def _close(self) -> None:
+        self._file.close()
 
 
 class DirectorySink:
@@ -93,7 +109,7 @@ class DirectorySink:
         pass
 
 
-class ZipSink:
+class ZipSink(_WrittenWhole):
     """Entries are written as results arrive into a temporary zip renamed over the target at the end
     (also when the batch is interrupted, so that --skip-existing resumes it).
 
@@ -128,25 +144,15 @@ class ZipSink:
             self._zip.writestr(result.output, result.payload,
                                compress_type=zipfile.ZIP_STORED if stored else zipfile.ZIP_DEFLATED)
 
-    def finish(self) -> None:
-        try:
-            if self._old is not None:
-                for name in sorted(self._kept):  # entries of rows not reached, or not in this input
-                    self._zip.writestr(self._old.getinfo(name), self._old.read(name))
-                self._old.close()
-            self._zip.close()
-            publish(self._temporary, self.path)
-        except BaseException:
-            self.abort()
-            raise
+    def _complete(self) -> None:
+        if self._old is not None:
+            for name in sorted(self._kept):  # entries of rows not reached, or not in this input
+                self._zip.writestr(self._old.getinfo(name), self._old.read(name))
+            self._old.close()
+        self._zip.close()
 
-    def abort(self) -> None:
-        try:
-            self._zip.close()
-        except (OSError, ValueError):
-            pass
-        if os.path.exists(self._temporary):
-            os.unlink(self._temporary)
+    def _close(self) -> None:
+        self._zip.close()
 
 
 def open_sink(output: str, skip_existing: bool) -> DirectorySink | ZipSink:
