@@ -9,19 +9,32 @@
 
 using PngEncoder = std::vector<uint8_t> (*)(const RasterCanvas& canvas, int dpi);
 
-// Encodes the canvas and decodes the PNG with libpng: true when libpng reads it without a warning
-// or error and gives back exactly the canvas's pixels.
-inline bool PngRoundTrips(const RasterCanvas& canvas, PngEncoder encode = EncodePng) {
-    const std::vector<uint8_t> png = encode(canvas, 0);
+// A PNG decoded by libpng as RGBA; empty pixels when libpng warns or fails.
+struct DecodedRgba {
+    int width = 0, height = 0;
+    std::vector<uint8_t> pixels;
+};
+
+inline DecodedRgba DecodePngRgba(const std::vector<uint8_t>& png) {
     png_image image;
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&image, png.data(), png.size())) return false;
+    DecodedRgba out;
+    if (!png_image_begin_read_from_memory(&image, png.data(), png.size())) return out;
     image.format = PNG_FORMAT_RGBA;
-    std::vector<uint8_t> pixels(PNG_IMAGE_SIZE(image));
-    const bool read = png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr) != 0;
-    const bool clean = image.warning_or_error == 0;
+    out.pixels.resize(PNG_IMAGE_SIZE(image));
+    const bool read = png_image_finish_read(&image, nullptr, out.pixels.data(), 0, nullptr) != 0;
+    if (!read || image.warning_or_error != 0) out.pixels.clear();
     png_image_free(&image);
-    return read && clean && int(image.width) == canvas.Width() && int(image.height) == canvas.Height() &&
-           std::memcmp(pixels.data(), canvas.Pixels(), pixels.size()) == 0;
+    out.width = int(image.width);
+    out.height = int(image.height);
+    return out;
+}
+
+// Encodes the canvas and decodes the PNG with libpng: true when libpng reads it without a warning
+// or error and gives back exactly the canvas's pixels.
+inline bool PngRoundTrips(const RasterCanvas& canvas, PngEncoder encode = EncodePng) {
+    const DecodedRgba image = DecodePngRgba(encode(canvas, 0));
+    return !image.pixels.empty() && image.width == canvas.Width() && image.height == canvas.Height() &&
+           std::memcmp(image.pixels.data(), canvas.Pixels(), image.pixels.size()) == 0;
 }

@@ -164,6 +164,22 @@ PngLayout ChoosePngLayout(const RasterCanvas& canvas, const std::vector<uint8_t>
     return layout;
 }
 
+OneBitLayout ChooseOneBitLayout(Rgba ink, Rgba paper) {
+    const uint32_t ink_key = Key(ink), paper_key = Key(paper);
+    auto black_or_white = [](uint32_t key) { return IsGrey(key) && IsOpaque(key) && ((key & 0xFF) == 0 || (key & 0xFF) == 255); };
+    OneBitLayout result;
+    result.layout.bit_depth = 1;
+    if (black_or_white(ink_key) && black_or_white(paper_key)) {
+        result.layout.colour_type = PngColourType::kGrey;
+        result.invert = ink.r == 0;
+        return result;
+    }
+    result.layout.colour_type = PngColourType::kPalette;
+    result.invert = !IsOpaque(ink_key) && IsOpaque(paper_key);
+    result.layout.palette = result.invert ? std::vector<Rgba>{ink, paper} : std::vector<Rgba>{paper, ink};
+    return result;
+}
+
 void PackPixels(const RasterCanvas& canvas, const PngLayout& layout, const std::vector<uint8_t>& repeated,
                 std::vector<uint8_t>& packed) {
     const int width = canvas.Width();

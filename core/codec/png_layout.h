@@ -23,6 +23,16 @@ struct PngLayout {
     size_t Stride(int width) const;
 };
 
+// The layout of a one-bit image of two colours, `ink` where a sample is 1 and `paper` where it is 0,
+// as ChoosePngLayout finds it for such a canvas: one-bit grey when both are opaque black or white,
+// else a palette of the two, a translucent one first. `invert` when the layout's sample for the ink
+// is 0: the image's bits must be flipped to match.
+struct OneBitLayout {
+    PngLayout layout;
+    bool invert = false;
+};
+OneBitLayout ChooseOneBitLayout(Rgba ink, Rgba paper);
+
 // Per row of the canvas: 1 when it repeats the row above. Both steps below skip those rows.
 std::vector<uint8_t> RepeatedRows(const RasterCanvas& canvas);
 

@@ -291,6 +291,25 @@ DeflateBuffers& ThreadBuffers() {
     return buffers;
 }
 
+// The PNG of packed rows (`layout.Stride(width)` bytes each; rows marked in `repeated` are not read).
+std::vector<uint8_t> WritePacked(const std::vector<uint8_t>& packed, int width, int height, const PngLayout& layout,
+                                 const std::vector<uint8_t>& repeated, int dpi) {
+    const size_t stride = layout.Stride(width);
+    const bool whole = layout.bit_depth < 8 && size_t(height) * (stride + 1) <= kWholeImageBytes;
+    std::vector<uint8_t> out;
+    out.reserve(1024);
+    PutHeader(out, width, height, layout, dpi);
+    const size_t chunk = OpenChunk(out, "IDAT");
+    const bool deflated = whole ? DeflateWholeImage(packed.data(), stride, repeated, out)
+                                : ImageDeflater(packed.data(), stride, height, ThreadBuffers(), out,
+                                                RowFilter::kNoneUnlessRepeated)
+                                      .Run(&repeated);
+    if (!deflated) return {};
+    CloseChunk(out, chunk);
+    PutEnd(out);
+    return out;
+}
+
 }  // namespace
 
 std::vector<uint8_t> EncodePng(const RasterCanvas& canvas, int dpi) {
@@ -312,21 +331,19 @@ std::vector<uint8_t> EncodeSmallestPng(const RasterCanvas& canvas, int dpi) {
     const PngLayout layout = ChoosePngLayout(canvas, repeated);
     if (layout.colour_type == PngColourType::kRgba) return EncodePng(canvas, dpi);
     thread_local std::vector<uint8_t> packed;
-    const size_t stride = layout.Stride(canvas.Width());
-    const bool whole = layout.bit_depth < 8 && size_t(canvas.Height()) * (stride + 1) <= kWholeImageBytes;
     PackPixels(canvas, layout, repeated, packed);
-    std::vector<uint8_t> out;
-    out.reserve(1024);
-    PutHeader(out, canvas.Width(), canvas.Height(), layout, dpi);
-    const size_t chunk = OpenChunk(out, "IDAT");
-    const bool deflated = whole ? DeflateWholeImage(packed.data(), stride, repeated, out)
-                                : ImageDeflater(packed.data(), stride, canvas.Height(), ThreadBuffers(), out,
-                                                RowFilter::kNoneUnlessRepeated)
-                                      .Run(&repeated);
-    if (!deflated) return {};
+    std::vector<uint8_t> out = WritePacked(packed, canvas.Width(), canvas.Height(), layout, repeated, dpi);
     // An unusually large image does not keep its memory on the thread.
     if (packed.capacity() > (size_t(64) << 20)) packed = {};
-    CloseChunk(out, chunk);
-    PutEnd(out);
     return out;
+}
+
+std::vector<uint8_t> EncodePackedPng(const std::vector<uint8_t>& packed, int width, int height, const PngLayout& layout,
+                                     int dpi) {
+    const size_t stride = layout.Stride(width);
+    std::vector<uint8_t> repeated(size_t(height), 0);
+    for (int y = 1; y < height; ++y)
+        repeated[size_t(y)] = std::memcmp(packed.data() + size_t(y) * stride, packed.data() + size_t(y - 1) * stride,
+                                          stride) == 0;
+    return WritePacked(packed, width, height, layout, repeated, dpi);
 }

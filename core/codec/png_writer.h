@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/codec/png_layout.h"
 #include "core/render/raster_canvas.h"
 
 // PNG of an RGBA canvas: 8 bits per channel, every row filtered "Up" (a row that repeats the one
@@ -18,3 +19,8 @@ std::vector<uint8_t> EncodePng(const RasterCanvas& canvas, int dpi);
 // igzip level 1 and the repeated-row blocks, rows that differ from the one above unfiltered
 // (smaller than Up on packed rows).
 std::vector<uint8_t> EncodeSmallestPng(const RasterCanvas& canvas, int dpi);
+
+// The PNG of an image already packed in `layout` (rows of `layout.Stride(width)` bytes, no filter
+// bytes), compressed as EncodeSmallestPng compresses its packed rows.
+std::vector<uint8_t> EncodePackedPng(const std::vector<uint8_t>& packed, int width, int height, const PngLayout& layout,
+                                     int dpi);

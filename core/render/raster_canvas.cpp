@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/render/pixel_edge.h"
+
 namespace {
 
 uint32_t Pack(Rgba c) {
@@ -11,18 +13,6 @@ uint32_t Pack(Rgba c) {
     const uint8_t bytes[4] = {c.r, c.g, c.b, c.a};
     std::memcpy(&v, bytes, 4);
     return v;
-}
-
-// The first pixel whose centre lies at or after v, bounded so that hostile sizes stay in range.
-// The ceiling by truncation: std::ceil is a library call without SSE4.1, and every fill takes four.
-inline long long Edge(float v) {
-    double edge = double(v) - 0.5;
-    if (!(edge >= -1e12 && edge <= 1e12)) {  // rare: out of range, or NaN (covers nothing)
-        if (!(v == v)) return 0;
-        edge = std::clamp(edge, -1e12, 1e12);
-    }
-    const long long toward_zero = (long long)edge;
-    return toward_zero + (double(toward_zero) < edge);
 }
 
 // One pixel of source colour (r, g, b) at coverage `alpha` over the RGBA bytes at dst.
@@ -57,7 +47,7 @@ void RasterCanvas::Touch(int top, int bottom, int left, int right) {
 }
 
 void RasterCanvas::FillBand(float y, float h, const std::vector<std::pair<float, float>>& spans, Rgba colour) {
-    const int top = int(std::clamp<long long>(Edge(y), 0, height_)), bottom = int(std::clamp<long long>(Edge(y + h), 0, height_));
+    const int top = PixelEdgeWithin(y, height_), bottom = PixelEdgeWithin(y + h, height_);
     if (spans.empty() || top >= bottom) return;
     // Each span's pixels, worked out once: a module row at one or two pixels a module is mostly
     // edges, and they are needed for the band's extent and again for its fill.
@@ -65,8 +55,8 @@ void RasterCanvas::FillBand(float y, float h, const std::vector<std::pair<float,
     int low = width_, high = 0;
     for (size_t i = 0; i < spans.size(); ++i) {
         // Both ends clamped to the row before narrowing: hostile spans reach far outside it.
-        const int left = int(std::clamp<long long>(Edge(spans[i].first), 0, width_));
-        const int right = int(std::clamp<long long>(Edge(spans[i].first + spans[i].second), 0, width_));
+        const int left = PixelEdgeWithin(spans[i].first, width_);
+        const int right = PixelEdgeWithin(spans[i].first + spans[i].second, width_);
         band_columns_[i] = {left, right};
         low = std::min(low, left);
         high = std::max(high, right);
@@ -89,8 +79,8 @@ void RasterCanvas::FillBand(float y, float h, const std::vector<std::pair<float,
 }
 
 void RasterCanvas::Fill(float x, float y, float w, float h, Rgba colour) {
-    const long long left = std::max(0LL, Edge(x)), right = std::min<long long>(width_, Edge(x + w));
-    const long long top = std::max(0LL, Edge(y)), bottom = std::min<long long>(height_, Edge(y + h));
+    const long long left = std::max(0LL, PixelEdge(x)), right = std::min<long long>(width_, PixelEdge(x + w));
+    const long long top = std::max(0LL, PixelEdge(y)), bottom = std::min<long long>(height_, PixelEdge(y + h));
     if (left >= right || top >= bottom) return;
     Touch(int(top), int(bottom), int(left), int(right));
     const uint32_t value = Pack(colour);

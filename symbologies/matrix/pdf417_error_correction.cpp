@@ -40,17 +40,18 @@ std::vector<int> Gf929ErrorCorrection(const std::vector<int>& data, const std::v
     const std::vector<int>& c = generator;
     const size_t k = c.size();
     // Shift-register division by the generator; e[0] holds the highest-degree remainder term.
-    // Subtracting t * c is adding t * (929 - c): one reduction a term, and e + t * (929 - c) stays
-    // below 929 * 930, well inside an int.
+    // Subtracting t * c is adding t * (929 - c). The register is reduced only where a value leaves
+    // it (t) and at the end: each e[j] then sums at most k products below 929 x 929, under 4.5 x 10^8
+    // for the largest k of 512, well inside an int, and the inner loop is a plain multiply-add.
     std::vector<int> negated(k);
     for (size_t j = 0; j < k; ++j) negated[j] = kPrime - c[k - 1 - j];
     std::vector<int> e(k + 1, 0);
     for (const int d : data) {
         const int t = (d + e[0]) % kPrime;
-        for (size_t j = 0; j < k; ++j) e[j] = (e[j + 1] + t * negated[j]) % kPrime;
+        for (size_t j = 0; j < k; ++j) e[j] = e[j + 1] + t * negated[j];
     }
     e.pop_back();
-    for (int& v : e) v = (kPrime - v) % kPrime;
+    for (int& v : e) v = (kPrime - v % kPrime) % kPrime;
     return e;
 }
 

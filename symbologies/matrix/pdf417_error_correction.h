@@ -10,7 +10,8 @@ std::vector<int> Gf929Generator(int k);
 // Gf929Generator(2^(level + 1)) for PDF417's levels 0..8, built once.
 const std::vector<int>& Pdf417GeneratorCoefficients(int level);
 
-// The k error correction codewords of `data` for the generator of Gf929Generator(k), in symbol order.
+// The k error correction codewords of `data` for the generator of Gf929Generator(k), in symbol order;
+// k at most 512, as PDF417 level 8 has.
 std::vector<int> Gf929ErrorCorrection(const std::vector<int>& data, const std::vector<int>& generator);
 
 // The 2^(level + 1) error correction codewords of `data` (length descriptor first), in symbol order.

@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "core/model/encode_error.h"
+#include "core/render/raster_draw.h"
 #include "core/render/render.h"
+#include "core/render/symbol_layout.h"
+#include "tests/png_round_trip.h"
 
 namespace {
 
@@ -247,6 +250,44 @@ TEST(Render, TextTwoColoursUnlessSmoothed) {
             EXPECT_TRUE(png[24] == 1 && png[25] == 0);
         }
     }
+}
+
+// A two-colour draw goes one bit a pixel: its PNG holds the RGBA drawing's pixels exactly, over
+// fractional bar-width reductions, glyphs, quarter turns and the colour pairs that give one-bit grey
+// or a palette with either colour first.
+TEST(Render, OneBitDrawingHoldsTheRgbaPixels) {
+    EncodedSymbol matrix = Linear("1101001", 1);
+    matrix.shape = SymbolShape::Matrix;
+    matrix.quiet_zone = {2, 2, 2, 2};
+    for (int r = 0; r < 6; ++r) {
+        SymbolRow row = matrix.rows[0];
+        std::rotate(row.modules.begin(), row.modules.begin() + r, row.modules.end());
+        row.height = 1 + r % 2;
+        matrix.rows.push_back(row);
+    }
+    const EncodedSymbol symbols[] = {Ean13("4901234567894"), matrix};
+    const Rgba black{0, 0, 0, 255}, white{255, 255, 255, 255};
+    const std::pair<Rgba, Rgba> colours[] = {
+        {black, white}, {white, black}, {{20, 40, 200, 255}, {255, 255, 0, 128}}, {{20, 40, 200, 255}, {255, 0, 0, 0}}};
+    for (const EncodedSymbol& s : symbols)
+        for (const int pixels : {1, 2, 3})
+            for (const int rotate : {0, 90, 180, 270})
+                for (const double reduction : {0.0, 0.6})
+                    for (const auto& [ink, paper] : colours) {
+                        RenderOptions o = Options(pixels, s);
+                        o.rotate = rotate;
+                        o.bar_width_reduction_pixels = reduction;
+                        o.foreground = ink;
+                        o.background = paper;
+                        ASSERT_TRUE(DrawsInTwoColours(o));
+                        const RasterCanvas rgba = DrawRgba(LayOutSymbol(s, o), o);
+                        const DecodedRgba png = DecodePngRgba(Render(s, o, OutputKind::Png).bytes);
+                        ASSERT_FALSE(png.pixels.empty());
+                        ASSERT_EQ(png.width, rgba.Width());
+                        ASSERT_EQ(png.height, rgba.Height());
+                        EXPECT_EQ(std::memcmp(png.pixels.data(), rgba.Pixels(), png.pixels.size()), 0)
+                            << pixels << " px, " << rotate << " deg, " << reduction << ", ink " << int(ink.r);
+                    }
 }
 
 // Quarter turns swap the sides; a turned image holds the same pixels (worked by hand).
