@@ -41,15 +41,17 @@ DataMatrixData EncodeDataMatrixMinimal(const std::string& bytes, bool gs1, int s
     const Plan unbounded = PlanMinimal(data, kUnlimited, gs1);
     const int unbounded_size = PlanSize(unbounded, data);
     const int unlimited = unbounded_size + (gs1 ? 1 : 0);
-    // Smallest area first is not largest capacity last (16x16 holds more than 8x32), and a room
-    // that did not hold the data holds it no better a second time.
-    int failed_capacity = unlimited - 4;
+    // Capacities up to this one are too small: at first by that bound, then as planned (what fits a
+    // capacity fits any larger one). Smallest area first is not smallest capacity first (8x32 comes
+    // after 16x16), and 12x12 and 8x18, 20x20 and 12x36 hold as many codewords, so no capacity is
+    // planned for twice.
+    int too_small = unlimited - 4;
     for (int s : candidates) {
         const int capacity = Capacity(s);
-        if (capacity <= failed_capacity) continue;
+        if (capacity <= too_small) continue;
         std::vector<uint8_t> codewords = Codewords(data, gs1, capacity, unbounded, unbounded_size);
         if (int(codewords.size()) > capacity) {
-            failed_capacity = capacity;
+            too_small = capacity;
             continue;
         }
         AppendDataMatrixPads(codewords, capacity);
