@@ -9,7 +9,8 @@ struct EncodeOptions {
     std::string error = "M";            // QR: L, M, Q, H
     int version = 0;                    // QR: smallest version to use, 0 any
     std::string encoding = "utf-8";     // 2D text: utf-8 or shift_jis
-    std::string size;                   // Data Matrix: "" (smallest square) or "RxC"
+    std::string size;                   // Data Matrix: "" (the smallest of `shape`) or "RxC"
+    std::string shape = "any";          // Data Matrix: any, square, rectangle
     std::string scheme = "auto";        // Data Matrix encodation
     int columns = 0;                    // PDF417, MicroPDF417, DataBar Expanded Stacked: 0 automatic
     int rows = 0;                       // PDF417

@@ -218,8 +218,9 @@ class Symbol:
     ``scale`` (pixels per module), ``dpi`` (or None), ``x_dim_mm`` (the module width achieved:
     scale / dpi when dpi is given, else the x_dim_mm asked for, else None), ``quiet_zone`` (left,
     top, right, bottom in modules), ``size`` (columns, rows) of the symbol in modules without its
-    quiet zone, ``pixel_size`` (width, height) of its PNG or JPEG, and ``encoded`` (the native
-    EncodedSymbol every output is drawn from)."""
+    quiet zone (a Data Matrix of the default shape "any" may be a rectangle), ``pixel_size``
+    (width, height) of its PNG or JPEG, and ``encoded`` (the native EncodedSymbol every output is
+    drawn from)."""
 
     def __init__(self, symbology: Symbology, data: str, options: dict[str, Any], encoded: _native.EncodedSymbol,
                  appearance: _Appearance, laid_out: _native.LaidOutSymbol) -> None:

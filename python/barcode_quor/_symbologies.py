@@ -55,8 +55,10 @@ _COMPOSITE = (Option("composite", Text(r"(\(\d{2,4}\).*)?", 'an element string, 
 _DM_SIZES = ("auto", "10x10", "12x12", "14x14", "16x16", "18x18", "20x20", "22x22", "24x24", "26x26", "32x32",
              "36x36", "40x40", "44x44", "48x48", "52x52", "64x64", "72x72", "80x80", "88x88", "96x96", "104x104",
              "120x120", "132x132", "144x144", "8x18", "8x32", "12x26", "12x36", "16x36", "16x48")
-_DM_SIZE = Option("size", Choice(_DM_SIZES), "auto", "symbol size, rows x columns", "size",
-                  lambda value: "" if value == "auto" else value)
+_DM_SIZE = Option("size", Choice(_DM_SIZES), "auto", "symbol size, rows x columns (auto: the smallest of the shape)",
+                  "size", lambda value: "" if value == "auto" else value)
+_DM_SHAPE = Option("shape", Choice(("any", "square", "rectangle")), "any",
+                   "sizes the automatic size takes (any: the smallest area, square on a tie)", "shape")
 
 _LINEAR_10X = "no published standard: 10 as ITF, ISO/IEC 16390:2007 4.4"
 _BEARERS = ("none", "frame", "top-bottom")
@@ -113,12 +115,12 @@ SYMBOLOGIES: tuple[Symbology, ...] = (
     Symbology("gs1-qr", "GS1 QR Code", _QR, _ELEMENT_STRING, default_scale=4, digital_link_as="qr",
               options=(_QR_ERROR, _QR_VERSION, _VALIDATE)),
     Symbology("datamatrix", "Data Matrix (ECC 200)", _DM, "A", default_scale=4, digital_link_as="datamatrix",
-              options=(_DM_SIZE,
+              options=(_DM_SIZE, _DM_SHAPE,
                        Option("scheme", Choice(("ascii", "auto", "c40", "text", "x12", "edifact", "base256")),
                               "auto", "encodation scheme (auto: fewest codewords)", "scheme"),
                        _ENCODING)),
     Symbology("gs1-datamatrix", "GS1 Data Matrix", _DM, _ELEMENT_STRING, default_scale=4,
-              digital_link_as="datamatrix", options=(_DM_SIZE, _VALIDATE)),
+              digital_link_as="datamatrix", options=(_DM_SIZE, _DM_SHAPE, _VALIDATE)),
     Symbology("pdf417", "PDF417", "ISO/IEC 15438:2015 5.8.3", "A",
               options=(Option("error_level", Number(0, 8, auto=True), None,
                               "error correction level (auto: from the data size)", "error_level", _auto(-1)),

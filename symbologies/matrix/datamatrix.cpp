@@ -39,6 +39,20 @@ int SizeOption(const std::string& size) {
     return index;
 }
 
+// The shape an automatic size takes; a given size must be of the shape asked for, if any.
+DataMatrixShape ShapeOption(const std::string& shape, int size) {
+    DataMatrixShape found;
+    if (shape == "any") found = DataMatrixShape::kAny;
+    else if (shape == "square") found = DataMatrixShape::kSquare;
+    else if (shape == "rectangle") found = DataMatrixShape::kRectangle;
+    else throw EncodeError(EncodeErrorKind::InvalidOption, "shape \"" + shape + "\" is not any, square or rectangle");
+    if (size != kDataMatrixAutoSize && found != DataMatrixShape::kAny &&
+        IsSquareDataMatrixSize(size) != (found == DataMatrixShape::kSquare))
+        throw EncodeError(EncodeErrorKind::InvalidOption, "size \"" + DataMatrixSizeName(size) + "\" is not a " +
+                                                              shape + ": give shape \"any\" or leave size auto");
+    return found;
+}
+
 DataMatrixScheme SchemeOption(const std::string& scheme) {
     std::string upper = scheme;
     for (char& c : upper) c = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
@@ -54,20 +68,24 @@ DataMatrixScheme SchemeOption(const std::string& scheme) {
 EncodedSymbol EncodeDataMatrixSymbol(const std::string& text, const EncodeOptions& options) {
     RefuseLongerThan(text, kDataMatrixMostCharacters);
     const int size = SizeOption(options.size);
+    const DataMatrixShape shape = ShapeOption(options.shape, size);
     const DataMatrixScheme scheme = SchemeOption(options.scheme);
     RefuseEmpty(text);
     const std::string bytes = MatrixTextBytes(text, options.encoding);
     // "auto": the fewest codewords over every encodation, so the smallest symbol.
-    const ModuleMatrix matrix = scheme == DataMatrixScheme::kAuto ? EncodeDataMatrixMinimalSymbol(bytes, false, size)
-                                                                 : EncodeDataMatrix(bytes, scheme, size);
+    const ModuleMatrix matrix = scheme == DataMatrixScheme::kAuto
+                                    ? EncodeDataMatrixMinimalSymbol(bytes, false, size, shape)
+                                    : EncodeDataMatrix(bytes, scheme, size, shape);
     return MatrixSymbol(matrix, 1, kDataMatrixQuiet, text);
 }
 
 EncodedSymbol EncodeGS1DataMatrixSymbol(const std::string& text, const EncodeOptions& options) {
     RefuseLongerThan(text, kDataMatrixMostCharacters);
     const int size = SizeOption(options.size);
+    const DataMatrixShape shape = ShapeOption(options.shape, size);
     RefuseEmpty(text);
     const std::vector<GS1Element> elements = ReadGS1Input(text, options.gs1_validate);
-    const ModuleMatrix matrix = EncodeDataMatrixMinimalSymbol(FormatGS1(elements, GS1Form::kBracketed), true, size);
+    const ModuleMatrix matrix =
+        EncodeDataMatrixMinimalSymbol(FormatGS1(elements, GS1Form::kBracketed), true, size, shape);
     return MatrixSymbol(matrix, 1, kDataMatrixQuiet, GS1HumanReadable(elements));
 }

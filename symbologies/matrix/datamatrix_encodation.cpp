@@ -16,8 +16,10 @@ constexpr char kCannotEncode[] = "Failed to encode data. Data may be empty or co
 // No symbol holds more bytes than this: 1558 codewords of two digits each.
 constexpr size_t kMaxEncodableBytes = 2 * 1558;
 
-// No size holds the data (the largest holds 1558 codewords).
-[[noreturn]] void ThrowNoSizeFits() { throw EncodeError(EncodeErrorKind::TooLong, kCannotEncode, -1, 1558); }
+// No size of `candidates` holds the data; the largest, last, tells the capacity.
+[[noreturn]] void ThrowNoSizeFits(const std::vector<int>& candidates) {
+    throw EncodeError(EncodeErrorKind::TooLong, kCannotEncode, -1, DataMatrixSizeAt(candidates.back()).data_codewords);
+}
 
 [[noreturn]] void ThrowTooLong(size_t needed, int capacity) {
     throw EncodeError(EncodeErrorKind::TooLong,
@@ -34,15 +36,16 @@ DataMatrixData Padded(int size_index, std::vector<uint8_t> codewords) {
     return {size_index, std::move(codewords)};
 }
 
-DataMatrixData EncodeAscii(const std::string& bytes, int size_index) {
+DataMatrixData EncodeAscii(const std::string& bytes, int size_index, DataMatrixShape shape) {
     std::vector<uint8_t> codewords = EncodeDataMatrixAscii(bytes);
     if (size_index != kDataMatrixAutoSize) {
         if (int(codewords.size()) > Capacity(size_index)) ThrowTooLong(codewords.size(), Capacity(size_index));
         return Padded(size_index, std::move(codewords));
     }
-    for (int s = 0; s < kDataMatrixSquareSizeCount; ++s)
+    const std::vector<int> candidates = DataMatrixCandidateSizes(size_index, shape);
+    for (int s : candidates)
         if (int(codewords.size()) <= Capacity(s)) return Padded(s, std::move(codewords));
-    ThrowNoSizeFits();
+    ThrowNoSizeFits(candidates);
 }
 
 Plan PlanFor(const std::string& bytes, DataMatrixScheme scheme, int capacity) {
@@ -61,23 +64,23 @@ Plan PlanFor(const std::string& bytes, DataMatrixScheme scheme, int capacity) {
 // The modes beyond ASCII end differently near a symbol's end, so every candidate size gets its own
 // plan. A plan for a given capacity is never longer than the one counted without a capacity, and at
 // most three codewords shorter, which bounds the sizes worth trying.
-DataMatrixData EncodeWithModes(const std::string& bytes, DataMatrixScheme scheme, int size_index) {
+DataMatrixData EncodeWithModes(const std::string& bytes, DataMatrixScheme scheme, int size_index,
+                               DataMatrixShape shape) {
     const bool automatic = size_index == kDataMatrixAutoSize;
+    const std::vector<int> candidates = DataMatrixCandidateSizes(size_index, shape);
     if (scheme == DataMatrixScheme::kAuto && bytes.size() > kMaxEncodableBytes) {
-        if (automatic) ThrowNoSizeFits();
+        if (automatic) ThrowNoSizeFits(candidates);
         ThrowTooLong(EncodeDataMatrixAscii(bytes).size(), Capacity(size_index));
     }
     const int unlimited = PlanSize(PlanFor(bytes, scheme, kUnlimited), bytes);
-    const int first = automatic ? 0 : size_index;
-    const int last = automatic ? kDataMatrixSquareSizeCount - 1 : size_index;
-    for (int s = first; s <= last; ++s) {
+    for (int s : candidates) {
         const int capacity = Capacity(s);
         if (automatic && capacity < unlimited - 3) continue;
         std::vector<uint8_t> codewords = EmitPlan(PlanFor(bytes, scheme, capacity), bytes, capacity);
         if (int(codewords.size()) <= capacity) return Padded(s, std::move(codewords));
         if (!automatic) ThrowTooLong(codewords.size(), capacity);
     }
-    ThrowNoSizeFits();
+    ThrowNoSizeFits(candidates);
 }
 
 constexpr uint8_t kFnc1 = 232;
@@ -129,12 +132,13 @@ void AppendDataMatrixPads(std::vector<uint8_t>& codewords, int capacity) {
     }
 }
 
-DataMatrixData EncodeDataMatrixGS1Data(const std::string& element_string, DataMatrixScheme scheme, int size_index) {
-    if (size_index != kDataMatrixAutoSize) DataMatrixSizeAt(size_index);  // rejects a bad index
+DataMatrixData EncodeDataMatrixGS1Data(const std::string& element_string, DataMatrixScheme scheme, int size_index,
+                                       DataMatrixShape shape) {
+    const std::vector<int> candidates = DataMatrixCandidateSizes(size_index, shape);
     constexpr char kSeparator = '\x1d';
     const std::string data = GS1Data(ParseGS1(element_string), kSeparator);
     if (data.size() > kMaxEncodableBytes) {
-        if (size_index == kDataMatrixAutoSize) ThrowNoSizeFits();
+        if (size_index == kDataMatrixAutoSize) ThrowNoSizeFits(candidates);
         ThrowTooLong(data.size() / 2, Capacity(size_index));
     }
     std::vector<std::string> stretches(1);
@@ -145,20 +149,18 @@ DataMatrixData EncodeDataMatrixGS1Data(const std::string& element_string, DataMa
             stretches.back() += c;
         }
     }
-    const bool automatic = size_index == kDataMatrixAutoSize;
-    const int first = automatic ? 0 : size_index;
-    const int last = automatic ? kDataMatrixSquareSizeCount - 1 : size_index;
-    for (int s = first; s <= last; ++s) {
+    for (int s : candidates) {
         std::vector<uint8_t> codewords = GS1Codewords(stretches, scheme, Capacity(s));
         if (int(codewords.size()) <= Capacity(s)) return Padded(s, std::move(codewords));
-        if (!automatic) ThrowTooLong(codewords.size(), Capacity(s));
+        if (size_index != kDataMatrixAutoSize) ThrowTooLong(codewords.size(), Capacity(s));
     }
-    ThrowNoSizeFits();
+    ThrowNoSizeFits(candidates);
 }
 
-DataMatrixData EncodeDataMatrixData(const std::string& bytes, DataMatrixScheme scheme, int size_index) {
+DataMatrixData EncodeDataMatrixData(const std::string& bytes, DataMatrixScheme scheme, int size_index,
+                                    DataMatrixShape shape) {
     if (bytes.empty()) throw EncodeError(EncodeErrorKind::InvalidData, kCannotEncode);
     if (size_index != kDataMatrixAutoSize) DataMatrixSizeAt(size_index);  // rejects a bad index
-    if (scheme == DataMatrixScheme::kAscii) return EncodeAscii(bytes, size_index);
-    return EncodeWithModes(bytes, scheme, size_index);
+    if (scheme == DataMatrixScheme::kAscii) return EncodeAscii(bytes, size_index, shape);
+    return EncodeWithModes(bytes, scheme, size_index, shape);
 }

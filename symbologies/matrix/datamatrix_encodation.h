@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "symbologies/matrix/datamatrix_sizes.h"
+
 // The encodation a DataMatrix object asks for; AUTO picks whichever gives the fewest codewords.
 enum class DataMatrixScheme { kAuto = -1, kAscii = 0, kC40 = 1, kText = 2, kX12 = 3, kEdifact = 4, kBase256 = 5 };
 
@@ -24,9 +26,11 @@ struct DataMatrixData {
 // GS1 Data Matrix: `element_string` (any form the GS1 reader takes) as FNC1 (232) first, then the
 // fields with FNC1 after each one that needs a separator; otherwise as EncodeDataMatrixData.
 // Throws std::invalid_argument for a malformed element string.
-DataMatrixData EncodeDataMatrixGS1Data(const std::string& element_string, DataMatrixScheme scheme, int size_index);
+DataMatrixData EncodeDataMatrixGS1Data(const std::string& element_string, DataMatrixScheme scheme, int size_index,
+                                       DataMatrixShape shape = DataMatrixShape::kSquare);
 
-// Encodes `bytes` with `scheme` and chooses the size: the smallest square size that holds the data
-// for kDataMatrixAutoSize, else the given size index. Throws std::runtime_error with the
+// Encodes `bytes` with `scheme` and chooses the size: for kDataMatrixAutoSize the size of `shape`
+// with the smallest area that holds the data, else the given size index. Throws std::runtime_error with the
 // user-visible message when the data is empty or does not fit.
-DataMatrixData EncodeDataMatrixData(const std::string& bytes, DataMatrixScheme scheme, int size_index);
+DataMatrixData EncodeDataMatrixData(const std::string& bytes, DataMatrixScheme scheme, int size_index,
+                                    DataMatrixShape shape = DataMatrixShape::kSquare);

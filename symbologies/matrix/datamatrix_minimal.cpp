@@ -32,34 +32,41 @@ int Capacity(int size_index) { return DataMatrixSizeAt(size_index).data_codeword
 
 }  // namespace
 
-DataMatrixData EncodeDataMatrixMinimal(const std::string& bytes, bool gs1, int size_index) {
+DataMatrixData EncodeDataMatrixMinimal(const std::string& bytes, bool gs1, int size_index, DataMatrixShape shape) {
     const std::string data = gs1 ? GS1Data(ParseGS1(bytes), kSeparator) : bytes;
     if (data.empty()) throw EncodeError(EncodeErrorKind::InvalidData, "Data Matrix data is empty");
-    const bool automatic = size_index == kDataMatrixAutoSize;
-    const int first = automatic ? 0 : size_index;
-    const int last = automatic ? kDataMatrixSquareSizeCount - 1 : size_index;
+    const std::vector<int> candidates = DataMatrixCandidateSizes(size_index, shape);
     // A plan for a capacity is at most three codewords shorter than one without a capacity (its
     // closing unlatch not counted), which skips the sizes far too small without planning for each.
     const Plan unbounded = PlanMinimal(data, kUnlimited, gs1);
     const int unbounded_size = PlanSize(unbounded, data);
     const int unlimited = unbounded_size + (gs1 ? 1 : 0);
-    for (int s = first; s <= last; ++s) {
+    // Capacities up to this one are too small: at first by that bound, then as planned (what fits a
+    // capacity fits any larger one). Smallest area first is not smallest capacity first (8x32 comes
+    // after 16x16), and 12x12 and 8x18, 20x20 and 12x36 hold as many codewords, so no capacity is
+    // planned for twice.
+    int too_small = unlimited - 4;
+    for (int s : candidates) {
         const int capacity = Capacity(s);
-        if (capacity < unlimited - 3) continue;
+        if (capacity <= too_small) continue;
         std::vector<uint8_t> codewords = Codewords(data, gs1, capacity, unbounded, unbounded_size);
-        if (int(codewords.size()) > capacity) continue;
+        if (int(codewords.size()) > capacity) {
+            too_small = capacity;
+            continue;
+        }
         AppendDataMatrixPads(codewords, capacity);
         return {s, std::move(codewords)};
     }
-    const int capacity = Capacity(last);
+    const int largest = candidates.back();
+    const int capacity = Capacity(largest);
     throw EncodeError(EncodeErrorKind::TooLong,
                       "Data too long for Data Matrix: " + std::to_string(unlimited) + " codewords, the " +
-                          DataMatrixSizeName(last) + " symbol holds " + std::to_string(capacity),
+                          DataMatrixSizeName(largest) + " symbol holds " + std::to_string(capacity),
                       -1, capacity);
 }
 
-ModuleMatrix EncodeDataMatrixMinimalSymbol(const std::string& bytes, bool gs1, int size_index) {
-    const DataMatrixData data = EncodeDataMatrixMinimal(bytes, gs1, size_index);
+ModuleMatrix EncodeDataMatrixMinimalSymbol(const std::string& bytes, bool gs1, int size_index, DataMatrixShape shape) {
+    const DataMatrixData data = EncodeDataMatrixMinimal(bytes, gs1, size_index, shape);
     const DataMatrixSize& size = DataMatrixSizeAt(data.size_index);
     return BuildDataMatrixSymbol(size, AddDataMatrixErrorCorrection(data.codewords, size));
 }

@@ -6,13 +6,14 @@
 #include "symbologies/matrix/datamatrix_sizes.h"
 
 // The fewest codewords over every encodation (ASCII, C40, Text, X12, EDIFACT, Base 256), planned for
-// each candidate size's end (unlatch or not, padding, a last triplet or group), in the smallest
-// square size that holds them, or in `size_index` when one is given.
+// each candidate size's end (unlatch or not, padding, a last triplet or group), in the size of
+// `shape` with the smallest area that holds them, or in `size_index` when one is given.
 // With `gs1` the bytes are a GS1 element string (any form the GS1 reader takes): FNC1 first, then
 // the fields with FNC1 after each one that needs a separator, in whichever mode they fall.
 // Throws EncodeError (InvalidData for empty data, TooLong with the size's capacity) and GS1Error
 // for a malformed element string.
-DataMatrixData EncodeDataMatrixMinimal(const std::string& bytes, bool gs1, int size_index = kDataMatrixAutoSize);
+DataMatrixData EncodeDataMatrixMinimal(const std::string& bytes, bool gs1, int size_index = kDataMatrixAutoSize,
+                                       DataMatrixShape shape = DataMatrixShape::kSquare);
 
 // The finished symbol of EncodeDataMatrixMinimal's codewords.
-ModuleMatrix EncodeDataMatrixMinimalSymbol(const std::string& bytes, bool gs1, int size_index = kDataMatrixAutoSize);
+ModuleMatrix EncodeDataMatrixMinimalSymbol(const std::string& bytes, bool gs1, int size_index, DataMatrixShape shape);

@@ -1,5 +1,6 @@
 #include "symbologies/matrix/datamatrix_sizes.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -44,6 +45,23 @@ constexpr DataMatrixSize kSizes[kDataMatrixSizeCount] = {
 const DataMatrixSize& DataMatrixSizeAt(int index) {
     if (index < 0 || index >= kDataMatrixSizeCount) throw std::out_of_range("Data Matrix size index out of range");
     return kSizes[index];
+}
+
+bool IsSquareDataMatrixSize(int index) { return DataMatrixSizeAt(index).rows == DataMatrixSizeAt(index).columns; }
+
+std::vector<int> DataMatrixCandidateSizes(int size_index, DataMatrixShape shape) {
+    if (size_index != kDataMatrixAutoSize) {
+        DataMatrixSizeAt(size_index);  // rejects a bad index
+        return {size_index};
+    }
+    std::vector<int> sizes;
+    for (int s = 0; s < kDataMatrixSizeCount; ++s)
+        if (shape == DataMatrixShape::kAny || (shape == DataMatrixShape::kSquare) == IsSquareDataMatrixSize(s))
+            sizes.push_back(s);
+    // The squares come first in the table, so a stable sort puts them first on a tie of area.
+    auto area = [](int s) { return kSizes[s].rows * kSizes[s].columns; };
+    std::stable_sort(sizes.begin(), sizes.end(), [&](int a, int b) { return area(a) < area(b); });
+    return sizes;
 }
 
 std::string DataMatrixSizeName(int index) {

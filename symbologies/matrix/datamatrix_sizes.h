@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 // Attributes of one Data Matrix ECC 200 symbol size.
 struct DataMatrixSize {
@@ -21,7 +22,14 @@ constexpr int kDataMatrixSizeCount = 30;
 constexpr int kDataMatrixSquareSizeCount = 24;
 constexpr int kDataMatrixAutoSize = -2;
 
+// The sizes an automatic choice takes from.
+enum class DataMatrixShape { kSquare, kRectangle, kAny };
+
 const DataMatrixSize& DataMatrixSizeAt(int index);
+bool IsSquareDataMatrixSize(int index);
+// The sizes to try in order: `size_index` alone when one is given; for kDataMatrixAutoSize those of
+// `shape`, the smallest area first and the square one first of two with the same area.
+std::vector<int> DataMatrixCandidateSizes(int size_index, DataMatrixShape shape);
 // "10x10" .. "16x48" (rows x columns); the index of a size name, or kDataMatrixAutoSize for "AUTO"
 // and any other string.
 std::string DataMatrixSizeName(int index);

@@ -77,8 +77,8 @@ ModuleMatrix BuildDataMatrixSymbol(const DataMatrixSize& size, const std::vector
     return matrix;
 }
 
-ModuleMatrix EncodeDataMatrix(const std::string& bytes, DataMatrixScheme scheme, int size_index) {
-    const DataMatrixData data = EncodeDataMatrixData(bytes, scheme, size_index);
+ModuleMatrix EncodeDataMatrix(const std::string& bytes, DataMatrixScheme scheme, int size_index, DataMatrixShape shape) {
+    const DataMatrixData data = EncodeDataMatrixData(bytes, scheme, size_index, shape);
     const DataMatrixSize& size = DataMatrixSizeAt(data.size_index);
     return BuildDataMatrixSymbol(size, AddDataMatrixErrorCorrection(data.codewords, size));
 }

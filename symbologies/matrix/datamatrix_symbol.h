@@ -15,6 +15,7 @@ std::vector<uint8_t> AddDataMatrixErrorCorrection(const std::vector<uint8_t>& da
 ModuleMatrix BuildDataMatrixSymbol(const DataMatrixSize& size, const std::vector<uint8_t>& codewords);
 
 // Text bytes to a finished symbol; throws std::runtime_error with the user-visible message.
-ModuleMatrix EncodeDataMatrix(const std::string& bytes, DataMatrixScheme scheme, int size_index);
+ModuleMatrix EncodeDataMatrix(const std::string& bytes, DataMatrixScheme scheme, int size_index,
+                              DataMatrixShape shape = DataMatrixShape::kSquare);
 // The same for a GS1 element string (any form the GS1 reader takes), FNC1 first.
 ModuleMatrix EncodeGS1DataMatrix(const std::string& element_string, DataMatrixScheme scheme, int size_index);

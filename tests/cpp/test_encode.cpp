@@ -59,7 +59,8 @@ const Layout kLayouts[] = {
     // Mixed segments: 21x21, as zint gives.
     {"gs1-qr", "(01)09501101530003(17)251231", nullptr, "(01)09501101530003(17)251231", 21, 21, 4, 4, 0},
     {"datamatrix", "Hello 12345", nullptr, "Hello 12345", 16, 16, 1, 1, 0},
-    {"gs1-datamatrix", "(01)09501101530003(17)251231", nullptr, "(01)09501101530003(17)251231", 18, 18, 1, 1, 0},
+    // 12x26, the smallest area: zint 2.15 (-b 71) picks the same size.
+    {"gs1-datamatrix", "(01)09501101530003(17)251231", nullptr, "(01)09501101530003(17)251231", 26, 12, 1, 1, 0},
     {"pdf417", "Hello PDF417 12345678901234567890", nullptr, "Hello PDF417 12345678901234567890", 103, 13, 2, 2, 0},
 };
 
@@ -207,6 +208,16 @@ const Failure kFailures[] = {
      EncodeErrorKind::TooLong, -1, 3},
     {"datamatrix", std::string(1600, 'a'), [](EncodeOptions& o) { o.scheme = "ascii"; }, EncodeErrorKind::TooLong,
      -1, 1558},
+    {"datamatrix", "1", [](EncodeOptions& o) { o.shape = "round"; }, EncodeErrorKind::InvalidOption, -1, -1},
+    {"datamatrix", "1", [](EncodeOptions& o) { o.size = "8x18"; o.shape = "square"; }, EncodeErrorKind::InvalidOption,
+     -1, -1},
+    {"gs1-datamatrix", "(01)09501101530003", [](EncodeOptions& o) { o.size = "10x10"; o.shape = "rectangle"; },
+     EncodeErrorKind::InvalidOption, -1, -1},
+    // 60 codewords of digit pairs; 16x48 is the largest rectangle.
+    {"datamatrix", std::string(120, '1'), [](EncodeOptions& o) { o.shape = "rectangle"; }, EncodeErrorKind::TooLong,
+     -1, 49},
+    {"datamatrix", std::string(120, '1'), [](EncodeOptions& o) { o.shape = "rectangle"; o.scheme = "ascii"; },
+     EncodeErrorKind::TooLong, -1, 49},
     {"gs1-datamatrix", "(01)09501101530004", nullptr, EncodeErrorKind::InvalidData, 17, -1},
     {"pdf417", "1", [](EncodeOptions& o) { o.columns = 31; }, EncodeErrorKind::InvalidOption, -1, -1},
     {"pdf417", std::string(1000, 'x'), [](EncodeOptions& o) { o.columns = 1; o.rows = 3; },

@@ -48,6 +48,36 @@ TEST(DataMatrixMinimal, SmallestSquareSize) {
         EXPECT_EQ(DataMatrixSizeName(EncodeDataMatrixMinimal(c.data, c.gs1).size_index), c.size) << c.data;
 }
 
+TEST(DataMatrixMinimal, SmallestAreaOfShape) {
+    struct Case {
+        std::string data;
+        bool gs1;
+        DataMatrixShape shape;
+        std::string size;
+    };
+    const std::string digits28 = "1234567890123456789012345678";
+    const Case cases[] = {
+        // zint 2.15 (-b 71) picks the same sizes, with --square the square ones.
+        {digits28, false, DataMatrixShape::kAny, "12x26"},  // 14 codewords: 312 modules against 18x18's 324
+        {digits28, false, DataMatrixShape::kSquare, "18x18"},
+        {"(01)09501101530003(17)251231", true, DataMatrixShape::kAny, "12x26"},
+        {std::string(96, '7'), false, DataMatrixShape::kAny, "16x48"},
+        // C40 triplets take 15 codewords; with one left the reader is back in ASCII for the last A, so
+        // 12x26's 16 hold it, though the data alone counts 17 (zint also 12x26).
+        {std::string(22, 'A'), false, DataMatrixShape::kAny, "12x26"},
+        // 5 codewords: 8x18 has 12x12's area; zint also takes 12x12.
+        {"1234567890", false, DataMatrixShape::kAny, "12x12"},
+        // 10 codewords: 8x32 has 16x16's area; zint takes 8x32, the square one is chosen here.
+        {"12345678901234567890", false, DataMatrixShape::kAny, "16x16"},
+        // Worked by hand: 5 codewords fill 8x18, the smallest rectangle.
+        {"1234567890", false, DataMatrixShape::kRectangle, "8x18"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(DataMatrixSizeName(EncodeDataMatrixMinimal(c.data, c.gs1, kDataMatrixAutoSize, c.shape).size_index),
+                  c.size)
+            << c.data;
+}
+
 TEST(DataMatrixMinimal, Codewords) {
     struct Case {
         std::string data;

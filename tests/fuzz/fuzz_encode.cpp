@@ -16,6 +16,7 @@ const char* const kCarriers[] = {"ean13", "ean8", "upca", "upce", "databar", "da
                                  "databar-expanded-stacked", "gs1-128"};
 const char* const kModes[] = {"auto", "C", "numeric", "alphanumeric", "kanji"};
 const char* const kCompositeTypes[] = {"auto", "a", "b", "c"};
+const char* const kShapes[] = {"any", "square", "rectangle"};
 
 }  // namespace
 
@@ -30,6 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     options.extended_guard = flags & 8;
     options.mode = kModes[choice % 5];
     options.columns = int(choice % 4);
+    options.shape = kShapes[choice % 3];
     std::string text(reinterpret_cast<const char*>(data + 2), size - 2);
     std::string name;
     if (flags & 16) {

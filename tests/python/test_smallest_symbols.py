@@ -1,5 +1,6 @@
-"""Smallest symbols: make()'s Data Matrix over every encodation and QR Code in mixed segments are never
-larger than zint's choice for the same data and level, and read back with zxing-cpp."""
+"""Smallest symbols: make()'s Data Matrix over every encodation (by area, over square and rectangular
+sizes, and over square ones alone) and QR Code in mixed segments are never larger than zint's choice
+for the same data and level, and read back with zxing-cpp."""
 import random
 import shutil
 import subprocess
@@ -58,10 +59,25 @@ def gs1_data(fields):
     return out.encode()
 
 
-def zint_rows(args, data):
+def zint_dump(args, data):
+    """zint's modules, a row a line in hex."""
     escaped = "".join("\\\\" if b == 92 else chr(b) if 32 <= b < 127 else "\\x%02X" % b for b in data)
     out = subprocess.run(["zint", *args, "--esc", "--dump", "-d", escaped], capture_output=True, text=True)
-    return len(out.stdout.splitlines()) if out.returncode == 0 else None
+    return out.stdout.splitlines() if out.returncode == 0 else None
+
+
+def zint_rows(args, data):
+    lines = zint_dump(args, data)
+    return None if lines is None else len(lines)
+
+
+def zint_data_matrix_area(args, data):
+    """Rows times columns; a dumped row has a hex digit for every four columns, which tells the
+    square and the rectangular sizes of the same height apart."""
+    lines = zint_dump(args, data)
+    rows, digits = len(lines), len(lines[0].replace(" ", ""))
+    columns = next(c for c in (rows, 18, 32, 26, 36, 48) if (c + 3) // 4 == digits)
+    return rows * columns
 
 
 def read_back(symbology, data, **options):
@@ -70,7 +86,7 @@ def read_back(symbology, data, **options):
     formats = zxingcpp.BarcodeFormat.DataMatrix if "datamatrix" in symbology else zxingcpp.BarcodeFormat.QRCode
     result = decode(symbol.png(), formats=formats)
     assert result is not None, data
-    return symbol.size[1], result
+    return symbol.size, result
 
 
 def cases():
@@ -85,17 +101,23 @@ def cases():
 
 
 def test_data_matrix_no_larger_than_zint_and_reads_back():
+    rectangles = 0
     for kind, data, fields in cases():
         if kind == "kanji":
             continue
         gs1 = fields is not None
         ours = "".join("(%s)%s" % f for f in fields) if gs1 else data
         theirs = "".join("[%s]%s" % f for f in fields).encode() if gs1 else data.encode()
-        zint = zint_rows(["-b", "71", "--square", *(["--gs1", "--gs1nocheck"] if gs1 else ["--binary"])], theirs)
-        rows, result = read_back("gs1-datamatrix", ours, validate=False) if gs1 else read_back("datamatrix", ours)
-        assert rows <= zint, ours
-        assert result.bytes == (gs1_data(fields) if gs1 else theirs)
-        assert result.symbology_identifier == ("]d2" if gs1 else "]d1")
+        args = ["-b", "71", *(["--gs1", "--gs1nocheck"] if gs1 else ["--binary"])]
+        for shape, zint_shape in (("any", []), ("square", ["--square"])):
+            zint = zint_data_matrix_area([*args, *zint_shape], theirs)
+            (columns, rows), result = (read_back("gs1-datamatrix", ours, validate=False, shape=shape) if gs1
+                                       else read_back("datamatrix", ours, shape=shape))
+            assert rows * columns <= zint, (ours, shape)
+            assert result.bytes == (gs1_data(fields) if gs1 else theirs)
+            assert result.symbology_identifier == ("]d2" if gs1 else "]d1")
+            rectangles += rows != columns
+    assert rectangles > 0  # rectangular symbols were among those read back
 
 
 @pytest.mark.parametrize("level", ["L", "M", "Q", "H"])
@@ -106,15 +128,15 @@ def test_qr_no_larger_than_zint_and_reads_back(level):
         if gs1:
             ours = "".join("(%s)%s" % f for f in fields)
             zint = zint_rows(["-b", "58", secure, "--gs1", "--gs1nocheck"], "".join("[%s]%s" % f for f in fields).encode())
-            rows, result = read_back("gs1-qr", ours, error=level, validate=False)
+            (_, rows), result = read_back("gs1-qr", ours, error=level, validate=False)
             expected = gs1_data(fields)
         elif kind == "kanji":  # zint reads UTF-8 and turns it into Shift JIS itself
             zint = zint_rows(["-b", "58", secure], data.encode())
-            rows, result = read_back("qr", data, error=level, encoding="shift_jis")
+            (_, rows), result = read_back("qr", data, error=level, encoding="shift_jis")
             expected = data.encode("shift_jis")
         else:
             zint = zint_rows(["-b", "58", secure, "--binary"], data.encode())
-            rows, result = read_back("qr", data, error=level)
+            (_, rows), result = read_back("qr", data, error=level)
             expected = data.encode()
         assert rows <= zint, data or fields
         assert result.bytes == expected
