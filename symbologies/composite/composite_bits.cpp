@@ -19,6 +19,24 @@ constexpr char kIso646Punctuation[] = "!\"%&'()*+,-./:;<=>?_ ";
 
 int IndexIn(const char* set, char c) { return int(std::strchr(set, c) - set); }
 
+// A character in alphanumeric or ISO/IEC 646 mode: digits have the same 5-bit values in both,
+// letters and punctuation each mode's own. Lower case comes only in ISO/IEC 646 mode, as
+// alphanumeric mode latches to it first.
+void AppendCharacter(std::string& bits, char c, Mode mode) {
+    const bool iso646 = mode == Mode::Iso646;
+    if (IsDigit(c)) {
+        AppendBits(bits, c - '0' + 5, 5);
+    } else if (IsUpper(c)) {
+        AppendBits(bits, c - 'A' + (iso646 ? 64 : 32), iso646 ? 7 : 6);
+    } else if (IsLower(c)) {
+        AppendBits(bits, c - 'a' + 90, 7);
+    } else if (iso646) {
+        AppendBits(bits, IndexIn(kIso646Punctuation, c) + 232, 8);
+    } else {
+        AppendBits(bits, IndexIn(kAlphanumericPunctuation, c) + 58, 6);
+    }
+}
+
 // ---- the general-purpose field: the standard's rules for leaving each mode, applied in order ----
 
 class GeneralField {
@@ -87,14 +105,8 @@ public:
                 } else if (Next(i, 6, kNumeric) || NextAreTheLast(i, 4, 5, kNumeric)) {
                     bits += "000";
                     mode = Mode::Numeric;
-                } else if (IsDigit(c)) {
-                    AppendBits(bits, c - '0' + 5, 5);
-                    ++i;
-                } else if (IsUpper(c)) {
-                    AppendBits(bits, c - 'A' + 32, 6);
-                    ++i;
                 } else {
-                    AppendBits(bits, IndexIn(kAlphanumericPunctuation, c) + 58, 6);
+                    AppendCharacter(bits, c, mode);
                     ++i;
                 }
             } else {
@@ -105,17 +117,8 @@ public:
                 } else if (no_iso646_ahead && Next(i, 5, kAlphanumeric, kNumeric)) {
                     bits += "00100";
                     mode = Mode::Alphanumeric;
-                } else if (IsDigit(c)) {
-                    AppendBits(bits, c - '0' + 5, 5);
-                    ++i;
-                } else if (IsUpper(c)) {
-                    AppendBits(bits, c - 'A' + 64, 7);
-                    ++i;
-                } else if (IsLower(c)) {
-                    AppendBits(bits, c - 'a' + 90, 7);
-                    ++i;
                 } else {
-                    AppendBits(bits, IndexIn(kIso646Punctuation, c) + 232, 8);
+                    AppendCharacter(bits, c, mode);
                     ++i;
                 }
             }

@@ -5,7 +5,7 @@
 
 #include "core/model/encode_error.h"
 #include "gs1/check_digit.h"
-#include "symbologies/retail/isbn_ranges.h"
+#include "symbologies/retail/book_number_ranges.h"
 
 namespace {
 
@@ -96,6 +96,10 @@ BookNumber Isbn(const std::string& ean13, const std::string& typed) {
     return Numbered(ean13, "ISBN", hyphenated.empty() ? typed : hyphenated);
 }
 
+// The publisher ranges cover every ISMN, so its caption is always the agency's form; the old
+// M-2306-7118-7 prints as 979-0-2306-7118-7.
+BookNumber Ismn(const std::string& ean13) { return Numbered(ean13, "ISMN", HyphenateIsmn(ean13)); }
+
 }  // namespace
 
 BookNumber ParseIsbn(const std::string& text) {
@@ -150,15 +154,12 @@ BookNumber ParseIsmn(const std::string& text) {
         if (s.chars.size() != 10) Fail(EncodeErrorKind::InvalidData, "ISMN requires M and 9 digits");
         const std::string body = "9790" + s.chars.substr(1, 8);
         RequireCheck(s, 9, GS1CheckDigit(body));
-        const std::string ean = body + s.chars[9];
-        // "M-2306-7118-7" reads "979-0-2306-7118-7".
-        const std::string rest = s.typed.substr(s.typed[1] == '-' ? 2 : 1);
-        return Numbered(ean, "ISMN", s.separated ? "979-0-" + rest : ean);
+        return Ismn(body + s.chars[9]);
     }
     RejectLetters(s, "ISMN", std::string::npos);
     if (s.chars.size() != 13) Fail(EncodeErrorKind::InvalidData, "ISMN requires 13 digits");
     if (s.chars.compare(0, 4, "9790") != 0)
         Fail(EncodeErrorKind::InvalidData, "ISMN starts with 979-0", s.Position(0));
     RequireCheck(s, 12, GS1CheckDigit(s.chars.substr(0, 12)));
-    return Numbered(s.chars, "ISMN", s.typed);
+    return Ismn(s.chars);
 }

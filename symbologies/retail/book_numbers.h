@@ -3,10 +3,10 @@
 
 // Book, serial and printed-music numbers as the EAN-13 they are printed as, with the line printed
 // above the symbol. Input may start with the number's name ("ISBN "), and may carry hyphens and
-// spaces; check digits are validated. An ISBN's caption is hyphenated from the ISBN agency's range
-// table (isbn_ranges.h), whatever hyphens were typed; an ISBN the table does not know, an ISSN
-// (always NNNN-NNNN) and an ISMN keep the hyphens the caller typed (runs of spaces and hyphens
-// become one hyphen), and a number typed without them is printed without them.
+// spaces; check digits are validated. ISBN and ISMN captions are hyphenated from their agencies'
+// range tables (book_number_ranges.h), whatever hyphens were typed; an ISBN the table does not
+// know keeps the hyphens the caller typed (runs of spaces and hyphens become one hyphen), and is
+// printed without them when typed without them. An ISSN always prints as NNNN-NNNN.
 //   ISBN: 13 digits starting 978 or 979 (not 979-0, which is ISMN), or ISBN-10 (check mod 11,
 //         'X' for 10), which becomes 978 + its nine digits + a new check digit.
 //   ISSN: 8 characters (check mod 11, 'X' for 10), optionally followed by the 2-digit variant

@@ -5,7 +5,7 @@
 #include "symbologies/symbol_building.h"
 #include "symbologies/registry.h"
 #include "symbologies/retail/book_numbers.h"
-#include "symbologies/retail/isbn_ranges.h"
+#include "symbologies/retail/book_number_ranges.h"
 #include "symbologies/retail/jan13.h"
 #include "tests/cpp/encode_error_util.h"
 #include "tests/cpp/zint_dump.h"
@@ -19,7 +19,8 @@ TEST(BookNumbers, Ean13AndCaption) {
     // Check digits recomputed by hand; ISBN captions hyphenated from the agency range table (979-13
     // has no registrant ranges there, so it prints as typed); ISBN-10 -> 13 as in the ISBN Users' Manual (0-330-28987-X ->
     // 978-0-330-28987-0); ISSN 0317-8471 -> 9770317847001 and M-2306-7118-7 <-> 9790230671187 as in
-    // the published ISSN and ISMN examples.
+    // the published ISSN and ISMN examples; BWIPP's ismn prints "ISMN 979-0-2600-0043-8" for
+    // 979-0-2600-0043-8 and for M-2600-0043-8, and ISMN captions follow the publisher ranges however typed.
     const struct {
         Parser parse;
         const char* text;
@@ -41,7 +42,8 @@ TEST(BookNumbers, Ean13AndCaption) {
         {ParseIssn, "2434-561X", "9772434561006", "ISSN 2434-561X"},
         {ParseIsmn, "M-2306-7118-7", "9790230671187", "ISMN 979-0-2306-7118-7"},
         {ParseIsmn, "979-0-2306-7118-7", "9790230671187", "ISMN 979-0-2306-7118-7"},
-        {ParseIsmn, "M230671187", "9790230671187", "ISMN 9790230671187"},
+        {ParseIsmn, "M230671187", "9790230671187", "ISMN 979-0-2306-7118-7"},
+        {ParseIsmn, "9790260000438", "9790260000438", "ISMN 979-0-2600-0043-8"},
     };
     for (const auto& row : rows) {
         const BookNumber number = row.parse(row.text);
@@ -70,6 +72,22 @@ TEST(BookNumbers, IsbnHyphenatedFromTheAgencyRangeTable) {
         {"9789983000016", ""},                      // 978-9983: ranges start at 80
     };
     for (const auto& row : rows) EXPECT_EQ(HyphenateIsbn(row.ean13), row.hyphenated) << row.ean13;
+}
+
+TEST(BookNumbers, IsmnHyphenatedFromThePublisherRanges) {
+    // ISMN Users' Manual publisher ranges, read by hand at each boundary; BWIPP's ismn takes the
+    // same check digits and prints the same caption when typed so.
+    const struct {
+        const char* ean13;
+        const char* hyphenated;
+    } rows[] = {
+        {"9790099999996", "979-0-099-99999-6"},    // 000-099, last
+        {"9790100000000", "979-0-1000-0000-0"},    // 1000-3999, first
+        {"9790699999990", "979-0-69999-999-0"},    // 40000-69999, last
+        {"9790700000004", "979-0-700000-00-4"},    // 700000-899999, first
+        {"9790999999997", "979-0-9999999-9-7"},    // 9000000-9999999, last
+    };
+    for (const auto& row : rows) EXPECT_EQ(HyphenateIsmn(row.ean13), row.hyphenated) << row.ean13;
 }
 
 TEST(BookNumbers, Errors) {

@@ -5,9 +5,10 @@ import numpy as np
 from conftest import SVG_NS, dark_columns, svg_rects, svg_root
 
 
-def assert_rejected(cls, code, line, stderr_lines):
-    """Every draw path returns its empty result and writes `line` once per draw."""
-    obj = cls()
+def assert_rejected(make, code, line, stderr_lines):
+    """Every draw path of the object `make()` returns (a class, or a factory that configures one)
+    returns its empty result and writes `line` once per draw."""
+    obj = make()
     assert obj.draw_bytes(code, 300, 100) == b""
     assert obj.draw(code, 300, 100) == ""
     obj.set_output_format("svg")
@@ -29,6 +30,17 @@ def svg_bar_row(document, width, fractional):
                 if abs(value - np.floor(value) - 0.5) < 0.01:
                     unsure[max(0, edge - 1) : edge + 1] = True
     return row, unsure
+
+
+def fitted(cls, fit):
+    """A factory for `cls` objects with fit-width set to `fit`."""
+
+    def make():
+        obj = cls()
+        obj.set_fit_width(fit)
+        return obj
+
+    return make
 
 
 def assert_svg_matches_raster(make, code, width, height=30, fractional=False):

@@ -15,6 +15,18 @@ def random_digits(rng: random.Random, n: int) -> str:
     return "".join(rng.choice("0123456789") for _ in range(n))
 
 
+def leading_digit_codes(seed: int, digits: int):
+    """(given, expected) pairs of `digits` data digits, the first running through 0-9, given
+    alternately with and without the check digit and expected with it."""
+    rng = random.Random(seed)
+    codes = []
+    for i in range(cases(40)):
+        data = str(i % 10) + random_digits(rng, digits - 1)
+        full = data + gs1_check_digit(data)
+        codes.append((data if i % 2 else full, full))
+    return codes
+
+
 def assert_decodes(obj, given: str, expected: str, fmt, rng: random.Random, modules: int):
     """Draws `given` at a random module size and height and reads it back as `expected`."""
     height = rng.randint(40, 220)
@@ -36,4 +48,4 @@ def decode_many(cls, fmt, codes, modules: int, seed: int):
             assert_decodes(obj, given, expected, fmt, rng, modules)
 
 
-__all__ = ["cases", "decode_many", "gs1_check_digit", "random_digits"]
+__all__ = ["cases", "decode_many", "gs1_check_digit", "leading_digit_codes", "random_digits"]

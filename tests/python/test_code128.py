@@ -7,6 +7,7 @@ import zxingcpp
 
 import barcode_quor as bq
 from conftest import SVG_NS, cases, decode, pixels, svg_rects, svg_root
+from linear_checks import assert_rejected
 
 CODE128 = zxingcpp.BarcodeFormat.Code128
 
@@ -92,13 +93,12 @@ def test_auto_uses_set_c_for_digit_runs():
     ],
 )
 def test_invalid_codes_report_on_stderr(mode, code, message, stderr_lines):
-    c = bq.Code128()
-    c.set_code_mode(mode)
-    assert c.draw_bytes(code, 300, 100) == b""
-    assert c.draw(code, 300, 100) == ""
-    c.set_output_format("svg")
-    assert c.draw(code, 300, 100) == ""
-    assert stderr_lines() == [f"[Code128] {message}"] * 3
+    def make():
+        c = bq.Code128()
+        c.set_code_mode(mode)
+        return c
+
+    assert_rejected(make, code, f"[Code128] {message}", stderr_lines)
 
 
 def test_unknown_code_mode_keeps_the_previous_one(stderr_lines):

@@ -7,6 +7,7 @@ import zxingcpp
 
 import barcode_quor as bq
 from conftest import cases, decode, pixels, svg_rects
+from linear_checks import assert_rejected
 
 CHARSET = "1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%"
 PLAIN = CHARSET[:-4]  # without the characters a full-ASCII reader pairs with the next one
@@ -23,12 +24,7 @@ PLAIN = CHARSET[:-4]  # without the characters a full-ASCII reader pairs with th
     ],
 )
 def test_invalid_codes_report_on_stderr(code, message, stderr_lines):
-    c = bq.Code39()
-    assert c.draw_bytes(code, 300, 100) == b""
-    assert c.draw(code, 300, 100) == ""
-    c.set_output_format("svg")
-    assert c.draw(code, 300, 100) == ""
-    assert stderr_lines() == [f"[Code39] {message}"] * 3
+    assert_rejected(bq.Code39, code, f"[Code39] {message}", stderr_lines)
 
 
 def test_non_ascii_byte_is_reported_raw(capfd):

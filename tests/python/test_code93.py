@@ -6,7 +6,7 @@ import zxingcpp
 
 import barcode_quor as bq
 from conftest import cases, dark_columns, decode
-from linear_checks import assert_rejected, assert_svg_matches_raster, element_widths, svg_texts
+from linear_checks import assert_rejected, assert_svg_matches_raster, element_widths, fitted, svg_texts
 
 DATA = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%"
 
@@ -62,13 +62,7 @@ def test_svg_and_raster_share_the_bar_geometry(fit):
     rng = random.Random(93)
     for _ in range(cases(10)):
         code = "".join(rng.choice(DATA) for _ in range(rng.randint(1, 15)))
-
-        def make():
-            c = bq.Code93()
-            c.set_fit_width(fit)
-            return c
-
-        assert_svg_matches_raster(make, code, 499, fractional=fit)
+        assert_svg_matches_raster(fitted(bq.Code93, fit), code, 499, fractional=fit)
 
 
 def test_decodes_random_codes():

@@ -6,7 +6,7 @@ import zxingcpp
 
 import barcode_quor as bq
 from conftest import cases, dark_columns, decode
-from linear_checks import assert_rejected, assert_svg_matches_raster, element_widths, svg_texts
+from linear_checks import assert_rejected, assert_svg_matches_raster, element_widths, fitted, svg_texts
 
 
 @pytest.mark.parametrize("code", ["12 34", "+12", "1.5", "12a", "１２", "-7"])
@@ -40,13 +40,7 @@ def test_svg_and_raster_share_the_bar_geometry(fit):
     rng = random.Random(6)
     for _ in range(cases(10)):
         code = "".join(rng.choice("0123456789") for _ in range(rng.randint(1, 30)))
-
-        def make():
-            c = bq.ITF()
-            c.set_fit_width(fit)
-            return c
-
-        assert_svg_matches_raster(make, code, 601, fractional=fit)
+        assert_svg_matches_raster(fitted(bq.ITF, fit), code, 601, fractional=fit)
 
 
 def test_decodes_random_codes():

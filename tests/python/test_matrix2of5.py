@@ -6,7 +6,7 @@ import pytest
 
 import barcode_quor as bq
 from conftest import cases, dark_columns, svg_rects
-from linear_checks import assert_rejected, assert_svg_matches_raster, element_widths, svg_texts
+from linear_checks import assert_rejected, assert_svg_matches_raster, element_widths, fitted, svg_texts
 
 # Digit patterns from the codes (weights 7 4 2 1 0, two wide elements of five).
 DIGITS = ["33111", "11133", "11313", "11331", "13113", "13131", "13311", "31113", "31131", "31311"]
@@ -69,10 +69,4 @@ def test_svg_and_raster_share_the_bar_geometry(cls, fit):
     rng = random.Random(52)
     for _ in range(cases(6)):
         code = "".join(rng.choice("0123456789") for _ in range(rng.randint(1, 30)))
-
-        def make():
-            c = cls()
-            c.set_fit_width(fit)
-            return c
-
-        assert_svg_matches_raster(make, code, 503, fractional=fit)
+        assert_svg_matches_raster(fitted(cls, fit), code, 503, fractional=fit)

@@ -1,4 +1,4 @@
-#include "symbologies/retail/isbn_ranges.h"
+#include "symbologies/retail/book_number_ranges.h"
 
 #include <cstring>
 
@@ -366,6 +366,11 @@ const IsbnGroup kIsbnGroups[] = {
     {"9798", "200-229,3200-3499,3500-8849,88500-89999,90000-90999,9850000-9899999,9900000-9929999"},  // United States
 };
 
+// From the ISMN Users' Manual (International ISMN Agency): the publisher ranges after 979-0, in
+// the same "lo-hi" form; the item number is what remains before the check digit.
+constexpr const char kIsmnPrefix[] = "9790";
+constexpr const char kIsmnPublishers[] = "000-099,1000-3999,40000-69999,700000-899999,9000000-9999999";
+
 // The registrant's length for the digits after the group, or 0 when no range holds them. A
 // registrant leaves at least one digit for the publication.
 std::size_t RegistrantLength(const char* ranges, const std::string& rest) {
@@ -381,18 +386,29 @@ std::size_t RegistrantLength(const char* ranges, const std::string& rest) {
     return 0;
 }
 
+// "EAN-group-registrant-publication-check" for an EAN-13 starting with `prefix` (the 3-digit EAN
+// prefix and the group digits), or empty when no registrant range holds it.
+std::string Hyphenated(const std::string& ean13, const std::size_t prefix, const char* registrants) {
+    const std::string rest = ean13.substr(prefix, 12 - prefix);
+    const std::size_t registrant = RegistrantLength(registrants, rest);
+    if (registrant == 0) return {};
+    return ean13.substr(0, 3) + '-' + ean13.substr(3, prefix - 3) + '-' + rest.substr(0, registrant) + '-' +
+           rest.substr(registrant) + '-' + ean13[12];
+}
+
 }  // namespace
 
 std::string HyphenateIsbn(const std::string& ean13) {
     for (const IsbnGroup& group : kIsbnGroups) {
         const std::size_t prefix = std::strlen(group.prefix);
-        if (ean13.compare(0, prefix, group.prefix) != 0) continue;
         // Groups never start one another, so the first whose digits match is the group.
-        const std::string rest = ean13.substr(prefix, 12 - prefix);
-        const std::size_t registrant = RegistrantLength(group.registrants, rest);
-        if (registrant == 0) return {};
-        return ean13.substr(0, 3) + '-' + ean13.substr(3, prefix - 3) + '-' + rest.substr(0, registrant) + '-' +
-               rest.substr(registrant) + '-' + ean13[12];
+        if (ean13.compare(0, prefix, group.prefix) == 0) return Hyphenated(ean13, prefix, group.registrants);
     }
     return {};
+}
+
+std::string HyphenateIsmn(const std::string& ean13) {
+    const std::size_t prefix = std::strlen(kIsmnPrefix);
+    if (ean13.compare(0, prefix, kIsmnPrefix) != 0) return {};
+    return Hyphenated(ean13, prefix, kIsmnPublishers);
 }
