@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/render/pixel_edge.h"
+#include "core/render/pixel_rounding.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "core/render/pixel_edge.h"
+#include "core/render/pixel_rounding.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/model/encode_error.h"
+#include "core/render/pixel_rounding.h"
 #include "core/render/text_band.h"
 
 namespace {
@@ -71,8 +72,6 @@ double PixelsPerMm(const RenderOptions& o) {
     if (o.dpi > 0) return o.dpi / 25.4;
     Invalid("text sizes in millimetres need module_mm or dpi");
 }
-
-int Round(double v) { return int(std::lround(v)); }
 
 // The pixels whose centres lie in [begin, begin + length).
 struct PixelSpan {
@@ -156,10 +155,10 @@ Attempt LayOut(const EncodedSymbol& symbol, const RenderOptions& o, const std::v
     const double bar_modules = o.bar_height > 0.0 ? o.bar_height : symbol.bar_height;
     const long long bar_pixels = o.bar_height_pixels > 0 ? o.bar_height_pixels : std::llround(bar_modules * mp);
     const double descent = symbol.guard_descent * mp;
-    const int bearer = symbol.bearer.kind == BearerKind::None ? 0 : Round(symbol.bearer.thickness * mp);
+    const int bearer = symbol.bearer.kind == BearerKind::None ? 0 : RoundPixels(symbol.bearer.thickness * mp);
     const int frame = symbol.bearer.kind == BearerKind::Frame ? bearer : 0;
 
-    double y = Round(o.quiet_zone.top * mp);
+    double y = RoundPixels(o.quiet_zone.top * mp);
     for (auto* band_spans : {&captions, &above}) {
         TextBand band = MakeBand(*band_spans, style, mp);
         band.Place(int(y), gap, false);
@@ -190,7 +189,7 @@ Attempt LayOut(const EncodedSymbol& symbol, const RenderOptions& o, const std::v
             height = double(bar_pixels * (shared_index + 1) / shared - bar_pixels * shared_index / shared);
             ++shared_index;
         } else {
-            height = Round(row.height * mp);
+            height = RoundPixels(row.height * mp);
         }
         if (r > 0 && !over[r].empty()) {
             TextBand band = MakeBand(over[r], style, mp);
@@ -226,10 +225,10 @@ Attempt LayOut(const EncodedSymbol& symbol, const RenderOptions& o, const std::v
         ink_left = std::min(ink_left, b.left - 1);
         ink_right = std::max(ink_right, b.right + 1);
     }
-    const long left = std::max<long>(Round(o.quiet_zone.left * mp), -ink_left) + frame;
-    const long right = std::max<long>(Round(o.quiet_zone.right * mp), ink_right - long(symbol.width) * mp) + frame;
+    const long left = std::max<long>(RoundPixels(o.quiet_zone.left * mp), -ink_left) + frame;
+    const long right = std::max<long>(RoundPixels(o.quiet_zone.right * mp), ink_right - long(symbol.width) * mp) + frame;
     const double total_width = double(left) + double(symbol.width) * mp + double(right);
-    const double total_height = y + Round(o.quiet_zone.bottom * mp);
+    const double total_height = y + RoundPixels(o.quiet_zone.bottom * mp);
     if (total_width >= kMaxExtent || total_height >= kMaxExtent)
         throw EncodeError(EncodeErrorKind::TooLarge, "the drawing would be over " + std::to_string(long(kMaxExtent)) +
                                                          " pixels across");
@@ -287,11 +286,11 @@ SymbolLayout LayOutSymbol(const EncodedSymbol& symbol, const RenderOptions& opti
     style.small_outer = SmallOuterDigits(spans, symbol.width);
     style.antialias = options.text_antialias;
     const int mp = options.module_pixels;
-    style.gap_pixels = options.text_gap_mm > 0.0 ? std::max(1, Round(options.text_gap_mm * PixelsPerMm(options)))
+    style.gap_pixels = options.text_gap_mm > 0.0 ? std::max(1, RoundPixels(options.text_gap_mm * PixelsPerMm(options)))
                                                  : std::max(1, mp);
     const bool asked = options.text_size_mm > 0.0;
-    const int nominal = asked ? Round(options.text_size_mm * PixelsPerMm(options))
-                              : Round((ocrb ? kOcrbDigitHeight : kRobotoDigitHeight) * mp);
+    const int nominal = asked ? RoundPixels(options.text_size_mm * PixelsPerMm(options))
+                              : RoundPixels((ocrb ? kOcrbDigitHeight : kRobotoDigitHeight) * mp);
     // The asked size or none; by default the largest size up to the nominal one at which the text
     // stands clear of the bars and of itself.
     const int smallest = asked ? nominal : kMinDigitPixels;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/render/pixel_rounding.h"
+
 namespace {
 
 // UPC's two outside digits and captions above the bars, relative to the main digits, but no
@@ -10,9 +12,8 @@ namespace {
 constexpr double kSmallTextScale = 0.75;
 constexpr double kSmallTextMinPixels = 5.0;
 
-int Round(double v) { return int(std::lround(v)); }
 // Pens on a grid of the enlargement, so that enlarged pixels of every glyph line up.
-int Snap(double v, int step) { return step * Round(v / step); }
+int Snap(double v, int step) { return step * RoundPixels(v / step); }
 
 // One span's glyphs on a baseline of 0, pens relative to the symbol's left edge. Digits each on
 // their own centre (spread spans) or the string centred as a whole; within a string a glyph that

@@ -1,5 +1,6 @@
 #pragma once
 #include <algorithm>
+#include <cmath>
 
 // The first pixel whose centre lies at or after v: a fill covers the pixels whose centres lie in
 // [x, x + w), so fractional bars keep their place and width on average. Bounded so that hostile
@@ -19,3 +20,6 @@ inline long long PixelEdge(float v) {
 
 // PixelEdge clamped to [0, limit].
 inline int PixelEdgeWithin(float v, int limit) { return int(std::clamp<long long>(PixelEdge(v), 0, limit)); }
+
+// A length in pixels to whole pixels, halves away from zero.
+inline int RoundPixels(double v) { return int(std::lround(v)); }
