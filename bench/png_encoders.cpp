@@ -42,9 +42,9 @@ extern "C" int png_encode(const uint8_t* png, int length, int smallest, int repe
 }
 
 // The render step's PNG of the benchmark's symbology `symbology` (compare.py's RENDER_STEP order) at
-// `module_pixels`, encoded and drawn: its size, copied into `out` when `capacity` holds it; -1 when
-// the symbol is refused.
-extern "C" int make_png(int symbology, const char* text, int module_pixels, uint8_t* out, int capacity) {
+// `module_pixels`, encoded and drawn, with its text or without: its size, copied into `out` when
+// `capacity` holds it; -1 when the symbol is refused.
+extern "C" int make_png(int symbology, const char* text, int module_pixels, int show_text, uint8_t* out, int capacity) {
     static const char* const kNames[] = {"code128", "ean13", "qr", "datamatrix", "pdf417"};
     try {
         EncodeOptions encode;
@@ -53,6 +53,7 @@ extern "C" int make_png(int symbology, const char* text, int module_pixels, uint
         RenderOptions options;
         options.module_pixels = module_pixels;
         options.quiet_zone = symbol.quiet_zone;
+        options.show_text = show_text != 0;
         const std::vector<uint8_t> png = Render(symbol, options, OutputKind::Png).bytes;
         if (out != nullptr && png.size() <= size_t(capacity)) std::memcpy(out, png.data(), png.size());
         return int(png.size());

@@ -47,15 +47,17 @@ const char *zint_task_name(int index) {
 }
 
 /* libzint's PNG of one of the five symbologies of the file-size table (0 Code 128, 1 EAN-13, 2 QR,
- * 3 Data Matrix, 4 PDF417) with its text and quiet zones at `module_pixels` pixels a module (libzint
- * draws 2 pixels a module at scale 1); its size, copied into `out` when `capacity` holds it. */
-int zint_png(int symbology, const char *data, int module_pixels, unsigned char *out, int capacity) {
+ * 3 Data Matrix, 4 PDF417) with its quiet zones, and its text when `show_text`, at `module_pixels`
+ * pixels a module (libzint draws 2 pixels a module at scale 1); its size, copied into `out` when
+ * `capacity` holds it. */
+int zint_png(int symbology, const char *data, int module_pixels, int show_text, unsigned char *out, int capacity) {
     static const int kSymbologies[] = {BARCODE_CODE128, BARCODE_EANX, BARCODE_QRCODE, BARCODE_DATAMATRIX,
                                        BARCODE_PDF417};
     struct zint_symbol *symbol = ZBarcode_Create();
     if (symbol == NULL) return -1;
     symbol->symbology = kSymbologies[symbology];
     symbol->scale = module_pixels / 2.0f;
+    symbol->show_hrt = show_text;
     /* The same symbol as ours: QR at level M, PDF417 in 4 data columns. */
     if (symbology == 2) symbol->option_1 = 2;
     if (symbology == 4) symbol->option_2 = 4;
