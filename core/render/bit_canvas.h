@@ -32,8 +32,9 @@ public:
     void Invert();
 
 private:
-    // Spans as x at xs[k * step], w at ws[k * step].
-    void FillBand(float y, float h, const float* xs, const float* ws, size_t count, size_t step);
+    // Inks `count` spans (x, w) = span_at(k) across the rows [y, y + h).
+    template <typename SpanAt>
+    void FillSpans(float y, float h, size_t count, SpanAt span_at);
 
     int width_;
     int height_;
