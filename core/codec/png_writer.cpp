@@ -224,19 +224,23 @@ void PutEnd(std::vector<uint8_t>& out) { CloseChunk(out, OpenChunk(out, "IEND"))
 // 600 KB), in 2 to 4 times igzip's time, still under half of what libzint takes for the same PNG;
 // levels 10 to 12 took ten times as long for a few per cent. Near 1 MB the long runs of repeated rows
 // of a linear symbol favour the repeated-row blocks. 8-bit layouts (smoothed text, many colours) came
-// out larger whole than with the repeated-row blocks. Up to 16 KB (matrix symbols of one to eight
-// pixels a module, linear and stacked ones of two or three) level 8 came out up to 4% smaller than
-// level 6 (PDF417 at three pixels a module: 499 bytes against 513), for 1 to 10 microseconds. From 32
-// to 128 KB level 6 is tried as well and the smaller stream kept: on stacked symbols of about eight
-// pixels a module it came out a few per cent smaller than level 9, in a fifth of its time; the
-// second try adds 15 to 35% to a render of that size.
-constexpr size_t kTinyImageBytes = 16 * 1024;
-constexpr int kTinyLevel = 8;
-constexpr size_t kSmallImageBytes = 32 * 1024;
-constexpr int kSmallLevel = 6;
-constexpr size_t kBothLevelsBytes = 128 * 1024;
+// out larger whole than with the repeated-row blocks. Up to 4 KB (matrix symbols of one to three
+// pixels a module) level 8 came out up to 6% smaller than level 6 for a microsecond or two; from 8
+// to 16 KB (linear and stacked symbols of three pixels a module) up to 4% smaller (PDF417: 499 bytes
+// against 513) for 5 to 10 µs; from 4 to 8 KB it came out no smaller, or larger (Data Matrix of
+// eight pixels a module: 255 bytes against 236), in up to twice the time. From 32 to 128 KB level 6
+// is tried as well and the smaller stream kept: on stacked symbols of about eight pixels a module it
+// came out a few per cent smaller than level 9, in a fifth of its time; the second try adds 15 to
+// 35% to a render of that size.
 constexpr size_t kWholeImageBytes = 1024 * 1024;
-constexpr int kLargeLevel = 9;
+struct WholeImageTier {
+    size_t up_to;  // filtered bytes
+    int level;
+};
+constexpr WholeImageTier kWholeImageTiers[] = {
+    {4 * 1024, 8}, {8 * 1024, 6}, {16 * 1024, 8}, {32 * 1024, 6}, {kWholeImageBytes, 9}};
+constexpr size_t kBothLevelsFrom = 32 * 1024, kBothLevelsTo = 128 * 1024;
+constexpr int kSecondLevel = 6;
 
 struct Compressor {
     explicit Compressor(int level) : c(libdeflate_alloc_compressor(level)) {}
@@ -262,7 +266,8 @@ bool Compress(const Compressor& compressor, const std::vector<uint8_t>& input, s
 bool DeflateWholeImage(const uint8_t* packed, size_t stride, const std::vector<uint8_t>& repeated,
                        std::vector<uint8_t>& out) {
     const int height = int(repeated.size());
-    thread_local Compressor tiny(kTinyLevel), small(kSmallLevel), large(kLargeLevel);
+    thread_local Compressor six(6), eight(8), nine(9);
+    auto compressor = [&](int level) -> const Compressor& { return level == 6 ? six : level == 8 ? eight : nine; };
     thread_local std::vector<uint8_t> filtered;
     filtered.resize(size_t(height) * (stride + 1));
     for (int y = 0; y < height; ++y) {
@@ -273,12 +278,16 @@ bool DeflateWholeImage(const uint8_t* packed, size_t stride, const std::vector<u
     }
     const size_t size = filtered.size();
     const size_t start = out.size();
-    if (!Compress(size <= kTinyImageBytes ? tiny : size <= kSmallImageBytes ? small : large, filtered, out))
-        return false;
-    if (size <= kSmallImageBytes || size > kBothLevelsBytes) return true;
+    int level = kWholeImageTiers[0].level;
+    for (const WholeImageTier& tier : kWholeImageTiers) {
+        level = tier.level;
+        if (size <= tier.up_to) break;
+    }
+    if (!Compress(compressor(level), filtered, out)) return false;
+    if (size <= kBothLevelsFrom || size > kBothLevelsTo) return true;
     thread_local std::vector<uint8_t> second;
     second.clear();
-    if (!Compress(small, filtered, second)) return false;
+    if (!Compress(compressor(kSecondLevel), filtered, second)) return false;
     if (second.size() < out.size() - start) {
         out.resize(start);
         out.insert(out.end(), second.begin(), second.end());
