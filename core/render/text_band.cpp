@@ -108,7 +108,7 @@ double TextStyle::EmPixels(const TextSpan& span) const {
 }
 
 void TextBand::Place(int top, int gap, bool below_bars) {
-    const int baseline = top + ascent + (below_bars ? gap : Far(gap));
+    const int baseline = top + ascent + (below_bars ? gap : 0);
     for (PlacedGlyph& g : glyphs) g.baseline = baseline;
 }
 

@@ -191,6 +191,14 @@ TEST(Render, Ean13DigitsClearAndCentred) {
         EXPECT_TRUE(g.Ink(17 * mp, bars_bottom - 1) && !g.Ink(17 * mp, bars_bottom)) << mp;
         std::vector<Box> boxes = InkComponents(g, bars_bottom);
         ASSERT_EQ(boxes.size(), 13u) << mp << " px per module";
+        // The image ends at the digits: 25.93 mm at X 0.33 mm (22.85 of bars, 0.33 gap, 2.75 digits;
+        // GS1 size tables), 78.6 X, within the rounding of the digits to whole pixels.
+        EXPECT_EQ(std::max_element(boxes.begin(), boxes.end(), [](const Box& a, const Box& b) {
+                      return a.bottom < b.bottom;
+                  })->bottom, g.height - 1) << mp;
+        if (mp >= 4) {
+            EXPECT_NEAR(g.height / double(mp), 78.6, 0.5) << mp;
+        }
         std::sort(boxes.begin(), boxes.end(), [](const Box& a, const Box& b) { return a.left < b.left; });
         for (size_t i = 0; i < boxes.size(); ++i) {
             const double centre = (boxes[i].left + boxes[i].right + 1) / 2.0 / mp - 11.0;
@@ -461,13 +469,16 @@ TEST(Render, TextLinePlacement) {
             for (int y = 0; y < g.height; ++y)
                 if (g.Ink(0, y)) bars_top = std::min(bars_top, y), bars_bottom = y;
             ASSERT_EQ(bars_bottom - bars_top + 1, 20 * mp);
+            // The text alone, under a light row of its own: text above the bars stands at the image's top.
             Grey right = g;
-            for (int y = 0; y < g.height; ++y)
+            right.pixels.insert(right.pixels.begin(), size_t(g.width), 255);
+            ++right.height;
+            for (int y = 1; y < right.height; ++y)
                 for (int x = 0; x < mp; ++x) right.pixels[size_t(y * g.width + x)] = 255;
             std::vector<Box> boxes = InkComponents(right, 0);
             EXPECT_EQ(boxes.size(), c.glyphs) << mp << " px per module";
             for (const Box& b : boxes) {
-                const bool below = b.top > bars_bottom + 1, above = b.bottom < bars_top - 1;
+                const bool below = b.top - 1 > bars_bottom + 1, above = b.bottom - 1 < bars_top - 1;
                 EXPECT_TRUE(c.position == TextPosition::Below ? below : above) << mp << " px per module";
             }
             if (!c.show) {
