@@ -9,19 +9,20 @@
 
 using PngEncoder = std::vector<uint8_t> (*)(const RasterCanvas& canvas, int dpi);
 
-// A PNG decoded by libpng as RGBA; empty pixels when libpng warns or fails.
-struct DecodedRgba {
+// A PNG decoded by libpng (PNG_FORMAT_RGBA: four bytes a pixel; PNG_FORMAT_GRAY: one); empty
+// pixels when libpng warns or fails.
+struct DecodedPng {
     int width = 0, height = 0;
     std::vector<uint8_t> pixels;
 };
 
-inline DecodedRgba DecodePngRgba(const std::vector<uint8_t>& png) {
+inline DecodedPng DecodePng(const std::vector<uint8_t>& png, uint32_t format = PNG_FORMAT_RGBA) {
     png_image image;
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
-    DecodedRgba out;
+    DecodedPng out;
     if (!png_image_begin_read_from_memory(&image, png.data(), png.size())) return out;
-    image.format = PNG_FORMAT_RGBA;
+    image.format = format;
     out.pixels.resize(PNG_IMAGE_SIZE(image));
     const bool read = png_image_finish_read(&image, nullptr, out.pixels.data(), 0, nullptr) != 0;
     if (!read || image.warning_or_error != 0) out.pixels.clear();
@@ -34,7 +35,7 @@ inline DecodedRgba DecodePngRgba(const std::vector<uint8_t>& png) {
 // Encodes the canvas and decodes the PNG with libpng: true when libpng reads it without a warning
 // or error and gives back exactly the canvas's pixels.
 inline bool PngRoundTrips(const RasterCanvas& canvas, PngEncoder encode = EncodePng) {
-    const DecodedRgba image = DecodePngRgba(encode(canvas, 0));
+    const DecodedPng image = DecodePng(encode(canvas, 0));
     return !image.pixels.empty() && image.width == canvas.Width() && image.height == canvas.Height() &&
            std::memcmp(image.pixels.data(), canvas.Pixels(), image.pixels.size()) == 0;
 }

@@ -15,25 +15,11 @@
 namespace {
 
 // A decoded PNG as luminance, one byte a pixel.
-struct Grey {
-    int width = 0, height = 0;
-    std::vector<uint8_t> pixels;
+struct Grey : DecodedPng {
     bool Ink(int x, int y) const { return pixels[size_t(y) * size_t(width) + size_t(x)] < 255; }
 };
 
-Grey Decode(const std::vector<uint8_t>& png) {
-    png_image image;
-    std::memset(&image, 0, sizeof image);
-    image.version = PNG_IMAGE_VERSION;
-    Grey out;
-    if (!png_image_begin_read_from_memory(&image, png.data(), png.size())) return out;
-    image.format = PNG_FORMAT_GRAY;
-    out.pixels.resize(PNG_IMAGE_SIZE(image));
-    png_image_finish_read(&image, nullptr, out.pixels.data(), 0, nullptr);
-    out.width = int(image.width);
-    out.height = int(image.height);
-    return out;
-}
+Grey Decode(const std::vector<uint8_t>& png) { return Grey{DecodePng(png, PNG_FORMAT_GRAY)}; }
 
 Grey RenderGrey(const EncodedSymbol& symbol, const RenderOptions& options) {
     return Decode(Render(symbol, options, OutputKind::Png).bytes);
@@ -289,7 +275,7 @@ TEST(Render, OneBitDrawingHoldsTheRgbaPixels) {
                         o.background = paper;
                         ASSERT_TRUE(DrawsInTwoColours(o));
                         const RasterCanvas rgba = DrawRgba(LayOutSymbol(s, o), o);
-                        const DecodedRgba png = DecodePngRgba(Render(s, o, OutputKind::Png).bytes);
+                        const DecodedPng png = DecodePng(Render(s, o, OutputKind::Png).bytes);
                         ASSERT_FALSE(png.pixels.empty());
                         ASSERT_EQ(png.width, rgba.Width());
                         ASSERT_EQ(png.height, rgba.Height());
