@@ -278,3 +278,33 @@ def test_drawing_processes_that_cannot_start_raise(tmp_path, monkeypatch):
     with pytest.raises(BatchError, match="cannot start: no barcode_quor here"):
         generate_batch(write_csv(tmp_path / "in.csv", list(good_rows(3))), tmp_path / "out", jobs=1)
     assert not (tmp_path / "out.manifest.csv").exists()
+
+
+def test_interrupt_inside_a_zip_entry_waits_for_the_entry(tmp_path, monkeypatch):
+    """A SIGTERM that arrives while zipfile writes an entry stops the batch after that entry: the zip
+    still closes, with the entry whole (it once left an entry open that could not be closed)."""
+    from barcode_quor.batch import Interrupted
+    from barcode_quor.batch.draw import RowResult
+    from barcode_quor.batch.sinks import ZipSink
+
+    def interrupt(signum, frame):
+        raise Interrupted(signum)
+
+    previous = signal.signal(signal.SIGTERM, interrupt)
+    opened = zipfile.ZipFile.open
+
+    def open_with_a_signal(self, *args, **kwargs):
+        os.kill(os.getpid(), signal.SIGTERM)  # arrives mid-entry
+        return opened(self, *args, **kwargs)
+
+    monkeypatch.setattr(zipfile.ZipFile, "open", open_with_a_signal)
+    sink = ZipSink(str(tmp_path / "out.zip"), skip_existing=False)
+    try:
+        with pytest.raises(Interrupted):
+            sink.accept(RowResult(row=1, line=2, output="a.svg", status="ok", size=3, payload=b"<a/>"))
+        monkeypatch.undo()
+        sink.finish()
+    finally:
+        signal.signal(signal.SIGTERM, previous)
+    with zipfile.ZipFile(tmp_path / "out.zip") as written:
+        assert written.read("a.svg") == b"<a/>"

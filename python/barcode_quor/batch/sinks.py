@@ -1,10 +1,13 @@
 """Where a batch's files and manifest go: a directory or a zip file, each written whole or not at all."""
 from __future__ import annotations
 
+import contextlib
 import csv
 import os
+import signal
 import tempfile
 import zipfile
+from collections.abc import Iterator
 
 from .._output import new_file_mode
 from .draw import SKIPPED, RowResult, image_kind
@@ -15,6 +18,19 @@ MANIFEST_COLUMNS = ("row", "line", "output", "status", "size", "error")
 STORED_KINDS = {"png", "jpg", "jpeg"}
 # A spreadsheet opening the manifest would run a cell starting with one of these as a formula.
 FORMULA_STARTS = ("=", "+", "-", "@", "\t", "\r")
+
+
+@contextlib.contextmanager
+def _interrupts_held() -> Iterator[None]:
+    """SIGINT and SIGTERM wait until a zip entry is written whole: an interrupt raised inside zipfile
+    leaves the archive with an entry open that can no longer be closed, and the batch then fails
+    rather than stopping with what it has written."""
+    held = {signal.SIGINT, signal.SIGTERM}
+    previous = signal.pthread_sigmask(signal.SIG_BLOCK, held)
+    try:
+        yield
+    finally:
+        signal.pthread_sigmask(signal.SIG_SETMASK, previous)
 
 
 def temporary_beside(path: str) -> str:
@@ -135,19 +151,22 @@ class ZipSink(_WrittenWhole):
             return None
         self._kept.discard(row.output)
         info = self._old.getinfo(row.output)
-        self._zip.writestr(info, self._old.read(info))
+        with _interrupts_held():
+            self._zip.writestr(info, self._old.read(info))
         return RowResult(row=row.number, line=row.line, output=row.output, status=SKIPPED, size=info.file_size)
 
     def accept(self, result: RowResult) -> None:
         if result.payload is not None:
             stored = image_kind(result.output) in STORED_KINDS
-            self._zip.writestr(result.output, result.payload,
-                               compress_type=zipfile.ZIP_STORED if stored else zipfile.ZIP_DEFLATED)
+            with _interrupts_held():
+                self._zip.writestr(result.output, result.payload,
+                                   compress_type=zipfile.ZIP_STORED if stored else zipfile.ZIP_DEFLATED)
 
     def _complete(self) -> None:
         if self._old is not None:
             for name in sorted(self._kept):  # entries of rows not reached, or not in this input
-                self._zip.writestr(self._old.getinfo(name), self._old.read(name))
+                with _interrupts_held():
+                    self._zip.writestr(self._old.getinfo(name), self._old.read(name))
             self._old.close()
         self._zip.close()
 
