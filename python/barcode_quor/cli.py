@@ -33,7 +33,8 @@ def _parser() -> argparse.ArgumentParser:
         prog=PROG,
         description="Draw one barcode symbol to a file (PNG, JPEG or SVG).",
         epilog="'barcode-quor --list' lists the symbologies and their options; "
-               "'barcode-quor batch --help' draws many symbols from a CSV or JSON Lines file.",
+               "'barcode-quor batch --help' draws many symbols from a CSV or JSON Lines file; "
+               "'barcode-quor serve --help' serves them over HTTP.",
     )
     parser.add_argument("symbology", nargs="?", help="symbology name, e.g. code128, ean13, qr")
     parser.add_argument("data", nargs="?", help="the data to encode; - reads it from standard input "
@@ -173,6 +174,10 @@ def main(argv: Sequence[str] | None = None) -> int:
     args_list = list(sys.argv[1:] if argv is None else argv)
     if args_list[:1] == ["batch"]:
         return _batch(args_list[1:])
+    if args_list[:1] == ["serve"]:
+        from .service.command import main as serve
+
+        return serve(args_list[1:])
     parser = _parser()
     args = parser.parse_args(args_list)
     if args.list:
