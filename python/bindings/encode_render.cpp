@@ -121,6 +121,7 @@ const std::map<std::string, Setter<RenderOptions>>& RenderSetters() {
         {"foreground", [](O& o, const py::handle& v) { o.foreground = ColourFrom(v); }},
         {"background", [](O& o, const py::handle& v) { o.background = ColourFrom(v); }},
         {"max_pixels", SetField<O, &O::max_pixels>},
+        {"cmyk", SetField<O, &O::cmyk>},
     };
     return setters;
 }
@@ -129,7 +130,9 @@ OutputKind KindNamed(const std::string& kind) {
     if (kind == "png") return OutputKind::Png;
     if (kind == "jpeg" || kind == "jpg") return OutputKind::Jpeg;
     if (kind == "svg") return OutputKind::Svg;
-    RefuseOption("unknown kind '" + kind + "'; accepted: png, jpeg, jpg, svg");
+    if (kind == "pdf") return OutputKind::Pdf;
+    if (kind == "eps") return OutputKind::Eps;
+    RefuseOption("unknown kind '" + kind + "'; accepted: png, jpeg, jpg, svg, pdf, eps");
 }
 
 const char* ShapeName(SymbolShape shape) {
@@ -292,7 +295,7 @@ void RegisterEncodeRender(py::module_& m) {
         "Draw an encoded symbol as \"png\", \"jpeg\" (bytes) or \"svg\" (str); keyword options: module_pixels, "
         "module_mm, dpi, quiet_zone, bar_height, bar_height_pixels, show_text, text, font, text_size_mm, "
         "text_gap_mm, text_antialias, text_position, light_margin_indicators, rotate, bar_width_reduction_pixels, "
-        "foreground, background, max_pixels.");
+        "foreground, background, max_pixels, cmyk; kinds png, jpeg, svg, pdf, eps.");
 
     py::class_<LaidOutSymbol, std::shared_ptr<LaidOutSymbol>>(
         m, "LaidOutSymbol",
