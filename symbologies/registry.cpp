@@ -22,6 +22,9 @@
 #include "symbologies/matrix/micropdf417.h"
 #include "symbologies/matrix/pdf417.h"
 #include "symbologies/matrix/qr.h"
+#include "symbologies/postal/imb.h"
+#include "symbologies/postal/postnet.h"
+#include "symbologies/postal/rm4scc.h"
 #include "symbologies/postal/yubin_customer.h"
 #include "symbologies/retail/book_number_symbols.h"
 #include "symbologies/retail/ean_upc_addon_symbols.h"
@@ -63,6 +66,11 @@ const Symbology kSymbologies[] = {
     {"databar-expanded", EncodeDataBarExpandedSymbol},
     {"databar-expanded-stacked", EncodeDataBarExpandedStackedSymbol},
     {"japanpost", EncodeJapanPostSymbol},
+    {"imb", EncodeIntelligentMailSymbol},
+    {"postnet", EncodePostnetSymbol},
+    {"planet", EncodePlanetSymbol},
+    {"rm4scc", EncodeRm4sccSymbol},
+    {"kix", EncodeKixSymbol},
     {"qr", EncodeQrSymbol},
     {"gs1-qr", EncodeGS1QrSymbol},
     {"datamatrix", EncodeDataMatrixSymbol},

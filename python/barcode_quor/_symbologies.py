@@ -22,6 +22,9 @@ class Symbology:
     options: tuple[Option, ...] = ()
     aliases: tuple[str, ...] = ()
     digital_link_as: str | None = None  # the symbology a GS1 Digital Link URI is encoded in
+    # The module width its standard prints at (postal codes: half the bar pitch), used when
+    # neither scale nor x_dim_mm is given; None: no such figure.
+    x_dim_mm: float | None = None
 
     @cached_property
     def standard(self) -> _native.EncodedSymbol:
@@ -67,6 +70,8 @@ _GS1_128 = "GS1 General Specifications 21.0.1 5.4.4.2"
 _DATABAR = "GS1 General Specifications 21.0.1 5.5.1.1: none required"
 _QR = "ISO/IEC 18004:2015 9.1"
 _DM = "ISO/IEC 16022:2006 7.1"
+_USPS_X = 25.4 / 44  # half the pitch of 22 bars per inch
+_ROYAL_MAIL = "Royal Mail customer barcode: 2 mm all round"
 _GTIN = "09501101530003"
 _ELEMENT_STRING = "(01)09501101530003"
 
@@ -107,6 +112,17 @@ SYMBOLOGIES: tuple[Symbology, ...] = (
     Symbology("japanpost", "Japan Post customer barcode",
               "Japan Post customer barcode manual: 2 mm on every side at X = 0.6 mm, 3.33 modules rounded up",
               "1000013"),
+    Symbology("imb", "USPS Intelligent Mail barcode", "USPS-B-3200 clear zone: 0.125 in each side, 0.028 in above "
+              "and below", "01234567094987654321-01234567891", x_dim_mm=_USPS_X,
+              aliases=("intelligent-mail", "onecode")),
+    Symbology("postnet", "USPS POSTNET", "USPS DMM 708.4: 0.125 in each side, 0.04 in above and below", "12345",
+              x_dim_mm=_USPS_X),
+    Symbology("planet", "USPS PLANET", "USPS DMM 708.4: 0.125 in each side, 0.04 in above and below",
+              "12345678901", x_dim_mm=_USPS_X),
+    Symbology("rm4scc", "Royal Mail 4-state customer code (RM4SCC)", _ROYAL_MAIL, "BX11LT1A", x_dim_mm=_USPS_X,
+              aliases=("royalmail",)),
+    Symbology("kix", "KIX (PostNL 4-state)", "PostNL KIX: 2 mm all round, as Royal Mail's", "2500GG30250",
+              x_dim_mm=_USPS_X),
     Symbology("qr", "QR Code", _QR, "A", default_scale=4, digital_link_as="qr",
               options=(_QR_ERROR, _QR_VERSION,
                        Option("mode", Choice(("auto", "byte", "numeric", "alphanumeric", "kanji")), "auto",

@@ -55,6 +55,12 @@ const Layout kLayouts[] = {
     {"databar-expanded-stacked", "(01)09501101530003(10)ABCDEFGH(21)12345678", nullptr,
      "(01)09501101530003(10)ABCDEFGH(21)12345678", 102, 13, 0, 0, 4 * 34},
     {"japanpost", "1234567-89-10a", nullptr, "1234567-89-10A", 133, 3, 4, 4, 0},
+    // Postal codes: 2n - 1 modules for n bars; quiet zones from the postal figures at X = 1/44 in.
+    {"imb", "01234567094987654321", nullptr, "01234567094987654321", 129, 3, 5.5, 5.5, 0},
+    {"postnet", "12345", nullptr, "123455", 63, 2, 5.5, 5.5, 0},
+    {"planet", "123456789014", nullptr, "123456789014", 123, 2, 5.5, 5.5, 0},
+    {"rm4scc", "bx11lt1a", nullptr, "BX11LT1AI", 75, 3, 2 * 44 / 25.4, 2 * 44 / 25.4, 0},
+    {"kix", "2500GG30250", nullptr, "2500GG30250", 87, 3, 2 * 44 / 25.4, 2 * 44 / 25.4, 0},
     {"qr", "Hello \xE4\xB8\x96\xE7\x95\x8C", nullptr, "Hello \xE4\xB8\x96\xE7\x95\x8C", 21, 21, 4, 4, 0},
     // Mixed segments: 21x21, as zint gives.
     {"gs1-qr", "(01)09501101530003(17)251231", nullptr, "(01)09501101530003(17)251231", 21, 21, 4, 4, 0},
@@ -195,6 +201,19 @@ const Failure kFailures[] = {
     {"japanpost", "123456", nullptr, EncodeErrorKind::InvalidData, -1, -1},
     {"japanpost", "1234567#", nullptr, EncodeErrorKind::InvalidCharacter, 7, -1},
     {"japanpost", "1234567ABCDEFG", nullptr, EncodeErrorKind::TooLong, -1, 20},
+    {"imb", "0123456709498765432", nullptr, EncodeErrorKind::InvalidData, -1, -1},
+    {"imb", "0123456709498765432-12345", nullptr, EncodeErrorKind::InvalidCharacter, 19, -1},
+    {"imb", "01234567094987654321-1234", nullptr, EncodeErrorKind::InvalidData, -1, -1},
+    {"imb", "01234567094987654321-1234x", nullptr, EncodeErrorKind::InvalidCharacter, 25, -1},
+    {"imb", "05234567094987654321", nullptr, EncodeErrorKind::InvalidData, 1, -1},
+    {"imb", std::string(33, '0'), nullptr, EncodeErrorKind::TooLong, -1, 32},
+    {"postnet", "1234", nullptr, EncodeErrorKind::InvalidData, -1, -1},
+    {"postnet", "123456", nullptr, EncodeErrorKind::InvalidData, 5, -1},  // check digit 5
+    {"postnet", "12-45", nullptr, EncodeErrorKind::InvalidCharacter, 2, -1},
+    {"planet", std::string(15, '1'), nullptr, EncodeErrorKind::TooLong, -1, 14},
+    {"planet", "12345", nullptr, EncodeErrorKind::InvalidData, -1, -1},
+    {"rm4scc", "BX11 LT1A", nullptr, EncodeErrorKind::InvalidCharacter, 4, -1},
+    {"kix", std::string(19, '1'), nullptr, EncodeErrorKind::TooLong, -1, 18},
     {"qr", "12a", [](EncodeOptions& o) { o.mode = "numeric"; }, EncodeErrorKind::InvalidCharacter, 2, -1},
     {"qr", "1", [](EncodeOptions& o) { o.error = "X"; }, EncodeErrorKind::InvalidOption, -1, -1},
     {"qr", "1", [](EncodeOptions& o) { o.version = 41; }, EncodeErrorKind::InvalidOption, -1, -1},
@@ -271,8 +290,8 @@ TEST(Encode, NamesInListingOrder) {
     const std::vector<std::string> expected = {
         "code39", "code93", "code128", "gs1-128", "gs1-128-convenience", "nw7", "itf", "itf14", "matrix2of5",
         "nec2of5", "ean13", "ean8", "upca", "upce", "isbn", "issn", "ismn", "jp-book", "databar", "databar-stacked", "databar-stacked-omni", "databar-limited",
-        "databar-expanded", "databar-expanded-stacked", "japanpost", "qr", "gs1-qr", "datamatrix",
-        "gs1-datamatrix", "pdf417", "micropdf417"};
+        "databar-expanded", "databar-expanded-stacked", "japanpost", "imb", "postnet", "planet", "rm4scc",
+        "kix", "qr", "gs1-qr", "datamatrix", "gs1-datamatrix", "pdf417", "micropdf417"};
     EXPECT_EQ(EncodableSymbologies(), expected);
 }
 

@@ -1,0 +1,25 @@
+#include "symbologies/postal/postal_bars.h"
+
+#include <cstring>
+
+EncodedSymbol PostalSymbol(const std::string& bars, const std::vector<PostalBand>& bands, ModuleMargins quiet_zone,
+                           std::string full_text) {
+    EncodedSymbol symbol;
+    symbol.shape = SymbolShape::Postal;
+    symbol.width = bars.empty() ? 0 : int(2 * bars.size() - 1);
+    for (const PostalBand& band : bands) {
+        SymbolRow row{std::vector<uint8_t>(size_t(symbol.width), 0), band.height, {}};
+        for (size_t b = 0; b < bars.size(); ++b)
+            if (std::strchr(band.kinds, bars[b]) != nullptr) row.modules[2 * b] = 1;
+        symbol.rows.push_back(std::move(row));
+    }
+    symbol.quiet_zone = quiet_zone;
+    symbol.full_text = std::move(full_text);
+    return symbol;
+}
+
+EncodedSymbol FourStateSymbol(const std::string& bars, const FourStateHeights& heights, ModuleMargins quiet_zone,
+                              std::string full_text) {
+    return PostalSymbol(bars, {{"AF", heights.ascender}, {"DAFT", heights.tracker}, {"DF", heights.descender}},
+                        quiet_zone, std::move(full_text));
+}
