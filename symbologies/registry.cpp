@@ -22,6 +22,8 @@
 #include "symbologies/matrix/micropdf417.h"
 #include "symbologies/matrix/pdf417.h"
 #include "symbologies/matrix/qr.h"
+#include "symbologies/postal/auspost.h"
+#include "symbologies/postal/fim_daft.h"
 #include "symbologies/postal/imb.h"
 #include "symbologies/postal/postnet.h"
 #include "symbologies/postal/rm4scc.h"
@@ -71,6 +73,13 @@ const Symbology kSymbologies[] = {
     {"planet", EncodePlanetSymbol},
     {"rm4scc", EncodeRm4sccSymbol},
     {"kix", EncodeKixSymbol},
+    {"auspost", EncodeAusPostSymbol},
+    {"auspost-reply", EncodeAusPostReplySymbol},
+    {"auspost-route", EncodeAusPostRouteSymbol},
+    {"auspost-redirect", EncodeAusPostRedirectSymbol},
+    {"cepnet", EncodeCepnetSymbol},
+    {"daft", EncodeDaftSymbol},
+    {"fim", EncodeFimSymbol},
     {"qr", EncodeQrSymbol},
     {"gs1-qr", EncodeGS1QrSymbol},
     {"datamatrix", EncodeDataMatrixSymbol},

@@ -72,6 +72,7 @@ _QR = "ISO/IEC 18004:2015 9.1"
 _DM = "ISO/IEC 16022:2006 7.1"
 _USPS_X = 25.4 / 44  # half the pitch of 22 bars per inch
 _ROYAL_MAIL = "Royal Mail customer barcode: 2 mm all round"
+_AUSPOST = "Australia Post Customer Barcoding Technical Specifications: 6 mm each side, 2 mm above and below"
 _GTIN = "09501101530003"
 _ELEMENT_STRING = "(01)09501101530003"
 
@@ -123,6 +124,17 @@ SYMBOLOGIES: tuple[Symbology, ...] = (
               aliases=("royalmail",)),
     Symbology("kix", "KIX (PostNL 4-state)", "PostNL KIX: 2 mm all round, as Royal Mail's", "2500GG30250",
               x_dim_mm=_USPS_X),
+    Symbology("auspost", "Australia Post customer barcode (standard, 2 and 3)", _AUSPOST, "39987520",
+              x_dim_mm=_USPS_X),
+    Symbology("auspost-reply", "Australia Post reply paid barcode", _AUSPOST, "12345678", x_dim_mm=_USPS_X),
+    Symbology("auspost-route", "Australia Post routing barcode", _AUSPOST, "12345678", x_dim_mm=_USPS_X),
+    Symbology("auspost-redirect", "Australia Post redirection barcode", _AUSPOST, "12345678", x_dim_mm=_USPS_X),
+    Symbology("cepnet", "Correios CEPNet", "as POSTNET (USPS DMM 708.4): 0.125 in each side, 0.04 in above and below",
+              "01311000", x_dim_mm=_USPS_X),
+    Symbology("daft", "Four-state bars from D/A/F/T letters", _ROYAL_MAIL + " (as RM4SCC)", "FADT",
+              x_dim_mm=_USPS_X),
+    Symbology("fim", "USPS facing identification mark (A-E)", "USPS DMM 708.9: 1/8 in all round", "A",
+              x_dim_mm=25.4 / 32),
     Symbology("qr", "QR Code", _QR, "A", default_scale=4, digital_link_as="qr",
               options=(_QR_ERROR, _QR_VERSION,
                        Option("mode", Choice(("auto", "byte", "numeric", "alphanumeric", "kanji")), "auto",

@@ -10,7 +10,7 @@
 
 namespace {
 
-using Value = unsigned __int128;  // the 102-bit binary form of the data
+__extension__ typedef unsigned __int128 Value;  // the 102-bit binary form of the data
 
 constexpr int kTrackingDigits = 20;
 constexpr int kCharacters = 10;
@@ -159,9 +159,8 @@ EncodedSymbol EncodeIntelligentMailSymbol(const std::string& text, const EncodeO
 
     constexpr double kX = kMmPerInch / 44;  // half the nominal pitch of 22 bars per inch
     constexpr double kFull = ModulesOf(0.145 * kMmPerInch, kX), kTrack = ModulesOf(0.048 * kMmPerInch, kX);
-    constexpr double kSide = 0.125 * 44, kAboveBelow = 0.028 * 44;
     return FourStateSymbol(EncodeIntelligentMailBars(tracking, routing),
                            {(kFull - kTrack) / 2, kTrack, (kFull - kTrack) / 2},
-                           {kSide, kAboveBelow, kSide, kAboveBelow},
+                           QuietZoneOf(0.125 * kMmPerInch, 0.028 * kMmPerInch, kX),
                            routing.empty() ? tracking : tracking + "-" + routing);
 }

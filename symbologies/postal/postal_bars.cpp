@@ -1,5 +1,6 @@
 #include "symbologies/postal/postal_bars.h"
 
+#include <cmath>
 #include <cstring>
 
 EncodedSymbol PostalSymbol(const std::string& bars, const std::vector<PostalBand>& bands, ModuleMargins quiet_zone,
@@ -22,4 +23,9 @@ EncodedSymbol FourStateSymbol(const std::string& bars, const FourStateHeights& h
                               std::string full_text) {
     return PostalSymbol(bars, {{"AF", heights.ascender}, {"DAFT", heights.tracker}, {"DF", heights.descender}},
                         quiet_zone, std::move(full_text));
+}
+
+ModuleMargins QuietZoneOf(double side_mm, double above_below_mm, double x_mm) {
+    const double side = std::ceil(side_mm / x_mm - 1e-9), above_below = std::ceil(above_below_mm / x_mm - 1e-9);
+    return {side, above_below, side, above_below};
 }

@@ -37,3 +37,6 @@ EncodedSymbol FourStateSymbol(const std::string& bars, const FourStateHeights& h
 // Modules in `mm` at a module width of `x_mm`, for heights the standards give in mm or inches.
 constexpr double ModulesOf(double mm, double x_mm) { return mm / x_mm; }
 constexpr double kMmPerInch = 25.4;
+
+// The quiet zone a standard gives in mm, in whole modules (rounded up) at a module of `x_mm`.
+ModuleMargins QuietZoneOf(double side_mm, double above_below_mm, double x_mm);

@@ -44,9 +44,8 @@ EncodedSymbol HeightModulatedSymbol(const char* name, const std::string& text, s
     bars += kFullBar;
     constexpr double kX = kMmPerInch / 44;
     constexpr double kTall = ModulesOf(0.125 * kMmPerInch, kX), kShort = ModulesOf(0.050 * kMmPerInch, kX);
-    constexpr double kSide = 0.125 * 44, kAboveBelow = 0.04 * 44;
-    return PostalSymbol(bars, {{"F", kTall - kShort}, {"FT", kShort}}, {kSide, kAboveBelow, kSide, kAboveBelow},
-                        data + check);
+    return PostalSymbol(bars, {{"F", kTall - kShort}, {"FT", kShort}},
+                        QuietZoneOf(0.125 * kMmPerInch, 0.04 * kMmPerInch, kX), data + check);
 }
 
 }  // namespace
@@ -57,4 +56,8 @@ EncodedSymbol EncodePostnetSymbol(const std::string& text, const EncodeOptions&)
 
 EncodedSymbol EncodePlanetSymbol(const std::string& text, const EncodeOptions&) {
     return HeightModulatedSymbol("PLANET", text, {11, 13}, true);
+}
+
+EncodedSymbol EncodeCepnetSymbol(const std::string& text, const EncodeOptions&) {
+    return HeightModulatedSymbol("CEPNet", text, {8}, false);
 }

@@ -12,3 +12,5 @@
 // 0.125 inch each side and 0.04 inch above and below.
 EncodedSymbol EncodePostnetSymbol(const std::string& text, const EncodeOptions& options);
 EncodedSymbol EncodePlanetSymbol(const std::string& text, const EncodeOptions& options);
+// Correios CEPNet: the eight-digit CEP in POSTNET's bars, check digit and dimensions.
+EncodedSymbol EncodeCepnetSymbol(const std::string& text, const EncodeOptions& options);

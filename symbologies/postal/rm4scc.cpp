@@ -28,13 +28,13 @@ std::string CheckedText(const std::string& text, size_t limit) {
     return upper;
 }
 
+}  // namespace
+
 // Royal Mail's nominal bars: 22 to the inch (a module is half the pitch), tracker 1.27 mm, ascender
 // and descender 1.88 mm each; quiet zone 2 mm all round.
 constexpr double kX = kMmPerInch / 44;
-constexpr FourStateHeights kHeights = {ModulesOf(1.88, kX), ModulesOf(1.27, kX), ModulesOf(1.88, kX)};
-constexpr double kQuiet = ModulesOf(2.0, kX);
-
-}  // namespace
+const FourStateHeights kRm4sccHeights = {ModulesOf(1.88, kX), ModulesOf(1.27, kX), ModulesOf(1.88, kX)};
+const ModuleMargins kRm4sccQuietZone = QuietZoneOf(2.0, 2.0, kX);
 
 std::string Rm4sccCharacterBars(const std::string& text) {
     std::string bars;
@@ -62,10 +62,10 @@ EncodedSymbol EncodeRm4sccSymbol(const std::string& text, const EncodeOptions&) 
     const std::string upper = CheckedText(text, 50);
     const char check = Rm4sccCheckCharacter(upper);
     const std::string bars = kAscender + Rm4sccCharacterBars(upper + check) + kFullBar;
-    return FourStateSymbol(bars, kHeights, {kQuiet, kQuiet, kQuiet, kQuiet}, upper + check);
+    return FourStateSymbol(bars, kRm4sccHeights, kRm4sccQuietZone, upper + check);
 }
 
 EncodedSymbol EncodeKixSymbol(const std::string& text, const EncodeOptions&) {
     const std::string upper = CheckedText(text, 18);
-    return FourStateSymbol(Rm4sccCharacterBars(upper), kHeights, {kQuiet, kQuiet, kQuiet, kQuiet}, upper);
+    return FourStateSymbol(Rm4sccCharacterBars(upper), kRm4sccHeights, kRm4sccQuietZone, upper);
 }

@@ -3,6 +3,7 @@
 
 #include "core/model/encode_options.h"
 #include "core/model/encoded_symbol.h"
+#include "symbologies/postal/postal_bars.h"
 
 // Royal Mail 4-state customer code: four bars a character (0-9, A-Z; its row in the 6 x 6 table
 // sets two ascenders, its column two descenders), the check character of the row and column sums
@@ -17,3 +18,7 @@ EncodedSymbol EncodeKixSymbol(const std::string& text, const EncodeOptions& opti
 // character. Shared with Mailmark, which uses the same character bars.
 std::string Rm4sccCharacterBars(const std::string& text);
 char Rm4sccCheckCharacter(const std::string& text);
+
+// Royal Mail's bar heights and quiet zone, in modules of half the bar pitch.
+extern const FourStateHeights kRm4sccHeights;
+extern const ModuleMargins kRm4sccQuietZone;

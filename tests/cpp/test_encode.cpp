@@ -55,12 +55,17 @@ const Layout kLayouts[] = {
     {"databar-expanded-stacked", "(01)09501101530003(10)ABCDEFGH(21)12345678", nullptr,
      "(01)09501101530003(10)ABCDEFGH(21)12345678", 102, 13, 0, 0, 4 * 34},
     {"japanpost", "1234567-89-10a", nullptr, "1234567-89-10A", 133, 3, 4, 4, 0},
-    // Postal codes: 2n - 1 modules for n bars; quiet zones from the postal figures at X = 1/44 in.
-    {"imb", "01234567094987654321", nullptr, "01234567094987654321", 129, 3, 5.5, 5.5, 0},
-    {"postnet", "12345", nullptr, "123455", 63, 2, 5.5, 5.5, 0},
-    {"planet", "123456789014", nullptr, "123456789014", 123, 2, 5.5, 5.5, 0},
-    {"rm4scc", "bx11lt1a", nullptr, "BX11LT1AI", 75, 3, 2 * 44 / 25.4, 2 * 44 / 25.4, 0},
-    {"kix", "2500GG30250", nullptr, "2500GG30250", 87, 3, 2 * 44 / 25.4, 2 * 44 / 25.4, 0},
+    // Postal codes: 2n - 1 modules for n bars; quiet zones the postal figures at X = 1/44 in, rounded up.
+    {"imb", "01234567094987654321", nullptr, "01234567094987654321", 129, 3, 6, 6, 0},
+    {"postnet", "12345", nullptr, "123455", 63, 2, 6, 6, 0},
+    {"planet", "123456789014", nullptr, "123456789014", 123, 2, 6, 6, 0},
+    {"rm4scc", "bx11lt1a", nullptr, "BX11LT1AI", 75, 3, 4, 4, 0},
+    {"kix", "2500GG30250", nullptr, "2500GG30250", 87, 3, 4, 4, 0},
+    {"auspost", "32211324Ab #3", nullptr, "32211324Ab #3", 103, 3, 11, 11, 0},
+    {"auspost-redirect", "12345678", nullptr, "12345678", 73, 3, 11, 11, 0},
+    {"cepnet", "013110004", nullptr, "013110004", 93, 2, 6, 6, 0},
+    {"daft", "fadt", nullptr, "FADT", 7, 3, 4, 4, 0},
+    {"fim", "c", nullptr, "C", 17, 1, 4, 4, 0},
     {"qr", "Hello \xE4\xB8\x96\xE7\x95\x8C", nullptr, "Hello \xE4\xB8\x96\xE7\x95\x8C", 21, 21, 4, 4, 0},
     // Mixed segments: 21x21, as zint gives.
     {"gs1-qr", "(01)09501101530003(17)251231", nullptr, "(01)09501101530003(17)251231", 21, 21, 4, 4, 0},
@@ -214,6 +219,16 @@ const Failure kFailures[] = {
     {"planet", "12345", nullptr, EncodeErrorKind::InvalidData, -1, -1},
     {"rm4scc", "BX11 LT1A", nullptr, EncodeErrorKind::InvalidCharacter, 4, -1},
     {"kix", std::string(19, '1'), nullptr, EncodeErrorKind::TooLong, -1, 18},
+    {"auspost", "1234567", nullptr, EncodeErrorKind::InvalidData, -1, -1},
+    {"auspost", "1234x678", nullptr, EncodeErrorKind::InvalidCharacter, 4, -1},
+    {"auspost", "12345678AB-CD", nullptr, EncodeErrorKind::InvalidCharacter, 10, -1},
+    {"auspost", "1234567812345A78", nullptr, EncodeErrorKind::InvalidCharacter, 13, -1},
+    {"auspost-reply", "123456789", nullptr, EncodeErrorKind::TooLong, -1, 8},
+    {"auspost-route", "1234567", nullptr, EncodeErrorKind::InvalidData, -1, -1},
+    {"cepnet", "013110005", nullptr, EncodeErrorKind::InvalidData, 8, -1},  // check digit 4
+    {"daft", "FADX", nullptr, EncodeErrorKind::InvalidCharacter, 3, -1},
+    {"fim", "F", nullptr, EncodeErrorKind::InvalidCharacter, 0, -1},
+    {"fim", "AB", nullptr, EncodeErrorKind::TooLong, -1, 1},
     {"qr", "12a", [](EncodeOptions& o) { o.mode = "numeric"; }, EncodeErrorKind::InvalidCharacter, 2, -1},
     {"qr", "1", [](EncodeOptions& o) { o.error = "X"; }, EncodeErrorKind::InvalidOption, -1, -1},
     {"qr", "1", [](EncodeOptions& o) { o.version = 41; }, EncodeErrorKind::InvalidOption, -1, -1},
@@ -291,7 +306,8 @@ TEST(Encode, NamesInListingOrder) {
         "code39", "code93", "code128", "gs1-128", "gs1-128-convenience", "nw7", "itf", "itf14", "matrix2of5",
         "nec2of5", "ean13", "ean8", "upca", "upce", "isbn", "issn", "ismn", "jp-book", "databar", "databar-stacked", "databar-stacked-omni", "databar-limited",
         "databar-expanded", "databar-expanded-stacked", "japanpost", "imb", "postnet", "planet", "rm4scc",
-        "kix", "qr", "gs1-qr", "datamatrix", "gs1-datamatrix", "pdf417", "micropdf417"};
+        "kix", "auspost", "auspost-reply", "auspost-route", "auspost-redirect", "cepnet",
+        "daft", "fim", "qr", "gs1-qr", "datamatrix", "gs1-datamatrix", "pdf417", "micropdf417"};
     EXPECT_EQ(EncodableSymbologies(), expected);
 }
 

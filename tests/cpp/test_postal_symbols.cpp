@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "symbologies/registry.h"
+#include "tests/cpp/zint_dump.h"
 #include "tests/cpp/zint_rows.h"
 
 namespace {
@@ -54,6 +55,30 @@ const Example kExamples[] = {
     // The USPS online encoder: barcode ID 23, STID 270, MID 592831, serial 482031240, ZIP 96713024817.
     {"imb", "2327059283148203124096713024817",
      "DDADATADTAATDTTTDFDTTFTFFADTFTDFTATAAFTTFATDAATATDATATFADAADDTFDT"},
+    // zint 2.15's --dump gives these bars.
+    {"postnet", "555551237",
+     "FTFTFTTFTFTTFTFTTFTFTTFTFTTTTFFTTFTFTTFFTFTTTFTTFTFF"},
+    {"planet", "4012345235636",
+     "FFTFFTTTFFFFFFTTFFTFTFFTTFFTFFTFTFTFFFTFTFFTTFFTFTFFTTFFFFTTFFTTFFFTTFFF"},
+    {"rm4scc", "SN34RD1A",
+     "AFTFTFDTADTAFDTFAFTADTFADTDAFDADAADDAF"},
+    {"kix", "1231FZ13XHS",
+     "TDAFTDFADTAFTDAFDAADFFTTTDAFDTAFFATDDFATFTFT"},
+    {"auspost", "39987520",
+     "ATFAFAAFTFTFDDDAADFDFFTTFDADATAFTFDAT"},
+    {"auspost", "32211324Ab #3",
+     "ATADTFAFFDFDFAFAAFFDAAFFFFTFFFTFATTFDTAAATFDAATAFDAT"},
+    {"auspost", "12345678123456789012345",
+     "ATDFFDFAFDAFAAADDFDADDFAFDAFAAADDFDADDTFFFFAFDAFAAADTDDADDDDTFTFAAT"},
+    {"auspost-reply", "12345678",
+     "ATAAADFAFDAFAAADDFDADDTTATDADDDTFDAAT"},
+    {"auspost-route", "34567890",
+     "ATDDDAAFAAADDFDADDTFFFTFTFFFFTDDAFTAT"},
+    {"auspost-redirect", "98765432",
+     "ATTFFDTFDDDADFADAAAFFDTAAAAFDFDAADFAT"},
+    {"cepnet", "01311000",
+     "FFFTTTTTTFFTTFFTTTTFFTTTFFFFTTTFFTTTFFTTTTFTTFF"},
+    {"daft", "FADTtdaf", "FADTTDAF"},
 };
 
 TEST(PostalSymbols, PublishedExamples) {
@@ -75,6 +100,7 @@ struct Seeded {
 
 const char kDigits[] = "0123456789";
 const char kAlphanumeric[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+const char kCTable[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz #";
 
 const Seeded kSeeded[] = {
     {"imb", "-b USPS_IMAIL",
@@ -89,6 +115,22 @@ const Seeded kSeeded[] = {
     {"planet", "-b PLANET", [](std::mt19937& r) { return RandomOf(r, kDigits, r() % 2 ? 11 : 13); }},
     {"rm4scc", "-b RM4SCC", [](std::mt19937& r) { return RandomOf(r, kAlphanumeric, 1 + r() % 12); }},
     {"kix", "-b KIX", [](std::mt19937& r) { return RandomOf(r, kAlphanumeric, 1 + r() % 18); }},
+    {"auspost", "-b AUSPOST",
+     [](std::mt19937& r) {
+         const std::string dpid = RandomOf(r, kDigits, 8);
+         switch (r() % 5) {
+             case 0: return dpid;
+             case 1: return dpid + RandomOf(r, kCTable, 5);
+             case 2: return dpid + RandomOf(r, kDigits, 8);
+             case 3: return dpid + RandomOf(r, kCTable, 10);
+             default: return dpid + RandomOf(r, kDigits, 15);
+         }
+     }},
+    {"auspost-reply", "-b AUSREPLY", [](std::mt19937& r) { return RandomOf(r, kDigits, 8); }},
+    {"cepnet", "-b CEPNET", [](std::mt19937& r) { return RandomOf(r, kDigits, 8); }},
+    {"daft", "-b DAFT", [](std::mt19937& r) { return RandomOf(r, "DAFT", 1 + r() % 60); }},
+    {"auspost-route", "-b AUSROUTE", [](std::mt19937& r) { return RandomOf(r, kDigits, 8); }},
+    {"auspost-redirect", "-b AUSREDIRECT", [](std::mt19937& r) { return RandomOf(r, kDigits, 8); }},
 };
 
 // Seeded inputs the tables above have not seen: zint 2.15's --dump gives the same bar kinds.
@@ -102,6 +144,17 @@ TEST(PostalSymbols, SameBarsAsZint) {
             ASSERT_TRUE(rows.has_value()) << s.symbology << " " << text;
             EXPECT_EQ(Bars(s.symbology, text), BarKinds(*rows)) << s.symbology << " " << text;
         }
+    }
+}
+
+// FIM A-E, nine bar positions: zint 2.15's --dump gives the same row (DMM 708.9's marks).
+TEST(PostalSymbols, FacingIdentificationMarks) {
+    const char* const rows[] = {"A0 82 8", "8A 28 8", "A2 22 8", "A8 8A 8", "88 08 8"};
+    for (char letter = 'A'; letter <= 'E'; ++letter) {
+        const EncodedSymbol s = Encode("fim", std::string(1, char(letter + ('a' - 'A') * (letter % 2))), EncodeOptions());
+        ASSERT_EQ(s.rows.size(), 1u);
+        EXPECT_EQ(ZintDump(s.rows[0].modules), rows[letter - 'A']) << letter;
+        EXPECT_EQ(s.full_text, std::string(1, letter));
     }
 }
 
