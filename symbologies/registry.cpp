@@ -24,8 +24,10 @@
 #include "symbologies/matrix/qr.h"
 #include "symbologies/option_specs.h"
 #include "symbologies/postal/auspost.h"
+#include "symbologies/postal/deutsche_post.h"
 #include "symbologies/postal/fim_daft.h"
 #include "symbologies/postal/imb.h"
+#include "symbologies/postal/parcel_codes.h"
 #include "symbologies/postal/postnet.h"
 #include "symbologies/postal/rm4scc.h"
 #include "symbologies/postal/yubin_customer.h"
@@ -176,6 +178,15 @@ std::vector<SymbologyEntry> MakeTable() {
         Postal(Row("fim", EncodeFimSymbol, "USPS facing identification mark (A-E)", "USPS DMM 708.9: 1/8 in all round",
                    "A"),
                25.4 / 32),
+        Row("leitcode", EncodeLeitcodeSymbol, "Deutsche Post Leitcode (ITF)", "ISO/IEC 16390:2007 4.4 (as ITF)",
+            "2134807501640"),
+        Row("identcode", EncodeIdentcodeSymbol, "Deutsche Post Identcode (ITF)", "ISO/IEC 16390:2007 4.4 (as ITF)",
+            "56310243031"),
+        WithAliases(Row("upu-s10", EncodeUpuS10Symbol, "UPU S10 item identifier (Code 128)",
+                        "ISO/IEC 15417:2007 4.4.2 (as Code 128)", "EE876543216CA"),
+                    {"s10"}),
+        Row("dpd", EncodeDpdSymbol, "DPD parcel label (Code 128)", "ISO/IEC 15417:2007 4.4.2 (as Code 128)",
+            "%000393206219912345678101040"),
         Matrix(Row("qr", EncodeQrSymbol, "QR Code", kQr, "A",
                    {QrErrorOption(), QrVersionOption(),
                     ChoiceOption("mode", {"auto", "byte", "numeric", "alphanumeric", "kanji"}, "auto",

@@ -66,6 +66,10 @@ const Layout kLayouts[] = {
     {"cepnet", "013110004", nullptr, "013110004", 93, 2, 6, 6, 0},
     {"daft", "fadt", nullptr, "FADT", 7, 3, 4, 4, 0},
     {"fim", "c", nullptr, "C", 17, 1, 4, 4, 0},
+    {"leitcode", "21348075016401", nullptr, "21348075016401", 135, 1, 10, 10, 50},
+    {"identcode", "56310243031", nullptr, "563102430313", 117, 1, 10, 10, 50},
+    {"upu-s10", "ee87654321ca", nullptr, "EE 876 543 216 CA", 156, 1, 10, 10, 50},
+    {"dpd", "000393206219912345678101040", nullptr, "0003 932 0621 9912 3456 78 101 040 9", 211, 1, 10, 10, 50},
     {"qr", "Hello \xE4\xB8\x96\xE7\x95\x8C", nullptr, "Hello \xE4\xB8\x96\xE7\x95\x8C", 21, 21, 4, 4, 0},
     // Mixed segments: 21x21, as zint gives.
     {"gs1-qr", "(01)09501101530003(17)251231", nullptr, "(01)09501101530003(17)251231", 21, 21, 4, 4, 0},
@@ -229,6 +233,15 @@ const Failure kFailures[] = {
     {"daft", "FADX", nullptr, EncodeErrorKind::InvalidCharacter, 3, -1},
     {"fim", "F", nullptr, EncodeErrorKind::InvalidCharacter, 0, -1},
     {"fim", "AB", nullptr, EncodeErrorKind::TooLong, -1, 1},
+    {"leitcode", "21348075016402", nullptr, EncodeErrorKind::InvalidData, 13, -1},  // check digit 1
+    {"leitcode", "213480750164", nullptr, EncodeErrorKind::InvalidData, -1, -1},
+    {"identcode", "5631O243031", nullptr, EncodeErrorKind::InvalidCharacter, 4, -1},
+    {"upu-s10", "EE876543215CA", nullptr, EncodeErrorKind::InvalidData, 10, -1},  // check digit 6
+    {"upu-s10", "JE87654321CA", nullptr, EncodeErrorKind::InvalidData, 0, -1},
+    {"upu-s10", "E987654321CA", nullptr, EncodeErrorKind::InvalidCharacter, 1, -1},
+    {"upu-s10", "EE8765432CA", nullptr, EncodeErrorKind::InvalidCharacter, 9, -1},
+    {"dpd", "%00039320621991234567810104", nullptr, EncodeErrorKind::InvalidData, -1, -1},
+    {"dpd", "%0003932062199123456781010-0", nullptr, EncodeErrorKind::InvalidCharacter, 26, -1},
     {"qr", "12a", [](EncodeOptions& o) { o.mode = "numeric"; }, EncodeErrorKind::InvalidCharacter, 2, -1},
     {"qr", "1", [](EncodeOptions& o) { o.error = "X"; }, EncodeErrorKind::InvalidOption, -1, -1},
     {"qr", "1", [](EncodeOptions& o) { o.version = 41; }, EncodeErrorKind::InvalidOption, -1, -1},
@@ -307,7 +320,8 @@ TEST(Encode, NamesInListingOrder) {
         "nec2of5", "ean13", "ean8", "upca", "upce", "isbn", "issn", "ismn", "jp-book", "databar", "databar-stacked", "databar-stacked-omni", "databar-limited",
         "databar-expanded", "databar-expanded-stacked", "japanpost", "imb", "postnet", "planet", "rm4scc",
         "kix", "auspost", "auspost-reply", "auspost-route", "auspost-redirect", "cepnet",
-        "daft", "fim", "qr", "gs1-qr", "datamatrix", "gs1-datamatrix", "pdf417", "micropdf417"};
+        "daft", "fim", "leitcode", "identcode", "upu-s10", "dpd", "qr", "gs1-qr", "datamatrix", "gs1-datamatrix",
+        "pdf417", "micropdf417"};
     EXPECT_EQ(EncodableSymbologies(), expected);
 }
 
