@@ -171,7 +171,10 @@ def print_render_step_sizes(zint, seconds):
 
 # Postal codes in zint_postal_png's order: (our name, data both sides take).
 POSTAL = [("imb", "01234567094987654321-01234567891"), ("rm4scc", "BX11LT1A"), ("postnet", "12345678901"),
-          ("kix", "2500GG30250")]
+          ("planet", "4012345235636"), ("kix", "2500GG30250"), ("auspost", "32211324Ab #3"),
+          ("auspost-reply", "12345678"), ("auspost-route", "34567890"), ("auspost-redirect", "98765432"),
+          ("cepnet", "01311000"), ("daft", "FADTTDAFFADT"), ("fim", "A"), ("leitcode", "2134807501640"),
+          ("identcode", "56310243031"), ("upu-s10", "EE876543216CA"), ("dpd", "%000393206219912345678101040")]
 
 
 def print_postal(zint, seconds):

@@ -72,10 +72,13 @@ int zint_png(int symbology, const char *data, int module_pixels, int show_text, 
     return size;
 }
 
-/* libzint's PNG of a postal code (0 Intelligent Mail, 1 RM4SCC, 2 POSTNET, 3 KIX) with its quiet
- * zones at `module_pixels` pixels a module; its size in bytes, or -1. */
+/* libzint's PNG of a postal code (in the order of POSTAL in compare.py) with its quiet zones at
+ * `module_pixels` pixels a module; its size in bytes, or -1. */
 int zint_postal_png(int symbology, const char *data, int module_pixels) {
-    static const int kSymbologies[] = {BARCODE_USPS_IMAIL, BARCODE_RM4SCC, BARCODE_POSTNET, BARCODE_KIX};
+    static const int kSymbologies[] = {BARCODE_USPS_IMAIL, BARCODE_RM4SCC, BARCODE_POSTNET, BARCODE_PLANET,
+                                       BARCODE_KIX, BARCODE_AUSPOST, BARCODE_AUSREPLY, BARCODE_AUSROUTE,
+                                       BARCODE_AUSREDIRECT, BARCODE_CEPNET, BARCODE_DAFT, BARCODE_FIM,
+                                       BARCODE_DPLEIT, BARCODE_DPIDENT, BARCODE_UPU_S10, BARCODE_DPD};
     struct zint_symbol *symbol = ZBarcode_Create();
     if (symbol == NULL) return -1;
     symbol->symbology = kSymbologies[symbology];

@@ -10,8 +10,6 @@
 
 namespace {
 
-__extension__ typedef unsigned __int128 Value;  // the 102-bit binary form of the data
-
 constexpr int kTrackingDigits = 20;
 constexpr int kCharacters = 10;
 constexpr int kBars = 65;
@@ -69,34 +67,54 @@ constexpr BarSource kBarSources[kBars] = {
     {6, 8, 5, 3},   {3, 10, 8, 2},
 };
 
-Value DigitsValue(const std::string& digits) {
-    Value v = 0;
-    for (char c : digits) v = v * 10 + Value(c - '0');
-    return v;
-}
+// The binary form of the data, 102 bits, as 32-bit limbs (most significant first).
+struct Value {
+    std::array<uint32_t, 4> limbs{};
+
+    void MultiplyAdd(uint32_t factor, uint32_t addend) {
+        uint64_t carry = addend;
+        for (int i = 3; i >= 0; --i) {
+            const uint64_t t = uint64_t(limbs[size_t(i)]) * factor + carry;
+            limbs[size_t(i)] = uint32_t(t);
+            carry = t >> 32;
+        }
+    }
+    // Divides by kDivisor and returns the remainder (a constant divisor: no division instruction).
+    template <uint32_t kDivisor>
+    uint32_t Divide() {
+        uint64_t remainder = 0;
+        for (uint32_t& limb : limbs) {
+            const uint64_t t = (remainder << 32) | limb;
+            limb = uint32_t(t / kDivisor);
+            remainder = t % kDivisor;
+        }
+        return uint32_t(remainder);
+    }
+    unsigned Bit(int bit) const { return (limbs[size_t(3 - bit / 32)] >> (bit % 32)) & 1u; }
+};
 
 // The routing code and tracking code as one binary number.
 Value BinaryData(const std::string& tracking, const std::string& routing) {
-    Value value = DigitsValue(routing);
+    Value value;
+    for (char c : routing) value.MultiplyAdd(10, uint32_t(c - '0'));
     switch (routing.size()) {
-        case 5: value += 1; break;
-        case 9: value += 100000 + 1; break;
-        case 11: value += 1000000000 + 100000 + 1; break;
+        case 5: value.MultiplyAdd(1, 1); break;
+        case 9: value.MultiplyAdd(1, 100000 + 1); break;
+        case 11: value.MultiplyAdd(1, 1000000000 + 100000 + 1); break;
         default: break;
     }
-    value = value * 10 + Value(tracking[0] - '0');
-    value = value * 5 + Value(tracking[1] - '0');
-    for (int i = 2; i < kTrackingDigits; ++i) value = value * 10 + Value(tracking[size_t(i)] - '0');
+    value.MultiplyAdd(10, uint32_t(tracking[0] - '0'));
+    value.MultiplyAdd(5, uint32_t(tracking[1] - '0'));
+    for (int i = 2; i < kTrackingDigits; ++i) value.MultiplyAdd(10, uint32_t(tracking[size_t(i)] - '0'));
     return value;
 }
 
 // The 11-bit frame check sequence over the 102 bits of the data, most significant first.
-unsigned FrameCheckSequence(Value value) {
+unsigned FrameCheckSequence(const Value& value) {
     constexpr unsigned kGenerator = 0xF35;
     unsigned fcs = 0x7FF;
     for (int bit = 101; bit >= 0; --bit) {
-        const unsigned data = unsigned(value >> bit) & 1u;
-        const bool top = ((fcs >> 10) & 1u) != data;
+        const bool top = ((fcs >> 10) & 1u) != value.Bit(bit);
         fcs = ((fcs << 1) ^ (top ? kGenerator : 0u)) & 0x7FF;
     }
     return fcs;
@@ -108,12 +126,8 @@ std::string EncodeIntelligentMailBars(const std::string& tracking, const std::st
     Value value = BinaryData(tracking, routing);
     const unsigned fcs = FrameCheckSequence(value);
     std::array<unsigned, kCharacters> codewords{};
-    codewords[9] = unsigned(value % 636);
-    value /= 636;
-    for (int i = 8; i >= 0; --i) {
-        codewords[size_t(i)] = unsigned(value % 1365);
-        value /= 1365;
-    }
+    codewords[9] = value.Divide<636>();
+    for (int i = 8; i >= 0; --i) codewords[size_t(i)] = value.Divide<1365>();
     codewords[9] *= 2;
     if (fcs & 0x400) codewords[0] += 659;
     std::array<unsigned, kCharacters> characters{};
