@@ -186,5 +186,7 @@ def test_postal_codes_print_at_their_standards_module():
     width_mm = float(re.search(r'width="([\d.]+)mm"', svg).group(1))
     assert width_mm == pytest.approx((129 + 12) * 25.4 / 44, abs=0.01)
     assert bq.make("rm4scc", "BX11LT1A", scale=3).scale == 3  # a scale given wins
+    assert bq.symbologies()["imb"].x_dim_mm == pytest.approx(25.4 / 44)
+    assert bq.symbologies()["code128"].x_dim_mm is None
     with pytest.raises(bq.InvalidOptionError):
         bq.make("imb", "01234567094987654321", height_mm=5, dpi=300)
