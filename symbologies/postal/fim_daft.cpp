@@ -22,7 +22,7 @@ EncodedSymbol EncodeFimSymbol(const std::string& text, const EncodeOptions&) {
 }
 
 EncodedSymbol EncodeDaftSymbol(const std::string& text, const EncodeOptions&) {
-    RefuseLongerThan(text, 250);
+    RefuseLongerThan(text, 576);  // as zint 2.15
     RefuseEmpty(text);
     std::string bars = text;
     for (size_t i = 0; i < bars.size(); ++i) {

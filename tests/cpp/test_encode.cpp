@@ -231,6 +231,7 @@ const Failure kFailures[] = {
     {"auspost-route", "1234567", nullptr, EncodeErrorKind::InvalidData, -1, -1},
     {"cepnet", "013110005", nullptr, EncodeErrorKind::InvalidData, 8, -1},  // check digit 4
     {"daft", "FADX", nullptr, EncodeErrorKind::InvalidCharacter, 3, -1},
+    {"daft", std::string(577, 'F'), nullptr, EncodeErrorKind::TooLong, -1, 576},
     {"fim", "F", nullptr, EncodeErrorKind::InvalidCharacter, 0, -1},
     {"fim", "AB", nullptr, EncodeErrorKind::TooLong, -1, 1},
     {"leitcode", "21348075016402", nullptr, EncodeErrorKind::InvalidData, 13, -1},  // check digit 1
