@@ -163,7 +163,7 @@ EncodedSymbol EncodeIntelligentMailSymbol(const std::string& text, const EncodeO
     }
     if (digits.size() < kTrackingDigits)
         throw EncodeError(EncodeErrorKind::InvalidData,
-                          "the tracking code has 20 digits, the data " + std::to_string(digits.size()));
+                          "the tracking code has 20 digits, not " + std::to_string(digits.size()));
     const std::string tracking = digits.substr(0, kTrackingDigits), routing = digits.substr(kTrackingDigits);
     if (routing.size() != 0 && routing.size() != 5 && routing.size() != 9 && routing.size() != 11)
         throw EncodeError(EncodeErrorKind::InvalidData, "the routing code has 0, 5, 9 or 11 digits, not " +

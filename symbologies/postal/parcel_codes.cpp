@@ -44,7 +44,9 @@ EncodedSymbol EncodeUpuS10Symbol(const std::string& text, const EncodeOptions&) 
                               std::to_string(s.size()));
     if (std::strchr("JKSTW", s[0]) != nullptr)
         throw EncodeError(EncodeErrorKind::InvalidData,
-                          std::string("service indicators do not start with ") + s[0] + " (J, K, S, T, W)", 0);
+                          std::string("a service indicator does not start with ") + s[0] +
+                              " (S10 assigns none starting with J, K, S, T or W)",
+                          0);
     static const int kWeights[8] = {8, 6, 4, 2, 3, 5, 9, 7};
     int sum = 0;
     for (int i = 0; i < 8; ++i) sum += (s[size_t(2 + i)] - '0') * kWeights[i];

@@ -24,7 +24,10 @@ EncodedSymbol HeightModulatedSymbol(const char* name, const std::string& text, s
     const bool with_check = std::find(lengths.begin(), lengths.end(), text.size() - 1) != lengths.end();
     if (!with_check && std::find(lengths.begin(), lengths.end(), text.size()) == lengths.end()) {
         std::string accepted;
-        for (size_t n : lengths) accepted += (accepted.empty() ? "" : " or ") + std::to_string(n);
+        for (size_t n : lengths) {
+            const bool last = n == *(lengths.end() - 1);
+            accepted += (accepted.empty() ? "" : last ? " or " : ", ") + std::to_string(n);
+        }
         throw EncodeError(EncodeErrorKind::InvalidData, std::string(name) + " takes " + accepted +
                                                             " digits (one more: with the check digit), not " +
                                                             std::to_string(text.size()));

@@ -15,7 +15,7 @@ constexpr char kPairs[6][5] = {"0011", "0101", "0110", "1001", "1010", "1100"};
 int IndexOf(char c) { return int(static_cast<const char*>(std::memchr(kCharset, c, 36)) - kCharset); }
 
 // Upper case text of the code's character set, or InvalidCharacter at the first character outside it.
-std::string CheckedText(const std::string& text, size_t limit) {
+std::string CheckedText(const char* name, const std::string& text, size_t limit) {
     RefuseLongerThan(text, limit);
     RefuseEmpty(text);
     std::string upper = text;
@@ -23,7 +23,7 @@ std::string CheckedText(const std::string& text, size_t limit) {
         char& c = upper[i];
         if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
         if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z')))
-            throw EncodeError(EncodeErrorKind::InvalidCharacter, "the code takes 0-9 and A-Z", long(i));
+            throw EncodeError(EncodeErrorKind::InvalidCharacter, std::string(name) + " takes 0-9 and A-Z", long(i));
     }
     return upper;
 }
@@ -59,13 +59,13 @@ char Rm4sccCheckCharacter(const std::string& text) {
 }
 
 EncodedSymbol EncodeRm4sccSymbol(const std::string& text, const EncodeOptions&) {
-    const std::string upper = CheckedText(text, 50);
+    const std::string upper = CheckedText("RM4SCC", text, 50);
     const char check = Rm4sccCheckCharacter(upper);
     const std::string bars = kAscender + Rm4sccCharacterBars(upper + check) + kFullBar;
     return FourStateSymbol(bars, kRm4sccHeights, kRm4sccQuietZone, upper + check);
 }
 
 EncodedSymbol EncodeKixSymbol(const std::string& text, const EncodeOptions&) {
-    const std::string upper = CheckedText(text, 18);
+    const std::string upper = CheckedText("KIX", text, 18);
     return FourStateSymbol(Rm4sccCharacterBars(upper), kRm4sccHeights, kRm4sccQuietZone, upper);
 }
