@@ -109,6 +109,8 @@ class _Appearance:
     def _module(self, s: Symbology, given: dict[str, Any]) -> tuple[int, float | None]:
         """Pixels per module, and the exact module width in mm an SVG is drawn at (None: pixels)."""
         scale, x_dim_mm = given["scale"], given["x_dim_mm"]
+        if x_dim_mm is None and scale is None:
+            x_dim_mm = s.x_dim_mm  # postal codes print at their standard's module
         if x_dim_mm is None:
             return (s.default_scale if scale is None else int(_SCALE.check("scale", scale) or 0)), None
         x_dim_mm = float(_MM.check("x_dim_mm", x_dim_mm) or 0)
@@ -367,7 +369,9 @@ def make(symbology: str, data: str | None = None, *, scale: int | None = None, d
     reports the module width achieved). ``x_dim_mm`` without ``dpi`` draws SVG at exactly that
     module width in mm, and PNG/JPEG at ``scale``. ``dpi`` alone records the resolution in
     PNG/JPEG and makes SVG width and height physical (mm). ``max_pixels`` (default 100 million)
-    bounds width x height of the image, checked before anything is drawn.
+    bounds width x height of the image, checked before anything is drawn. Postal codes (imb,
+    rm4scc, ...) take their standard's module width (half the bar pitch) as ``x_dim_mm`` when
+    neither ``scale`` nor ``x_dim_mm`` is given; their bar heights are the standard's.
 
     Linear symbols: the bar height in modules (``height``) or mm (``height_mm``, needs dpi or
     x_dim_mm), by default the symbology's standard height; ``show_text`` (default True), ``text``

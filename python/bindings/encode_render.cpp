@@ -201,6 +201,7 @@ py::dict EntryAsDict(const SymbologyEntry& entry) {
     row["default_scale"] = entry.default_scale;
     row["aliases"] = py::tuple(py::cast(entry.aliases));
     row["digital_link_as"] = entry.digital_link_as.empty() ? py::object(py::none()) : py::str(entry.digital_link_as);
+    row["x_dim_mm"] = entry.x_dim_mm > 0 ? py::object(py::float_(entry.x_dim_mm)) : py::object(py::none());
     py::list options;
     for (const OptionSpec& spec : entry.options) options.append(OptionAsDict(spec));
     row["options"] = py::tuple(options);
@@ -349,7 +350,7 @@ void RegisterEncodeRender(py::module_& m) {
             return py::tuple(rows);
         },
         "Every symbology encode() takes, in the order users see them: name, title, quiet_zone_source, example, "
-        "default_scale, aliases, digital_link_as and its options (name, kind, help, default, low, high, auto, "
+        "default_scale, aliases, digital_link_as, x_dim_mm (the standard's module in mm, or None) and its options (name, kind, help, default, low, high, auto, "
         "choices, accepted, field), the only list of them.");
 
     m.def(
