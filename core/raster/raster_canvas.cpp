@@ -1,4 +1,4 @@
-#include "core/render/raster_canvas.h"
+#include "core/raster/raster_canvas.h"
 
 #include <algorithm>
 #include <cmath>
