@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "core/render/pixel_rounding.h"
+#include "core/raster/pixel_rounding.h"
 
 namespace {
 
