@@ -20,6 +20,7 @@ class SymbologyInfo:
     name: str
     title: str
     aliases: tuple[str, ...]
+    example: str  # data it encodes, e.g. for a sample image
     options: tuple[OptionInfo, ...]
     quiet_zone: tuple[float, float, float, float]  # left, top, right, bottom, in modules
     quiet_zone_source: str
@@ -34,6 +35,7 @@ def symbologies() -> dict[str, SymbologyInfo]:
             name=s.name,
             title=s.title,
             aliases=s.aliases,
+            example=s.example,
             options=tuple(OptionInfo(name=o.name, accepted=o.kind.describe(), default=o.default, help=o.help)
                           for o in s.options),
             quiet_zone=whole_sides(s.standard.quiet_zone),

@@ -40,6 +40,14 @@ import barcode_quor as bq
     ("datamatrix", {"max_pixels": 100}, "over the limit max_pixels=100"),
     ("code128", {"digital_link": "(01)09501101530003"}, "cannot carry a GS1 Digital Link"),
     ("pdf417", {"rows": 90, "columns": 30}, "more than the 928 codewords"),
+    ("qr", {"scael": 3}, "qr has no option 'scael'; did you mean 'scale'?"),
+    ("qr", {"border": 2}, "did you mean 'quiet_zone'?"),
+    ("code128", {"dark": "red"}, "did you mean 'foreground'?"),
+    ("code128", {"module_width": 0.3}, "did you mean 'x_dim_mm'?"),
+    ("ean13", {"bearer": "frame"}, "ean13 has no option 'bearer' (itf, itf14 have it)"),
+    ("code128", {"height": 0.2}, "rounds to 0: the bars would not be drawn"),
+    ("code128", {"height_mm": 0.01, "dpi": 72}, "rounds to 0: the bars would not be drawn"),
+    ("code128", {"scale": 600}, "code128: text of"),
 ])
 def test_wrong_option_lists_what_is_accepted(symbology, options, accepted):
     with pytest.raises(bq.InvalidOptionError) as caught:
@@ -48,9 +56,12 @@ def test_wrong_option_lists_what_is_accepted(symbology, options, accepted):
     assert isinstance(caught.value, ValueError)
 
 
-def test_unknown_symbology_lists_the_names():
+def test_unknown_symbology_lists_the_names_or_the_one_meant():
     with pytest.raises(bq.InvalidOptionError, match="code128, gs1-128.*jan13.*qr"):
         bq.make("code-one", "x")
+    for typed, meant in [("EAN-13", "ean13"), ("QRCode", "qr"), ("rss14", "databar"), ("datamatrx", "datamatrix")]:
+        with pytest.raises(bq.InvalidOptionError, match=f"did you mean '{meant}'"):
+            bq.make(typed, "x")
 
 
 @pytest.mark.parametrize("symbology, data, character, position", [
@@ -130,8 +141,9 @@ def test_failed_save_leaves_no_file_and_keeps_the_old_one(tmp_path, monkeypatch)
     symbol = bq.make("code128", "ok")
     with pytest.raises(bq.InvalidOptionError, match="png, jpeg, jpg, svg"):
         symbol.save(tmp_path / "x.gif")
-    with pytest.raises(OSError):
+    with pytest.raises(FileNotFoundError) as missing:
         symbol.save(tmp_path / "missing" / "x.png")
+    assert missing.value.filename == str(tmp_path / "missing" / "x.png")  # the caller's path, not a temporary
     existing = tmp_path / "keep.png"
     existing.write_bytes(b"old")
 
