@@ -20,11 +20,11 @@ class SymbologyInfo:
     name: str
     title: str
     aliases: tuple[str, ...]
-    example: str  # data it encodes, e.g. for a sample image
     options: tuple[OptionInfo, ...]
     quiet_zone: tuple[float, float, float, float]  # left, top, right, bottom, in modules
     quiet_zone_source: str
     bar_height: float | None  # default bar height in modules (None: fixed by the symbology or 2D)
+    example: str  # data it encodes, e.g. for a sample
 
 
 def symbologies() -> dict[str, SymbologyInfo]:
@@ -35,12 +35,12 @@ def symbologies() -> dict[str, SymbologyInfo]:
             name=s.name,
             title=s.title,
             aliases=s.aliases,
-            example=s.example,
             options=tuple(OptionInfo(name=o.name, accepted=o.kind.describe(), default=o.default, help=o.help)
                           for o in s.options),
             quiet_zone=whole_sides(s.standard.quiet_zone),
             quiet_zone_source=s.quiet_zone_source,
             bar_height=s.standard.bar_height if s.standard.shape == "linear" else None,
+            example=s.example,
         )
         for s in SYMBOLOGIES
     }

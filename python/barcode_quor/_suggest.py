@@ -1,22 +1,21 @@
-"""'Did you mean' for symbology and option names: a near spelling of ours, or the name another
-barcode tool gives the same thing."""
+""""Did you mean": the known name closest to one that is not known, and the names other barcode
+tools give our symbologies and options."""
 from __future__ import annotations
 
 import difflib
 from typing import Iterable
 
-# Names other barcode tools use for our symbologies, compared after _key() (case, '-', '_' and
-# spaces dropped); close spellings of our own names are found without a row here.
+# Names other barcode tools use for our symbologies, compared after _plain(); close spellings of our
+# own names are found without a row here.
 _SYMBOLOGY_NAMES = {
     "qrcode": "qr", "gs1qrcode": "gs1-qr", "dm": "datamatrix", "datamatrixecc200": "datamatrix",
     "gs1dm": "gs1-datamatrix", "ean": "ean13", "jan": "ean13", "upc": "upca", "gtin13": "ean13",
     "gtin8": "ean8", "isbn13": "isbn", "isbn10": "isbn", "ean128": "gs1-128", "ucc128": "gs1-128",
-    "gtin14": "itf14", "itf14": "itf14", "i2of5": "itf", "interleaved2of5": "itf", "2of5interleaved": "itf",
-    "code25": "itf", "rss14": "databar", "gs1databar": "databar", "databaromni": "databar",
-    "databaromnidirectional": "databar", "rsslimited": "databar-limited", "rssexpanded": "databar-expanded",
-    "rssexp": "databar-expanded", "rss14stacked": "databar-stacked", "micropdf": "micropdf417",
-    "code3of9": "code39", "code39standard": "code39", "postal": "japanpost", "japanpostal": "japanpost",
-    "jpostal": "japanpost", "kix": "japanpost", "code128auto": "code128", "usd4": "nw7", "ames": "nw7",
+    "gtin14": "itf14", "i2of5": "itf", "interleaved2of5": "itf", "2of5interleaved": "itf", "code25": "itf",
+    "rss14": "databar", "gs1databar": "databar", "databaromni": "databar", "databaromnidirectional": "databar",
+    "rsslimited": "databar-limited", "rssexpanded": "databar-expanded", "rssexp": "databar-expanded",
+    "rss14stacked": "databar-stacked", "micropdf": "micropdf417", "code3of9": "code39", "postal": "japanpost",
+    "japanpostal": "japanpost", "jpostal": "japanpost", "kix": "japanpost", "usd4": "nw7", "ames": "nw7",
 }
 
 # Option names of other tools (and common guesses) for make()'s own.
@@ -28,7 +27,7 @@ _OPTION_NAMES = {
     "fg_colour": "foreground", "bg_colour": "background", "fg_color": "foreground", "bg_color": "background",
     "module_width": "x_dim_mm", "modulewidth": "x_dim_mm", "xdim": "x_dim_mm", "x_dim": "x_dim_mm",
     "x_dimension": "x_dim_mm", "module_size": "scale", "modulesize": "scale", "module_height": "height",
-    "bar_height": "height", "barheight": "height", "height_px": "height", "resolution": "dpi",
+    "bar_height": "height", "barheight": "height", "resolution": "dpi",
     "ecc": "error", "eclevel": "error", "ec_level": "error", "error_correction": "error", "ecl": "error",
     "secure": "error", "level": "error", "vers": "version", "write_text": "show_text", "human_readable": "show_text",
     "hrt": "show_text", "show_hrt": "show_text", "notext": "show_text", "text_distance": "text_gap_mm",
@@ -39,34 +38,41 @@ _OPTION_NAMES = {
 }
 
 
-def _key(name: str) -> str:
-    return "".join(c for c in name.lower() if c.isalnum())
+def _plain(name: str) -> str:
+    return name.lower().replace("-", "").replace("_", "").replace(" ", "")
+
+
+def closest(name: str, known: Iterable[str]) -> str | None:
+    """The known name spelt the same but for case and '-'/'_', else one held inside the other
+    ("qrcode" -> "qr"), else the most similar; None when nothing is close."""
+    names = list(known)
+    plain = {_plain(k): k for k in names}
+    wanted = _plain(name)
+    if wanted in plain:
+        return plain[wanted]
+    inside = [k for p, k in plain.items() if len(p) >= 2 and (p in wanted or wanted in p)]
+    if inside:
+        return min(inside, key=lambda k: abs(len(_plain(k)) - len(wanted)))
+    close = difflib.get_close_matches(wanted, list(plain), n=1, cutoff=0.6)
+    return plain[close[0]] if close else None
 
 
 def symbology(name: str, names: Iterable[str]) -> str | None:
-    """Our symbology name nearest to a name that is not one of ours, or None."""
-    ours = {_key(n): n for n in names}
-    key = _key(name)
-    if key in ours:
-        return ours[key]
-    if key in _SYMBOLOGY_NAMES and _SYMBOLOGY_NAMES[key] in ours.values():
-        return _SYMBOLOGY_NAMES[key]
-    close = difflib.get_close_matches(key, list(ours), n=1, cutoff=0.75)
-    return ours[close[0]] if close else None
+    """Our symbology name meant by a name that is not one of ours, or None."""
+    ours = list(names)
+    other = _SYMBOLOGY_NAMES.get(_plain(name))
+    if other in ours and _plain(name) not in map(_plain, ours):
+        return other
+    return closest(name, ours)
 
 
 def option(name: str, names: Iterable[str]) -> str | None:
-    """Our option name nearest to a name that is not one of ours, or None."""
+    """Our option name meant by a name that is not one of ours, or None."""
     ours = list(names)
-    lowered = name.lower().replace("-", "_").lstrip("_")
-    if lowered in ours:
-        return lowered
-    if lowered in _OPTION_NAMES and _OPTION_NAMES[lowered] in ours:
-        return _OPTION_NAMES[lowered]
-    close = difflib.get_close_matches(lowered, ours, n=1, cutoff=0.7)
-    return close[0] if close else None
+    other = _OPTION_NAMES.get(name.lower().replace("-", "_").lstrip("_"))
+    return other if other in ours else closest(name, ours)
 
 
-def did_you_mean(suggestion: str | None, spell: str = "{}") -> str:
-    """"; did you mean 'x'?" or nothing; spell turns our name into how the caller writes it."""
-    return f"; did you mean {spell.format(suggestion)!r}?" if suggestion else ""
+def did_you_mean(suggestion: str | None) -> str:
+    """"; did you mean 'x'?" or nothing."""
+    return f"; did you mean {suggestion!r}?" if suggestion else ""

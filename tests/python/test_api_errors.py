@@ -21,7 +21,7 @@ import barcode_quor as bq
     ("code39", {"foreground": (300, 0, 0)}, "integers 0-255"),
     ("code39", {"background": "#12345"}, "#rrggbb"),
     ("code39", {"scale": 0}, "from 1 to 1000"),
-    ("qr", {"quiet_zone": -1}, "integer >= 0"),
+    ("qr", {"quiet_zone": -1}, "integer from 0 to 1000000"),
     ("qr", {"quiet_zone": (1, 2, 3)}, "(left, top, right, bottom)"),
     ("code128", {"codeset": "A"}, "its own options: mode"),
     ("qr", {"height": 10}, "qr has no height"),
@@ -58,7 +58,7 @@ def test_wrong_option_lists_what_is_accepted(symbology, options, accepted):
 
 def test_unknown_symbology_lists_the_names_or_the_one_meant():
     with pytest.raises(bq.InvalidOptionError, match="code128, gs1-128.*jan13.*qr"):
-        bq.make("code-one", "x")
+        bq.make("unheard-of", "x")
     for typed, meant in [("EAN-13", "ean13"), ("QRCode", "qr"), ("rss14", "databar"), ("datamatrx", "datamatrix")]:
         with pytest.raises(bq.InvalidOptionError, match=f"did you mean '{meant}'"):
             bq.make(typed, "x")
@@ -187,3 +187,4 @@ def test_settings_checked_before_do_not_pass_an_equal_value_of_another_type(acce
     bq.make("code39", "12345678", **accepted)  # its checked settings are kept for later symbols
     with pytest.raises(bq.InvalidOptionError):
         bq.make("code39", "12345678", **refused)
+
