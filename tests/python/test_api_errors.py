@@ -188,3 +188,13 @@ def test_settings_checked_before_do_not_pass_an_equal_value_of_another_type(acce
     with pytest.raises(bq.InvalidOptionError):
         bq.make("code39", "12345678", **refused)
 
+
+def test_a_font_that_cannot_draw_is_refused(tmp_path):
+    """A truncated font file opens, then draws nothing: refused by name, never a blank text."""
+    font = tmp_path / "cut.ttf"
+    roboto = os.path.join(os.path.dirname(__file__), "..", "..", "resources", "Roboto_400Regular.ttf")
+    with open(roboto, "rb") as whole:
+        font.write_bytes(whole.read()[:20000])
+    with pytest.raises(bq.InvalidOptionError, match="code128: the font has no outline for U[+]0041.*truncated") as e:
+        bq.make("code128", "A B", font=font)
+    assert e.value.option == "font"
