@@ -315,9 +315,11 @@ def test_interrupt_inside_a_zip_entry_waits_for_the_entry(tmp_path, monkeypatch)
         assert written.read("a.svg") == b"<a/>"
 
 
-def test_interrupt_while_the_zip_finishes_keeps_zip_and_manifest_agreeing(tmp_path, monkeypatch):
-    """Ctrl-C as the zip's directory is written waits until zip and manifest are both in place: every
-    "ok" row of the manifest is in the zip (it once published a manifest of rows in no zip)."""
+@pytest.mark.parametrize("moment", ["drawing", "finishing"])
+def test_interrupt_keeps_zip_and_manifest_agreeing(tmp_path, monkeypatch, moment):
+    """Ctrl-C as an entry is listed, or as the zip's directory is written, waits until zip and
+    manifest agree: every "ok" row of the manifest is in the zip and every entry is listed (it once
+    published a manifest of rows in no zip)."""
     from barcode_quor.batch.sinks import ZipSink
 
     complete = ZipSink._complete
@@ -326,12 +328,18 @@ def test_interrupt_while_the_zip_finishes_keeps_zip_and_manifest_agreeing(tmp_pa
         os.kill(os.getpid(), signal.SIGINT)
         complete(self)
 
-    monkeypatch.setattr(ZipSink, "_complete", interrupted_complete)
+    def interrupt_at_third(result):
+        if result.row == 3:
+            os.kill(os.getpid(), signal.SIGINT)
+
+    if moment == "finishing":
+        monkeypatch.setattr(ZipSink, "_complete", interrupted_complete)
     with pytest.raises(KeyboardInterrupt):
-        generate_batch(write_csv(tmp_path / "in.csv", list(good_rows(6))), tmp_path / "out.zip", jobs=1)
+        generate_batch(write_csv(tmp_path / "in.csv", list(good_rows(6))), tmp_path / "out.zip", jobs=1,
+                       chunk_size=1, progress=interrupt_at_third if moment == "drawing" else False)
     listed = [line["output"] for line in manifest(tmp_path / "out.zip.manifest.csv") if line["status"] == "ok"]
     with zipfile.ZipFile(tmp_path / "out.zip") as written:
-        assert len(listed) == 6 and sorted(written.namelist()) == sorted(listed)
+        assert len(listed) == (3 if moment == "drawing" else 6) and sorted(written.namelist()) == sorted(listed)
     assert [p for p in os.listdir(tmp_path) if p.endswith(".partial")] == []
 
 
