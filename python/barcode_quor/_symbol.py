@@ -101,7 +101,13 @@ def _digital_link_data(s: Symbology, data: str | None, element_string: object,
     if not isinstance(element_string, str) or not isinstance(domain, (str, type(None))):
         raise _refuse("digital_link", "digital_link and domain are str: an element string and a URI prefix")
     under = {} if domain is None else {"domain": domain}  # the native default domain otherwise
-    return BY_NAME[s.digital_link_as], _native.gs1_digital_link(element_string, **under)
+    try:
+        return BY_NAME[s.digital_link_as], _native.gs1_digital_link(element_string, **under)
+    except InvalidOptionError as error:  # the domain is the one option it takes
+        raise _refuse("domain", f"{s.name}: {error}") from None
+    except InvalidDataError as error:  # in the element string: named, its type kept
+        raise InvalidDataError(f"{s.name}: digital_link: {error}", character=error.character,
+                               position=error.position) from None
 
 
 class _Appearance:
