@@ -114,8 +114,9 @@ def main(argv: Sequence[str]) -> int:
     finally:
         signal.signal(signal.SIGTERM, previous)
     seconds = time.monotonic() - started
-    summary = (f"{result.total} rows: {result.written} written, {result.skipped} kept, {result.failed} failed "
-               f"in {seconds:.1f} s; manifest {result.manifest}")
+    unreached = result.total - result.written - result.skipped - result.failed
+    summary = (f"{result.total} rows: {result.written} written, {result.skipped} kept, {result.failed} failed"
+               f"{f', {unreached} not reached' if unreached > 0 else ''} in {seconds:.1f} s; manifest {result.manifest}")
     if result.stopped:
         print(f"{PROG}: stopped: {result.stopped}; {summary}", file=sys.stderr)
         return 1
