@@ -141,6 +141,18 @@ FAULTY_LINES = {  # each input: its lines, and per line the manifest's status ("
 }
 
 
+@pytest.mark.parametrize("stdin, message", [(None, "-: standard input is closed"),
+                                            (b"sym,dat\n", "-: CSV columns must be")])
+def test_standard_input_is_called_dash(tmp_path, stdin, message):
+    """Standard input, closed or read through a temporary copy, is "-" in messages, in one line."""
+    command = [sys.executable, "-m", "barcode_quor.batch", "-", "--format", "csv", "-o", str(tmp_path / "out")]
+    result = subprocess.run(command, input=stdin, capture_output=True,
+                            preexec_fn=(lambda: os.close(0)) if stdin is None else None)
+    assert result.returncode == 2
+    lines = result.stderr.decode().splitlines()
+    assert len(lines) == 1 and lines[0].startswith(f"barcode-quor batch: {message}")
+
+
 @pytest.mark.parametrize("fmt", FAULTY_LINES)
 def test_a_faulty_line_costs_that_line_only(tmp_path, fmt):
     """Read once from a pipe; a bad byte, a huge line, a broken quote or bad JSON is one error row

@@ -87,6 +87,8 @@ def readable_twice(path: str) -> Iterator[str]:
     with tempfile.NamedTemporaryFile(prefix="barcode-quor-input-") as spool:
         try:
             if path == "-":
+                if sys.stdin is None:  # started with standard input closed
+                    raise BatchError("-: standard input is closed")
                 shutil.copyfileobj(sys.stdin.buffer, spool)
             else:
                 with open(path, "rb") as stream:
