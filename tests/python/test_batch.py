@@ -405,3 +405,20 @@ def test_a_name_or_template_that_fails_costs_its_row_only(tmp_path):
     lines = manifest(result.manifest)
     assert [line["status"] for line in lines] == ["error", "error"]  # "{n:04d}" of text: each row alone
     assert "--name: {n:04d} of '1'" in lines[0]["error"]
+
+
+def test_zip_directory_spilled_in_blocks_is_what_zipfile_writes(tmp_path, monkeypatch):
+    """The zip keeps a few entries' records in memory, not one per row: the archive is still
+    byte for byte zipfile's, beyond 65,535 entries too (its ZIP64 end records)."""
+    from barcode_quor.batch import spilled_zip
+
+    monkeypatch.setattr(spilled_zip, "SPILL_EVERY", 1000)
+    spilled = spilled_zip.SpilledZipFile(str(tmp_path / "spilled.zip"))
+    plain = zipfile.ZipFile(tmp_path / "plain.zip", "w")
+    for i in range(70000):
+        for archive in (spilled, plain):
+            archive.writestr(zipfile.ZipInfo(f"d/{i}.svg", (2026, 1, 2, 3, 4, 6)), f"<svg>{i}</svg>".encode())
+        assert list.__len__(spilled.filelist) < 1000
+    spilled.close()
+    plain.close()
+    assert (tmp_path / "spilled.zip").read_bytes() == (tmp_path / "plain.zip").read_bytes()

@@ -11,6 +11,7 @@ from collections.abc import Iterator
 
 from .._output import new_file_mode
 from . import leftovers
+from .spilled_zip import SpilledZipFile
 from .draw import ERROR, OK, SKIPPED, RowResult, image_kind
 from .rows import BatchError, Row
 
@@ -173,7 +174,7 @@ class ZipSink(_WrittenWhole):
             raise BatchError(f"{path}: {e}") from e
         self._kept = set(self._old.namelist()) if self._old else set()
         self._temporary = temporary_beside(path)
-        self._zip = zipfile.ZipFile(self._temporary, "w")
+        self._zip = SpilledZipFile(self._temporary)  # memory flat however many entries
 
     def claim(self, row: Row) -> RowResult | None:
         if row.error or row.output not in self._kept or self._old is None:
