@@ -69,7 +69,8 @@ def _parser() -> argparse.ArgumentParser:
     parser.add_argument("data", nargs="?", help="the data to encode; - reads it from standard input "
                                                 "(one trailing newline dropped)")
     parser.add_argument("-o", "--output", metavar="FILE",
-                        help="output file; - writes to standard output (default: SYMBOLOGY.png, or the --format's)")
+                        help="output file; - writes to standard output, as text when it is a terminal and no "
+                             "--format is given (default: SYMBOLOGY.png, or the --format's)")
     parser.add_argument("-f", "--format", choices=KINDS, help="output kind (default: from the extension, else png)")
     parser.add_argument("--list", action="store_true", help="list the symbologies and their options")
     parser.add_argument("-V", "--version", action="version", version=f"{PROG} {__version__}")
@@ -228,7 +229,10 @@ def main(argv: Sequence[str] | None = None) -> int:
         symbol = make(symbology, data, **_make_options(args))
         if output is None:  # as other barcode tools do: a file named after the symbology, said where
             output = f"{symbol.symbology}.{args.format or 'png'}"
-        if output == "-":
+        if output == "-" and args.format is None and sys.stdout.isatty():  # no image bytes onto a terminal
+            sys.stdout.write(symbol.terminal())
+            sys.stdout.flush()
+        elif output == "-":
             symbol.save(sys.stdout.buffer, kind=args.format or "png")
             sys.stdout.buffer.flush()
         else:

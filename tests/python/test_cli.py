@@ -115,6 +115,29 @@ def test_written_files_read_back(tmp_path):
             assert (0, 0, 128) in {p[:3] for p in image.convert("RGBA").getdata()}
 
 
+def test_standard_output_on_a_terminal_gets_text_not_image_bytes():
+    import pty
+
+    main_end, terminal = pty.openpty()
+    chunks = []
+    reader = threading.Thread(target=lambda: chunks.extend(iter(lambda: _read(main_end), b"")))
+    reader.start()
+    result = subprocess.run([sys.executable, "-m", "barcode_quor", "qr", "terminal", "-o", "-"], stdout=terminal,
+                            stderr=subprocess.PIPE, timeout=60)
+    os.close(terminal)
+    reader.join(10)
+    text = b"".join(chunks).decode()
+    assert result.returncode == 0 and "\x89PNG" not in text
+    assert set(text) <= set(" \u2580\u2584\u2588\r\n") and "\u2588" in text
+
+
+def _read(fd):
+    try:
+        return os.read(fd, 4096)
+    except OSError:  # the terminal side closed
+        return b""
+
+
 def test_data_from_standard_input_drops_one_newline():
     result = run("qr", "-", "-o", "-", stdin=b"two lines\nhere\n")
     assert zxingcpp.read_barcodes(Image.open(io.BytesIO(result.stdout)))[0].text == "two lines\nhere"
