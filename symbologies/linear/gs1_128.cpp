@@ -175,6 +175,9 @@ EncodedSymbol EncodeGS1_128Symbol(const std::string& text, const EncodeOptions& 
 EncodedSymbol EncodeConvenienceSymbol(const std::string& text, const EncodeOptions&) {
     // "{FNC1}" and 44 digits at most.
     RefuseLongerThan(text, kFnc1MarkerLength + 44);
+    const std::size_t offset = text.compare(0, kFnc1MarkerLength, "{FNC1}") == 0 ? kFnc1MarkerLength : 0;
+    const std::string given = text.substr(offset);
+    if (given.size() == 44) CompleteGS1CheckDigit(given, 43, offset);  // names the expected check digit
     const std::string digits = ConvenienceDigits(text);
     EncodedSymbol symbol = OneRowSymbol(ToModuleWidths(ConvenienceValues(digits), "Invalid code value"),
                                         kLinearBarHeight, 10, "", digits);

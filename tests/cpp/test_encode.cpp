@@ -344,3 +344,33 @@ TEST(TextEncoding, CodePointIndex) {
 }
 
 }  // namespace
+
+// A wrong check digit says the right one, and messages name no class: the expected digits worked by
+// hand with the GS1 modulo-10 rule (ISBN, ISSN, ISMN and GS1 element strings say it already).
+struct CheckDigitMessage {
+    const char* symbology;
+    std::string text;
+    const char* message;
+};
+
+const CheckDigitMessage kCheckDigitMessages[] = {
+    {"ean13", "4901234567890", "ean13: check digit '0' is wrong: expected '4'"},
+    {"ean13", "49012345678", "ean13: 12 or 13 digits required, not 11"},
+    {"ean8", "49012340", "ean8: check digit '0' is wrong: expected '7'"},
+    {"upca", "036000291450", "upca: check digit '0' is wrong: expected '2'"},
+    {"upce", "01234560", "upce: check digit '0' is wrong: expected '5'"},
+    {"itf14", "15400141288760", "itf14: check digit '0' is wrong: expected '3'"},
+    {"gs1-128-convenience", "9191234500000000000000000000000000000000000" "0",
+     "gs1-128-convenience: check digit '0' is wrong: expected '8'"},
+};
+
+TEST(Encode, CheckDigitMessagesNameTheExpectedDigit) {
+    for (const CheckDigitMessage& c : kCheckDigitMessages) {
+        try {
+            Encode(c.symbology, c.text, EncodeOptions());
+            ADD_FAILURE() << c.symbology << " took " << c.text;
+        } catch (const EncodeError& e) {
+            EXPECT_STREQ(e.what(), c.message) << c.text;
+        }
+    }
+}
