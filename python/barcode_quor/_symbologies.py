@@ -47,7 +47,7 @@ _QR_VERSION = Option("version", Number(1, 40, auto=True), None,
                      _auto(0))
 _ADDON = Option("addon", Text(r"(\d{2}|\d{5})?", '"", or 2 or 5 digits'), "",
                 "EAN-2/EAN-5 add-on digits (also written after '+' in the data)", "addon")
-_COMPOSITE = (Option("composite", Text(r"(\(\d{2,4}\).*)?", 'an element string, e.g. "(10)ABC123"'), "",
+_COMPOSITE = (Option("composite", Text(r"(?s).*", 'an element string, e.g. "(10)ABC123"'), "",
                      "element string of a GS1 composite component above the bars", "composite"),
               Option("composite_type", Choice(("auto", "a", "b", "c")), "auto",
                      "composite component CC-A, CC-B or CC-C (C over GS1-128 only; auto: the smallest)",

@@ -13,7 +13,8 @@
 QrSymbol EncodeQr(const std::string& bytes, QrMode mode, QrLevel level, int requested_version, bool gs1 = false);
 
 // `options`: error (L, M, Q, H), version (0..40), mode (auto and byte, numeric, alphanumeric, kanji:
-// Shift-JIS bytes in byte mode) and encoding. The GS1 form takes an element string, in byte mode.
+// Kanji mode, 13 bits per Shift JIS double-byte character, the encoding setting unused) and
+// encoding. The GS1 form takes an element string (any form the GS1 reader takes), segments mixed.
 EncodedSymbol EncodeQrSymbol(const std::string& text, const EncodeOptions& options);
 EncodedSymbol EncodeGS1QrSymbol(const std::string& text, const EncodeOptions& options);
 

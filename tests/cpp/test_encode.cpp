@@ -293,4 +293,11 @@ TEST(TextEncoding, CodePointIndex) {
     for (const Utf8Case& c : kUtf8Cases) EXPECT_EQ(CodePointIndex(c.text, c.offset), c.index) << c.offset;
 }
 
+// Worked by hand: well-formed characters decode; an overlong '/' (C0 AF), a surrogate (ED A0 80)
+// and a stray continuation byte are U+FFFD for every byte.
+TEST(TextEncoding, CodePointsOfWellFormedCharactersOnly) {
+    EXPECT_EQ(Utf8CodePoints("a\xC3\xA9\xF0\x9F\x98\x80"), U"a\u00E9\U0001F600");
+    EXPECT_EQ(Utf8CodePoints("\xC0\xAF" "\xED\xA0\x80" "\x80"), std::u32string(6, U'\uFFFD'));
+}
+
 }  // namespace
