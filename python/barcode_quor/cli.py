@@ -135,20 +135,17 @@ def _in_cli_words(message: str) -> str:
     return _PARAMETER.sub(lambda m: _FLAGS[m.group(1)], message)
 
 
-def _text_argument(value: str, what: str) -> str:
-    """The argument as given; "-" reads standard input. Raises ValueError when it is not UTF-8."""
-    if value == "-" and what == "DATA":
-        raw = sys.stdin.buffer.read()
-        raw = raw[:-2] if raw.endswith(b"\r\n") else raw[:-1] if raw.endswith(b"\n") else raw
-        try:
-            return raw.decode("utf-8")
-        except UnicodeDecodeError:
-            raise ValueError("standard input is not UTF-8") from None
+def _data_argument(value: str | None) -> str | None:
+    """The argument as given (make() refuses the lone surrogates that bytes other than UTF-8 become);
+    "-" reads standard input. Raises ValueError when that is not UTF-8."""
+    if value != "-":
+        return value
+    raw = sys.stdin.buffer.read()
+    raw = raw[:-2] if raw.endswith(b"\r\n") else raw[:-1] if raw.endswith(b"\n") else raw
     try:
-        value.encode("utf-8")
-    except UnicodeEncodeError:  # bytes that are not UTF-8 arrive as lone surrogates
-        raise ValueError(f"{what} is not UTF-8") from None
-    return value
+        return raw.decode("utf-8")
+    except UnicodeDecodeError:
+        raise ValueError("standard input is not UTF-8") from None
 
 
 def _kind_from_name(path: str) -> str:
@@ -183,9 +180,9 @@ def main(argv: Sequence[str] | None = None) -> int:
         return 0
     if args.symbology is None or (args.data is None) == (args.digital_link is None) or args.output is None:
         parser.error("give SYMBOLOGY DATA -o FILE, or SYMBOLOGY --digital-link ELEMENT_STRING -o FILE (or --list)")
+    symbology = args.symbology
     try:
-        symbology = _text_argument(args.symbology, "SYMBOLOGY")
-        data = _text_argument(args.data, "DATA")
+        data = _data_argument(args.data)
     except ValueError as error:
         print(f"{PROG}: error: {error}", file=sys.stderr)
         return 2

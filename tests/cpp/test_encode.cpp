@@ -197,6 +197,8 @@ const Failure kFailures[] = {
     {"japanpost", "1234567ABCDEFG", nullptr, EncodeErrorKind::TooLong, -1, 20},
     {"qr", "12a", [](EncodeOptions& o) { o.mode = "numeric"; }, EncodeErrorKind::InvalidCharacter, 2, -1},
     {"qr", "1", [](EncodeOptions& o) { o.error = "X"; }, EncodeErrorKind::InvalidOption, -1, -1},
+    // Kanji mode holds double-byte characters alone: 'a' (after one kanji) is refused.
+    {"qr", "\xE6\xBC\xA2" "a", [](EncodeOptions& o) { o.mode = "kanji"; }, EncodeErrorKind::InvalidCharacter, 1, -1},
     {"qr", "1", [](EncodeOptions& o) { o.version = 41; }, EncodeErrorKind::InvalidOption, -1, -1},
     {"qr", std::string(2954, 'a'), [](EncodeOptions& o) { o.error = "L"; }, EncodeErrorKind::TooLong, -1, 2953},
     {"qr", kDigits.substr(0, 3058), [](EncodeOptions& o) { o.mode = "numeric"; o.error = "H"; },

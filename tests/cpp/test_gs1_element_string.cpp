@@ -87,6 +87,8 @@ const FormCase kFormCases[] = {
     {"010950110153000317251231", "(01)09501101530003(17)251231", "{FNC1}0109501101530003{AI}17251231",
      "0109501101530003{AI}17251231"},
     {"(10)A\\(B(4300)X", "(10)A\\(B(4300)X", "{FNC1}10A(B{FNC1}4300X", "10A(B[{AI}4300X"},
+    // Square brackets: '(' and ')' are data, an escaped '[' too.
+    {"[10]A\\[B(C)[4300]X", "(10)A[B\\(C)(4300)X", "{FNC1}10A[B(C){FNC1}4300X", "10A[B(C)[{AI}4300X"},
 };
 
 TEST(GS1ElementString, Forms) {
