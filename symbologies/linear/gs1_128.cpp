@@ -311,10 +311,30 @@ EncodedSymbol EncodeGS1_128Symbol(const std::string& text, const EncodeOptions& 
     return OneRowSymbol(EncodeGS1_128(GS1MarkedCodes(elements)), kLinearBarHeight, 10, human, human);
 }
 
+namespace {
+
+// The payment code's digits as given: alone, after "{FNC1}", or as the element string of AI (91)
+// in a bracketed form; faults are named where they are in the text.
+std::string ConvenienceInputDigits(const std::string& text) {
+    if (text.empty() || (text[0] != '(' && text[0] != '[')) return ConvenienceDigits(text);
+    const std::vector<GS1Element> elements = ReadGS1Input(text, false);
+    if (elements.size() != 1 || elements[0].ai != "91")
+        throw EncodeError(EncodeErrorKind::InvalidData, "the payment code is one AI (91) and its digits",
+                          long(elements[elements.size() != 1 ? 1 : 0].ai_position));
+    try {
+        return ConvenienceDigits("91" + elements[0].data);
+    } catch (const EncodeError& e) {
+        if (e.Position() < 0) throw;
+        throw EncodeError(e.Kind(), e.what(), long(elements[0].data_position) + e.Position() - 2);
+    }
+}
+
+}  // namespace
+
 EncodedSymbol EncodeConvenienceSymbol(const std::string& text, const EncodeOptions&) {
     // "{FNC1}" and 44 digits at most.
     RefuseLongerThan(text, 6 + 44);
-    const std::string digits = ConvenienceDigits(text);
+    const std::string digits = ConvenienceInputDigits(text);
     EncodedSymbol symbol = OneRowSymbol(ToModuleWidths(ConvenienceValues(digits), "Invalid code value"),
                                         kLinearBarHeight, 10, "", digits);
     // Two lines, each spread letter by letter over the whole width.

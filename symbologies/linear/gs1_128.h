@@ -23,6 +23,7 @@ std::string ConvenienceDigits(const std::string& code);
 std::vector<int> ConvenienceValues(const std::string& digits44);
 // The two lines of human-readable text of the 44 digits.
 std::vector<std::string> ConvenienceTextLines(const std::string& digits44);
+// The code as 43 or 44 digits, after "{FNC1}" or as the element string "(91)..." or "[91]...".
 EncodedSymbol EncodeConvenienceSymbol(const std::string& text, const EncodeOptions& options);
 
 class GS1_128 : public BarcodeBase1D {

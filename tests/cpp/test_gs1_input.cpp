@@ -26,6 +26,9 @@ const Forms kForms[] = {
       "{FNC1}0109501101530003{AI}17251231{AI}10A(B)", "0109501101530003{AI}17251231{AI}10A(B)"}},
     {{"databar", "databar-stacked", "databar-stacked-omni", "databar-limited"},
      {"(01)09501101530003", "[01]09501101530003", "{FNC1}0109501101530003", "09501101530003"}},
+    {{"gs1-128-convenience"},
+     {"(91)912345" + std::string(35, '0'), "[91]912345" + std::string(35, '0'), "{FNC1}91912345" + std::string(35, '0'),
+      "91912345" + std::string(35, '0')}},
 };
 
 // Composites: the primary and the component each in every form.
@@ -81,6 +84,9 @@ const Fault kFaults[] = {
      "databar-expanded: non-digit character in AI \"1A\" at position 7"},
     {"databar", "[01]0950110[10]A", "", EncodeErrorKind::InvalidData, 12,
      "databar: the data is a GTIN: one AI (01) and its digits"},
+    // The 44th digit of the payment code is its check digit (8 for these 43), the 42nd of AI (91)'s data.
+    {"gs1-128-convenience", "(91)912345" + std::string(35, '0') + "9", "", EncodeErrorKind::InvalidData, 45,
+     "gs1-128-convenience: Check digit mismatch"},
     {"gs1-128", "[01]09501101530003[10]A", "[10]B", EncodeErrorKind::InvalidData, -1,
      "gs1-128: composite: AI (10) at position 1: repeated with a different value (an AI given twice must carry "
      "the same value)"},
