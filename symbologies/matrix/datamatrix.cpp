@@ -20,7 +20,9 @@ bool DataMatrix::DrawEncoded(const std::string& bytes, int x, int y, int width, 
 }
 
 ModuleMatrix DataMatrix::EncodeMatrix(const std::string& bytes) {
-    return gs1_ ? EncodeGS1DataMatrix(bytes, scheme_, size_index_) : EncodeDataMatrix(bytes, scheme_, size_index_);
+    // GS1 input is read here, once, in any form the GS1 reader takes.
+    return gs1_ ? EncodeGS1DataMatrix(GS1Data(ParseGS1(bytes), '\x1d'), scheme_, size_index_)
+                : EncodeDataMatrix(bytes, scheme_, size_index_);
 }
 
 namespace {

@@ -13,6 +13,7 @@
 #include "symbologies/symbol_building.h"
 
 QrSymbol EncodeQr(const std::string& bytes, QrMode mode, QrLevel level, int requested_version, bool gs1) {
+    // `bytes` is GS1 element data with `gs1`.
     const QrData data = gs1 ? EncodeQrData(QrGS1SegmentData(bytes, mode), mode, level, requested_version, true)
                             : EncodeQrData(bytes, mode, level, requested_version);
     return QrBuildSymbol(QrInterleavedCodewords(data.codewords, data.version, level), data.version, level);
@@ -34,7 +35,9 @@ void QR::SetEncodeMode(const std::string& mode) {
 
 ModuleMatrix QR::EncodeMatrix(const std::string& bytes) {
     if (bytes.empty()) return ModuleMatrix();
-    return EncodeQr(bytes, QrModeFromLetter(mode_), QrLevelFromSetting(level_), version_, gs1_).matrix;
+    // GS1 input is read here, once, in any form the GS1 reader takes.
+    const std::string data = gs1_ ? GS1Data(ParseGS1(bytes), '\x1d') : bytes;
+    return EncodeQr(data, QrModeFromLetter(mode_), QrLevelFromSetting(level_), version_, gs1_).matrix;
 }
 
 bool QR::DrawEncoded(const std::string& bytes, int x, int y, int width, int height) {

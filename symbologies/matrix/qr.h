@@ -9,7 +9,8 @@
 #include "symbologies/matrix/qr_symbol.h"
 
 // The whole encoder: data codewords, error correction and interleaving, then the symbol.
-// With `gs1` the bytes are a GS1 element string, drawn with FNC1 in first position.
+// With `gs1` the bytes are GS1 element data (GS1Data, GS 0x1D where a separator goes), drawn with
+// FNC1 in first position.
 QrSymbol EncodeQr(const std::string& bytes, QrMode mode, QrLevel level, int requested_version, bool gs1 = false);
 
 // `options`: error (L, M, Q, H), version (0..40), mode (auto and byte, numeric, alphanumeric, kanji:
