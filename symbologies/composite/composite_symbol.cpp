@@ -12,6 +12,8 @@
 #include "symbologies/composite/composite_component.h"
 #include "symbologies/composite/composite_linear.h"
 #include "symbologies/databar/databar_symbol.h"
+#include "symbologies/retail/ean_upc_addon_symbols.h"
+#include "symbologies/retail/upc_e.h"
 
 namespace {
 
@@ -66,17 +68,25 @@ Component ChooseComponent(const std::string& element_data, int columns, char req
 }
 
 // The primary's elements, as far as the repeated-AI rule needs them: the element string of the
-// carriers that take one, the GTIN of the DataBar ones, none for EAN/UPC.
+// carriers that take one, else the GTIN (01) the carrier stands for.
 std::vector<GS1Element> PrimaryElements(const std::string& carrier, const std::string& primary,
                                         const EncodeOptions& options) {
     if (carrier == "gs1-128" || carrier == "databar-expanded" || carrier == "databar-expanded-stacked")
         return ReadGS1Input(primary, options.gs1_validate);
+    std::string gtin;
     if (carrier.rfind("databar", 0) == 0) {
-        std::string digits = GtinDataDigits(primary);
-        digits.insert(0, 13 - digits.size(), '0');
-        return {GS1Element{"01", digits + GS1CheckDigit(digits), 0, 0}};
+        gtin = GtinDataDigits(primary);
+        gtin.insert(0, 13 - gtin.size(), '0');
+        gtin += GS1CheckDigit(gtin);
+    } else if (carrier == "ean13" || carrier == "ean8" || carrier == "upca" || carrier == "upce") {
+        // The code as the symbol carries it, check digit included, the add-on after a space.
+        const std::string code = EncodeRetailWithAddOn(carrier, primary, options).symbol.full_text.substr(0, 13);
+        gtin = carrier == "upce" ? ExpandUpcE(code.substr(0, 7)) + code[7] : code.substr(0, code.find(' '));
+        gtin.insert(0, 14 - gtin.size(), '0');
+    } else {
+        return {};
     }
-    return {};
+    return {GS1Element{"01", gtin, 0, 0}};
 }
 
 }  // namespace

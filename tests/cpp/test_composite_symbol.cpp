@@ -281,10 +281,12 @@ const Refusal kRefusals[] = {
     {"ean13", "331234567890", "[10]A\x01", "auto", EncodeErrorKind::InvalidData},  // a control character
     {"ean13", "331234567890", "[17]261331", "auto", EncodeErrorKind::InvalidData},  // no 13th month
     {"ean13", "331234567890", "(1", "auto", EncodeErrorKind::InvalidData},          // not an element string
-    // Worked by hand: one row pair under the component is too narrow; (10) given twice, two values.
+    // Worked by hand: one row pair under the component is too narrow; (10) given twice, two values;
+    // a component's (01) other than the GTIN the carrier stands for.
     {"databar-expanded-stacked", "[01]12345678901231", "[10]A", "auto", EncodeErrorKind::InvalidOption},
     {"gs1-128", "(01)12345678901231(10)A", "[10]B", "auto", EncodeErrorKind::InvalidData},
     {"databar", "[01]12345678901231", "(01)12345678901248", "auto", EncodeErrorKind::InvalidData},
+    {"upce", "0123456", "(01)09501101530003", "auto", EncodeErrorKind::InvalidData},  // (01) is 00012345000065
 };
 
 TEST(CompositeSymbol, RefusesWithTheKindOfFault) {
