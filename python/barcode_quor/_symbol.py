@@ -9,7 +9,7 @@ from typing import Any, Union
 
 import _barcode_quor_native as _native
 
-from . import _output
+from . import _output, _pixels
 from ._colours import check_colour
 from ._errors import DataTooLongError, InvalidDataError, InvalidOptionError
 from ._options import RENDER_LIMITS, Choice, Flag, Number, check_quiet_zone, whole_sides
@@ -244,6 +244,34 @@ class Symbol:
         self.pixel_size: tuple[int, int] = laid_out.size
         self.encoded = encoded
         self._laid_out = laid_out  # immutable: every render draws from this one layout
+        options = appearance.options
+        self._bar_height: float | None = options.get("bar_height") or (
+            options["bar_height_pixels"] / self.scale if options.get("bar_height_pixels") else None)
+
+    @property
+    def modules(self) -> tuple[tuple[int, ...], ...]:
+        """The rows of modules top to bottom, 1 dark and 0 light, without the quiet zone."""
+        return _pixels.module_rows(self.encoded)
+
+    @property
+    def row_heights(self) -> tuple[float, ...]:
+        """Each row's height in modules (1 for 2D codes; bar rows share the bar height)."""
+        return _pixels.row_heights(self.encoded, self._bar_height)
+
+    def to_pil(self) -> Any:
+        """The PNG as a Pillow image (needs Pillow)."""
+        return _pixels.pillow_image(self.png())
+
+    def to_array(self) -> Any:
+        """The PNG's pixels as a numpy array: height x width grey levels for a black-and-white
+        symbol, height x width x 4 RGBA otherwise (needs Pillow and numpy)."""
+        return _pixels.numpy_array(self.png())
+
+    def terminal(self, dark_on_light: bool = False) -> str:
+        """The symbol with its quiet zone as UTF-8 half blocks, two module rows a line, no escape
+        sequences: light modules are the printed ones (right for a terminal with a dark background),
+        dark ones with ``dark_on_light``."""
+        return _pixels.terminal_text(self.encoded, self.quiet_zone, self.row_heights, dark_on_light)
 
     def _render(self, kind: str) -> bytes | str:
         return self._laid_out.render(kind)

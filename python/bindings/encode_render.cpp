@@ -233,6 +233,17 @@ void RegisterEncodeRender(py::module_& m) {
                 return py::make_tuple(q.left, q.top, q.right, q.bottom);
             },
             "The standard's minimum light margin (left, top, right, bottom) in modules.")
+        .def_property_readonly(
+            "rows",
+            [](const EncodedSymbol& s) {
+                py::list rows;
+                for (const SymbolRow& row : s.rows)
+                    rows.append(py::make_tuple(
+                        py::bytes(reinterpret_cast<const char*>(row.modules.data()), row.modules.size()), row.height));
+                return py::tuple(rows);
+            },
+            "The rows top to bottom as (modules, height): modules as bytes of 0 (light) and 1 (dark), the height "
+            "in modules (0 for a bar row, which takes the bar height).")
         .def_property_readonly("full_text", [](const EncodedSymbol& s) { return s.full_text; },
                                "What the symbol carries, check digits included.")
         .def_property_readonly(
