@@ -190,6 +190,28 @@ std::vector<int> GS1MarkedCodes(const std::string& text, bool brackets_are_fnc1)
     return codes;
 }
 
+std::string GS1MarkedHumanText(const std::string& text) {
+    std::string out;
+    out.reserve(text.size() + 8);
+    bool after_marker = false;
+    for (size_t p = 0; p < text.size();) {
+        const bool fnc1 = text.compare(p, kFnc1MarkerLength, kFnc1Marker) == 0;
+        if (fnc1 || text.compare(p, kAiMarkerLength, kAiMarker) == 0) {
+            p += fnc1 ? kFnc1MarkerLength : kAiMarkerLength;
+            after_marker = true;
+        } else if (after_marker) {
+            const size_t length = GS1AiLengthAt(text, p);
+            const std::string ai = text.substr(p, length == 0 ? 2 : length);
+            out += "(" + ai + ")";
+            p += ai.size();
+            after_marker = false;
+        } else {
+            out += text[p++];
+        }
+    }
+    return out;
+}
+
 std::string GS1HumanReadable(const std::vector<GS1Element>& elements) {
     std::string out;
     for (const GS1Element& e : elements) out += "(" + e.ai + ")" + e.data;

@@ -85,5 +85,10 @@ std::vector<int> GS1MarkedCodes(const std::vector<GS1Element>& elements);
 // (nothing is checked or added); with `brackets_are_fnc1` a '[' is an FNC1 too.
 std::vector<int> GS1MarkedCodes(const std::string& text, bool brackets_are_fnc1);
 
+// The human-readable text of a text in the "{FNC1}"/"{AI}" marker form as it stands: the markers
+// removed and the bytes after each, as many as GS1AiLengthAt gives for them (2 when they are not
+// digits), in parentheses.
+std::string GS1MarkedHumanText(const std::string& text);
+
 // Human-readable text: every AI in parentheses at its full length, followed by its data.
 std::string GS1HumanReadable(const std::vector<GS1Element>& elements);

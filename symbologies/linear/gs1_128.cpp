@@ -6,7 +6,6 @@
 #include <cstdio>
 
 #include "core/render/text.h"
-#include "gs1/ai_table.h"
 #include "gs1/check_digit.h"
 #include "gs1/element_input.h"
 #include "symbologies/linear/code128_symbols.h"
@@ -100,32 +99,6 @@ ModuleWidths EncodeGS1_128(const std::vector<int>& codes) {
     return ToModuleWidths(EncodeGS1_128Values(codes), "Invalid code value");
 }
 
-std::string GS1_128HumanText(const std::vector<int>& codes) {
-    std::string out;
-    out.reserve(codes.size() + 8);
-    bool after_marker = false;
-    for (size_t p = 0; p < codes.size();) {
-        if (IsMarker(codes[p])) {
-            ++p;
-            after_marker = true;
-            continue;
-        }
-        if (!after_marker) {
-            out += char(codes[p++]);
-            continue;
-        }
-        // The AI at its full length, taken from the data up to the next marker; one that does not
-        // start with two digits is shown as two characters.
-        std::string next;
-        for (size_t q = p; q < codes.size() && q < p + 4 && !IsMarker(codes[q]); ++q) next += char(codes[q]);
-        const size_t length = std::min(next.size(), GS1AiLengthAt(next, 0) == 0 ? 2 : GS1AiLengthAt(next, 0));
-        out += "(" + next.substr(0, length) + ")";
-        p += length;
-        after_marker = false;
-    }
-    return out;
-}
-
 std::string ConvenienceDigits(const std::string& code) {
     // A leading "{FNC1}" is allowed: the symbol has its FNC1 anyway.
     const size_t offset = code.compare(0, 6, "{FNC1}") == 0 ? 6 : 0;
@@ -171,9 +144,7 @@ ModuleWidths EncodeConvenience(const std::string& code, std::string& digits) {
 
 GS1_128::GS1_128(std::string output_format) : BarcodeBase1D(std::move(output_format)) { SetFitWidth(true); }
 
-std::string GS1_128::HumanText(const std::string& code) const {
-    return GS1_128HumanText(GS1MarkedCodes(code, false));
-}
+std::string GS1_128::HumanText(const std::string& code) const { return GS1MarkedHumanText(code); }
 
 ModuleWidths GS1_128::EncodeBars(const std::string& code) { return EncodeGS1_128(GS1MarkedCodes(code, false)); }
 

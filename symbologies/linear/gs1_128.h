@@ -12,8 +12,6 @@
 // the last data value (no check value, no stop).
 std::vector<int> EncodeGS1_128Values(const std::vector<int>& codes);
 ModuleWidths EncodeGS1_128(const std::vector<int>& codes);
-// The data without its markers, the application identifier after each in parentheses.
-std::string GS1_128HumanText(const std::vector<int>& codes);
 // An element string, bracketed or in a marker form; `options.gs1_validate` checks it first.
 EncodedSymbol EncodeGS1_128Symbol(const std::string& text, const EncodeOptions& options);
 

@@ -107,29 +107,6 @@ TEST(GS1_128Encode, EmptyTextIsStartCheckStop) {
     EXPECT_EQ(w, (ModuleWidths{2, 1, 1, 2, 1, 4, 2, 2, 2, 1, 2, 2, 2, 3, 3, 1, 1, 1, 2}));  // 104, 1, stop
 }
 
-TEST(GS1_128Text, ApplicationIdentifiersInParentheses) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"{FNC1}01123456", "(01)123456"},
-        {"{FNC1}10ABC", "(10)ABC"},
-        {"{FNC1}011234{AI}10ABC{FNC1}21XYZ", "(01)1234(10)ABC(21)XYZ"},
-        {"{FNC1}4300ABC", "(4300)ABC"},  // every AI at its full length, from the AI table
-        {"{FNC1}710ABC", "(710)ABC"},
-        {"{FNC1}0109501101530003{AI}7030250ABC", "(01)09501101530003(7030)250ABC"},
-        {"{FNC1}3103001234", "(3103)001234"},
-        {"{FNC1}3712", "(37)12"},
-        {"{FNC1}2501", "(250)1"},
-        {"{FNC1}410123", "(410)123"},
-        {"{FNC1}7003X", "(7003)X"},
-        {"{FNC1}8020X", "(8020)X"},
-        {"{FNC1}9", "(9)"},
-        {"{FNC1}{AI}01", "(01)"},
-        {"{FNC1}", ""},
-        {"AB{C}12", "AB{C}12"},
-        {"ABC", "ABC"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(GS1_128HumanText(Marked(c.first)), c.second) << c.first;
-}
-
 const std::string kDigits43 = "9191234500000000000000000000000000000000000";
 
 TEST(GS1_128Convenience, CheckDigitAndValidation) {
