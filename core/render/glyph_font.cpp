@@ -241,21 +241,3 @@ std::string GlyphFont::Outline(char32_t code_point) const {
     face_->outlines.emplace(code_point, path.d);
     return path.d;
 }
-
-std::u32string DecodeUtf8(const std::string& text) {
-    std::u32string out;
-    for (size_t i = 0; i < text.size();) {
-        const unsigned char lead = static_cast<unsigned char>(text[i]);
-        const size_t n = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-        bool ok = n != 0 && i + n <= text.size();
-        char32_t cp = n == 1 ? lead : n == 2 ? lead & 0x1F : n == 3 ? lead & 0x0F : lead & 0x07;
-        for (size_t k = 1; ok && k < n; ++k) {
-            const unsigned char c = static_cast<unsigned char>(text[i + k]);
-            ok = (c & 0xC0) == 0x80;
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        out += ok ? cp : U'\uFFFD';
-        i += ok ? n : 1;
-    }
-    return out;
-}

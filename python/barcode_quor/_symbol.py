@@ -6,6 +6,7 @@ import base64
 import inspect
 import math
 import os
+import re
 from typing import Any, Union
 
 import _barcode_quor_native as _native
@@ -69,16 +70,23 @@ def _unknown_symbology(symbology: object) -> InvalidOptionError:
     return _refuse("symbology", f"unknown symbology {symbology!r}; accepted: {names}", names)
 
 
-def _check_scalar_values(what: str, text: str) -> None:
-    """Text must be Unicode scalar values: a lone surrogate has no UTF-8 form to encode."""
-    for position, character in enumerate(text):
-        if "\ud800" <= character <= "\udfff":
-            raise InvalidDataError(f"{what}: character {character!r} at position {position} is a lone surrogate, "
-                                   "which is not text", character=character, position=position)
+_LONE_SURROGATE = re.compile("[\ud800-\udfff]")
+
+
+def _refuse_lone_surrogates(symbology: str, data: object, given: dict[str, object]) -> None:
+    """Every text make() takes must be Unicode scalar values: a lone surrogate (which JSON escapes
+    and undecodable command-line bytes become) has no UTF-8 form to encode."""
+    for name, value in (("data", data), *given.items()):
+        found = _LONE_SURROGATE.search(value) if isinstance(value, str) else None
+        if found is None:
+            continue
+        what = f"character {found.group()!r} at position {found.start()} is a lone surrogate, which is not text"
+        if name == "data":
+            raise InvalidDataError(f"{symbology}: {what}", character=found.group(), position=found.start())
+        raise _refuse(name, f"{name}: {what}")
 
 
 def _encode(s: Symbology, data: str, encoder_options: dict[str, Any]) -> _native.EncodedSymbol:
-    _check_scalar_values(s.name, data)
     try:
         return _native.encode(s.name, data, **encoder_options)
     except InvalidDataError as error:
@@ -194,7 +202,6 @@ class _Appearance:
         if text is not None:
             if not isinstance(text, str):
                 raise _refuse("text", f"invalid text: {text!r}; accepted: a str replacing the printed text")
-            _check_scalar_values("text", text)
             options["text"] = text
         for name in ("text_size_mm", "text_gap_mm"):
             if given[name] is not None:
@@ -471,6 +478,8 @@ def make(symbology: str, data: str | None = None, *, scale: int | None = None, d
     entry = BY_NAME.get(symbology.lower() if isinstance(symbology, str) else "")
     if entry is None:
         raise _unknown_symbology(symbology)
+    _refuse_lone_surrogates(entry.name, data, {"text": text, "digital_link": digital_link, "domain": domain,
+                                               **options})
     own, encoder_options = _own_options(entry, options)
     encoded_as = entry
     if digital_link is not None:

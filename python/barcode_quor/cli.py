@@ -169,22 +169,19 @@ def _in_cli_words(error: BarcodeError) -> str:
     return f"{_flag_of(option)}: {error}" if option else str(error)
 
 
-def _text_argument(value: str, what: str) -> str:
-    """The argument as given; "-" reads standard input. Raises ValueError when it is not UTF-8."""
-    if value == "-" and what == "DATA":
-        if sys.stdin is None:  # started with standard input closed
-            raise ValueError("DATA is - but standard input is closed")
-        raw = sys.stdin.buffer.read()
-        raw = raw[:-2] if raw.endswith(b"\r\n") else raw[:-1] if raw.endswith(b"\n") else raw
-        try:
-            return raw.decode("utf-8")
-        except UnicodeDecodeError:
-            raise ValueError("standard input is not UTF-8") from None
+def _data_argument(value: str | None) -> str | None:
+    """The argument as given (make() refuses the lone surrogates that bytes other than UTF-8 become);
+    "-" reads standard input. Raises ValueError when that is closed or not UTF-8."""
+    if value != "-":
+        return value
+    if sys.stdin is None:  # started with standard input closed
+        raise ValueError("DATA is - but standard input is closed")
+    raw = sys.stdin.buffer.read()
+    raw = raw[:-2] if raw.endswith(b"\r\n") else raw[:-1] if raw.endswith(b"\n") else raw
     try:
-        value.encode("utf-8")
-    except UnicodeEncodeError:  # bytes that are not UTF-8 arrive as lone surrogates
-        raise ValueError(f"{what} is not UTF-8") from None
-    return value
+        return raw.decode("utf-8")
+    except UnicodeDecodeError:
+        raise ValueError("standard input is not UTF-8") from None
 
 
 def _kind_from_name(path: str) -> str:
@@ -223,9 +220,9 @@ def main(argv: Sequence[str] | None = None) -> int:
         return 0
     if args.symbology is None or (args.data is None) == (args.digital_link is None):
         parser.error("give SYMBOLOGY DATA [-o FILE], or SYMBOLOGY --digital-link ELEMENT_STRING [-o FILE] (or --list)")
+    symbology = args.symbology
     try:
-        symbology = _text_argument(args.symbology, "SYMBOLOGY")
-        data = None if args.data is None else _text_argument(args.data, "DATA")
+        data = _data_argument(args.data)
     except ValueError as error:
         print(f"{PROG}: error: {error}", file=sys.stderr)
         return 2

@@ -245,6 +245,8 @@ const Failure kFailures[] = {
     {"dpd", "%0003932062199123456781010-0", nullptr, EncodeErrorKind::InvalidCharacter, 26, -1},
     {"qr", "12a", [](EncodeOptions& o) { o.mode = "numeric"; }, EncodeErrorKind::InvalidCharacter, 2, -1},
     {"qr", "1", [](EncodeOptions& o) { o.error = "X"; }, EncodeErrorKind::InvalidOption, -1, -1},
+    // Kanji mode holds double-byte characters alone: 'a' (after one kanji) is refused.
+    {"qr", "\xE6\xBC\xA2" "a", [](EncodeOptions& o) { o.mode = "kanji"; }, EncodeErrorKind::InvalidCharacter, 1, -1},
     {"qr", "1", [](EncodeOptions& o) { o.version = 41; }, EncodeErrorKind::InvalidOption, -1, -1},
     {"qr", std::string(2954, 'a'), [](EncodeOptions& o) { o.error = "L"; }, EncodeErrorKind::TooLong, -1, 2953},
     {"qr", kDigits.substr(0, 3058), [](EncodeOptions& o) { o.mode = "numeric"; o.error = "H"; },
@@ -341,6 +343,13 @@ const Utf8Case kUtf8Cases[] = {
 
 TEST(TextEncoding, CodePointIndex) {
     for (const Utf8Case& c : kUtf8Cases) EXPECT_EQ(CodePointIndex(c.text, c.offset), c.index) << c.offset;
+}
+
+// Worked by hand: well-formed characters decode; an overlong '/' (C0 AF), a surrogate (ED A0 80)
+// and a stray continuation byte are U+FFFD for every byte.
+TEST(TextEncoding, CodePointsOfWellFormedCharactersOnly) {
+    EXPECT_EQ(Utf8CodePoints("a\xC3\xA9\xF0\x9F\x98\x80"), U"a\u00E9\U0001F600");
+    EXPECT_EQ(Utf8CodePoints("\xC0\xAF" "\xED\xA0\x80" "\x80"), std::u32string(6, U'\uFFFD'));
 }
 
 }  // namespace

@@ -72,7 +72,7 @@ CASES = [
     (["code128", "x", "--notext"], 2, "--notext: did you mean --no-text?"),
     (["qr"], 2, "give SYMBOLOGY DATA"),
     (["qr", "x", "--scale", "big"], 2, "invalid int value"),
-    (["qr", os.fsdecode(b"\xff")], 2, "DATA is not UTF-8"),  # a lone surrogate once decoded
+    (["qr", os.fsdecode(b"\xff"), "-o", "a.png"], 1, "lone surrogate"),  # bytes other than UTF-8, once decoded
     (["qr", "-", "-o", "-"], 2, "standard input is not UTF-8"),
     (["qr", "-", "-o", "out.png", "<&-"], 2, "standard input is closed"),
     (["qr", "hello"], 0, "wrote qr.png (116 x 116 pixels)"),

@@ -270,11 +270,6 @@ def make_row(number: int, line: int, fields: dict[str, Any], defaults: Defaults)
         return Row(number=number, line=line, output=name, error="no symbology")
     if not isinstance(data, str):
         return Row(number=number, line=line, output=name, error="data must be a string")
-    if not data.isascii():
-        try:
-            data.encode("utf-8")
-        except UnicodeEncodeError:  # JSON can escape half of a surrogate pair, which is no character
-            return Row(number=number, line=line, output=name, error="data holds a lone surrogate")
     if isinstance(options, str):  # CSV: a JSON object in the cell, empty for none
         try:
             options = json.loads(options) if options.strip() else {}
