@@ -119,6 +119,7 @@ def main(seconds):
         print(f"{label:34} {median_us(lambda: draw(obj), seconds):9.1f}")
     print_png_sizes(zint)
     print_render_step_sizes(zint, seconds)
+    print_made_beside_zint(zint, seconds)
 
 
 def print_png_sizes(zint):
@@ -166,6 +167,26 @@ def print_render_step_sizes(zint, seconds):
         mine_us, theirs_us = paired_median_us(calls, seconds / 2)
         print(f"{label:26} {module_pixels:4} {mine:7} {theirs:7} {mine_us:8.1f} {theirs_us:8.1f} "
               f"{mine / theirs:8.2f} {mine_us / theirs_us:9.2f}")
+
+
+# make().png() of the symbologies drawn on make() only, against libzint's PNG of the same data at the
+# same pixels per module: (name, data, zint's symbology number).
+MADE_BESIDE_ZINT = [("code39-ascii", "Full ASCII 39", 9), ("pzn", "1234567", 52), ("code32", "12345678", 129),
+                    ("pharmacode", "117480", 51), ("pharmacode-two-track", "117480", 53)]
+
+
+def print_made_beside_zint(zint, seconds):
+    """Median µs of make(...).png() and of libzint's PNG, 2 pixels a module, each with its text."""
+    import barcode_quor
+
+    zint.zint_png_of.argtypes = [ctypes.c_int, ctypes.c_char_p, ctypes.c_int, ctypes.c_int]
+    print(f"\n{'make().png() vs libzint, 2 px/X':34} {'ours µs':>9} {'libzint µs':>11} {'ours/zint':>10}")
+    for name, data, number in MADE_BESIDE_ZINT:
+        text = data.encode()
+        assert zint.zint_png_of(number, text, 2, 1) > 0, name
+        mine, theirs = paired_median_us([lambda: barcode_quor.make(name, data, scale=2).png(),
+                                         lambda: zint.zint_png_of(number, text, 2, 1)], 2 * seconds)
+        print(f"{name:34} {mine:9.1f} {theirs:11.1f} {mine / theirs:10.2f}")
 
 
 if __name__ == "__main__":

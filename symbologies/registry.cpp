@@ -9,8 +9,12 @@
 #include "symbologies/databar/gs1_databar14.h"
 #include "symbologies/databar/gs1_databar_expanded.h"
 #include "symbologies/databar/gs1_databar_limited.h"
+#include "symbologies/health/code32.h"
+#include "symbologies/health/pharmacode.h"
+#include "symbologies/health/pzn.h"
 #include "symbologies/linear/code128.h"
 #include "symbologies/linear/code39.h"
+#include "symbologies/linear/code39_variants.h"
 #include "symbologies/linear/code93.h"
 #include "symbologies/linear/gs1_128.h"
 #include "symbologies/linear/itf.h"
@@ -69,6 +73,12 @@ const Symbology kSymbologies[] = {
     {"gs1-datamatrix", EncodeGS1DataMatrixSymbol},
     {"pdf417", EncodePdf417Symbol},
     {"micropdf417", EncodeMicroPdf417},
+    {"code39-ascii", EncodeCode39FullAsciiSymbol},
+    {"logmars", EncodeLogmarsSymbol},
+    {"pzn", EncodePznSymbol},
+    {"code32", EncodeCode32Symbol},
+    {"pharmacode", EncodePharmacodeSymbol},
+    {"pharmacode-two-track", EncodePharmacodeTwoTrackSymbol},
 };
 
 }  // namespace

@@ -60,6 +60,9 @@ _DM_SIZE = Option("size", Choice(_DM_SIZES), "auto", "symbol size, rows x column
 _DM_SHAPE = Option("shape", Choice(("any", "square", "rectangle")), "any",
                    "sizes the automatic size takes (any: the smallest area, square on a tie)", "shape")
 
+_MOD43 = Option("check", Choice(("none", "mod43")), "none", "modulo 43 check character after the data", "check")
+_CODE39 = "ISO/IEC 16388:2007 4.4 (d)"
+_PHARMACODE = "Laetus Pharmacode: no minimum published here; 6 modules (3 mm at X = 0.5 mm) as zint"
 _LINEAR_10X = "no published standard: 10 as ITF, ISO/IEC 16390:2007 4.4"
 _BEARERS = ("none", "frame", "top-bottom")
 _RETAIL = "ISO/IEC 15420:2009 5.2.4; GS1 General Specifications 5.2.3.4.1"
@@ -135,6 +138,15 @@ SYMBOLOGIES: tuple[Symbology, ...] = (
     Symbology("micropdf417", "MicroPDF417", "ISO/IEC 24728:2006: 1 module every side", "A",
               options=(Option("columns", Number(1, 4, auto=True), None, "data columns (auto: the smallest size)",
                               "columns", _auto(0)),)),
+    Symbology("code39-ascii", "Code 39 Full ASCII", _CODE39, "Ab1", options=(_MOD43,), aliases=("code39-full-ascii",)),
+    Symbology("logmars", "LOGMARS (MIL-STD-1189B Code 39, wide bars 3X)", _CODE39, "LOGMARS", options=(_MOD43,)),
+    Symbology("pzn", "PZN (Pharmazentralnummer) in Code 39", _CODE39, "1234567",
+              options=(Option("pzn7", Flag(), False, "PZN-7 (6 digits and the check) rather than PZN-8", "pzn7"),)),
+    Symbology("code32", "Code 32 (Italian pharmacode, A + 9 digits)", _CODE39, "12345678",
+              aliases=("italian-pharmacode",)),
+    Symbology("pharmacode", "Pharmacode one-track 3-131070 (bars 0.5/1.5 mm, spaces 1 mm at X = 0.5 mm)",
+              _PHARMACODE, "1234"),
+    Symbology("pharmacode-two-track", "Pharmacode two-track 4-64570080 (bars and spaces 1X)", _PHARMACODE, "12345"),
 )
 
 BY_NAME: dict[str, Symbology] = {name: s for s in SYMBOLOGIES for name in (s.name, *s.aliases)}

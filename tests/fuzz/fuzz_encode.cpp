@@ -17,6 +17,7 @@ const char* const kCarriers[] = {"ean13", "ean8", "upca", "upce", "databar", "da
 const char* const kModes[] = {"auto", "C", "numeric", "alphanumeric", "kanji"};
 const char* const kCompositeTypes[] = {"auto", "a", "b", "c"};
 const char* const kShapes[] = {"any", "square", "rectangle"};
+const char* const kChecks[] = {"", "none", "mod43", "x"};
 
 }  // namespace
 
@@ -32,6 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     options.mode = kModes[choice % 5];
     options.columns = int(choice % 4);
     options.shape = kShapes[choice % 3];
+    options.check = kChecks[choice % 4];
+    options.pzn7 = flags & 2;
     std::string text(reinterpret_cast<const char*>(data + 2), size - 2);
     std::string name;
     if (flags & 16) {

@@ -38,6 +38,10 @@ CASES = [
     ("datamatrix", "DataMatrix 0123456789", F.DataMatrix, "DataMatrix 0123456789"),
     ("gs1-datamatrix", "(01)09501101530003(10)ABC123", F.DataMatrix, "(01)09501101530003(10)ABC123"),
     ("pdf417", "PDF417 0123456789012345", F.PDF417, "PDF417 0123456789012345"),
+    ("code39-ascii", "Full ASCII: a~{}", F.Code39, "Full ASCII: a~{}"),
+    ("logmars", "LOGMARS-1", F.Code39, "LOGMARS-1"),
+    ("pzn", "1234567", F.Code39, "-12345678"),
+    ("code32", "12345678", F.Code39, "3PRM8N"),  # A123456788 in base 32
 ]
 SIZES = [{"scale": 1}, {"scale": 3}, {"x_dim_mm": 0.33, "dpi": 300}, {"x_dim_mm": 0.25, "dpi": 600}]
 

@@ -40,6 +40,7 @@ import barcode_quor as bq
     ("datamatrix", {"max_pixels": 100}, "over the limit max_pixels=100"),
     ("code128", {"digital_link": "(01)09501101530003"}, "cannot carry a GS1 Digital Link"),
     ("pdf417", {"rows": 90, "columns": 30}, "more than the 928 codewords"),
+    ("code39-ascii", {"check": "mod10"}, "none, mod43"),
 ])
 def test_wrong_option_lists_what_is_accepted(symbology, options, accepted):
     with pytest.raises(bq.InvalidOptionError) as caught:
@@ -66,6 +67,8 @@ def test_unknown_symbology_lists_the_names():
     ("japanpost", "1000013#3", "#", 7),
     ("qr", "123a", "a", 3),
     ("qr", "ab\ud800", "\ud800", 2),  # a lone surrogate has no UTF-8 form
+    ("code39-ascii", "Aé", "é", 1),
+    ("pzn", "12345670", "0", 7),  # the check digit
 ])
 def test_invalid_character_and_position(symbology, data, character, position):
     options = {"mode": "numeric"} if symbology == "qr" else {}
@@ -85,6 +88,8 @@ def test_invalid_character_and_position(symbology, data, character, position):
     ("gs1-128-convenience", "91234", "43 or 44 digits"),
     ("japanpost", "10-0013", "seven-digit postal code"),
     ("datamatrix", "", "empty"),
+    ("pzn", "3", "check value of 0000003 is 10"),
+    ("pharmacode", "131071", "outside 3-131070"),
 ])
 def test_invalid_data_says_why(symbology, data, fragment):
     with pytest.raises(bq.InvalidDataError, match=fragment):
@@ -98,6 +103,7 @@ def test_invalid_data_says_why(symbology, data, fragment):
     ("pdf417", "x" * 5421, {}, 2710),
     ("databar", "0" * 15, {}, 14),
     ("japanpost", "1000013ABCDEFG", {}, 20),
+    ("code39-ascii", "a" * 44, {}, 86),
 ], ids=lambda value: value[:12] if isinstance(value, str) else None)
 def test_data_too_long_gives_the_capacity(symbology, data, options, capacity):
     with pytest.raises(bq.DataTooLongError) as caught:

@@ -1,0 +1,32 @@
+#include "symbologies/check_digits.h"
+
+#include <cstring>
+
+namespace {
+
+// Code 39 characters in the order of their check values 0-42.
+constexpr char kMod43Values[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%";
+
+}  // namespace
+
+char Mod43CheckCharacter(const std::string& characters) {
+    int sum = 0;
+    for (char c : characters) sum += int(std::strchr(kMod43Values, c) - kMod43Values);
+    return kMod43Values[sum % 43];
+}
+
+int PznCheckValue(const std::string& digits) {
+    const int first_weight = digits.size() == 6 ? 2 : 1;
+    int sum = 0;
+    for (size_t i = 0; i < digits.size(); ++i) sum += (digits[i] - '0') * (first_weight + int(i));
+    return sum % 11;
+}
+
+char Code32CheckDigit(const std::string& digits) {
+    int sum = 0;
+    for (size_t i = 0; i < digits.size(); ++i) {
+        const int d = digits[i] - '0';
+        sum += i % 2 == 0 ? d : (2 * d) / 10 + (2 * d) % 10;
+    }
+    return char('0' + sum % 10);
+}
