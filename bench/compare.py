@@ -172,7 +172,11 @@ def print_render_step_sizes(zint, seconds):
 # make().png() of the symbologies drawn on make() only, against libzint's PNG of the same data at the
 # same pixels per module: (name, data, zint's symbology number).
 MADE_BESIDE_ZINT = [("code39-ascii", "Full ASCII 39", 9), ("pzn", "1234567", 52), ("code32", "12345678", 129),
-                    ("pharmacode", "117480", 51), ("pharmacode-two-track", "117480", 53)]
+                    ("pharmacode", "117480", 51), ("pharmacode-two-track", "117480", 53), ("logmars", "LOGMARS-1", 50),
+                    ("hibc-128", "A123BJC5D6E71", 98), ("hibc-39", "A123BJC5D6E71", 99),
+                    ("hibc-datamatrix", "A123BJC5D6E71", 102), ("hibc-qr", "A123BJC5D6E71", 104),
+                    ("hibc-pdf417", "A123BJC5D6E71", 106), ("hibc-micropdf417", "A123BJC5D6E71", 108),
+                    ("msi", "1234567", 47), ("plessey", "1234ABCD", 86), ("code11", "123-45", 1)]
 
 
 def print_made_beside_zint(zint, seconds):

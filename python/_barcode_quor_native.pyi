@@ -1,4 +1,5 @@
 """Type stubs of the native module."""
+from typing import Any
 
 def _set_module_path(path: str) -> None: ...
 def gs1_parse(data: str) -> list[tuple[str, str]]: ...
@@ -16,6 +17,10 @@ def render_options(**options: object) -> RenderOptions:
 def lay_out(symbol: EncodedSymbol, options: RenderOptions) -> LaidOutSymbol:
     """The symbol laid out for options from render_options(), to draw from as often as asked."""
 def encodable_symbologies() -> list[str]: ...
+def symbology_table() -> tuple[dict[str, Any], ...]:
+    """Every symbology with its title, quiet-zone clause, example, aliases and options."""
+def render_limits() -> dict[str, Any]:
+    """What render() accepts: module_pixels, margin_modules, rotations, fonts."""
 def gs1_digital_link(element_string: str, domain: str = "https://id.gs1.org") -> str: ...
 def gs1_from_digital_link(uri: str) -> str: ...
 

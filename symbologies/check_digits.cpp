@@ -30,3 +30,31 @@ char Code32CheckDigit(const std::string& digits) {
     }
     return char('0' + sum % 10);
 }
+
+char Mod10LuhnCheckDigit(const std::string& digits) {
+    int sum = 0;
+    bool doubled = true;  // the rightmost digit is doubled
+    for (size_t i = digits.size(); i-- > 0; doubled = !doubled) {
+        const int d = (digits[i] - '0') * (doubled ? 2 : 1);
+        sum += d / 10 + d % 10;
+    }
+    return char('0' + (10 - sum % 10) % 10);
+}
+
+std::string Mod11CheckDigits(const std::string& digits, int top_weight) {
+    int sum = 0;
+    int weight = 2;
+    for (size_t i = digits.size(); i-- > 0; weight = weight == top_weight ? 2 : weight + 1)
+        sum += (digits[i] - '0') * weight;
+    const int check = (11 - sum % 11) % 11;
+    return std::to_string(check);
+}
+
+char Code11CheckCharacter(const std::string& characters, int top_weight) {
+    int sum = 0;
+    int weight = 1;
+    for (size_t i = characters.size(); i-- > 0; weight = weight == top_weight ? 1 : weight + 1)
+        sum += (characters[i] == '-' ? 10 : characters[i] - '0') * weight;
+    const int check = sum % 11;
+    return check == 10 ? '-' : char('0' + check);
+}

@@ -11,3 +11,11 @@ int PznCheckValue(const std::string& digits);
 // Code 32's check digit of 8 digits: every second digit from the second doubled and its digits
 // added, the sum modulo 10.
 char Code32CheckDigit(const std::string& digits);
+// The Luhn (MSI modulo 10) check digit of `digits`.
+char Mod10LuhnCheckDigit(const std::string& digits);
+// Modulo 11 over `digits` with weights from the right 2, 3, ... up to `top_weight` and again from 2
+// (7: IBM, 9: NCR); "0"-"9", or "10" when 11 less the remainder is 10.
+std::string Mod11CheckDigits(const std::string& digits, int top_weight);
+// Code 11's check character over its characters ('-' counts 10): weights 1 to `top_weight` from the
+// right, modulo 11 (C: 10, K: 9).
+char Code11CheckCharacter(const std::string& characters, int top_weight);

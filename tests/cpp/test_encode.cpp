@@ -224,7 +224,7 @@ const Failure kFailures[] = {
      EncodeErrorKind::TooLong, -1, 3},
     {"pdf417", std::string(2000, 'x'), nullptr, EncodeErrorKind::TooLong, -1, 928},
     {"pdf417", std::string(1000, 'x'), [](EncodeOptions& o) { o.columns = 2; }, EncodeErrorKind::TooLong, -1, 180},
-    {"code11", "1", nullptr, EncodeErrorKind::InvalidOption, -1, -1},
+    {"no-such-code", "1", nullptr, EncodeErrorKind::InvalidOption, -1, -1},
 };
 
 TEST(Encode, ErrorKindsPositionsAndCapacities) {
@@ -273,7 +273,8 @@ TEST(Encode, NamesInListingOrder) {
         "nec2of5", "ean13", "ean8", "upca", "upce", "isbn", "issn", "ismn", "jp-book", "databar", "databar-stacked", "databar-stacked-omni", "databar-limited",
         "databar-expanded", "databar-expanded-stacked", "japanpost", "qr", "gs1-qr", "datamatrix",
         "gs1-datamatrix", "pdf417", "micropdf417", "code39-ascii", "logmars", "pzn", "code32", "pharmacode",
-        "pharmacode-two-track"};
+        "pharmacode-two-track", "hibc-128", "hibc-39", "hibc-datamatrix", "hibc-qr", "hibc-pdf417",
+        "hibc-micropdf417", "msi", "plessey", "code11"};
     EXPECT_EQ(EncodableSymbologies(), expected);
 }
 

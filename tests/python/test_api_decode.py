@@ -42,6 +42,12 @@ CASES = [
     ("logmars", "LOGMARS-1", F.Code39, "LOGMARS-1"),
     ("pzn", "1234567", F.Code39, "-12345678"),
     ("code32", "12345678", F.Code39, "3PRM8N"),  # A123456788 in base 32
+    ("hibc-128", "A123BJC5D6E71", F.Code128, "+A123BJC5D6E71G"),
+    # zxing-cpp reads Code 39 as Full ASCII when it can: "+A" becomes "a" (HIBC scanners read it plain)
+    ("hibc-39", "A123BJC5D6E71", F.Code39, "a123BJC5D6E71G"),
+    ("hibc-datamatrix", "A123BJC5D6E71", F.DataMatrix, "+A123BJC5D6E71G"),
+    ("hibc-qr", "A123BJC5D6E71", F.QRCode, "+A123BJC5D6E71G"),
+    ("hibc-pdf417", "A123BJC5D6E71", F.PDF417, "+A123BJC5D6E71G"),
 ]
 SIZES = [{"scale": 1}, {"scale": 3}, {"x_dim_mm": 0.33, "dpi": 300}, {"x_dim_mm": 0.25, "dpi": 600}]
 

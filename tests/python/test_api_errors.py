@@ -21,7 +21,7 @@ import barcode_quor as bq
     ("code39", {"foreground": (300, 0, 0)}, "integers 0-255"),
     ("code39", {"background": "#12345"}, "#rrggbb"),
     ("code39", {"scale": 0}, "from 1 to 1000"),
-    ("qr", {"quiet_zone": -1}, "integer >= 0"),
+    ("qr", {"quiet_zone": -1}, "integer from 0 to 1000000"),
     ("qr", {"quiet_zone": (1, 2, 3)}, "(left, top, right, bottom)"),
     ("code128", {"codeset": "A"}, "its own options: mode"),
     ("qr", {"height": 10}, "qr has no height"),
@@ -41,6 +41,7 @@ import barcode_quor as bq
     ("code128", {"digital_link": "(01)09501101530003"}, "cannot carry a GS1 Digital Link"),
     ("pdf417", {"rows": 90, "columns": 30}, "more than the 928 codewords"),
     ("code39-ascii", {"check": "mod10"}, "none, mod43"),
+    ("msi", {"check": "mod12"}, "mod11-ncr-10"),
 ])
 def test_wrong_option_lists_what_is_accepted(symbology, options, accepted):
     with pytest.raises(bq.InvalidOptionError) as caught:
@@ -69,6 +70,7 @@ def test_unknown_symbology_lists_the_names():
     ("qr", "ab\ud800", "\ud800", 2),  # a lone surrogate has no UTF-8 form
     ("code39-ascii", "Aé", "é", 1),
     ("pzn", "12345670", "0", 7),  # the check digit
+    ("hibc-qr", "+A123BJC5D6E71H", "H", 14),  # the check character
 ])
 def test_invalid_character_and_position(symbology, data, character, position):
     options = {"mode": "numeric"} if symbology == "qr" else {}
