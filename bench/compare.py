@@ -176,7 +176,10 @@ MADE_BESIDE_ZINT = [("code39-ascii", "Full ASCII 39", 9), ("pzn", "1234567", 52)
                     ("hibc-128", "A123BJC5D6E71", 98), ("hibc-39", "A123BJC5D6E71", 99),
                     ("hibc-datamatrix", "A123BJC5D6E71", 102), ("hibc-qr", "A123BJC5D6E71", 104),
                     ("hibc-pdf417", "A123BJC5D6E71", 106), ("hibc-micropdf417", "A123BJC5D6E71", 108),
-                    ("msi", "1234567", 47), ("plessey", "1234ABCD", 86), ("code11", "123-45", 1)]
+                    ("msi", "1234567", 47), ("plessey", "1234ABCD", 86), ("code11", "123-45", 1),
+                    ("telepen", "Telepen 1", 32), ("telepen-numeric", "12345", 87),
+                    ("code93-ascii", "Code 93: a~{}", 25), ("ean14", "0950110153000", 72),
+                    ("sscc18", "09501101530000001", 75)]
 
 
 def print_made_beside_zint(zint, seconds):

@@ -17,7 +17,9 @@
 #include "symbologies/linear/code11.h"
 #include "symbologies/linear/code39_variants.h"
 #include "symbologies/linear/code93.h"
+#include "symbologies/linear/code93_full_ascii.h"
 #include "symbologies/linear/gs1_128.h"
+#include "symbologies/linear/gs1_shortcuts.h"
 #include "symbologies/linear/itf.h"
 #include "symbologies/linear/itf14.h"
 #include "symbologies/linear/matrix2of5.h"
@@ -25,6 +27,7 @@
 #include "symbologies/linear/nec2of5.h"
 #include "symbologies/linear/nw7.h"
 #include "symbologies/linear/plessey.h"
+#include "symbologies/linear/telepen.h"
 #include "symbologies/matrix/datamatrix.h"
 #include "symbologies/matrix/datamatrix_sizes.h"
 #include "symbologies/matrix/micropdf417.h"
@@ -216,6 +219,12 @@ std::vector<SymbologyEntry> MakeTable() {
         Row("plessey", EncodePlesseySymbol, "UK Plessey (hex digits and the CRC)", kAsZint, "1234ABCD"),
         Row("code11", EncodeCode11Symbol, "Code 11 (USD-8)", kAsZint, "123-45",
             {ChoiceOption("check", {"ck", "c", "none"}, "ck", "check characters: C and K, C only, or none")}),
+        Row("telepen", EncodeTelepenSymbol, "Telepen (ASCII)", kAsZint, "Telepen 1"),
+        Row("telepen-numeric", EncodeTelepenNumericSymbol, "Telepen numeric (digit pairs, X last)", kAsZint, "12345"),
+        Row("code93-ascii", EncodeCode93FullAsciiSymbol, "Code 93 Full ASCII", "ANSI/AIM BC5-1995 2.4", "a$b~"),
+        Row("ean14", EncodeEan14Symbol, "EAN-14 (GTIN-14 in GS1-128, AI 01)", kGS1_128, "0950110153000"),
+        WithAliases(Row("sscc18", EncodeSscc18Symbol, "SSCC-18 (GS1-128, AI 00)", kGS1_128, "09501101530000001"),
+                    {"nve18"}),
     };
 }
 

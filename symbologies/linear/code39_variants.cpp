@@ -52,6 +52,8 @@ EncodedSymbol Code39Symbol(std::string characters, std::string printed, bool che
 
 }  // namespace
 
+const char* Code39FullAsciiCharacters(unsigned char c) { return kFullAscii[c]; }
+
 EncodedSymbol EncodeCode39FullAsciiSymbol(const std::string& text, const EncodeOptions& options) {
     RefuseEmpty(text);
     RefuseLongerThan(text, kMaxCharacters);

@@ -274,7 +274,8 @@ TEST(Encode, NamesInListingOrder) {
         "databar-expanded", "databar-expanded-stacked", "japanpost", "qr", "gs1-qr", "datamatrix",
         "gs1-datamatrix", "pdf417", "micropdf417", "code39-ascii", "logmars", "pzn", "code32", "pharmacode",
         "pharmacode-two-track", "hibc-128", "hibc-39", "hibc-datamatrix", "hibc-qr", "hibc-pdf417",
-        "hibc-micropdf417", "msi", "plessey", "code11"};
+        "hibc-micropdf417", "msi", "plessey", "code11",
+        "telepen", "telepen-numeric", "code93-ascii", "ean14", "sscc18"};
     EXPECT_EQ(EncodableSymbologies(), expected);
 }
 

@@ -9,7 +9,7 @@
 #include "tests/cpp/zint_dump.h"
 #include "tests/cpp/zint_rows.h"
 
-// MSI Plessey, UK Plessey and Code 11 behind make().
+// MSI Plessey, UK Plessey, Code 11, Telepen, Code 93 Full ASCII, EAN-14 and SSCC-18 behind make().
 
 namespace {
 
@@ -29,7 +29,9 @@ struct Row {
 
 // Every row: zint 2.15 --dump gives the same modules and prints the same text (-b 47 MSI with
 // --vers=0-6 for none, mod10, mod10-10, mod11, mod11-10, mod11-ncr, mod11-ncr-10; -b 86 Plessey;
-// -b 1 Code 11 with --vers=0-2 for ck, c, none).
+// -b 1 Code 11 with --vers=0-2 for ck, c, none; -b 25 Code 93, which zint writes in Full ASCII;
+// -b 72 EAN-14 and -b 75 SSCC-18, from the digits without their check digit; -b 32 Telepen and
+// -b 87 Telepen numeric).
 const Row kRows[] = {
     {"msi", "1", "", "D2 4D 2", "1"},
     {"msi", "1234567", "mod10", "D2 4D 26 92 6D 34 93 4D 36 93 6D 34 92", "12345674"},
@@ -47,6 +49,17 @@ const Row kRows[] = {
     {"code11", "123-45", "c", "B2 D6 96 CA B5 6D B5 B5 64", "123-455"},
     {"code11", "123-45", "none", "B2 D6 96 CA B5 6D B5 64", "123-45"},
     {"code11", "-", "", nullptr, "--8"},  // a C check of 10 is '-'
+    {"code93-ascii", "a$b~", "", "AF 4C B5 1C A9 96 93 B5 AC B2 51 AB D", "a$b~"},
+    {"code93-ascii", "\x01 /+%", "", "AF 49 B5 1D 2B 75 DB 5D 32 96 57 A", "  /+%"},
+    {"telepen", "Hello 1", "", "AA B8 EE 38 B8 88 EA 88 EA 88 AA 88 EE E2 BA 22 88 AE E2 AA", "Hello 1"},
+    {"telepen-numeric", "12345", "", "AA B8 EA BA E2 22 EE 38 EE 2A E2 AA", "012345"},
+    {"telepen-numeric", "1234X", "", "AA B8 EA BA E2 22 B8 BA EA BA E2 AA", "01234X"},
+    {"telepen-numeric", "1x", "", "AA B8 E3 8E A2 2A E2 AA", "1X"},
+    {"ean14", "1234567890123", "", "D3 9E BB 36 59 C8 B1 C5 B0 A6 F6 B3 9B 1A 19 63 AC", "(01)12345678901231"},
+    {"ean14", "12345678901231", "", "D3 9E BB 36 59 C8 B1 C5 B0 A6 F6 B3 9B 1A 19 63 AC", "(01)12345678901231"},
+    {"ean14", "123", "", "D3 9E BB 36 6C CD 99 B3 36 66 CC B3 96 23 12 63 AC", "(01)00000000001236"},
+    {"sscc18", "12345678901234567", "", "D3 9E BB 66 59 C8 B1 C5 B0 A6 F6 B3 91 63 8B 61 2B 71 8E B",
+     "(00)123456789012345675"},
 };
 
 TEST(IndustrialLinear, ModulesAndTextAsZint) {
@@ -78,6 +91,18 @@ TEST(IndustrialLinear, Refusals) {
         {"code11", std::string(141, '1'), "", EncodeErrorKind::TooLong, -1,
          "code11: the data has more than 140 characters"},
         {"code11", "1", "k", EncodeErrorKind::InvalidOption, -1, "code11: check must be ck, c or none, not \"k\""},
+        {"telepen", std::string(70, '1'), "", EncodeErrorKind::TooLong, -1,
+         "telepen: the data has more than 69 characters"},
+        {"telepen-numeric", "X1", "", EncodeErrorKind::InvalidCharacter, 0,
+         "telepen-numeric: 'X' stands only second in a pair of digits"},
+        {"telepen-numeric", std::string(137, '1'), "", EncodeErrorKind::TooLong, -1,
+         "telepen-numeric: the data has more than 136 characters"},
+        {"ean14", "12345678901230", "", EncodeErrorKind::InvalidData, 13,
+         "ean14: check digit '0' is wrong, expected '1'"},
+        {"sscc18", "123456789012345670", "", EncodeErrorKind::InvalidData, 17,
+         "sscc18: check digit '0' is wrong, expected '5'"},
+        {"sscc18", "1234567890123456789", "", EncodeErrorKind::TooLong, -1,
+         "sscc18: the data has more than 18 characters"},
     };
     for (const Refusal& r : refusals) {
         try {
@@ -90,6 +115,12 @@ TEST(IndustrialLinear, Refusals) {
         }
     }
 }
+
+// Every ASCII character but NUL, which a command line cannot carry.
+const char kAscii[] =
+    "\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B\x0C\x0D\x0E\x0F\x10\x11\x12\x13\x14\x15\x16\x17\x18\x19"
+    "\x1A\x1B\x1C\x1D\x1E\x1F !\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`"
+    "abcdefghijklmnopqrstuvwxyz{|}~\x7F";
 
 // Seeded data with every check choice, module for module as zint draws it.
 TEST(IndustrialLinear, SeededDataAsZint) {
@@ -113,6 +144,11 @@ TEST(IndustrialLinear, SeededDataAsZint) {
         {"plessey", "", "-b 86", "0123456789ABCDEF", 30},
         {"code11", "ck", "-b 1", "0123456789-", 30},
         {"code11", "c", "-b 1 --vers=1", "0123456789-", 30},
+        {"code93-ascii", "", "-b 25", kAscii, 30},
+        {"telepen", "", "-b 32", kAscii, 30},
+        {"telepen-numeric", "", "-b 87", "0123456789", 60},
+        {"ean14", "", "-b 72", "0123456789", 13},
+        {"sscc18", "", "-b 75", "0123456789", 17},
     };
     for (const Kind& kind : kinds) {
         const std::string alphabet = kind.alphabet;

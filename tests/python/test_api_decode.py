@@ -42,6 +42,9 @@ CASES = [
     ("logmars", "LOGMARS-1", F.Code39, "LOGMARS-1"),
     ("pzn", "1234567", F.Code39, "-12345678"),
     ("code32", "12345678", F.Code39, "3PRM8N"),  # A123456788 in base 32
+    ("code93-ascii", "Code 93: a~{}", F.Code93, "Code 93: a~{}"),
+    ("ean14", "0950110153000", F.Code128, "(01)09501101530003"),
+    ("sscc18", "09501101530000001", F.Code128, "(00)095011015300000010"),
     ("hibc-128", "A123BJC5D6E71", F.Code128, "+A123BJC5D6E71G"),
     # zxing-cpp reads Code 39 as Full ASCII when it can: "+A" becomes "a" (HIBC scanners read it plain)
     ("hibc-39", "A123BJC5D6E71", F.Code39, "a123BJC5D6E71G"),
