@@ -58,3 +58,15 @@ char Code11CheckCharacter(const std::string& characters, int top_weight) {
     const int check = sum % 11;
     return check == 10 ? '-' : char('0' + check);
 }
+
+char VinCheckDigit(const std::string& vin) {
+    // Values of A-Z (I, O and Q never occur).
+    static constexpr int kLetterValues[26] = {1, 2, 3, 4, 5, 6, 7, 8, 0, 1, 2, 3, 4, 5, 0, 7, 0, 9, 2, 3, 4, 5, 6, 7, 8, 9};
+    static constexpr int kWeights[17] = {8, 7, 6, 5, 4, 3, 2, 10, 0, 9, 8, 7, 6, 5, 4, 3, 2};
+    int sum = 0;
+    for (size_t i = 0; i < vin.size(); ++i) {
+        const char c = vin[i];
+        sum += (c >= '0' && c <= '9' ? c - '0' : kLetterValues[c - 'A']) * kWeights[i];
+    }
+    return sum % 11 == 10 ? 'X' : char('0' + sum % 11);
+}

@@ -19,3 +19,7 @@ std::string Mod11CheckDigits(const std::string& digits, int top_weight);
 // Code 11's check character over its characters ('-' counts 10): weights 1 to `top_weight` from the
 // right, modulo 11 (C: 10, K: 9).
 char Code11CheckCharacter(const std::string& characters, int top_weight);
+// The North American VIN check digit ('0'-'9' or 'X') of 17 VIN characters (0-9, A-Z without I,
+// O, Q; the 9th, the check digit's place, counts 0): letters transliterated, weights 8 7 6 5 4 3 2
+// 10 0 9 8 7 6 5 4 3 2, modulo 11.
+char VinCheckDigit(const std::string& vin);

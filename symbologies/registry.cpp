@@ -28,6 +28,8 @@
 #include "symbologies/linear/nw7.h"
 #include "symbologies/linear/plessey.h"
 #include "symbologies/linear/telepen.h"
+#include "symbologies/linear/two_of_five.h"
+#include "symbologies/linear/vin.h"
 #include "symbologies/matrix/datamatrix.h"
 #include "symbologies/matrix/datamatrix_sizes.h"
 #include "symbologies/matrix/micropdf417.h"
@@ -69,6 +71,10 @@ std::vector<OptionSpec> Pdf417Options() {
 
 OptionSpec MicroPdf417ColumnsOption() {
     return AutoIntegerOption("columns", 1, 4, "data columns (auto: the smallest size)");
+}
+
+OptionSpec Mod10Option() {
+    return ChoiceOption("check", {"none", "mod10"}, "none", "GS1 modulo 10 check digit after the data");
 }
 
 OptionSpec Mod43Option() {
@@ -225,6 +231,12 @@ std::vector<SymbologyEntry> MakeTable() {
         Row("ean14", EncodeEan14Symbol, "EAN-14 (GTIN-14 in GS1-128, AI 01)", kGS1_128, "0950110153000"),
         WithAliases(Row("sscc18", EncodeSscc18Symbol, "SSCC-18 (GS1-128, AI 00)", kGS1_128, "09501101530000001"),
                     {"nve18"}),
+        Row("industrial2of5", EncodeIndustrial2of5Symbol, "Industrial 2 of 5 (digits in the bars)", kLinear10X, "123",
+            {Mod10Option()}),
+        Row("iata2of5", EncodeIata2of5Symbol, "IATA 2 of 5", kLinear10X, "123", {Mod10Option()}),
+        Row("datalogic2of5", EncodeDataLogic2of5Symbol, "Data Logic 2 of 5", kLinear10X, "123", {Mod10Option()}),
+        Row("vin", EncodeVinSymbol, "VIN (ISO 3779) in Code 39, the North American check digit checked", kCode39,
+            "1M8GDM9AXKP042788"),
     };
 }
 

@@ -5,11 +5,12 @@
 #include <vector>
 
 #include "core/model/encode_error.h"
+#include "symbologies/check_digits.h"
 #include "symbologies/registry.h"
 #include "tests/cpp/zint_dump.h"
 #include "tests/cpp/zint_rows.h"
 
-// The codes drawn in Code 39 behind make(): Full ASCII, LOGMARS, PZN and Code 32.
+// The codes drawn in Code 39 behind make(): Full ASCII, LOGMARS, PZN, Code 32 and VIN.
 
 namespace {
 
@@ -31,7 +32,7 @@ struct Row {
 };
 
 // Every row: zint 2.15 --dump gives the same modules (-b 9 Full ASCII, 50 LOGMARS, 52 PZN,
-// 129 Code 32; --vers=1 for check "mod43" and pzn7), and prints the same text.
+// 129 Code 32, 73 VIN; --vers=1 for check "mod43" and pzn7), and prints the same text.
 const Row kRows[] = {
     {"code39-ascii", "Ab1", "", false, "96 D6 A5 A5 25 69 6D 2B 4B 68", "Ab1"},
     {"code39-ascii", "Ab1", "mod43", false, "96 D6 A5 A5 25 69 6D 2B 6A 9A 5B 4", "Ab1K"},
@@ -52,6 +53,10 @@ const Row kRows[] = {
     {"code32", "123456788", "", false, "96 D6 CA AD A5 AB 2D A9 69 6A B4 D2 DA", "A123456788"},
     {"code32", "1", "", false, "96 D5 36 A9 B5 4D AA 6D 53 6A B2 D2 DA", "A000000012"},
     {"code32", "99999999", "", false, "96 D4 B5 AB 65 6D 2B 53 6A 6A D6 52 DA", "A999999992"},
+    // a North American VIN, check digit X
+    {"vin", "1M8GDM9AXKP042788", "", false,
+     "96 D6 95 B6 A5 A5 AA 9B 56 5B 6A 56 5A D4 B4 B5 B5 4D 6D 2A 6D 53 5A CA D4 B6 D2 D6 96 A5 B4",
+     "1M8GDM9AXKP042788"},
 };
 
 TEST(Code39Carriers, ModulesAndTextAsZint) {
@@ -97,6 +102,11 @@ const Refusal kRefusals[] = {
     {"code32", "123456780", "", false, EncodeErrorKind::InvalidData, 8,
      "code32: check digit '0' is wrong, expected '8'"},
     {"code32", "1234567890", "", false, EncodeErrorKind::TooLong, -1, "code32: the data has more than 9 characters"},
+    {"vin", "1M8GDM9A1KP042788", "", false, EncodeErrorKind::InvalidData, 8,
+     "vin: check digit '1' is wrong, expected 'X'"},
+    {"vin", "1M8GDM9AXKP04278", "", false, EncodeErrorKind::InvalidData, -1, "vin: a VIN has 17 characters, not 16"},
+    {"vin", "1M8GDM9AXKP0427O8", "", false, EncodeErrorKind::InvalidCharacter, 15,
+     "vin: characters are 0-9 and A-Z without I, O and Q"},
 };
 
 TEST(Code39Carriers, Refusals) {
@@ -144,6 +154,22 @@ TEST(Code39Carriers, SeededDataAsZint) {
             EXPECT_EQ(ours, (*zint)[0].substr(0, ours.size())) << kind.symbology << " " << data;
             EXPECT_EQ((*zint)[0].find('1', ours.size()), std::string::npos) << kind.symbology << " " << data;
         }
+    }
+}
+
+// Seeded VINs with this library's check digit: zint checks it too, and draws the same modules.
+TEST(Code39Carriers, SeededVinsAsZint) {
+    if (!HaveZint()) GTEST_SKIP() << "zint not installed";
+    std::mt19937 rng(3779);
+    const std::string alphabet = "0123456789ABCDEFGHJKLMNPRSTUVWXYZ";
+    for (int n = 0; n < 12; ++n) {
+        std::string vin(17, ' ');
+        for (char& c : vin) c = alphabet[rng() % alphabet.size()];
+        vin[8] = VinCheckDigit(vin);
+        const auto zint = ZintRowsOf("-b 73", vin);
+        ASSERT_TRUE(zint && zint->size() == 1) << vin;
+        const std::string ours = ModuleRows(Made("vin", vin))[0];
+        EXPECT_EQ(ours, (*zint)[0].substr(0, ours.size())) << vin;
     }
 }
 

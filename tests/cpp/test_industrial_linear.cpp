@@ -9,7 +9,8 @@
 #include "tests/cpp/zint_dump.h"
 #include "tests/cpp/zint_rows.h"
 
-// MSI Plessey, UK Plessey, Code 11, Telepen, Code 93 Full ASCII, EAN-14 and SSCC-18 behind make().
+// MSI Plessey, UK Plessey, Code 11, Telepen, Code 93 Full ASCII, EAN-14, SSCC-18 and the 2 of 5
+// codes behind make().
 
 namespace {
 
@@ -31,7 +32,7 @@ struct Row {
 // --vers=0-6 for none, mod10, mod10-10, mod11, mod11-10, mod11-ncr, mod11-ncr-10; -b 86 Plessey;
 // -b 1 Code 11 with --vers=0-2 for ck, c, none; -b 25 Code 93, which zint writes in Full ASCII;
 // -b 72 EAN-14 and -b 75 SSCC-18, from the digits without their check digit; -b 32 Telepen and
-// -b 87 Telepen numeric).
+// -b 87 Telepen numeric; -b 7 Industrial, -b 4 IATA and -b 6 Data Logic 2 of 5, --vers=1 for mod10).
 const Row kRows[] = {
     {"msi", "1", "", "D2 4D 2", "1"},
     {"msi", "1234567", "mod10", "D2 4D 26 92 6D 34 93 4D 36 93 6D 34 92", "12345674"},
@@ -55,6 +56,12 @@ const Row kRows[] = {
     {"telepen-numeric", "12345", "", "AA B8 EA BA E2 22 EE 38 EE 2A E2 AA", "012345"},
     {"telepen-numeric", "1234X", "", "AA B8 EA BA E2 22 B8 BA EA BA E2 AA", "01234X"},
     {"telepen-numeric", "1x", "", "AA B8 E3 8E A2 2A E2 AA", "1X"},
+    {"industrial2of5", "123", "", "EE BA AE BA BB BA AE B8", "123"},
+    {"industrial2of5", "123", "mod10", "EE BA AE BA BB BA AB BA BA E", "1236"},
+    {"iata2of5", "123", "", "AE AB AE AE EE AB A", "123"},
+    {"iata2of5", "123", "mod10", "AE AB AE AE EE AA EE AE 8", "1236"},
+    {"datalogic2of5", "123", "", "AE BA 2E E2 BA", "123"},
+    {"datalogic2of5", "123", "mod10", "AE BA 2E E2 A3 AE 8", "1236"},
     {"ean14", "1234567890123", "", "D3 9E BB 36 59 C8 B1 C5 B0 A6 F6 B3 9B 1A 19 63 AC", "(01)12345678901231"},
     {"ean14", "12345678901231", "", "D3 9E BB 36 59 C8 B1 C5 B0 A6 F6 B3 9B 1A 19 63 AC", "(01)12345678901231"},
     {"ean14", "123", "", "D3 9E BB 36 6C CD 99 B3 36 66 CC B3 96 23 12 63 AC", "(01)00000000001236"},
@@ -97,6 +104,10 @@ TEST(IndustrialLinear, Refusals) {
          "telepen-numeric: 'X' stands only second in a pair of digits"},
         {"telepen-numeric", std::string(137, '1'), "", EncodeErrorKind::TooLong, -1,
          "telepen-numeric: the data has more than 136 characters"},
+        {"industrial2of5", std::string(80, '1'), "", EncodeErrorKind::TooLong, -1,
+         "industrial2of5: the data has more than 79 characters"},
+        {"datalogic2of5", "1", "mod11", EncodeErrorKind::InvalidOption, -1,
+         "datalogic2of5: check must be none or mod10, not \"mod11\""},
         {"ean14", "12345678901230", "", EncodeErrorKind::InvalidData, 13,
          "ean14: check digit '0' is wrong, expected '1'"},
         {"sscc18", "123456789012345670", "", EncodeErrorKind::InvalidData, 17,
@@ -147,6 +158,9 @@ TEST(IndustrialLinear, SeededDataAsZint) {
         {"code93-ascii", "", "-b 25", kAscii, 30},
         {"telepen", "", "-b 32", kAscii, 30},
         {"telepen-numeric", "", "-b 87", "0123456789", 60},
+        {"industrial2of5", "mod10", "-b 7 --vers=1", "0123456789", 40},
+        {"iata2of5", "none", "-b 4", "0123456789", 40},
+        {"datalogic2of5", "mod10", "-b 6 --vers=1", "0123456789", 40},
         {"ean14", "", "-b 72", "0123456789", 13},
         {"sscc18", "", "-b 75", "0123456789", 17},
     };
