@@ -180,7 +180,8 @@ MADE_BESIDE_ZINT = [("code39-ascii", "Full ASCII 39", 9), ("pzn", "1234567", 52)
                     ("telepen", "Telepen 1", 32), ("telepen-numeric", "12345", 87),
                     ("code93-ascii", "Code 93: a~{}", 25), ("ean14", "0950110153000", 72),
                     ("sscc18", "09501101530000001", 75), ("vin", "1M8GDM9AXKP042788", 73),
-                    ("industrial2of5", "1234567", 7), ("iata2of5", "1234567", 4), ("datalogic2of5", "1234567", 6)]
+                    ("industrial2of5", "1234567", 7), ("iata2of5", "1234567", 4), ("datalogic2of5", "1234567", 6),
+                    ("dx-film-edge", "77-2/12A", 147)]
 
 
 def print_made_beside_zint(zint, seconds):

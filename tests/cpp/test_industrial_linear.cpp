@@ -10,7 +10,7 @@
 #include "tests/cpp/zint_rows.h"
 
 // MSI Plessey, UK Plessey, Code 11, Telepen, Code 93 Full ASCII, EAN-14, SSCC-18 and the 2 of 5
-// codes behind make().
+// codes and the DX film edge barcode behind make().
 
 namespace {
 
@@ -108,6 +108,10 @@ TEST(IndustrialLinear, Refusals) {
          "industrial2of5: the data has more than 79 characters"},
         {"datalogic2of5", "1", "mod11", EncodeErrorKind::InvalidOption, -1,
          "datalogic2of5: check must be none or mod10, not \"mod11\""},
+        {"dx-film-edge", "128-1", "", EncodeErrorKind::InvalidData, 0, "dx-film-edge: DX part 1 128 is outside 1-127"},
+        {"dx-film-edge", "77-2/64", "", EncodeErrorKind::InvalidData, 5,
+         "dx-film-edge: the frame number 64 is outside 0-63"},
+        {"dx-film-edge", "15", "", EncodeErrorKind::InvalidData, 0, "dx-film-edge: the DX number 15 is outside 16-2047"},
         {"ean14", "12345678901230", "", EncodeErrorKind::InvalidData, 13,
          "ean14: check digit '0' is wrong, expected '1'"},
         {"sscc18", "123456789012345670", "", EncodeErrorKind::InvalidData, 17,
@@ -175,6 +179,39 @@ TEST(IndustrialLinear, SeededDataAsZint) {
             EXPECT_EQ(ours, (*zint)[0].substr(0, ours.size())) << kind.symbology << " " << kind.check << " " << data;
             EXPECT_EQ((*zint)[0].find('1', ours.size()), std::string::npos) << kind.symbology << " " << data;
         }
+    }
+}
+
+// Clock and data tracks: zint 2.15 --dump -b 147 gives the same modules for these and for seeded
+// DX numbers and frames.
+TEST(IndustrialLinear, DxFilmEdgeAsZint) {
+    struct Dx {
+        const char* data;
+        const char* clock;
+        const char* track;
+    };
+    const Dx rows[] = {
+        {"77-2", "FA AA AE", "AA 68 AA"},
+        {"127-15", "FA AA AE", "AB FB EA"},
+        {"16", "FA AA AE", "A8 08 2A"},  // part 1 x 16 + part 2
+        {"77-2/12A", "FA AA AA AE", "AA 68 8C 8A"},
+        {"77-2/0", "FA AA AA AE", "AA 68 80 2A"},
+    };
+    for (const Dx& row : rows) {
+        const EncodedSymbol symbol = Made("dx-film-edge", row.data, "");
+        ASSERT_EQ(symbol.rows.size(), 2u);
+        EXPECT_EQ(ZintDump(symbol.rows[0].modules), row.clock) << row.data;
+        EXPECT_EQ(ZintDump(symbol.rows[1].modules), row.track) << row.data;
+    }
+    if (!HaveZint()) GTEST_SKIP() << "zint not installed";
+    std::mt19937 rng(147);
+    for (int n = 0; n < 12; ++n) {
+        std::string data = std::to_string(1 + rng() % 127) + "-" + std::to_string(rng() % 16);
+        if (n % 2) data += "/" + std::to_string(rng() % 64) + (n % 4 == 1 ? "A" : "");
+        const auto zint = ZintRowsOf("-b 147", data);
+        ASSERT_TRUE(zint && zint->size() == 2) << data;
+        const std::vector<std::string> ours = ModuleRows(Made("dx-film-edge", data, ""));
+        for (size_t r = 0; r < 2; ++r) EXPECT_EQ(ours[r], (*zint)[r].substr(0, ours[r].size())) << data;
     }
 }
 

@@ -44,6 +44,7 @@ CASES = [
     ("code32", "12345678", F.Code39, "3PRM8N"),  # A123456788 in base 32
     ("code93-ascii", "Code 93: a~{}", F.Code93, "Code 93: a~{}"),
     ("vin", "1M8GDM9AXKP042788", F.Code39, "1M8GDM9AXKP042788"),
+    ("dx-film-edge", "77-2/12A", F.DXFilmEdge, "77-2/12A"),
     ("ean14", "0950110153000", F.Code128, "(01)09501101530003"),
     ("sscc18", "09501101530000001", F.Code128, "(00)095011015300000010"),
     ("hibc-128", "A123BJC5D6E71", F.Code128, "+A123BJC5D6E71G"),
