@@ -181,7 +181,7 @@ MADE_BESIDE_ZINT = [("code39-ascii", "Full ASCII 39", 9), ("pzn", "1234567", 52)
                     ("code93-ascii", "Code 93: a~{}", 25), ("ean14", "0950110153000", 72),
                     ("sscc18", "09501101530000001", 75), ("vin", "1M8GDM9AXKP042788", 73),
                     ("industrial2of5", "1234567", 7), ("iata2of5", "1234567", 4), ("datalogic2of5", "1234567", 6),
-                    ("dx-film-edge", "77-2/12A", 147)]
+                    ("dx-film-edge", "77-2/12A", 147), ("flattermarken", "1304", 28)]
 
 
 def print_made_beside_zint(zint, seconds):

@@ -19,6 +19,7 @@
 #include "symbologies/linear/code93.h"
 #include "symbologies/linear/code93_full_ascii.h"
 #include "symbologies/linear/dx_film_edge.h"
+#include "symbologies/linear/flattermarken.h"
 #include "symbologies/linear/gs1_128.h"
 #include "symbologies/linear/gs1_shortcuts.h"
 #include "symbologies/linear/itf.h"
@@ -237,6 +238,8 @@ std::vector<SymbologyEntry> MakeTable() {
         Row("iata2of5", EncodeIata2of5Symbol, "IATA 2 of 5", kLinear10X, "123", {Mod10Option()}),
         Row("datalogic2of5", EncodeDataLogic2of5Symbol, "Data Logic 2 of 5", kLinear10X, "123", {Mod10Option()}),
         Row("dx-film-edge", EncodeDxFilmEdgeSymbol, "DX film edge barcode (DX number, frame)", kAsZint, "77-2/12A"),
+        Row("flattermarken", EncodeFlattermarkenSymbol, "Flattermarken (bookbinding collating marks)",
+            "none: the marks stand on the spine, as zint draws them", "1304"),
         Row("vin", EncodeVinSymbol, "VIN (ISO 3779) in Code 39, the North American check digit checked", kCode39,
             "1M8GDM9AXKP042788"),
     };

@@ -10,7 +10,7 @@
 #include "tests/cpp/zint_rows.h"
 
 // MSI Plessey, UK Plessey, Code 11, Telepen, Code 93 Full ASCII, EAN-14, SSCC-18 and the 2 of 5
-// codes and the DX film edge barcode behind make().
+// codes, the DX film edge barcode and Flattermarken behind make().
 
 namespace {
 
@@ -32,7 +32,8 @@ struct Row {
 // --vers=0-6 for none, mod10, mod10-10, mod11, mod11-10, mod11-ncr, mod11-ncr-10; -b 86 Plessey;
 // -b 1 Code 11 with --vers=0-2 for ck, c, none; -b 25 Code 93, which zint writes in Full ASCII;
 // -b 72 EAN-14 and -b 75 SSCC-18, from the digits without their check digit; -b 32 Telepen and
-// -b 87 Telepen numeric; -b 7 Industrial, -b 4 IATA and -b 6 Data Logic 2 of 5, --vers=1 for mod10).
+// -b 87 Telepen numeric; -b 7 Industrial, -b 4 IATA and -b 6 Data Logic 2 of 5, --vers=1 for mod10;
+// -b 28 Flattermarken, which prints no text).
 const Row kRows[] = {
     {"msi", "1", "", "D2 4D 2", "1"},
     {"msi", "1234567", "mod10", "D2 4D 26 92 6D 34 93 4D 36 93 6D 34 92", "12345674"},
@@ -62,6 +63,8 @@ const Row kRows[] = {
     {"iata2of5", "123", "mod10", "AE AB AE AE EE AA EE AE 8", "1236"},
     {"datalogic2of5", "123", "", "AE BA 2E E2 BA", "123"},
     {"datalogic2of5", "123", "mod10", "AE BA 2E E2 A3 AE 8", "1236"},
+    {"flattermarken", "1234567890", "", "80 20 08 02 00 80 20 08 02 00 80 0", nullptr},
+    {"flattermarken", "09", "", "00 00 4", nullptr},  // 0 is no mark
     {"ean14", "1234567890123", "", "D3 9E BB 36 59 C8 B1 C5 B0 A6 F6 B3 9B 1A 19 63 AC", "(01)12345678901231"},
     {"ean14", "12345678901231", "", "D3 9E BB 36 59 C8 B1 C5 B0 A6 F6 B3 9B 1A 19 63 AC", "(01)12345678901231"},
     {"ean14", "123", "", "D3 9E BB 36 6C CD 99 B3 36 66 CC B3 96 23 12 63 AC", "(01)00000000001236"},
@@ -73,6 +76,10 @@ TEST(IndustrialLinear, ModulesAndTextAsZint) {
     for (const Row& row : kRows) {
         const EncodedSymbol symbol = Made(row.symbology, row.data, row.check);
         if (row.dump != nullptr) EXPECT_EQ(ZintDump(symbol.rows.at(0).modules), row.dump) << row.data;
+        if (row.printed == nullptr) {
+            EXPECT_TRUE(symbol.text.empty()) << row.data;
+            continue;
+        }
         EXPECT_EQ(symbol.text.at(0).text, row.printed) << row.symbology << " " << row.data;
     }
 }
@@ -165,6 +172,7 @@ TEST(IndustrialLinear, SeededDataAsZint) {
         {"industrial2of5", "mod10", "-b 7 --vers=1", "0123456789", 40},
         {"iata2of5", "none", "-b 4", "0123456789", 40},
         {"datalogic2of5", "mod10", "-b 6 --vers=1", "0123456789", 40},
+        {"flattermarken", "", "-b 28", "0123456789", 40},
         {"ean14", "", "-b 72", "0123456789", 13},
         {"sscc18", "", "-b 75", "0123456789", 17},
     };

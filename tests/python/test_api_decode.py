@@ -66,8 +66,8 @@ def read(png, format, **options):
 @pytest.mark.parametrize("size", SIZES, ids=lambda s: "-".join(f"{k}{v}" for k, v in s.items()))
 @pytest.mark.parametrize("symbology, data, format, text", CASES, ids=[f"{c[0]}:{c[1][:12]}" for c in CASES])
 def test_reads_without_added_margin(symbology, data, format, text, size):
-    if symbology in ("databar-stacked", "pdf417") and size.get("scale") == 1:
-        pytest.skip("rows of one pixel are below what the reader resolves")
+    if symbology in ("databar-stacked", "pdf417", "dx-film-edge") and size.get("scale") == 1:
+        pytest.skip("rows of one to three pixels are below what the reader resolves")
     result = read(bq.make(symbology, data, **size).png(), format)
     assert result is not None
     assert result.text == (text if text is not None else result.text)
