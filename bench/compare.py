@@ -119,6 +119,7 @@ def main(seconds):
         print(f"{label:34} {median_us(lambda: draw(obj), seconds):9.1f}")
     print_png_sizes(zint)
     print_render_step_sizes(zint, seconds)
+    print_made_beside_zint(zint, seconds)
     print_postal(zint, seconds)
 
 
@@ -169,6 +170,33 @@ def print_render_step_sizes(zint, seconds):
               f"{mine / theirs:8.2f} {mine_us / theirs_us:9.2f}")
 
 
+# make().png() of the symbologies drawn on make() only, against libzint's PNG of the same data at the
+# same pixels per module: (name, data, zint's symbology number).
+MADE_BESIDE_ZINT = [("code39-ascii", "Full ASCII 39", 9), ("pzn", "1234567", 52), ("code32", "12345678", 129),
+                    ("pharmacode", "117480", 51), ("pharmacode-two-track", "117480", 53), ("logmars", "LOGMARS-1", 50),
+                    ("hibc-128", "A123BJC5D6E71", 98), ("hibc-39", "A123BJC5D6E71", 99),
+                    ("hibc-datamatrix", "A123BJC5D6E71", 102), ("hibc-qr", "A123BJC5D6E71", 104),
+                    ("hibc-pdf417", "A123BJC5D6E71", 106), ("hibc-micropdf417", "A123BJC5D6E71", 108),
+                    ("msi", "1234567", 47), ("plessey", "1234ABCD", 86), ("code11", "123-45", 1),
+                    ("telepen", "Telepen 1", 32), ("telepen-numeric", "12345", 87),
+                    ("code93-ascii", "Code 93: a~{}", 25), ("ean14", "0950110153000", 72),
+                    ("sscc18", "09501101530000001", 75), ("vin", "1M8GDM9AXKP042788", 73),
+                    ("industrial2of5", "1234567", 7), ("iata2of5", "1234567", 4), ("datalogic2of5", "1234567", 6),
+                    ("dx-film-edge", "77-2/12A", 147), ("flattermarken", "1304", 28)]
+
+
+def print_made_beside_zint(zint, seconds):
+    """Median µs of make(...).png() and of libzint's PNG, 2 pixels a module, each with its text."""
+    import barcode_quor
+
+    zint.zint_png_of.argtypes = [ctypes.c_int, ctypes.c_char_p, ctypes.c_int, ctypes.c_int]
+    print(f"\n{'make().png() vs libzint, 2 px/X':34} {'ours µs':>9} {'libzint µs':>11} {'ours/zint':>10}")
+    for name, data, number in MADE_BESIDE_ZINT:
+        text = data.encode()
+        assert zint.zint_png_of(number, text, 2, 1) > 0, name
+        mine, theirs = paired_median_us([lambda: barcode_quor.make(name, data, scale=2).png(),
+                                         lambda: zint.zint_png_of(number, text, 2, 1)], 2 * seconds)
+        print(f"{name:34} {mine:9.1f} {theirs:11.1f} {mine / theirs:10.2f}")
 # Postal codes in zint_postal_png's order: (our name, data both sides take).
 POSTAL = [("imb", "01234567094987654321-01234567891"), ("rm4scc", "BX11LT1A"), ("postnet", "12345678901"),
           ("planet", "4012345235636"), ("kix", "2500GG30250"), ("auspost", "32211324Ab #3"),

@@ -91,3 +91,20 @@ int zint_postal_png(int symbology, const char *data, int module_pixels) {
     ZBarcode_Delete(symbol);
     return size;
 }
+
+/* libzint's PNG of any symbology by its zint number (the make() table of bench/compare.py), with
+ * its quiet zones and standard height, at `module_pixels` pixels a module; its size or -1. */
+int zint_png_of(int symbology, const char *data, int module_pixels, int show_text) {
+    struct zint_symbol *symbol = ZBarcode_Create();
+    if (symbol == NULL) return -1;
+    symbol->symbology = symbology;
+    symbol->scale = module_pixels / 2.0f;
+    symbol->show_hrt = show_text;
+    symbol->output_options |= BARCODE_MEMORY_FILE | BARCODE_QUIET_ZONES | COMPLIANT_HEIGHT;
+    strcpy(symbol->outfile, "mem.png");
+    int size = -1;
+    if (ZBarcode_Encode_and_Print(symbol, (const unsigned char *)data, (int)strlen(data), 0) < ZINT_ERROR)
+        size = symbol->memfile_size;
+    ZBarcode_Delete(symbol);
+    return size;
+}

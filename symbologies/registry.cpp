@@ -8,15 +8,30 @@
 #include "symbologies/databar/gs1_databar14.h"
 #include "symbologies/databar/gs1_databar_expanded.h"
 #include "symbologies/databar/gs1_databar_limited.h"
+#include "symbologies/health/code32.h"
+#include "symbologies/health/hibc.h"
+#include "symbologies/health/pharmacode.h"
+#include "symbologies/health/pzn.h"
 #include "symbologies/linear/code128.h"
 #include "symbologies/linear/code39.h"
+#include "symbologies/linear/code11.h"
+#include "symbologies/linear/code39_variants.h"
 #include "symbologies/linear/code93.h"
+#include "symbologies/linear/code93_full_ascii.h"
+#include "symbologies/linear/dx_film_edge.h"
+#include "symbologies/linear/flattermarken.h"
 #include "symbologies/linear/gs1_128.h"
+#include "symbologies/linear/gs1_shortcuts.h"
 #include "symbologies/linear/itf.h"
 #include "symbologies/linear/itf14.h"
 #include "symbologies/linear/matrix2of5.h"
+#include "symbologies/linear/msi.h"
 #include "symbologies/linear/nec2of5.h"
 #include "symbologies/linear/nw7.h"
+#include "symbologies/linear/plessey.h"
+#include "symbologies/linear/telepen.h"
+#include "symbologies/linear/two_of_five.h"
+#include "symbologies/linear/vin.h"
 #include "symbologies/matrix/datamatrix.h"
 #include "symbologies/matrix/datamatrix_sizes.h"
 #include "symbologies/matrix/micropdf417.h"
@@ -45,9 +60,34 @@ const char* const kQr = "ISO/IEC 18004:2015 9.1";
 const char* const kDataMatrix = "ISO/IEC 16022:2006 7.1";
 const char* const kGtin = "09501101530003";
 const char* const kElementString = "(01)09501101530003";
+const char* const kMicroPdf417 = "ISO/IEC 24728:2006: 1 module every side";
+const char* const kHibc = "A123BJC5D6E71";
+const char* const kAsZint = "no published minimum: as zint leaves";
+const char* const kCode39 = "ISO/IEC 16388:2007 4.4 (d)";
+const char* const kPharmacode = "Laetus Pharmacode: no minimum published here; 6 modules (3 mm at X = 0.5 mm) as zint";
 
 OptionSpec BearerOption(const char* default_value) {
     return ChoiceOption("bearer", {"none", "frame", "top-bottom"}, default_value, "bearer bars");
+}
+
+std::vector<OptionSpec> Pdf417Options() {
+    return {AutoIntegerOption("error_level", 0, 8, "error correction level (auto: from the data size)"),
+            AutoIntegerOption("columns", 1, 30, "data columns (auto: by aspect ratio)"),
+            AutoIntegerOption("rows", 3, 90, "rows (auto: as the data needs)"),
+            AutoNumberOption("aspect_ratio", 0.001, 1000, "height / width the column count aims at"),
+            NumberOption("row_height", 1, 100, 3, "row height in modules")};
+}
+
+OptionSpec MicroPdf417ColumnsOption() {
+    return AutoIntegerOption("columns", 1, 4, "data columns (auto: the smallest size)");
+}
+
+OptionSpec Mod10Option() {
+    return ChoiceOption("check", {"none", "mod10"}, "none", "GS1 modulo 10 check digit after the data");
+}
+
+OptionSpec Mod43Option() {
+    return ChoiceOption("check", {"none", "mod43"}, "none", "modulo 43 check character after the data");
 }
 
 OptionSpec QrErrorOption() { return ChoiceOption("error", {"L", "M", "Q", "H"}, "M", "error correction level"); }
@@ -206,13 +246,56 @@ std::vector<SymbologyEntry> MakeTable() {
                    Concat(DataMatrixSizeOptions(), {ValidateOption()})),
                "datamatrix"),
         Row("pdf417", EncodePdf417Symbol, "PDF417", "ISO/IEC 15438:2015 5.8.3", "A",
-            {AutoIntegerOption("error_level", 0, 8, "error correction level (auto: from the data size)"),
-             AutoIntegerOption("columns", 1, 30, "data columns (auto: by aspect ratio)"),
-             AutoIntegerOption("rows", 3, 90, "rows (auto: as the data needs)"),
-             AutoNumberOption("aspect_ratio", 0.001, 1000, "height / width the column count aims at"),
-             NumberOption("row_height", 1, 100, 3, "row height in modules"), EncodingOption()}),
-        Row("micropdf417", EncodeMicroPdf417, "MicroPDF417", "ISO/IEC 24728:2006: 1 module every side", "A",
-            {AutoIntegerOption("columns", 1, 4, "data columns (auto: the smallest size)")}),
+            Concat(Pdf417Options(), {EncodingOption()})),
+        Row("micropdf417", EncodeMicroPdf417, "MicroPDF417", kMicroPdf417, "A", {MicroPdf417ColumnsOption()}),
+        WithAliases(Row("code39-ascii", EncodeCode39FullAsciiSymbol, "Code 39 Full ASCII", kCode39, "Ab1",
+                        {Mod43Option()}),
+                    {"code39-full-ascii"}),
+        Row("logmars", EncodeLogmarsSymbol, "LOGMARS (MIL-STD-1189B Code 39, wide bars 3X)", kCode39, "LOGMARS",
+            {Mod43Option()}),
+        Row("pzn", EncodePznSymbol, "PZN (Pharmazentralnummer) in Code 39", kCode39, "1234567",
+            {FlagOption("pzn7", false, "PZN-7 (6 digits and the check) rather than PZN-8")}),
+        WithAliases(Row("code32", EncodeCode32Symbol, "Code 32 (Italian pharmacode, A + 9 digits)", kCode39,
+                        "12345678"),
+                    {"italian-pharmacode"}),
+        Row("pharmacode", EncodePharmacodeSymbol,
+            "Pharmacode one-track 3-131070 (bars 0.5/1.5 mm, spaces 1 mm at X = 0.5 mm)", kPharmacode, "1234"),
+        Row("pharmacode-two-track", EncodePharmacodeTwoTrackSymbol,
+            "Pharmacode two-track 4-64570080 (bars and spaces 1X)", kPharmacode, "12345"),
+        Row("hibc-128", EncodeHibc128Symbol, "HIBC LIC/PAS in Code 128 (ANSI/HIBC 2.6)", "ISO/IEC 15417:2007 4.4.2",
+            kHibc),
+        Row("hibc-39", EncodeHibc39Symbol, "HIBC LIC/PAS in Code 39 (ANSI/HIBC 2.6), wide bars 3X", kCode39, kHibc),
+        Matrix(Row("hibc-datamatrix", EncodeHibcDataMatrixSymbol, "HIBC LIC/PAS in Data Matrix (ANSI/HIBC 2.6)",
+                   kDataMatrix, kHibc, DataMatrixSizeOptions())),
+        Matrix(Row("hibc-qr", EncodeHibcQrSymbol, "HIBC LIC/PAS in QR Code (ANSI/HIBC 2.6)", kQr, kHibc,
+                   {QrErrorOption(), QrVersionOption()})),
+        Row("hibc-pdf417", EncodeHibcPdf417Symbol, "HIBC LIC/PAS in PDF417 (ANSI/HIBC 2.6)", "ISO/IEC 15438:2015 5.8.3",
+            kHibc, Pdf417Options()),
+        Row("hibc-micropdf417", EncodeHibcMicroPdf417Symbol, "HIBC LIC/PAS in MicroPDF417 (ANSI/HIBC 2.6)",
+            kMicroPdf417, kHibc, {MicroPdf417ColumnsOption()}),
+        WithAliases(Row("msi", EncodeMsiSymbol, "MSI Plessey", kAsZint, "1234567",
+                        {ChoiceOption("check",
+                                      {"none", "mod10", "mod10-10", "mod11", "mod11-10", "mod11-ncr", "mod11-ncr-10"},
+                                      "none", "check digits: modulo 10, twice, modulo 11 (IBM or NCR weights), then 10")}),
+                    {"msi-plessey"}),
+        Row("plessey", EncodePlesseySymbol, "UK Plessey (hex digits and the CRC)", kAsZint, "1234ABCD"),
+        Row("code11", EncodeCode11Symbol, "Code 11 (USD-8)", kAsZint, "123-45",
+            {ChoiceOption("check", {"ck", "c", "none"}, "ck", "check characters: C and K, C only, or none")}),
+        Row("telepen", EncodeTelepenSymbol, "Telepen (ASCII)", kAsZint, "Telepen 1"),
+        Row("telepen-numeric", EncodeTelepenNumericSymbol, "Telepen numeric (digit pairs, X last)", kAsZint, "12345"),
+        Row("code93-ascii", EncodeCode93FullAsciiSymbol, "Code 93 Full ASCII", "ANSI/AIM BC5-1995 2.4", "a$b~"),
+        Row("ean14", EncodeEan14Symbol, "EAN-14 (GTIN-14 in GS1-128, AI 01)", kGS1_128, "0950110153000"),
+        WithAliases(Row("sscc18", EncodeSscc18Symbol, "SSCC-18 (GS1-128, AI 00)", kGS1_128, "09501101530000001"),
+                    {"nve18"}),
+        Row("industrial2of5", EncodeIndustrial2of5Symbol, "Industrial 2 of 5 (digits in the bars)", kLinear10X, "123",
+            {Mod10Option()}),
+        Row("iata2of5", EncodeIata2of5Symbol, "IATA 2 of 5", kLinear10X, "123", {Mod10Option()}),
+        Row("datalogic2of5", EncodeDataLogic2of5Symbol, "Data Logic 2 of 5", kLinear10X, "123", {Mod10Option()}),
+        Row("dx-film-edge", EncodeDxFilmEdgeSymbol, "DX film edge barcode (DX number, frame)", kAsZint, "77-2/12A"),
+        Row("flattermarken", EncodeFlattermarkenSymbol, "Flattermarken (bookbinding collating marks)",
+            "none: the marks stand on the spine, as zint draws them", "1304"),
+        Row("vin", EncodeVinSymbol, "VIN (ISO 3779) in Code 39, the North American check digit checked", kCode39,
+            "1M8GDM9AXKP042788"),
     };
 }
 

@@ -22,4 +22,6 @@ struct EncodeOptions {
     std::string bearer;                 // ITF, ITF-14: none, frame, top-bottom; "" ITF none, ITF-14 frame
     std::string composite;              // GS1 composite component's element string ("" none)
     std::string composite_type = "auto";
+    std::string check;                  // check characters: "" the symbology's default (Code 39 variants, MSI, Code 11)
+    bool pzn7 = false;                  // PZN: the 7-digit PZN of before 2013 rather than PZN-8
 };

@@ -74,6 +74,8 @@ const std::map<std::string, Setter<EncodeOptions>>& EncodeSetters() {
         {"bearer", SetField<O, &O::bearer>},
         {"composite", SetField<O, &O::composite>},
         {"composite_type", SetField<O, &O::composite_type>},
+        {"check", SetField<O, &O::check>},
+        {"pzn7", SetField<O, &O::pzn7>},
     };
     return setters;
 }
@@ -276,7 +278,7 @@ void RegisterEncodeRender(py::module_& m) {
         py::arg("symbology"), py::arg("data"),
         "Encode data as the named symbology; keyword options are the encoder's (mode, error, version, "
         "encoding, size, scheme, columns, rows, error_level, aspect_ratio, row_height, extended_guard, addon, "
-        "bearer, composite, composite_type, gs1_validate, show_start_stop); None leaves one to the encoder.");
+        "bearer, composite, composite_type, gs1_validate, show_start_stop, check, pzn7); None leaves one to the encoder.");
 
     m.def(
         "render",

@@ -17,10 +17,10 @@ constexpr unsigned short kPatterns[44] = {
     0x085, 0x184, 0x0C4, 0x094, 0x0A8, 0x0A2, 0x08A, 0x02A,                // - . space * $ / + %
 };
 
-void AppendCharacter(ModuleWidths& out, char c) {
+void AppendCharacter(ModuleWidths& out, char c, int wide) {
     if (!out.empty()) out.push_back(1);  // inter-character gap
     const unsigned pattern = kPatterns[std::strchr(kCharset, c) - kCharset];
-    for (int bit = 8; bit >= 0; --bit) out.push_back((pattern >> bit) & 1 ? 3 : 1);
+    for (int bit = 8; bit >= 0; --bit) out.push_back((pattern >> bit) & 1 ? wide : 1);
 }
 
 }  // namespace
@@ -40,11 +40,15 @@ ModuleWidths EncodeCode39(const std::string& code) {
                               long(i));
         body.push_back(c);
     }
+    return Code39Widths(body, 3);
+}
+
+ModuleWidths Code39Widths(const std::string& characters, int wide) {
     ModuleWidths out;
-    out.reserve(10 * (body.size() + 2));
-    AppendCharacter(out, '*');
-    for (char c : body) AppendCharacter(out, c);
-    AppendCharacter(out, '*');
+    out.reserve(10 * (characters.size() + 2));
+    AppendCharacter(out, '*', wide);
+    for (char c : characters) AppendCharacter(out, c, wide);
+    AppendCharacter(out, '*', wide);
     return out;
 }
 

@@ -7,6 +7,9 @@
 
 // Code 39 with the "*" start/stop; no check character.
 ModuleWidths EncodeCode39(const std::string& code);
+// Start, `characters` (each one of Code 39's 43, upper case, no '*': callers check), stop; wide
+// elements `wide` modules, narrow ones 1.
+ModuleWidths Code39Widths(const std::string& characters, int wide);
 // The printed line: the code, between "*" when the start/stop characters are shown.
 std::string Code39HumanText(const std::string& code, bool show_start_stop);
 EncodedSymbol EncodeCode39Symbol(const std::string& text, const EncodeOptions& options);

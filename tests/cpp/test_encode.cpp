@@ -274,7 +274,7 @@ const Failure kFailures[] = {
      EncodeErrorKind::TooLong, -1, 3},
     {"pdf417", std::string(2000, 'x'), nullptr, EncodeErrorKind::TooLong, -1, 928},
     {"pdf417", std::string(1000, 'x'), [](EncodeOptions& o) { o.columns = 2; }, EncodeErrorKind::TooLong, -1, 180},
-    {"code11", "1", nullptr, EncodeErrorKind::InvalidOption, -1, -1},
+    {"no-such-code", "1", nullptr, EncodeErrorKind::InvalidOption, -1, -1},
 };
 
 TEST(Encode, ErrorKindsPositionsAndCapacities) {
@@ -324,7 +324,10 @@ TEST(Encode, NamesInListingOrder) {
         "databar-expanded", "databar-expanded-stacked", "japanpost", "imb", "postnet", "planet", "rm4scc",
         "kix", "auspost", "auspost-reply", "auspost-route", "auspost-redirect", "cepnet",
         "daft", "fim", "leitcode", "identcode", "upu-s10", "dpd", "qr", "gs1-qr", "datamatrix", "gs1-datamatrix",
-        "pdf417", "micropdf417"};
+        "pdf417", "micropdf417", "code39-ascii", "logmars", "pzn", "code32", "pharmacode", "pharmacode-two-track",
+        "hibc-128", "hibc-39", "hibc-datamatrix", "hibc-qr", "hibc-pdf417", "hibc-micropdf417", "msi", "plessey",
+        "code11", "telepen", "telepen-numeric", "code93-ascii", "ean14", "sscc18", "industrial2of5", "iata2of5",
+        "datalogic2of5", "dx-film-edge", "flattermarken", "vin"};
     EXPECT_EQ(EncodableSymbologies(), expected);
 }
 

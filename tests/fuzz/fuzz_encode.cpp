@@ -19,6 +19,7 @@ const char* const kCarriers[] = {"ean13", "ean8", "upca", "upce", "databar", "da
 const char* const kModes[] = {"auto", "C", "numeric", "alphanumeric", "kanji"};
 const char* const kCompositeTypes[] = {"auto", "a", "b", "c"};
 const char* const kShapes[] = {"any", "square", "rectangle"};
+const char* const kChecks[] = {"", "none", "mod43", "mod10-10", "mod11-ncr-10", "c", "mod10", "x"};
 
 }  // namespace
 
@@ -42,6 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     options.mode = kModes[choice % 5];
     options.columns = int(choice % 4);
     options.shape = kShapes[choice % 3];
+    options.check = kChecks[choice % 8];
+    options.pzn7 = flags & 2;
     std::string text(reinterpret_cast<const char*>(data + 2), size - 2);
     std::string name;
     if (flags & 16) {

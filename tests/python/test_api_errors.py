@@ -48,6 +48,8 @@ import barcode_quor as bq
     ("code128", {"height": 0.2}, "rounds to 0: the bars would not be drawn"),
     ("code128", {"height_mm": 0.01, "dpi": 72}, "rounds to 0: the bars would not be drawn"),
     ("code128", {"scale": 600}, "code128: text of"),
+    ("code39-ascii", {"check": "mod10"}, "none, mod43"),
+    ("msi", {"check": "mod12"}, "mod11-ncr-10"),
 ])
 def test_wrong_option_lists_what_is_accepted(symbology, options, accepted):
     with pytest.raises(bq.InvalidOptionError) as caught:
@@ -77,6 +79,9 @@ def test_unknown_symbology_lists_the_names_or_the_one_meant():
     ("japanpost", "1000013#3", "#", 7),
     ("qr", "123a", "a", 3),
     ("qr", "ab\ud800", "\ud800", 2),  # a lone surrogate has no UTF-8 form
+    ("code39-ascii", "Aé", "é", 1),
+    ("pzn", "12345670", "0", 7),  # the check digit
+    ("hibc-qr", "+A123BJC5D6E71H", "H", 14),  # the check character
 ])
 def test_invalid_character_and_position(symbology, data, character, position):
     options = {"mode": "numeric"} if symbology == "qr" else {}
@@ -96,6 +101,8 @@ def test_invalid_character_and_position(symbology, data, character, position):
     ("gs1-128-convenience", "91234", "43 or 44 digits"),
     ("japanpost", "10-0013", "seven-digit postal code"),
     ("datamatrix", "", "empty"),
+    ("pzn", "3", "check value of 0000003 is 10"),
+    ("pharmacode", "131071", "outside 3-131070"),
 ])
 def test_invalid_data_says_why(symbology, data, fragment):
     with pytest.raises(bq.InvalidDataError, match=fragment):
@@ -109,6 +116,7 @@ def test_invalid_data_says_why(symbology, data, fragment):
     ("pdf417", "x" * 5421, {}, 2710),
     ("databar", "0" * 15, {}, 14),
     ("japanpost", "1000013ABCDEFG", {}, 20),
+    ("code39-ascii", "a" * 44, {}, 86),
 ], ids=lambda value: value[:12] if isinstance(value, str) else None)
 def test_data_too_long_gives_the_capacity(symbology, data, options, capacity):
     with pytest.raises(bq.DataTooLongError) as caught:
