@@ -133,7 +133,7 @@ LinearPart LinkedLinear(const std::string& carrier, const std::string& primary, 
 }
 
 std::vector<int> Gs1128Values(const std::string& primary, const EncodeOptions& options) {
-    return EncodeGS1_128Values(FormatGS1(ParseCompositeElements(primary, options), GS1Form::kGS1_128));
+    return ShortestGS1_128Values(FormatGS1(ParseCompositeElements(primary, options), GS1Form::kGS1_128));
 }
 
 int Gs1128Width(const std::vector<int>& values) { return 11 * int(values.size() + 2) + 13; }

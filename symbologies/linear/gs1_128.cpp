@@ -9,6 +9,7 @@
 #include "gs1/ai_table.h"
 #include "gs1/check_digit.h"
 #include "gs1/element_input.h"
+#include "symbologies/linear/code128_shortest.h"
 #include "symbologies/linear/code128_symbols.h"
 #include "symbologies/symbol_building.h"
 
@@ -106,6 +107,22 @@ std::vector<int> EncodeGS1_128Values(const std::string& text) {
         }
     }
     return values;
+}
+
+std::vector<int> ShortestGS1_128Values(const std::string& text) {
+    std::vector<int> characters;
+    characters.reserve(text.size());
+    for (size_t p = 0; p < text.size();) {
+        if (Fnc1At(text, p)) {
+            characters.push_back(kFnc1Character);
+            p += kFnc1MarkerLength;
+        } else if (AiAt(text, p)) {
+            p += kAiMarkerLength;
+        } else {
+            characters.push_back(static_cast<unsigned char>(text[p++]));
+        }
+    }
+    return ShortestValues(characters);
 }
 
 ModuleWidths EncodeGS1_128(const std::string& text) {
@@ -311,7 +328,8 @@ EncodedSymbol EncodeGS1_128Symbol(const std::string& text, const EncodeOptions& 
     const std::vector<GS1Element> elements = ReadGS1Input(text, options.gs1_validate);
     const std::string human = GS1HumanReadable(elements);
     // Quiet zone: 10 modules each side (GS1 General Specifications 5.4.4.2).
-    return OneRowSymbol(EncodeGS1_128(FormatGS1(elements, GS1Form::kGS1_128)), kLinearBarHeight, 10, human, human);
+    const std::vector<int> values = ShortestGS1_128Values(FormatGS1(elements, GS1Form::kGS1_128));
+    return OneRowSymbol(ToModuleWidths(values, "Invalid code value"), kLinearBarHeight, 10, human, human);
 }
 
 EncodedSymbol EncodeConvenienceSymbol(const std::string& text, const EncodeOptions&) {

@@ -12,6 +12,8 @@
 // Symbol values from the start value to the last data value (no check value, no stop).
 std::vector<int> EncodeGS1_128Values(const std::string& text);
 ModuleWidths EncodeGS1_128(const std::string& text);
+// The same text in the fewest symbol characters (the make() path).
+std::vector<int> ShortestGS1_128Values(const std::string& text);
 // The text with its markers removed and each application identifier in parentheses.
 std::string GS1_128HumanText(const std::string& text);
 // An element string, bracketed or in a marker form; `options.gs1_validate` checks it first.
