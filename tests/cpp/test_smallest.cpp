@@ -6,7 +6,10 @@
 #include "core/model/encode_error.h"
 #include "symbologies/matrix/datamatrix_minimal.h"
 #include "symbologies/matrix/datamatrix_plans.h"
+#include "symbologies/matrix/qr.h"
+#include "symbologies/matrix/qr_mask.h"
 #include "symbologies/matrix/qr_segments.h"
+#include "zint_dump.h"
 
 namespace {
 
@@ -188,6 +191,45 @@ TEST(QrMixed, Failures) {
                   QrSplitSegments("a", QrLevel::M, options);
               }),
               EncodeErrorKind::InvalidOption);
+}
+
+TEST(QrMask, StandardPenaltyWorkedByHand) {
+    // All light, 21 x 21: N1 42 runs of 21 (3 + 16 each) 798, N2 400 blocks 1200, N3 0, N4 the
+    // dark share 0 % is ten steps of 5 % off 50 %: 100.
+    QrGrid light(21);
+    EXPECT_EQ(QrStandardPenalty(light), 798 + 1200 + 100);
+    // A checkerboard has no run, block or finder-like window, and 221 of 441 dark is 50.1 %: 0.
+    QrGrid checkerboard(21);
+    for (int r = 0; r < 21; ++r)
+        for (int c = 0; c < 21; ++c) checkerboard.At(r, c) = uint8_t((r + c + 1) % 2);
+    EXPECT_EQ(QrStandardPenalty(checkerboard), 0);
+}
+
+TEST(QrMask, MakeChoosesTheStandardsMaskAsZintDoes) {
+    struct Case {
+        std::string data;
+        std::string level;
+        std::string zint;  // rows of zint --dump joined by '/'
+    };
+    // zint 2.15 -b 58 --secure=1..4 --dump gives the same modules: the same codewords and the mask
+    // ISO/IEC 18004 7.8.3 scores lowest over the whole symbol, format information included (zint's
+    // mask matched this rule on 300 seeded symbols of versions 1 to 13 as well).
+    const Case cases[] = {
+        {"01234567", "M", "FE 5B F8/82 7A 08/BA 82 E8/BA C2 E8/BA BA E8/82 8A 08/FE AB F8/00 98 00/BE 4B E0/15 A9 60/23 54 F8/08 41 E0/1F 94 80/00 BE 60/FE 6B 00/82 BE 28/BA 89 60/BA C9 00/BA B4 A0/82 01 B0/FE F4 A0"},
+        {"HELLO WORLD", "Q", "FE C3 F8/82 92 08/BA 9A E8/BA 82 E8/BA A2 E8/82 22 08/FE AB F8/00 80 00/6B 0A F8/40 F0 88/37 62 C0/6D 35 70/8A BB A8/00 D2 28/FE A1 60/82 5B 40/BA A3 F8/BA 55 10/BA 97 48/82 BC 58/FE 17 08"},
+        {"Quor", "M", "FE AB F8/82 12 08/BA 52 E8/BA 9A E8/BA BA E8/82 8A 08/FE AB F8/00 C0 00/8B EF C8/D8 6E 60/C7 AC 10/54 79 10/A3 13 98/00 99 48/FE D3 B0/82 26 80/BA CE 48/BA 6E 38/BA 0C 60/82 19 40/FE D3 A8"},
+        {"A1B2C3D4E5", "L", "FE 5B F8/82 D2 08/BA CA E8/BA 52 E8/BA 8A E8/82 9A 08/FE AB F8/00 F8 00/D3 63 B0/29 63 48/D2 0C 58/D5 70 F8/3B EA 10/00 D0 50/FE 85 C0/82 3D E0/BA 32 A8/BA F1 D8/BA 29 C8/82 87 28/FE B8 A0"},
+        {"0", "H", "FE 43 F8/82 7A 08/BA 1A E8/BA 62 E8/BA AA E8/82 6A 08/FE AB F8/00 B8 00/33 C6 80/A5 CA 40/5A 5A 68/81 AB F0/AB E7 20/00 FA 48/FE EB 40/82 67 A0/BA 1D 88/BA EF F0/BA B5 00/82 6D 38/FE 7A 90"},
+        {"Hello, world!", "M", "FE 0B F8/82 52 08/BA BA E8/BA 82 E8/BA CA E8/82 F2 08/FE AB F8/00 A0 00/BE 73 E0/19 8C E8/12 EE 70/65 3D 60/DE 8B 08/00 87 C0/FE 6F 30/82 AD 70/BA DE 98/BA A1 C0/BA FB 20/82 2C E0/FE D2 90"},
+        {"https://example.com", "L", "FE 9A 3F 8/82 60 A0 8/BA 2E AE 8/BA 0C AE 8/BA 56 AE 8/82 2A A0 8/FE AA BF 8/00 B5 80 0/DA 74 A0 8/89 CF DF 0/96 35 DC 8/68 7C 77 8/E7 DD B0 8/A0 07 89 0/D6 1D AF 8/B9 10 76 8/AB 22 FB 0/00 BE 8B 0/FE 10 A8 8/82 6B 89 0/BA CF F8 8/BA A2 E1 8/BA 4B 4F 8/82 E3 1B 8/FE A6 A4 8"},
+    };
+    for (const Case& c : cases) {
+        EncodeOptions options;
+        options.error = c.level;
+        std::string rows;
+        for (const SymbolRow& row : EncodeQrSymbol(c.data, options).rows) rows += (rows.empty() ? "" : "/") + ZintDump(row.modules);
+        EXPECT_EQ(rows, c.zint) << c.data;
+    }
 }
 
 }  // namespace
