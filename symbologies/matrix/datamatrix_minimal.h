@@ -9,7 +9,9 @@
 // each candidate size's end (unlatch or not, padding, a last triplet or group), in the size of
 // `shape` with the smallest area that holds them, or in `size_index` when one is given.
 // With `gs1` the bytes are a GS1 element string (any form the GS1 reader takes): FNC1 first, then
-// the fields with FNC1 after each one that needs a separator, in whichever mode they fall.
+// the fields with FNC1 after each one that needs a separator, in whichever mode they fall. Without,
+// a message "[)>" RS "05" GS ... RS EOT (or "06") opens with its Macro codeword (236, 237) in place
+// of that header and trailer.
 // Throws EncodeError (InvalidData for empty data, TooLong with the size's capacity) and GS1Error
 // for a malformed element string.
 DataMatrixData EncodeDataMatrixMinimal(const std::string& bytes, bool gs1, int size_index = kDataMatrixAutoSize,

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/model/encode_error.h"
+#include "symbologies/matrix/datamatrix.h"
 #include "symbologies/matrix/datamatrix_minimal.h"
 #include "symbologies/matrix/datamatrix_plans.h"
 #include "symbologies/matrix/qr.h"
@@ -94,6 +95,9 @@ TEST(DataMatrixMinimal, Codewords) {
         // Worked by hand: FNC1 first, digit pair 10, C40 latch, ABC, DEF, (Shift 2, 27 = FNC1, 2),
         // (1, X, Y), and with one codeword left the reader is back in ASCII for Z.
         {"(10)ABCDEF(21)XYZ", true, {232, 140, 230, 89, 233, 109, 36, 10, 127, 37, 47, 91}},
+        // Worked by hand: Macro 05 (236) stands for "[)>" RS "05" GS and RS EOT; the digit pairs
+        // 01 23 45 67 are 130 + their value.
+        {"[)>\x1e" "05\x1d" "01234567\x1e\x04", false, {236, 131, 153, 175, 197}},
     };
     for (const Case& c : cases) EXPECT_EQ(EncodeDataMatrixMinimal(c.data, c.gs1).codewords, c.codewords) << c.data;
 }
@@ -112,6 +116,30 @@ TEST(DataMatrixMinimal, Failures) {
     // 12 codewords of C40 and its latch do not fit the 10x10 size.
     EXPECT_EQ(ErrorKindOf([] { EncodeDataMatrixMinimal(std::string(12, 'A'), false, DataMatrixSizeIndex("10x10")); }),
               EncodeErrorKind::TooLong);
+}
+
+TEST(DataMatrixMinimal, MacroMessagesAsZint) {
+    struct Case {
+        std::string data;
+        std::string zint;  // rows of zint --dump joined by '/'
+    };
+    // zint 2.15 -b 71 --square --dump gives the same modules: a Macro codeword for "[)>" RS "05"/"06"
+    // GS ... RS EOT; without the trailer, or with another format number, the message is plain data.
+    const Case cases[] = {
+        {"[)>\x1e" "06\x1d" "ABC\x1e\x04", "AA A/AC 7/8A 4/A0 5/E3 4/DC 3/B3 0/98 5/84 E/A9 5/86 2/FF F"},
+        {"[)>\x1e" "06\x1d" "12345678901234567890\x1dP1234\x1e\x04",
+         "AA AA 8/D3 BA 4/9D 2A 0/E4 11 C/F0 E3 0/DF 85 4/A3 2F 8/BC 69 4/C9 88 8/C2 3E 4/F0 FB 8/AE 83 4/88 BF 0/9B 87 4/A1 BE 0/D2 F4 C/B2 A6 0/FF FF C"},
+        {"[)>\x1e" "06\x1d" "ABC", "AA AA/9D 83/DB BE/A3 3D/C0 A0/9E C3/F7 F2/93 85/C2 94/A6 51/8D 40/CC CB/9B 58/E1 35/A7 22/FF FF"},
+        {"[)>\x1e" "07\x1d" "ABC\x1e\x04", "AA AA/9D 83/DB E6/A3 21/C2 18/98 73/F0 3A/85 0D/CE 98/BD F9/8F 98/CE 5F/A3 92/D1 3D/87 3A/FF FF"},
+    };
+    for (const Case& c : cases) {
+        EncodeOptions options;
+        options.shape = "square";
+        std::string rows;
+        for (const SymbolRow& row : EncodeDataMatrixSymbol(c.data, options).rows)
+            rows += (rows.empty() ? "" : "/") + ZintDump(row.modules);
+        EXPECT_EQ(rows, c.zint) << c.data;
+    }
 }
 
 // ---- QR Code ----------------------------------------------------------------------------------
