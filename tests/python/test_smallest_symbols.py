@@ -179,3 +179,20 @@ def test_gs1_128_no_longer_than_zint_and_reads_back():
         result = decode(png, formats=zxingcpp.BarcodeFormat.Code128)
         assert result is not None and result.bytes == gs1_data(fields), ours
         assert result.symbology_identifier == "]C1"
+
+
+def test_pdf417_no_taller_than_zint_and_reads_back():
+    """Same columns and error correction level: never more rows than zint's compaction."""
+    rng = random.Random(417)
+    alphabets = ["0123456789", "ABCDEFGHIJKLMNOPQRSTUVWXYZ ", "abcdefghijklmnopqrstuvwxyz ",
+                 "!\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~", "\t\r\n", "éü€日本"]
+    for round in range(100):
+        data = "".join("".join(rng.choice(run) for _ in range(rng.randint(1, 20)))
+                       for run in rng.choices(alphabets, weights=[3, 3, 3, 2, 1, 1], k=rng.randint(1, 8)))
+        columns, level = rng.randint(2, 10), rng.randint(0, 5)
+        zint = zint_rows(["-b", "55", "--binary", "--cols=%d" % columns, "--secure=%d" % level], data.encode())
+        assert native.encode("pdf417", data, columns=columns, error_level=level).row_count <= zint, data
+        if round % 4 == 0:
+            png = bq.make("pdf417", data, columns=columns, error_level=level, scale=2).png()
+            result = decode(png, formats=zxingcpp.BarcodeFormat.PDF417)
+            assert result is not None and result.bytes == data.encode(), data
