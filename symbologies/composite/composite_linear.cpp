@@ -120,7 +120,8 @@ LinearPart LinkedLinear(const std::string& carrier, const std::string& primary, 
         // A linked symbol's first row holds at least four characters: two segment pairs.
         const int columns = options.columns == 1 ? 2 : options.columns;
         const ExpandedSymbol s =
-            EncodeGS1DataBarExpanded(FormatGS1(elements, GS1Form::kDataBarExpanded), stacked, columns, true);
+            EncodeGS1DataBarExpanded(FormatGS1(elements, GS1Form::kDataBarExpanded), stacked, columns, true,
+                                     ExpandedWeights::kUpTo99999);
         LinearPart part = DataBarPart(s.rows, s.data.human_readable, 4, 34);
         // The component starts over the first dark module after the left guard's light one.
         const std::vector<bool>& top = s.rows[1].modules;
