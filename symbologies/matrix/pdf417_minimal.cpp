@@ -103,13 +103,15 @@ private:
         for (int s = kByte; s < kStates; ++s) Relax(p, kAfterRun, here[s].cost, Step::kLeaveRun, s);
         Relax(p, TextState(kAlpha, 0), here[kAfterRun].cost + 2, Step::kTextLatch, kAfterRun);
         for (int round = 0; round < 3; ++round)
-            for (int from = 0; from < 8; ++from)
+            for (int from = 0; from < 8; ++from) {
+                if (here[from].cost >= kUnreachable) continue;
                 for (int sub = 0; sub < 4; ++sub) {
                     const Latch& latch = kLatches[from / 2][sub];
                     if (latch.count == 0) continue;
                     Relax(p, TextState(sub, (from + latch.count) % 2), here[from].cost + latch.count, Step::kLatchTo,
                           from);
                 }
+            }
         for (int from = 0; from <= kAfterRun; ++from) {
             const int pad = from < kAfterRun ? from % 2 : 0;
             Relax(p, kByte, here[from].cost + pad + 2, Step::kEnterByte, from);
@@ -136,11 +138,13 @@ private:
             Relax(p + 1, TextState(after, 0), cost + odd + 4, Step::kByteShift, s);
         }
         for (int r = 0; r < kGroupBytes; ++r) {
+            if (here[kByte + r].cost >= kUnreachable) continue;
             const int next = (r + 1) % kGroupBytes;
             Relax(p + 1, kByte + next, here[kByte + r].cost + (next == 0 ? 0 : 2), Step::kRunByte, kByte + r);
         }
         if (IsDigit(bytes_[p]))
             for (int r = 0; r < kGroupDigits; ++r) {
+                if (here[kNumeric + r].cost >= kUnreachable) continue;
                 const int added = 2 * (NumericCodewords(r + 1) - NumericCodewords(r));
                 Relax(p + 1, kNumeric + (r + 1) % kGroupDigits, here[kNumeric + r].cost + added, Step::kRunDigit,
                       kNumeric + r);
