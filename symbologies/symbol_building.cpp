@@ -53,6 +53,12 @@ void RefuseLongerThan(const std::string& text, size_t limit) {
                       long(limit));
 }
 
+std::string PrintableText(std::string text) {
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+    return text;
+}
+
 void RefuseEmpty(const std::string& text) {
     if (text.empty()) throw EncodeError(EncodeErrorKind::InvalidData, "the data is empty");
 }

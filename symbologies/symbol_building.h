@@ -28,5 +28,9 @@ EncodedSymbol MatrixSymbol(const ModuleMatrix& matrix, double row_height, double
 // TooLong with the limit as capacity. (Messages name no symbology: the registry puts its name first.)
 void RefuseLongerThan(const std::string& text, size_t limit);
 
+// The text as the human-readable line shows it: control characters and DEL, which print nothing,
+// as spaces (zint shows them so).
+std::string PrintableText(std::string text);
+
 // Refuses empty text (InvalidData).
 void RefuseEmpty(const std::string& text);

@@ -59,6 +59,9 @@ void FilterRow(const uint8_t* row, const uint8_t* above, bool repeated, size_t s
 // barcode mostly matches some earlier row.
 enum class RowFilter { kUp, kNoneUnlessRepeated };
 
+// Zero bytes after the rows given to igzip: its vector match finders load whole vectors.
+constexpr size_t kReadPastEnd = 64;
+
 struct DeflateBuffers {
     std::vector<uint8_t> block;       // the filtered rows of one stretch
     std::vector<uint8_t> compressed;  // grows to the largest stretch compressed on the thread
@@ -111,44 +114,42 @@ public:
 private:
     const uint8_t* Row(int y) const { return pixels_ + size_t(y) * stride_; }
 
-    // Rows [first, end) through igzip as a stream of their own, ending on a byte boundary. Stateless
-    // compression starts from a clean state every time, so the bytes depend on the rows alone and
-    // not on what the thread compressed before.
+    // Rows [first, end) through igzip as a stream of their own, ending on a byte boundary. The bytes
+    // must depend on the rows alone, never on what the thread compressed before: the stream starts
+    // zeroed, the output room follows from the rows' size (not the thread buffer's, which igzip's
+    // choice between coded and stored blocks could depend on), and the bytes igzip's vector paths
+    // may read past the input are zeros, not an earlier image's rows.
     bool CompressRows(int first, int end) {
         if (first >= end) return true;
         std::vector<uint8_t>& filtered = buffers_.block;
-        filtered.resize(size_t(end - first) * (stride_ + 1));
+        const size_t size = size_t(end - first) * (stride_ + 1);
+        filtered.resize(size + kReadPastEnd);
+        std::fill(filtered.begin() + std::ptrdiff_t(size), filtered.end(), uint8_t(0));
         for (int y = first; y < end; ++y) {
             const bool repeated = buffers_.repeated[size_t(y)] != 0;
             const bool up = y > 0 && (repeated || changed_rows_ == RowFilter::kUp);
             FilterRow(Row(y), up ? Row(y - 1) : nullptr, repeated, stride_,
                       filtered.data() + size_t(y - first) * (stride_ + 1));
         }
-        adler_ = isal_adler32(adler_, filtered.data(), filtered.size());
+        adler_ = isal_adler32(adler_, filtered.data(), size);
         std::vector<uint8_t>& compressed = buffers_.compressed;
-        // Stored blocks bound the output: 5 bytes per 64 KB, plus headers.
-        const size_t bound = filtered.size() + filtered.size() / 16384 * 5 + 1024;
-        for (size_t room = std::min(bound, filtered.size() / 4 + 4096);; room = std::min(bound, room * 2)) {
-            if (compressed.size() < room) compressed.resize(room);
-            isal_zstream stream;
-            isal_deflate_stateless_init(&stream);
-            stream.level = 1;
-            stream.level_buf = buffers_.level.get();
-            stream.level_buf_size = ISAL_DEF_LVL1_DEFAULT;
-            stream.gzip_flag = IGZIP_DEFLATE;
-            stream.flush = FULL_FLUSH;
-            stream.end_of_stream = 0;
-            stream.next_in = filtered.data();
-            stream.avail_in = uint32_t(filtered.size());
-            stream.next_out = compressed.data();
-            stream.avail_out = uint32_t(std::min<size_t>(compressed.size(), 0xFFFFFFFF));
-            const int rc = isal_deflate_stateless(&stream);
-            if (rc == COMP_OK) {
-                out_.insert(out_.end(), compressed.data(), stream.next_out);
-                break;
-            }
-            if (rc != STATELESS_OVERFLOW || room >= bound) return false;
-        }
+        // Room for stored blocks (5 bytes per 64 KB, plus headers), so one call always fits.
+        const size_t bound = size + size / 16384 * 5 + 1024;
+        if (compressed.size() < bound) compressed.resize(bound);
+        isal_zstream stream{};
+        isal_deflate_stateless_init(&stream);
+        stream.level = 1;
+        stream.level_buf = buffers_.level.get();
+        stream.level_buf_size = ISAL_DEF_LVL1_DEFAULT;
+        stream.gzip_flag = IGZIP_DEFLATE;
+        stream.flush = FULL_FLUSH;
+        stream.end_of_stream = 0;
+        stream.next_in = filtered.data();
+        stream.avail_in = uint32_t(size);
+        stream.next_out = compressed.data();
+        stream.avail_out = uint32_t(std::min<size_t>(bound, 0xFFFFFFFF));
+        if (isal_deflate_stateless(&stream) != COMP_OK) return false;
+        out_.insert(out_.end(), compressed.data(), stream.next_out);
         // An unusually large image does not keep its memory on the thread.
         if (filtered.capacity() > (size_t(64) << 20)) filtered = {};
         if (compressed.capacity() > (size_t(64) << 20)) compressed = {};

@@ -5,7 +5,9 @@
 struct EncodeOptions {
     bool gs1_validate = true;           // GS1 element strings checked against the AI table
     bool show_start_stop = true;        // Code 39 '*', NW-7 A-D in the text
-    std::string mode = "auto";          // Code 128: auto, A, B, C; QR: auto, byte, numeric, alphanumeric, kanji
+    std::string mode = "auto";          // Code 128: auto, AB, A, B, C; QR: auto, byte, numeric, alphanumeric, kanji
+    std::string code_sets;              // Code 128: the set of each character ("" chosen by the encoder)
+    bool reader_init = false;           // Code 128: FNC3 after the start (a reader programming symbol)
     std::string error = "M";            // QR: L, M, Q, H
     int version = 0;                    // QR: smallest version to use, 0 any
     std::string encoding = "utf-8";     // 2D text: utf-8 or shift_jis

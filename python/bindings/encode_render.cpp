@@ -58,6 +58,8 @@ const std::map<std::string, Setter<EncodeOptions>>& EncodeSetters() {
         {"gs1_validate", SetField<O, &O::gs1_validate>},
         {"show_start_stop", SetField<O, &O::show_start_stop>},
         {"mode", SetField<O, &O::mode>},
+        {"code_sets", SetField<O, &O::code_sets>},
+        {"reader_init", SetField<O, &O::reader_init>},
         {"error", SetField<O, &O::error>},
         {"version", SetField<O, &O::version>},
         {"encoding", SetField<O, &O::encoding>},
@@ -276,7 +278,7 @@ void RegisterEncodeRender(py::module_& m) {
             }
         },
         py::arg("symbology"), py::arg("data"),
-        "Encode data as the named symbology; keyword options are the encoder's (mode, error, version, "
+        "Encode data as the named symbology; keyword options are the encoder's (mode, code_sets, reader_init, error, version, "
         "encoding, size, scheme, columns, rows, error_level, aspect_ratio, row_height, extended_guard, addon, "
         "bearer, composite, composite_type, gs1_validate, show_start_stop, check, pzn7); None leaves one to the encoder.");
 

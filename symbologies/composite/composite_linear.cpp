@@ -107,7 +107,8 @@ LinearPart LinkedLinear(const std::string& carrier, const std::string& primary,
             throw EncodeError(EncodeErrorKind::InvalidOption,
                               "columns 1 cannot carry a composite component: the row under it holds at least 2 "
                               "segment pairs; give columns 2 to 10 (0: 2)");
-        const ExpandedSymbol s = EncodeGS1DataBarExpanded(ExpandedInput(elements), stacked, options.columns, true);
+        const ExpandedSymbol s = EncodeGS1DataBarExpanded(ExpandedInput(elements), stacked, options.columns, true,
+                                                          ExpandedWeights::kUpTo99999);
         LinearPart part = DataBarPart(s.rows, s.data.human_readable, 4, 34);
         // The component starts over the first dark module after the left guard's light one.
         const std::vector<bool>& top = s.rows[1].modules;
@@ -120,7 +121,7 @@ LinearPart LinkedLinear(const std::string& carrier, const std::string& primary,
 }
 
 std::vector<int> Gs1128Values(const std::vector<GS1Element>& elements) {
-    return EncodeGS1_128Values(GS1MarkedCodes(elements));
+    return ShortestGS1_128Values(GS1MarkedCodes(elements));
 }
 
 int Gs1128Width(const std::vector<int>& values) { return 11 * int(values.size() + 2) + 13; }

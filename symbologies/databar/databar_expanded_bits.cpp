@@ -149,7 +149,7 @@ void AppendIso646(std::string& bits, char c) {
 // ---- encodation methods ----
 
 // Methods 3 to 14 compress a variable-measure GTIN (indicator 9) with a weight, price or date.
-int CompressedMethod(const std::string& d) {
+int CompressedMethod(const std::string& d, ExpandedWeights weights) {
     if (d.size() <= 19 || d[2] != '9' || d[16] != '3') return 0;
     const std::string ai = d.substr(16, 3);
     const char x = d[19];
@@ -163,7 +163,8 @@ int CompressedMethod(const std::string& d) {
         return 0;
     }
     // The date must be one the 16-bit form can carry: months 1-12, day 0 (none) to 31.
-    if (d.size() != 34 || weight >= 99999 || d[26] != '1' || !OneOf(d[27], "1357") || !AllDigits(d, 28, 6))
+    const int most = weights == ExpandedWeights::kUpTo99999 ? 99999 : 99998;
+    if (d.size() != 34 || weight > most || d[26] != '1' || !OneOf(d[27], "1357") || !AllDigits(d, 28, 6))
         return 0;
     const int month = Number(d, 30, 2), day = Number(d, 32, 2);
     if (month < 1 || month > 12 || day > 31) return 0;
@@ -244,14 +245,14 @@ ExpandedInput::ExpandedInput(const std::string& code) {
     elements = ParseGS1Raw(data, '[');
 }
 
-ExpandedBits EncodeExpandedBits(const ExpandedInput& input, int row_characters, bool linked) {
+ExpandedBits EncodeExpandedBits(const ExpandedInput& input, int row_characters, bool linked, ExpandedWeights weights) {
     const std::string& d = input.data;
     const std::vector<GS1Element>& elements = input.elements;
     ExpandedBits out;
     const bool gtin_first = d.size() > 15 && d.compare(0, 2, "01") == 0;
     out.method = gtin_first ? 1 : 2;
     if (gtin_first) {
-        if (const int m = CompressedMethod(d)) out.method = m;
+        if (const int m = CompressedMethod(d, weights)) out.method = m;
     }
     // The fixed-length part is compressed as numbers: it must be digits, and the GTIN's check
     // digit, which the symbol does not carry, must be right or the reader would show another one.

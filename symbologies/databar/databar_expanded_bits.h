@@ -40,7 +40,11 @@ struct ExpandedInput {
 // `row_characters`: symbol characters per row of a stacked symbol (twice its columns), 0 for one
 // row; the padding keeps at least two in the last row. Throws ExpandedInputError for data it
 // cannot encode. `linked`: the linkage flag, set when a composite component stands above.
-ExpandedBits EncodeExpandedBits(const ExpandedInput& input, int row_characters = 0, bool linked = false);
+// `weights`: the largest weight the date methods (7 to 14) take: the class stops below 99999,
+// make() takes 99999 too, which their 20-bit field holds (zint and BWIPP take it).
+enum class ExpandedWeights { kBelow99999, kUpTo99999 };
+ExpandedBits EncodeExpandedBits(const ExpandedInput& input, int row_characters = 0, bool linked = false,
+                                ExpandedWeights weights = ExpandedWeights::kBelow99999);
 
 // The general-purpose field alone, appended to `bits` (which holds what precedes it). Returns
 // true when the field ends in numeric mode. Throws ExpandedInputError on invalid characters.

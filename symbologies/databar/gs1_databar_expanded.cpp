@@ -164,9 +164,10 @@ std::vector<DataBarRow> StackedRows(const std::vector<ModuleWidths>& blocks, int
 
 }  // namespace
 
-ExpandedSymbol EncodeGS1DataBarExpanded(const ExpandedInput& input, bool stacked, int columns, bool linked) {
+ExpandedSymbol EncodeGS1DataBarExpanded(const ExpandedInput& input, bool stacked, int columns, bool linked,
+                                        ExpandedWeights weights) {
     ExpandedSymbol s;
-    s.data = EncodeExpandedBits(input, stacked ? int(2 * StackedColumns(columns)) : 0, linked);
+    s.data = EncodeExpandedBits(input, stacked ? int(2 * StackedColumns(columns)) : 0, linked, weights);
     const std::string& bits = s.data.bits;
     for (size_t i = 0; i < bits.size(); i += 12) s.values.push_back(std::stoi(bits.substr(i, 12), nullptr, 2));
 
@@ -211,7 +212,8 @@ EncodedSymbol DataBarExpandedSymbol(const std::string& text, const EncodeOptions
     RefuseLongerThan(text, 256);
     RefuseEmpty(text);
     const ExpandedInput input(ReadGS1Input(text, options.gs1_validate));
-    const ExpandedSymbol symbol = EncodeGS1DataBarExpanded(input, stacked, options.columns);
+    const ExpandedSymbol symbol =
+        EncodeGS1DataBarExpanded(input, stacked, options.columns, false, ExpandedWeights::kUpTo99999);
     // Default height: the least ISO/IEC 24724 allows, 34 modules per row.
     EncodedSymbol out = DataBarSymbol(symbol.rows, 34, symbol.data.human_readable);
     out.full_text = GS1HumanReadable(input.elements);

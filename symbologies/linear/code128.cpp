@@ -1,11 +1,9 @@
 #include "symbologies/linear/code128.h"
 
-#include <algorithm>
 #include <array>
-#include <iterator>
 #include <limits>
-#include <utility>
 
+#include "symbologies/linear/code128_shortest.h"
 #include "symbologies/linear/code128_symbols.h"
 #include "symbologies/symbol_building.h"
 
@@ -158,16 +156,34 @@ ModuleWidths EncodeCode128(const std::string& text, Code128Mode mode) {
 EncodedSymbol EncodeCode128Symbol(const std::string& text, const EncodeOptions& options) {
     // zint 2.15 takes at most 256 characters (it refuses 257).
     RefuseLongerThan(text, 256);
-    static const std::pair<const char*, Code128Mode> kModes[] = {
-        {"auto", Code128Mode::kAuto},
-        {"A", Code128Mode::kCodeA},
-        {"B", Code128Mode::kCodeB},
-        {"C", Code128Mode::kCodeC},
-    };
-    const auto mode = std::find_if(std::begin(kModes), std::end(kModes),
-                                   [&](const auto& m) { return options.mode == m.first; });
-    if (mode == std::end(kModes))
-        throw EncodeError(EncodeErrorKind::InvalidOption, "mode \"" + options.mode + "\" is not auto, A, B or C");
+    RefuseEmpty(text);
+    std::vector<int> values;
+    if (options.mode == "A" || options.mode == "B" || options.mode == "C") {
+        if (!options.code_sets.empty())
+            throw EncodeError(EncodeErrorKind::InvalidOption, "code_sets needs mode auto or AB, not " + options.mode);
+        values = EncodeCode128Values(text, options.mode == "A" ? Code128Mode::kCodeA
+                                           : options.mode == "B" ? Code128Mode::kCodeB
+                                                                 : Code128Mode::kCodeC);
+        // FNC3 exists in sets A and B only: set C data then follows a start B and a switch.
+        if (options.reader_init && options.mode == "C") {
+            values[0] = kCodeC;
+            values.insert(values.begin(), {kStartB, kFnc3});
+        } else if (options.reader_init) {
+            values.insert(values.begin() + 1, kFnc3);
+        }
+    } else {
+        code128::ShortestChoice choice;
+        choice.reader_init = options.reader_init;
+        choice.code_sets = options.code_sets;
+        if (options.mode == "AB") {
+            choice.allow_set_c = false;
+        } else if (options.mode != "auto") {
+            throw EncodeError(EncodeErrorKind::InvalidOption,
+                              "mode \"" + options.mode + "\" is not auto, AB, A, B or C");
+        }
+        values = code128::ShortestValues(code128::CharactersOf(text), choice);
+    }
     // Quiet zone: 10 modules each side (ISO/IEC 15417 4.4.2).
-    return OneRowSymbol(EncodeCode128(text, mode->second), kLinearBarHeight, 10, text, text);
+    return OneRowSymbol(code128::ToModuleWidths(values, "Invalid code value"), kLinearBarHeight, 10,
+                        PrintableText(text), text);
 }

@@ -9,6 +9,8 @@
 namespace code128 {
 
 enum SymbolValue : int {
+    kFnc3 = 96,   // in sets A and B
+    kShift = 98,  // the next character from the other of sets A and B
     kCodeC = 99,  // switch to set C
     kCodeB = 100,
     kCodeA = 101,

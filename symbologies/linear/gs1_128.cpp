@@ -5,6 +5,7 @@
 
 #include "gs1/check_digit.h"
 #include "gs1/element_input.h"
+#include "symbologies/linear/code128_shortest.h"
 #include "symbologies/linear/code128_symbols.h"
 #include "symbologies/symbol_building.h"
 
@@ -96,6 +97,16 @@ ModuleWidths EncodeGS1_128(const std::vector<int>& codes) {
     return ToModuleWidths(EncodeGS1_128Values(codes), "Invalid code value");
 }
 
+std::vector<int> ShortestGS1_128Values(const std::vector<int>& codes) {
+    std::vector<int> characters;
+    characters.reserve(codes.size());
+    for (int code : codes) {
+        if (code == kGS1Fnc1) characters.push_back(kFnc1Character);
+        else if (code != kGS1AiMark) characters.push_back(code);
+    }
+    return ShortestValues(characters);
+}
+
 std::string ConvenienceDigits(const std::string& code) {
     // A leading "{FNC1}" is allowed: the symbol has its FNC1 anyway.
     const size_t offset = code.compare(0, 6, "{FNC1}") == 0 ? 6 : 0;
@@ -135,7 +146,8 @@ EncodedSymbol EncodeGS1_128Symbol(const std::string& text, const EncodeOptions& 
     const std::vector<GS1Element> elements = ReadGS1Input(text, options.gs1_validate);
     const std::string human = GS1HumanReadable(elements);
     // Quiet zone: 10 modules each side (GS1 General Specifications 5.4.4.2).
-    return OneRowSymbol(EncodeGS1_128(GS1MarkedCodes(elements)), kLinearBarHeight, 10, human, human);
+    const std::vector<int> values = ShortestGS1_128Values(GS1MarkedCodes(elements));
+    return OneRowSymbol(ToModuleWidths(values, "Invalid code value"), kLinearBarHeight, 10, human, human);
 }
 
 namespace {

@@ -11,6 +11,8 @@
 // the last data value (no check value, no stop).
 std::vector<int> EncodeGS1_128Values(const std::vector<int>& codes);
 ModuleWidths EncodeGS1_128(const std::vector<int>& codes);
+// The same codes in the fewest symbol characters (the make() path).
+std::vector<int> ShortestGS1_128Values(const std::vector<int>& codes);
 // An element string, bracketed or in a marker form; `options.gs1_validate` checks it first.
 EncodedSymbol EncodeGS1_128Symbol(const std::string& text, const EncodeOptions& options);
 

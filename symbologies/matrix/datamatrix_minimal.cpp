@@ -10,14 +10,29 @@ using namespace datamatrix;
 
 constexpr uint8_t kFnc1 = 232;
 
-// The codewords for a symbol of `capacity`; GS1 data opens with FNC1 as an ASCII codeword, which
-// shifts every later position by one. A capacity only changes how a mode is left within the last
+// A message "[)>" RS "05" GS ... RS EOT (or "06") goes as one Macro codeword, 236 or 237, which
+// stands for that header and trailer: 7 + 2 bytes fewer to encode.
+constexpr uint8_t kMacro05 = 236, kMacro06 = 237;
+constexpr size_t kMacroHeader = 7, kMacroTrailer = 2;
+
+// The Macro codeword of `data`, 0 when it is no such message.
+uint8_t MacroOf(const std::string& data) {
+    if (data.size() < kMacroHeader + kMacroTrailer || data.compare(0, 4, "[)>\x1e") != 0 || data[6] != '\x1d' ||
+        data.compare(data.size() - kMacroTrailer, kMacroTrailer, "\x1e\x04") != 0)
+        return 0;
+    if (data.compare(4, 2, "05") == 0) return kMacro05;
+    if (data.compare(4, 2, "06") == 0) return kMacro06;
+    return 0;
+}
+
+// The codewords for a symbol of `capacity`; GS1 data opens with FNC1 and a Macro message with its
+// Macro codeword (`lead`, 0 for none), which shifts every later position by one. A capacity only changes how a mode is left within the last
 // three codewords, so while `unbounded` (the plan without one) ends three or more before the room,
 // it is the plan for this capacity too and the search is not run again.
-std::vector<uint8_t> Codewords(const std::string& data, bool gs1, int capacity, const Plan& unbounded,
+std::vector<uint8_t> Codewords(const std::string& data, bool gs1, uint8_t lead, int capacity, const Plan& unbounded,
                                int unbounded_size) {
     std::vector<uint8_t> out;
-    if (gs1) out.push_back(kFnc1);
+    if (lead != 0) out.push_back(lead);
     const int room = capacity - int(out.size());
     const bool same_plan = unbounded_size <= room - 3;
     const std::vector<uint8_t> rest =
@@ -31,14 +46,17 @@ int Capacity(int size_index) { return DataMatrixSizeAt(size_index).data_codeword
 }  // namespace
 
 DataMatrixData EncodeDataMatrixMinimal(const std::string& bytes, bool gs1, int size_index, DataMatrixShape shape) {
-    const std::string& data = bytes;
-    if (data.empty()) throw EncodeError(EncodeErrorKind::InvalidData, "Data Matrix data is empty");
+    if (bytes.empty()) throw EncodeError(EncodeErrorKind::InvalidData, "Data Matrix data is empty");
+    const uint8_t lead = gs1 ? kFnc1 : MacroOf(bytes);
+    const bool macro = lead == kMacro05 || lead == kMacro06;
+    const std::string data =
+        macro ? bytes.substr(kMacroHeader, bytes.size() - kMacroHeader - kMacroTrailer) : bytes;
     const std::vector<int> candidates = DataMatrixCandidateSizes(size_index, shape);
     // A plan for a capacity is at most three codewords shorter than one without a capacity (its
     // closing unlatch not counted), which skips the sizes far too small without planning for each.
     const Plan unbounded = PlanMinimal(data, kUnlimited, gs1);
     const int unbounded_size = PlanSize(unbounded, data);
-    const int unlimited = unbounded_size + (gs1 ? 1 : 0);
+    const int unlimited = unbounded_size + (lead != 0 ? 1 : 0);
     // Capacities up to this one are too small: at first by that bound, then as planned (what fits a
     // capacity fits any larger one). Smallest area first is not smallest capacity first (8x32 comes
     // after 16x16), and 12x12 and 8x18, 20x20 and 12x36 hold as many codewords, so no capacity is
@@ -47,7 +65,7 @@ DataMatrixData EncodeDataMatrixMinimal(const std::string& bytes, bool gs1, int s
     for (int s : candidates) {
         const int capacity = Capacity(s);
         if (capacity <= too_small) continue;
-        std::vector<uint8_t> codewords = Codewords(data, gs1, capacity, unbounded, unbounded_size);
+        std::vector<uint8_t> codewords = Codewords(data, gs1, lead, capacity, unbounded, unbounded_size);
         if (int(codewords.size()) > capacity) {
             too_small = capacity;
             continue;

@@ -9,7 +9,9 @@
 // each candidate size's end (unlatch or not, padding, a last triplet or group), in the size of
 // `shape` with the smallest area that holds them, or in `size_index` when one is given.
 // With `gs1` the bytes are GS1 element data (GS1Data, GS 0x1D where a separator goes): FNC1 first,
-// then the fields with FNC1 for each GS, in whichever mode they fall.
+// then the fields with FNC1 for each GS, in whichever mode they fall. Without, a message "[)>" RS
+// "05" GS ... RS EOT (or "06") opens with its Macro codeword (236, 237) in place of that header and
+// trailer.
 // Throws EncodeError (InvalidData for empty data, TooLong with the size's capacity).
 DataMatrixData EncodeDataMatrixMinimal(const std::string& bytes, bool gs1, int size_index = kDataMatrixAutoSize,
                                        DataMatrixShape shape = DataMatrixShape::kSquare);

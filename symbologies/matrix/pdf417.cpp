@@ -14,6 +14,7 @@ EncodedSymbol EncodePdf417Symbol(const std::string& text, const EncodeOptions& o
     RefuseLongerThan(text, 2710);
     const auto refuse = [](const std::string& what) { throw EncodeError(EncodeErrorKind::InvalidOption, what); };
     Pdf417Settings settings;
+    settings.fewest_codewords = true;
     if (options.error_level < -1 || options.error_level > 8) refuse("error_level must be 0 to 8 (-1: from the data)");
     settings.auto_error_level = options.error_level < 0;
     settings.error_level = settings.auto_error_level ? settings.error_level : options.error_level;

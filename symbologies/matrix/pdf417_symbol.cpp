@@ -6,6 +6,7 @@
 
 #include "symbologies/matrix/pdf417_clusters.h"
 #include "symbologies/matrix/pdf417_compaction.h"
+#include "symbologies/matrix/pdf417_minimal.h"
 #include "symbologies/matrix/pdf417_error_correction.h"
 
 namespace {
@@ -107,7 +108,7 @@ int Pdf417RightRowIndicator(int row, const Pdf417Layout& layout) {
 }
 
 ModuleMatrix Pdf417Encoder::Encode(const std::string& bytes) {
-    codewords_ = CompactPdf417(bytes);
+    codewords_ = settings_.fewest_codewords ? CompactPdf417Minimal(bytes) : CompactPdf417(bytes);
     const int d = int(codewords_.size());
     layout_ = ChoosePdf417Layout(d, settings_);
 

@@ -12,6 +12,7 @@ struct Pdf417Settings {
     int rows = 0;                 // rows 3..90, 0 = from the aspect ratio
     double aspect_ratio = 0.5;    // 0.001..1000
     int row_height = 3;           // row height in module widths (y), above 0
+    bool fewest_codewords = false; // make(): every compaction split weighed (pdf417_minimal.h)
 };
 
 // Rows, data columns and error correction level of a symbol.

@@ -12,11 +12,12 @@
 #include "symbologies/matrix/qr_segments.h"
 #include "symbologies/symbol_building.h"
 
-QrSymbol EncodeQr(const std::string& bytes, QrMode mode, QrLevel level, int requested_version, bool gs1) {
+QrSymbol EncodeQr(const std::string& bytes, QrMode mode, QrLevel level, int requested_version, bool gs1,
+                  QrMaskRule rule) {
     // `bytes` is GS1 element data with `gs1`.
     const QrData data = gs1 ? EncodeQrData(QrGS1SegmentData(bytes, mode), mode, level, requested_version, true)
                             : EncodeQrData(bytes, mode, level, requested_version);
-    return QrBuildSymbol(QrInterleavedCodewords(data.codewords, data.version, level), data.version, level);
+    return QrBuildSymbol(QrInterleavedCodewords(data.codewords, data.version, level), data.version, level, rule);
 }
 
 namespace {
@@ -81,7 +82,8 @@ EncodedSymbol EncodeQrSymbol(const std::string& text, const EncodeOptions& optio
     QrMixedOptions mixed;
     mixed.requested_version = version;
     mixed.kanji = encoding != "utf-8";
-    const QrSymbol symbol = options.mode == "auto" ? EncodeQrMixed(bytes, level, mixed) : EncodeQr(bytes, mode, level, version);
+    const QrSymbol symbol = options.mode == "auto" ? EncodeQrMixed(bytes, level, mixed)
+                                                   : EncodeQr(bytes, mode, level, version, false, QrMaskRule::kStandard);
     return MatrixSymbol(symbol.matrix, 1, kQrQuiet, text);
 }
 

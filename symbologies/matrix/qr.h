@@ -10,7 +10,8 @@
 // The whole encoder: data codewords, error correction and interleaving, then the symbol.
 // With `gs1` the bytes are GS1 element data (GS1Data, GS 0x1D where a separator goes), drawn with
 // FNC1 in first position.
-QrSymbol EncodeQr(const std::string& bytes, QrMode mode, QrLevel level, int requested_version, bool gs1 = false);
+QrSymbol EncodeQr(const std::string& bytes, QrMode mode, QrLevel level, int requested_version, bool gs1 = false,
+                  QrMaskRule rule = QrMaskRule::kClassScoring);
 
 // `options`: error (L, M, Q, H), version (0..40), mode (auto and byte, numeric, alphanumeric, kanji:
 // Kanji mode, 13 bits per Shift JIS double-byte character, the encoding setting unused) and

@@ -229,5 +229,6 @@ QrSegmentation QrSplitSegments(const std::string& bytes, QrLevel level, const Qr
 QrSymbol EncodeQrMixed(const std::string& bytes, QrLevel level, const QrMixedOptions& options) {
     const QrSegmentation split = QrSplitSegments(bytes, level, options);
     const QrData data = QrFinishData(split.bits, split.version, level);
-    return QrBuildSymbol(QrInterleavedCodewords(data.codewords, data.version, level), data.version, level);
+    return QrBuildSymbol(QrInterleavedCodewords(data.codewords, data.version, level), data.version, level,
+                         QrMaskRule::kStandard);
 }

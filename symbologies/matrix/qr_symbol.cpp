@@ -6,11 +6,13 @@
 #include "symbologies/matrix/qr_layout.h"
 #include "symbologies/matrix/qr_mask.h"
 
-QrSymbol QrBuildSymbol(const std::vector<uint8_t>& codewords, int version, QrLevel level) {
+QrSymbol QrBuildSymbol(const std::vector<uint8_t>& codewords, int version, QrLevel level, QrMaskRule rule) {
     const QrGrid function_template = QrFunctionTemplate(version);
     const QrGrid data = QrPlaceData(function_template, codewords);
     const int data_modules = 8 * QrTotalCodewords(version) + QrRemainderBits(version);
-    const std::array<int, 8> penalties = QrMaskPenalties(function_template, data, data_modules);
+    const std::array<int, 8> penalties = rule == QrMaskRule::kStandard
+                                             ? QrStandardMaskPenalties(function_template, data, level)
+                                             : QrMaskPenalties(function_template, data, data_modules);
     const int mask = int(std::min_element(penalties.begin(), penalties.end()) - penalties.begin());
 
     const int n = function_template.size;

@@ -61,6 +61,13 @@ Scanned Scan(const std::string& text, const std::string& name, const std::string
     return s;
 }
 
+// A number typed without its check digit gets it, as ean13 completes its thirteenth digit.
+void Complete(Scanned& s, char check) {
+    s.chars += check;
+    s.typed += s.separated ? std::string("-") + check : std::string(1, check);
+    s.offsets.push_back(s.offsets.back());
+}
+
 // A letter anywhere but where it is allowed is a bad character.
 void RejectLetters(const Scanned& s, const std::string& name, std::size_t allowed_at) {
     for (std::size_t k = 0; k < s.chars.size(); ++k)
@@ -103,7 +110,11 @@ BookNumber Ismn(const std::string& ean13) { return Numbered(ean13, "ISMN", Hyphe
 }  // namespace
 
 BookNumber ParseIsbn(const std::string& text) {
-    const Scanned s = Scan(text, "ISBN", "X");
+    Scanned s = Scan(text, "ISBN", "X");
+    if (s.chars.size() == 9 || s.chars.size() == 12) {
+        RejectLetters(s, "ISBN", std::string::npos);
+        Complete(s, s.chars.size() == 9 ? Mod11Check(s.chars) : GS1CheckDigit(s.chars));
+    }
     if (s.chars.size() == 10) {
         RejectLetters(s, "ISBN", 9);
         RequireCheck(s, 9, Mod11Check(s.chars.substr(0, 9)));
@@ -122,7 +133,11 @@ BookNumber ParseIsbn(const std::string& text) {
 }
 
 BookNumber ParseIssn(const std::string& text) {
-    const Scanned s = Scan(text, "ISSN", "X");
+    Scanned s = Scan(text, "ISSN", "X");
+    if (s.chars.size() == 7 || s.chars.size() == 12) {
+        RejectLetters(s, "ISSN", std::string::npos);
+        Complete(s, s.chars.size() == 7 ? Mod11Check(s.chars) : GS1CheckDigit(s.chars));
+    }
     std::string seven;
     std::string variant = "00";
     char issn_check;
@@ -136,7 +151,8 @@ BookNumber ParseIssn(const std::string& text) {
         issn_check = Mod11Check(seven);
     } else {
         if (s.chars.size() != 8 && s.chars.size() != 10)
-            Fail(EncodeErrorKind::InvalidData, "ISSN requires 8 characters and an optional 2-digit variant");
+            Fail(EncodeErrorKind::InvalidData,
+                 "ISSN requires 8 characters (7 without the check digit) and an optional 2-digit variant");
         RejectLetters(s, "ISSN", 7);
         seven = s.chars.substr(0, 7);
         issn_check = Mod11Check(seven);
@@ -148,15 +164,17 @@ BookNumber ParseIssn(const std::string& text) {
 }
 
 BookNumber ParseIsmn(const std::string& text) {
-    const Scanned s = Scan(text, "ISMN", "M");
+    Scanned s = Scan(text, "ISMN", "M");
     if (!s.chars.empty() && s.chars[0] == 'M') {
         RejectLetters(s, "ISMN", 0);
+        if (s.chars.size() == 9) Complete(s, GS1CheckDigit("9790" + s.chars.substr(1)));
         if (s.chars.size() != 10) Fail(EncodeErrorKind::InvalidData, "ISMN requires M and 9 digits");
         const std::string body = "9790" + s.chars.substr(1, 8);
         RequireCheck(s, 9, GS1CheckDigit(body));
         return Ismn(body + s.chars[9]);
     }
     RejectLetters(s, "ISMN", std::string::npos);
+    if (s.chars.size() == 12) Complete(s, GS1CheckDigit(s.chars));
     if (s.chars.size() != 13) Fail(EncodeErrorKind::InvalidData, "ISMN requires 13 digits");
     if (s.chars.compare(0, 4, "9790") != 0)
         Fail(EncodeErrorKind::InvalidData, "ISMN starts with 979-0", s.Position(0));

@@ -15,7 +15,8 @@
 //   ISMN: 979-0 + 8 digits + check, or the old form M + 8 digits + check (same check digit).
 // Errors (positions are byte offsets in the text): a character that is not a digit, separator or
 // (where allowed) 'X'/'M' is InvalidCharacter at its position; a wrong check digit is InvalidData at the check digit's position; a wrong count
-// or prefix is InvalidData.
+// or prefix is InvalidData. A number typed without its check digit (ISBN 9 or 12 digits, ISSN 7
+// or 12, ISMN M + 8 or 12 digits) gets it.
 
 struct BookNumber {
     std::string ean13;    // 13 digits, check digit included

@@ -44,6 +44,15 @@ TEST(BookNumbers, Ean13AndCaption) {
         {ParseIsmn, "979-0-2306-7118-7", "9790230671187", "ISMN 979-0-2306-7118-7"},
         {ParseIsmn, "M230671187", "9790230671187", "ISMN 979-0-2306-7118-7"},
         {ParseIsmn, "9790260000438", "9790260000438", "ISMN 979-0-2600-0043-8"},
+        // Without the check digit: completed as ean13 completes its thirteenth digit.
+        {ParseIsbn, "978-0-306-40615", "9780306406157", "ISBN 978-0-306-40615-7"},
+        {ParseIsbn, "030640615", "9780306406157", "ISBN 978-0-306-40615-7"},
+        {ParseIsbn, "0-330-28987", "9780330289870", "ISBN 978-0-330-28987-0"},
+        {ParseIsbn, "979130000000", "9791300000005", "ISBN 9791300000005"},
+        {ParseIssn, "0317-847", "9770317847001", "ISSN 0317-8471"},
+        {ParseIssn, "977031784700", "9770317847001", "ISSN 0317-8471"},
+        {ParseIsmn, "M-2306-7118", "9790230671187", "ISMN 979-0-2306-7118-7"},
+        {ParseIsmn, "979-0-2306-7118", "9790230671187", "ISMN 979-0-2306-7118-7"},
     };
     for (const auto& row : rows) {
         const BookNumber number = row.parse(row.text);
@@ -103,11 +112,11 @@ TEST(BookNumbers, Errors) {
         {ParseIsbn, "0-306-40615-3", Kind::InvalidData, 12},
         {ParseIsbn, "0-306-4O615-2", Kind::InvalidCharacter, 7},
         {ParseIsbn, "X306406152", Kind::InvalidCharacter, 0},
-        {ParseIsbn, "978030640615", Kind::InvalidData, -1},
+        {ParseIsbn, "97803064061", Kind::InvalidData, -1},
         {ParseIsbn, "1234567890128", Kind::InvalidData, 0},
         {ParseIsbn, "9790230671187", Kind::InvalidData, 3},
         {ParseIssn, "0317-8472", Kind::InvalidData, 8},
-        {ParseIssn, "0317-847", Kind::InvalidData, -1},
+        {ParseIssn, "0317-84", Kind::InvalidData, -1},
         {ParseIsmn, "M-2306-7118-6", Kind::InvalidData, 12},
         {ParseIsmn, "9780306406157", Kind::InvalidData, 0},
     };

@@ -6,6 +6,7 @@
 
 #include "symbologies/databar/gs1_databar_expanded.h"
 #include "tests/cpp/linear_test_util.h"
+#include "tests/cpp/zint_dump.h"
 
 namespace {
 
@@ -124,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
         MethodCase{"0190012345678908{AI}3200001750{AI}15000100", 12, "(01)90012345678908(3200)001750(15)000100"},
         MethodCase{"0190012345678908{AI}3203099998{AI}17991231", 14, "(01)90012345678908(3203)099998(17)991231"},
         MethodCase{"0190012345678908{AI}3203099999{AI}17991231", 1,
-                   "(01)90012345678908(3203)099999(17)991231"},  // weight must stay below 99999
+                   "(01)90012345678908(3203)099999(17)991231"},  // the class stays below 99999
         MethodCase{"0190012345678908{AI}3103001750{AI}11991331", 1,
                    "(01)90012345678908(3103)001750(11)991331"},  // month 13 has no compressed form
         MethodCase{"0190012345678908{AI}3103001750{AI}12991231", 1,
@@ -136,6 +137,17 @@ INSTANTIATE_TEST_SUITE_P(
         MethodCase{"10ABC[{AI}4000XYZ", 2, "(10)ABC(400)0XYZ"},
         MethodCase{"0100012345678905{AI}8020ABC123", 1, "(01)00012345678905(8020)ABC123"},  // no FNC1 ends (10): a reader reads on
         MethodCase{"010001234567890", 2, "(01)0001234567890"}));  // 15 characters: no GTIN to compress
+
+TEST(EncodationMethods, MakeTakesWeight99999InTheDateMethods) {
+    // The 20-bit field holds 3 x 100000 + 99999; zint 2.15 (-b 31 --dump) draws these modules, the
+    // 0111000 method (281 modules for method 1).
+    EXPECT_EQ(EncodeExpandedBits("0190012345678908{AI}3203099999{AI}17991231", 0, false, ExpandedWeights::kUpTo99999)
+                  .method,
+              14);
+    const EncodedSymbol symbol = EncodeDataBarExpandedSymbol("(01)90012345678908(3103)099999(11)201231", {});
+    ASSERT_EQ(symbol.rows.size(), 1u);
+    EXPECT_EQ(ZintDump(symbol.rows[0].modules), "4C 58 6F F0 A3 70 97 9B EB F0 E2 C3 71 ED 78 FC 2F 85 36 50 F2 FF 39 22 1D");
+}
 
 TEST(EncodationMethods, CompressedFields) {
     // Header 0100, 9 implied, 001 234 567 890 in 10 bits each, weight 1750 in 15 bits.

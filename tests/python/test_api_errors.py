@@ -15,7 +15,7 @@ import barcode_quor as bq
     ("datamatrix", {"size": "11x11"}, "10x10, 12x12"),
     ("pdf417", {"columns": 31}, "from 1 to 30"),
     ("pdf417", {"error_level": 9}, "from 0 to 8"),
-    ("code128", {"mode": "D"}, "auto, A, B, C"),
+    ("code128", {"mode": "D"}, "auto, AB, A, B, C"),
     ("databar-expanded-stacked", {"columns": 0}, "from 1 to 10"),
     ("ean13", {"extended_guard": "yes"}, "True or False"),
     ("code39", {"foreground": (300, 0, 0)}, "integers 0-255"),

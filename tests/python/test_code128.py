@@ -161,3 +161,14 @@ def test_long_auto_input_completes():
     assert c.draw(mixed, 1000, 40).startswith("<?xml")
     c.set_output_format("png")
     assert c.draw_bytes(mixed, 1000, 40)[:8] == b"\x89PNG\r\n\x1a\n"
+
+
+def test_make_takes_control_characters_and_the_code_set_options():
+    """Control characters print as spaces rather than failing; the caller's code sets and
+    set C left out change the symbol, not what it reads as."""
+    for options in ({}, {"mode": "AB"}, {"code_sets": "BABBCCCC"}, {"reader_init": True}):
+        symbol = bq.make("code128", "A\x1fB12345", scale=2, **options)
+        result = decode(symbol.png(), formats=CODE128)
+        assert result is not None and result.bytes == b"A\x1fB12345", options
+    with pytest.raises(bq.InvalidOptionError, match="code_sets"):
+        bq.make("code128", "AB", code_sets="AX")

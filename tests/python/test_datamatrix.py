@@ -173,3 +173,11 @@ def test_svg_document():
     assert all((9.0 * c, 81.0) in dark for c in range(10))
     assert all(((9.0 * c, 0.0) in dark) == (c % 2 == 0) for c in range(10))
     assert (81.0, 0.0) not in dark
+
+
+def test_make_macro_messages_read_back_whole():
+    """A "[)>" RS "05"/"06" GS ... RS EOT message goes as a Macro codeword; readers give back the
+    header and trailer it stands for."""
+    for message in ["[)>\x1e05\x1d01234567\x1e\x04", "[)>\x1e06\x1d9SABC123\x1d1PXYZ\x1e\x04"]:
+        result = decode(bq.make("datamatrix", message, scale=4).png(), formats=zxingcpp.BarcodeFormat.DataMatrix)
+        assert result is not None and result.bytes == message.encode(), message

@@ -1,6 +1,7 @@
 """Smallest symbols: make()'s Data Matrix over every encodation (by area, over square and rectangular
-sizes, and over square ones alone) and QR Code in mixed segments are never larger than zint's choice
-for the same data and level, and read back with zxing-cpp."""
+sizes, and over square ones alone), QR Code in mixed segments, and Code 128 and GS1-128 with Shift
+and the shortest set choice are never larger than zint's choice for the same data and level, and
+read back with zxing-cpp."""
 import random
 import shutil
 import subprocess
@@ -8,6 +9,7 @@ import subprocess
 import pytest
 import zxingcpp
 
+import _barcode_quor_native as native
 import barcode_quor as bq
 from conftest import decode
 
@@ -141,3 +143,56 @@ def test_qr_no_larger_than_zint_and_reads_back(level):
         assert rows <= zint, data or fields
         assert result.bytes == expected
         assert result.symbology_identifier == ("]Q3" if gs1 else "]Q1")
+
+
+def zint_width(args, data):
+    """Modules across zint's one-row symbol: hex digits of its dump, less the padding after the stop bar."""
+    bits = "".join(format(int(h, 16), "0%db" % (4 * len(h))) for h in zint_dump(args, data)[0].split())
+    return len(bits.rstrip("0"))
+
+
+def code128_text(rng):
+    """Runs of digits, upper case, lower case and control characters: every set and Shift is used."""
+    runs = ["0123456789", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "abcdefghijklmnopqrstuvwxyz", "".join(map(chr, range(32))),
+            " !#$%&()*+,-./:;<=>?@[]^_`{|}~"]
+    return "".join("".join(rng.choice(run) for _ in range(rng.randint(1, 8)))
+                   for run in rng.choices(runs, k=rng.randint(1, 6)))
+
+
+def test_code128_no_longer_than_zint_and_reads_back():
+    rng = random.Random(128)
+    for _ in range(150):
+        data = code128_text(rng)
+        assert native.encode("code128", data).width <= zint_width(["-b", "20"], data.encode()), data
+        result = decode(bq.make("code128", data, scale=2, show_text=False).png(), formats=zxingcpp.BarcodeFormat.Code128)
+        assert result is not None and result.bytes == data.encode(), data
+
+
+def test_gs1_128_no_longer_than_zint_and_reads_back():
+    rng = random.Random(16)
+    for _ in range(150):
+        fields = gs1_fields(rng)
+        ours = "".join("(%s)%s" % f for f in fields)
+        zint = zint_width(["-b", "16", "--gs1nocheck"], "".join("[%s]%s" % f for f in fields).encode())
+        assert native.encode("gs1-128", ours, gs1_validate=False).width <= zint, ours
+        png = bq.make("gs1-128", ours, scale=2, show_text=False, validate=False).png()
+        result = decode(png, formats=zxingcpp.BarcodeFormat.Code128)
+        assert result is not None and result.bytes == gs1_data(fields), ours
+        assert result.symbology_identifier == "]C1"
+
+
+def test_pdf417_no_taller_than_zint_and_reads_back():
+    """Same columns and error correction level: never more rows than zint's compaction."""
+    rng = random.Random(417)
+    alphabets = ["0123456789", "ABCDEFGHIJKLMNOPQRSTUVWXYZ ", "abcdefghijklmnopqrstuvwxyz ",
+                 "!\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~", "\t\r\n", "éü€日本"]
+    for round in range(100):
+        data = "".join("".join(rng.choice(run) for _ in range(rng.randint(1, 20)))
+                       for run in rng.choices(alphabets, weights=[3, 3, 3, 2, 1, 1], k=rng.randint(1, 8)))
+        columns, level = rng.randint(2, 10), rng.randint(0, 5)
+        zint = zint_rows(["-b", "55", "--binary", "--cols=%d" % columns, "--secure=%d" % level], data.encode())
+        assert native.encode("pdf417", data, columns=columns, error_level=level).row_count <= zint, data
+        if round % 4 == 0:
+            png = bq.make("pdf417", data, columns=columns, error_level=level, scale=2).png()
+            result = decode(png, formats=zxingcpp.BarcodeFormat.PDF417)
+            assert result is not None and result.bytes == data.encode(), data
