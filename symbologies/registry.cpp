@@ -5,6 +5,7 @@
 
 #include "core/model/encode_error.h"
 #include "core/text_encoding/utf8.h"
+#include "symbologies/aztec/aztec.h"
 #include "symbologies/composite/composite_symbol.h"
 #include "symbologies/databar/gs1_databar14.h"
 #include "symbologies/databar/gs1_databar_expanded.h"
@@ -69,6 +70,9 @@ const Symbology kSymbologies[] = {
     {"gs1-datamatrix", EncodeGS1DataMatrixSymbol},
     {"pdf417", EncodePdf417Symbol},
     {"micropdf417", EncodeMicroPdf417},
+    {"aztec", EncodeAztecSymbol},
+    {"gs1-aztec", EncodeGS1AztecSymbol},
+    {"aztec-rune", EncodeAztecRuneSymbol},
 };
 
 }  // namespace

@@ -1,5 +1,13 @@
 #pragma once
+#include <optional>
 #include <string>
+
+// One symbol of a message spread over several (structured append).
+struct StructuredAppend {
+    int index = 0;   // 1-based position in the sequence
+    int count = 0;   // symbols in the sequence; 0: a symbol on its own
+    std::string id;  // the message's identifier, "" none
+};
 
 // The options of the encode step. Each encoder validates the ones it reads and ignores the others.
 struct EncodeOptions {
@@ -22,4 +30,10 @@ struct EncodeOptions {
     std::string bearer;                 // ITF, ITF-14: none, frame, top-bottom; "" ITF none, ITF-14 frame
     std::string composite;              // GS1 composite component's element string ("" none)
     std::string composite_type = "auto";
+    int error_percent = 23;             // Aztec: check words as a share of the symbol's words, plus 3
+    int layers = 0;                     // Aztec: 0 the smallest that holds the data
+    std::optional<bool> compact;        // Aztec: unset either form, else compact or full-range only
+    bool reader_init = false;           // Aztec: reader initialisation (programming) symbol
+    int eci = -1;                       // 2D: ECI designator, -1 the default character set
+    StructuredAppend structured_append;  // Aztec
 };

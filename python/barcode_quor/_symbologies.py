@@ -60,6 +60,23 @@ _DM_SIZE = Option("size", Choice(_DM_SIZES), "auto", "symbol size, rows x column
 _DM_SHAPE = Option("shape", Choice(("any", "square", "rectangle")), "any",
                    "sizes the automatic size takes (any: the smallest area, square on a tie)", "shape")
 
+_AZTEC_SIZE = (Option("error_percent", Number(5, 90), 23, "check words as a percentage of the symbol, plus 3 words",
+                      "error_percent"),
+               Option("layers", Number(1, 32, auto=True), None,
+                      "data layers, fixing the size (compact 1-4, full-range 1-32; auto: the smallest)", "layers",
+                      _auto(0)),
+               Option("compact", Flag(auto=True), None, "compact (True) or full-range (False) only; None: the smaller",
+                      "compact"),
+               Option("reader_init", Flag(), False, "reader initialisation symbol (programs the reader)",
+                      "reader_init"))
+
+
+def _structured_append(value: str) -> tuple[int, int, str]:
+    """"INDEX,COUNT[,ID]" as the encoder's (index, count, id)."""
+    index, count, *rest = value.split(",", 2)
+    return (int(index), int(count), rest[0] if rest else "")
+
+
 _LINEAR_10X = "no published standard: 10 as ITF, ISO/IEC 16390:2007 4.4"
 _BEARERS = ("none", "frame", "top-bottom")
 _RETAIL = "ISO/IEC 15420:2009 5.2.4; GS1 General Specifications 5.2.3.4.1"
@@ -67,6 +84,7 @@ _GS1_128 = "GS1 General Specifications 21.0.1 5.4.4.2"
 _DATABAR = "GS1 General Specifications 21.0.1 5.5.1.1: none required"
 _QR = "ISO/IEC 18004:2015 9.1"
 _DM = "ISO/IEC 16022:2006 7.1"
+_AZTEC = "ISO/IEC 24778:2008 6.2: none required (1 module kept)"
 _GTIN = "09501101530003"
 _ELEMENT_STRING = "(01)09501101530003"
 
@@ -132,6 +150,18 @@ SYMBOLOGIES: tuple[Symbology, ...] = (
                               "height / width the column count aims at", "aspect_ratio", _auto(0.0)),
                        Option("row_height", Number(1, 100), 3, "row height in modules", "row_height"),
                        _ENCODING)),
+    Symbology("aztec", "Aztec Code", _AZTEC, "A", default_scale=4,
+              options=(*_AZTEC_SIZE,
+                       Option("eci", Number(0, 999999, auto=True), None,
+                              "ECI designator the text is encoded under (auto: ISO-8859-1 when the text fits, "
+                              "else UTF-8 behind ECI 26)", "eci", _auto(-1)),
+                       Option("structured_append", Text(r"(\d{1,2},\d{1,2}(,[!-~]{1,32})?)?",
+                                                        '"INDEX,COUNT[,ID]", e.g. "1,3,MSG" (up to 26 symbols)'),
+                              "", "this symbol's place in a message spread over several", "structured_append",
+                              lambda value: _structured_append(value) if value else (0, 0, "")))),
+    Symbology("gs1-aztec", "GS1 Aztec Code", _AZTEC, _ELEMENT_STRING, default_scale=4,
+              options=(*_AZTEC_SIZE, _VALIDATE)),
+    Symbology("aztec-rune", "Aztec rune", _AZTEC, "0", default_scale=4),
     Symbology("micropdf417", "MicroPDF417", "ISO/IEC 24728:2006: 1 module every side", "A",
               options=(Option("columns", Number(1, 4, auto=True), None, "data columns (auto: the smallest size)",
                               "columns", _auto(0)),)),

@@ -49,6 +49,14 @@ Options FromKeywords(const py::kwargs& given, const std::map<std::string, Setter
     return options;
 }
 
+// (index, count) or (index, count, id).
+void SetStructuredAppend(EncodeOptions& options, const py::handle& value) {
+    const auto parts = value.cast<py::tuple>();
+    if (parts.size() != 2 && parts.size() != 3) throw py::cast_error("structured_append takes 2 or 3 values");
+    options.structured_append = StructuredAppend{parts[0].cast<int>(), parts[1].cast<int>(),
+                                                 parts.size() == 3 ? parts[2].cast<std::string>() : std::string()};
+}
+
 const std::map<std::string, Setter<EncodeOptions>>& EncodeSetters() {
     using O = EncodeOptions;
     static const std::map<std::string, Setter<O>> setters = {
@@ -71,6 +79,12 @@ const std::map<std::string, Setter<EncodeOptions>>& EncodeSetters() {
         {"bearer", SetField<O, &O::bearer>},
         {"composite", SetField<O, &O::composite>},
         {"composite_type", SetField<O, &O::composite_type>},
+        {"error_percent", SetField<O, &O::error_percent>},
+        {"layers", SetField<O, &O::layers>},
+        {"compact", SetField<O, &O::compact>},
+        {"reader_init", SetField<O, &O::reader_init>},
+        {"eci", SetField<O, &O::eci>},
+        {"structured_append", SetStructuredAppend},
     };
     return setters;
 }

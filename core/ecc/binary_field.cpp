@@ -1,0 +1,31 @@
+#include "core/ecc/binary_field.h"
+
+BinaryField::BinaryField(int bits, unsigned primitive)
+    : size_(1 << bits), exp_(size_t(2 * size_), 0), log_(size_t(size_), 0) {
+    unsigned x = 1;
+    for (int i = 0; i < size_ - 1; ++i) {
+        exp_[size_t(i)] = uint16_t(x);
+        exp_[size_t(i + size_ - 1)] = uint16_t(x);
+        log_[x] = i;
+        x <<= 1;
+        if (x & unsigned(size_)) x ^= primitive;
+    }
+}
+
+std::vector<uint16_t> BinaryField::CheckWords(const std::vector<uint16_t>& data, int degree) const {
+    std::vector<uint16_t> generator{1};  // highest coefficient first
+    for (int i = 1; i <= degree; ++i) {
+        const uint16_t root = Exp(i);
+        generator.push_back(0);
+        for (size_t j = generator.size() - 1; j > 0; --j)
+            generator[j] = uint16_t(generator[j] ^ Multiply(generator[j - 1], root));
+    }
+    std::vector<uint16_t> rem(size_t(degree), 0);
+    for (const uint16_t d : data) {
+        const uint16_t factor = uint16_t(d ^ (degree ? rem[0] : 0));
+        for (int j = 0; j + 1 < degree; ++j)
+            rem[size_t(j)] = uint16_t(rem[size_t(j + 1)] ^ Multiply(generator[size_t(j + 1)], factor));
+        if (degree) rem[size_t(degree - 1)] = Multiply(generator[size_t(degree)], factor);
+    }
+    return rem;
+}

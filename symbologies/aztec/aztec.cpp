@@ -1,0 +1,165 @@
+#include "symbologies/aztec/aztec.h"
+
+#include <algorithm>
+#include <map>
+
+#include "core/text_encoding/eci.h"
+#include "gs1/element_input.h"
+#include "symbologies/aztec/aztec_text.h"
+#include "symbologies/symbol_building.h"
+
+namespace {
+
+// More than a full-range 32-layer symbol holds at the least error correction (4 bits a digit).
+constexpr size_t kAztecMostCharacters = 4800;
+// ISO/IEC 24778 asks for no quiet zone; readers find the bull's-eye without one, but a margin
+// keeps neighbouring print apart.
+constexpr double kAztecQuiet = 1;
+constexpr int kMostStructuredAppendSymbols = 26;
+constexpr size_t kMostStructuredAppendIdLength = 32;
+
+// Sizes in the order they grow: compact before full-range of the same width (compact holds more).
+std::vector<AztecSize> Candidates(const AztecSizing& sizing) {
+    std::vector<AztecSize> sizes;
+    for (int layers = 1; layers <= 32; ++layers) {
+        if (sizing.layers != 0 && layers != sizing.layers) continue;
+        for (const bool compact : {true, false}) {
+            if (compact && layers > 4) continue;
+            if (sizing.compact.has_value() && *sizing.compact != compact) continue;
+            sizes.push_back(AztecSize{compact, layers});
+        }
+    }
+    std::stable_sort(sizes.begin(), sizes.end(), [](const AztecSize& a, const AztecSize& b) {
+        return a.Modules() != b.Modules() ? a.Modules() < b.Modules() : a.compact && !b.compact;
+    });
+    return sizes;
+}
+
+int RequiredCheckWords(const AztecSize& size, int error_percent) {
+    return size.TotalWords() * error_percent / 100 + 3;
+}
+
+std::string Describe(const AztecSize& size) {
+    return std::to_string(size.layers) + (size.layers == 1 ? " layer" : " layers") +
+           (size.compact ? " (compact)" : " (full-range)");
+}
+
+void CheckSizing(const AztecSizing& sizing) {
+    if (sizing.error_percent < 5 || sizing.error_percent > 90)
+        throw EncodeError(EncodeErrorKind::InvalidOption,
+                          "error_percent " + std::to_string(sizing.error_percent) + " is not 5 to 90");
+    const int most = sizing.compact.value_or(false) ? 4 : 32;
+    if (sizing.layers < 0 || sizing.layers > most)
+        throw EncodeError(EncodeErrorKind::InvalidOption, "layers " + std::to_string(sizing.layers) + " is not 1 to " +
+                                                              std::to_string(most) + (most == 4 ? " (compact)" : "") +
+                                                              " or 0 (automatic)");
+}
+
+AztecSizing SizingOf(const EncodeOptions& options) {
+    const AztecSizing sizing{options.error_percent, options.layers, options.compact, options.reader_init};
+    CheckSizing(sizing);
+    return sizing;
+}
+
+// Structured append opens with a Mixed and an Upper latch, then " id " when there is an id, then the
+// symbol's position and the sequence's length as letters A-Z.
+std::vector<int> StructuredAppendHeader(const StructuredAppend& append) {
+    if (append.count == 0 && append.index == 0 && append.id.empty()) return {};
+    if (append.count < 2 || append.count > kMostStructuredAppendSymbols)
+        throw EncodeError(EncodeErrorKind::InvalidOption, "structured_append count " + std::to_string(append.count) +
+                                                              " is not 2 to 26 symbols");
+    if (append.index < 1 || append.index > append.count)
+        throw EncodeError(EncodeErrorKind::InvalidOption, "structured_append index " + std::to_string(append.index) +
+                                                              " is not 1 to " + std::to_string(append.count));
+    if (append.id.size() > kMostStructuredAppendIdLength)
+        throw EncodeError(EncodeErrorKind::InvalidOption, "structured_append id has more than 32 characters");
+    std::vector<int> header;
+    if (!append.id.empty()) {
+        header.push_back(' ');
+        for (const char c : append.id) {
+            if (c <= ' ' || c > '~')
+                throw EncodeError(EncodeErrorKind::InvalidOption,
+                                  "structured_append id takes printable ASCII characters other than space");
+            header.push_back(uint8_t(c));
+        }
+        header.push_back(' ');
+    }
+    header.push_back('A' + append.index - 1);
+    header.push_back('A' + append.count - 1);
+    return header;
+}
+
+EncodedSymbol Finish(const ModuleMatrix& matrix, std::string full_text) {
+    return MatrixSymbol(matrix, 1, kAztecQuiet, std::move(full_text));
+}
+
+}  // namespace
+
+AztecSize ChooseAztecSize(const std::vector<uint8_t>& bits, const AztecSizing& sizing) {
+    const std::vector<AztecSize> sizes = Candidates(sizing);
+    std::map<int, size_t> words_of;  // data words at each word size
+    for (const AztecSize& size : sizes) {
+        auto found = words_of.find(size.WordBits());
+        if (found == words_of.end())
+            found = words_of.emplace(size.WordBits(), AztecDataWords(bits, size.WordBits()).size()).first;
+        const int words = int(found->second);
+        if (words <= size.MostDataWords(sizing.reader_init) &&
+            words + RequiredCheckWords(size, sizing.error_percent) <= size.TotalWords())
+            return size;
+    }
+    const AztecSize& largest = sizes.back();
+    const int capacity = std::min(largest.MostDataWords(sizing.reader_init),
+                                  largest.TotalWords() - RequiredCheckWords(largest, sizing.error_percent));
+    throw EncodeError(EncodeErrorKind::TooLong,
+                      "the data needs " + std::to_string(words_of[largest.WordBits()]) + " words of " +
+                          std::to_string(largest.WordBits()) + " bits; " + Describe(largest) + (largest.layers == 1 ? " holds " : " hold ") +
+                          std::to_string(capacity) + " with error_percent " + std::to_string(sizing.error_percent) +
+                          (sizing.reader_init ? " and reader_init" : ""),
+                      -1, capacity);
+}
+
+ModuleMatrix EncodeAztecItems(const std::vector<int>& items, const AztecSizing& sizing, bool structured_append) {
+    std::vector<uint8_t> bits;
+    if (structured_append) AppendAztecStructuredAppendLatches(bits);
+    AppendAztecItems(bits, items);
+    const AztecSize size = ChooseAztecSize(bits, sizing);
+    return BuildAztecSymbol(size, AztecDataWords(bits, size.WordBits()), sizing.reader_init);
+}
+
+EncodedSymbol EncodeAztecSymbol(const std::string& text, const EncodeOptions& options) {
+    RefuseLongerThan(text, kAztecMostCharacters);
+    const AztecSizing sizing = SizingOf(options);
+    std::vector<int> items = StructuredAppendHeader(options.structured_append);
+    const bool structured_append = !items.empty();
+    RefuseEmpty(text);
+    const EciText encoded = ChooseEciText(text, options.eci, "aztec");
+    if (encoded.eci != kNoEci) items.push_back(kAztecEciItem + encoded.eci);
+    items.insert(items.end(), encoded.bytes.begin(), encoded.bytes.end());
+    for (size_t i = items.size() - encoded.bytes.size(); i < items.size(); ++i) items[i] = uint8_t(items[i]);
+    return Finish(EncodeAztecItems(items, sizing, structured_append), text);
+}
+
+EncodedSymbol EncodeGS1AztecSymbol(const std::string& text, const EncodeOptions& options) {
+    RefuseLongerThan(text, kAztecMostCharacters);
+    const AztecSizing sizing = SizingOf(options);
+    RefuseEmpty(text);
+    const std::vector<GS1Element> elements = ReadGS1Input(text, options.gs1_validate);
+    std::vector<int> items{kAztecFnc1};
+    for (const char c : GS1Data(elements, '\x1D')) items.push_back(c == '\x1D' ? kAztecFnc1 : int(uint8_t(c)));
+    return Finish(EncodeAztecItems(items, sizing, false), GS1HumanReadable(elements));
+}
+
+EncodedSymbol EncodeAztecRuneSymbol(const std::string& text, const EncodeOptions&) {
+    RefuseLongerThan(text, 3);
+    RefuseEmpty(text);
+    int value = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            throw EncodeError(EncodeErrorKind::InvalidCharacter, "a rune is a number 0 to 255, not \"" + text + "\"",
+                              long(i));
+        value = value * 10 + (text[i] - '0');
+        if (value > 255)
+            throw EncodeError(EncodeErrorKind::InvalidData, "a rune is a number 0 to 255, not \"" + text + "\"");
+    }
+    return Finish(BuildAztecRune(value), text);
+}
