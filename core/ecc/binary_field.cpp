@@ -1,5 +1,7 @@
 #include "core/ecc/binary_field.h"
 
+#include <algorithm>
+
 BinaryField::BinaryField(int bits, unsigned primitive)
     : size_(1 << bits), exp_(size_t(2 * size_), 0), log_(size_t(size_), 0) {
     unsigned x = 1;
@@ -20,12 +22,21 @@ std::vector<uint16_t> BinaryField::CheckWords(const std::vector<uint16_t>& data,
         for (size_t j = generator.size() - 1; j > 0; --j)
             generator[j] = uint16_t(generator[j] ^ Multiply(generator[j - 1], root));
     }
-    std::vector<uint16_t> rem(size_t(degree), 0);
+    // The generator's coefficients are never 0: they are kept as logarithms, and each step takes
+    // one logarithm of the factor.
+    std::vector<int> log_generator(generator.size());
+    for (size_t j = 0; j < generator.size(); ++j) log_generator[j] = log_[generator[j]];
+    std::vector<uint16_t> rem(size_t(degree) + 1, 0);  // one spare word so the shift needs no test
     for (const uint16_t d : data) {
-        const uint16_t factor = uint16_t(d ^ (degree ? rem[0] : 0));
-        for (int j = 0; j + 1 < degree; ++j)
-            rem[size_t(j)] = uint16_t(rem[size_t(j + 1)] ^ Multiply(generator[size_t(j + 1)], factor));
-        if (degree) rem[size_t(degree - 1)] = Multiply(generator[size_t(degree)], factor);
+        const uint16_t factor = uint16_t(d ^ rem[0]);
+        if (factor == 0) {
+            std::copy(rem.begin() + 1, rem.end(), rem.begin());
+            continue;
+        }
+        const int log_factor = log_[factor];
+        for (int j = 0; j < degree; ++j)
+            rem[size_t(j)] = uint16_t(rem[size_t(j + 1)] ^ exp_[size_t(log_generator[size_t(j + 1)] + log_factor)]);
     }
+    rem.pop_back();
     return rem;
 }

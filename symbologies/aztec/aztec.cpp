@@ -18,21 +18,25 @@ constexpr double kAztecQuiet = 1;
 constexpr int kMostStructuredAppendSymbols = 26;
 constexpr size_t kMostStructuredAppendIdLength = 32;
 
-// Sizes in the order they grow: compact before full-range of the same width (compact holds more).
-std::vector<AztecSize> Candidates(const AztecSizing& sizing) {
-    std::vector<AztecSize> sizes;
-    for (int layers = 1; layers <= 32; ++layers) {
-        if (sizing.layers != 0 && layers != sizing.layers) continue;
-        for (const bool compact : {true, false}) {
-            if (compact && layers > 4) continue;
-            if (sizing.compact.has_value() && *sizing.compact != compact) continue;
-            sizes.push_back(AztecSize{compact, layers});
+// Every size in the order they grow: compact before full-range of the same width (compact holds more).
+const std::vector<AztecSize>& SizesBySize() {
+    static const std::vector<AztecSize> sizes = [] {
+        std::vector<AztecSize> all;
+        for (int layers = 1; layers <= 32; ++layers) {
+            if (layers <= 4) all.push_back(AztecSize{true, layers});
+            all.push_back(AztecSize{false, layers});
         }
-    }
-    std::stable_sort(sizes.begin(), sizes.end(), [](const AztecSize& a, const AztecSize& b) {
-        return a.Modules() != b.Modules() ? a.Modules() < b.Modules() : a.compact && !b.compact;
-    });
+        std::stable_sort(all.begin(), all.end(), [](const AztecSize& a, const AztecSize& b) {
+            return a.Modules() != b.Modules() ? a.Modules() < b.Modules() : a.compact && !b.compact;
+        });
+        return all;
+    }();
     return sizes;
+}
+
+bool Allowed(const AztecSize& size, const AztecSizing& sizing) {
+    return (sizing.layers == 0 || size.layers == sizing.layers) &&
+           (!sizing.compact.has_value() || *sizing.compact == size.compact);
 }
 
 int RequiredCheckWords(const AztecSize& size, int error_percent) {
@@ -95,25 +99,25 @@ EncodedSymbol Finish(const ModuleMatrix& matrix, std::string full_text) {
 
 }  // namespace
 
-AztecSize ChooseAztecSize(const std::vector<uint8_t>& bits, const AztecSizing& sizing) {
-    const std::vector<AztecSize> sizes = Candidates(sizing);
-    std::map<int, size_t> words_of;  // data words at each word size
-    for (const AztecSize& size : sizes) {
-        auto found = words_of.find(size.WordBits());
-        if (found == words_of.end())
-            found = words_of.emplace(size.WordBits(), AztecDataWords(bits, size.WordBits()).size()).first;
-        const int words = int(found->second);
-        if (words <= size.MostDataWords(sizing.reader_init) &&
-            words + RequiredCheckWords(size, sizing.error_percent) <= size.TotalWords())
-            return size;
+AztecChoice ChooseAztecSize(const std::vector<uint8_t>& bits, const AztecSizing& sizing) {
+    std::vector<uint16_t> words_of[4];  // the data words at 6, 8, 10 and 12 bits, made when first asked
+    const AztecSize* largest = nullptr;
+    for (const AztecSize& size : SizesBySize()) {
+        if (!Allowed(size, sizing)) continue;
+        largest = &size;
+        std::vector<uint16_t>& words = words_of[size.WordBits() / 2 - 3];
+        if (words.empty()) words = AztecDataWords(bits, size.WordBits());
+        if (int(words.size()) <= size.MostDataWords(sizing.reader_init) &&
+            int(words.size()) + RequiredCheckWords(size, sizing.error_percent) <= size.TotalWords())
+            return AztecChoice{size, std::move(words)};
     }
-    const AztecSize& largest = sizes.back();
-    const int capacity = std::min(largest.MostDataWords(sizing.reader_init),
-                                  largest.TotalWords() - RequiredCheckWords(largest, sizing.error_percent));
+    const int capacity = std::min(largest->MostDataWords(sizing.reader_init),
+                                  largest->TotalWords() - RequiredCheckWords(*largest, sizing.error_percent));
     throw EncodeError(EncodeErrorKind::TooLong,
-                      "the data needs " + std::to_string(words_of[largest.WordBits()]) + " words of " +
-                          std::to_string(largest.WordBits()) + " bits; " + Describe(largest) + (largest.layers == 1 ? " holds " : " hold ") +
-                          std::to_string(capacity) + " with error_percent " + std::to_string(sizing.error_percent) +
+                      "the data needs " + std::to_string(words_of[largest->WordBits() / 2 - 3].size()) +
+                          " words of " + std::to_string(largest->WordBits()) + " bits; " + Describe(*largest) +
+                          (largest->layers == 1 ? " holds " : " hold ") + std::to_string(capacity) +
+                          " with error_percent " + std::to_string(sizing.error_percent) +
                           (sizing.reader_init ? " and reader_init" : ""),
                       -1, capacity);
 }
@@ -122,8 +126,8 @@ ModuleMatrix EncodeAztecItems(const std::vector<int>& items, const AztecSizing& 
     std::vector<uint8_t> bits;
     if (structured_append) AppendAztecStructuredAppendLatches(bits);
     AppendAztecItems(bits, items);
-    const AztecSize size = ChooseAztecSize(bits, sizing);
-    return BuildAztecSymbol(size, AztecDataWords(bits, size.WordBits()), sizing.reader_init);
+    const AztecChoice choice = ChooseAztecSize(bits, sizing);
+    return BuildAztecSymbol(choice.size, choice.words, sizing.reader_init);
 }
 
 EncodedSymbol EncodeAztecSymbol(const std::string& text, const EncodeOptions& options) {

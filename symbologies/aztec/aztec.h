@@ -18,8 +18,13 @@ struct AztecSizing {
     bool reader_init = false;
 };
 
+struct AztecChoice {
+    AztecSize size;
+    std::vector<uint16_t> words;  // the data words at its word size
+};
+
 // The smallest size that holds `bits` as `sizing` asks; EncodeError (TooLong) when none does.
-AztecSize ChooseAztecSize(const std::vector<uint8_t>& bits, const AztecSizing& sizing);
+AztecChoice ChooseAztecSize(const std::vector<uint8_t>& bits, const AztecSizing& sizing);
 
 // Encoded data items (aztec_text.h) to a symbol of the smallest size allowed.
 ModuleMatrix EncodeAztecItems(const std::vector<int>& items, const AztecSizing& sizing, bool structured_append);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <climits>
-#include <deque>
 
 
 namespace {
@@ -31,7 +30,7 @@ struct Step {
 struct Latch {
     int count;
     Step steps[3];
-    int Bits() const {
+    constexpr int Bits() const {
         int bits = 0;
         for (int s = 0; s < count; ++s) bits += kWidth[steps[s].mode];
         return bits;
@@ -52,6 +51,13 @@ constexpr Latch kLatch[kModeCount][kModeCount] = {
     {{1, {{kDigit, 14}}}, {2, {{kDigit, 14}, {kUpper, 28}}}, {2, {{kDigit, 14}, {kUpper, 29}}},
      {3, {{kDigit, 14}, {kUpper, 29}, {kMixed, 30}}}, {0, {}}},
 };
+
+constexpr std::array<std::array<int, kModeCount>, kModeCount> kLatchBits = [] {
+    std::array<std::array<int, kModeCount>, kModeCount> bits{};
+    for (int from = 0; from < kModeCount; ++from)
+        for (int to = 0; to < kModeCount; ++to) bits[size_t(from)][size_t(to)] = kLatch[from][to].Bits();
+    return bits;
+}();
 
 // The code of every byte in every mode, -1 where it has none.
 using CodeTable = std::array<std::array<int8_t, 256>, kModeCount>;
@@ -85,6 +91,39 @@ int PairCode(int first, int second) {
     if (second != ' ') return -1;
     return first == '.' ? 3 : first == ',' ? 4 : first == ':' ? 5 : -1;
 }
+
+// Starts of byte runs of `least` to `most` bytes that can end at the current position, kept in the
+// order they came with their keys increasing, so the first is the cheapest.
+class RunStarts {
+public:
+    RunStarts(int least, int most, int overhead_bits, int items)
+        : overhead(overhead_bits), least_(least), most_(most) {
+        starts_.reserve(size_t(items) + 1);
+    }
+
+    // Moves the end to `end`: the start `end - least` joins when no FNC1 or ECI lies between (from
+    // `run_start` on) and its key is finite; starts out of reach leave.
+    template <class Key>
+    void Advance(int end, int run_start, const Key& key) {
+        if (run_start == end) head_ = starts_.size();
+        const int s = end - least_;
+        if (s >= run_start && key(s) < INT_MAX / 2) {
+            while (starts_.size() > head_ && key(starts_.back()) >= key(s)) starts_.pop_back();
+            starts_.push_back(s);
+        }
+        while (head_ < starts_.size() && starts_[head_] < end - most_) ++head_;
+    }
+    bool Any() const { return head_ < starts_.size(); }
+    int Best() const { return starts_[head_]; }
+
+    const int overhead;  // B/S and the length field, in bits
+
+private:
+    int least_;
+    int most_;
+    std::vector<int> starts_;
+    size_t head_ = 0;
+};
 
 enum class Action : uint8_t { kNone, kDirect, kPair, kPunctShift, kPunctShiftPair, kUpperShift, kBinary };
 
@@ -136,29 +175,30 @@ void AppendAztecItems(std::vector<uint8_t>& bits, const std::vector<int>& items)
     std::vector<std::array<int, kModeCount>> best(size_t(n) + 1);
     std::vector<std::array<int8_t, kModeCount>> latched_from(size_t(n) + 1);
     arrive[0][kUpper].cost = 0;
-    // Long byte runs (32 bytes and more) cost the same per byte wherever they start, so the best
-    // start for each end is a sliding minimum of best[s][m] - 8 s.
-    std::deque<int> long_starts[kModeCount];
     auto relax = [&](int j, Mode m, int cost, int from, Action action) {
         Arrival& a = arrive[size_t(j)][m];
         if (cost < a.cost) a = Arrival{cost, from, action};
     };
-    int run_start = 0;  // where the bytes a run may hold begin: after the last FNC1
+    // A byte run costs the same per byte wherever it starts, so the best start for each end is a
+    // sliding minimum of best[s][m] - 8 s: one window for short runs, one for long ones, per mode.
+    std::vector<RunStarts> runs;  // short runs then long ones, each for Upper, Lower and Mixed
+    runs.reserve(6);
+    for (const bool long_run : {false, true})
+        for (int m = 0; m < 3; ++m)
+            runs.emplace_back(long_run ? kLongBinaryLeast : 1, long_run ? kLongBinaryMost : kShortBinaryMost,
+                              long_run ? 21 : 10, n);
+    int run_start = 0;  // where the bytes a run may hold begin: after the last FNC1 or ECI
     for (int i = 0; i <= n; ++i) {
         if (i > 0 && items[size_t(i - 1)] > 255) run_start = i;
         for (const Mode m : {kUpper, kLower, kMixed}) {
-            std::deque<int>& starts = long_starts[m];
-            if (run_start == i) starts.clear();
-            const int s = i - kLongBinaryLeast;
-            if (s >= run_start && best[size_t(s)][m] < INT_MAX) {
-                const auto key = [&](int t) { return best[size_t(t)][m] - 8 * t; };
-                while (!starts.empty() && key(starts.back()) >= key(s)) starts.pop_back();
-                starts.push_back(s);
-            }
-            while (!starts.empty() && starts.front() < i - kLongBinaryMost) starts.pop_front();
-            if (!starts.empty()) {
-                const int t = starts.front();
-                relax(i, m, best[size_t(t)][m] + 5 + 5 + 11 + 8 * (i - t), t, Action::kBinary);
+            const auto key = [&](int t) { return best[size_t(t)][m] - 8 * t; };
+            for (const int w : {0, 3}) {
+                RunStarts& window = runs[size_t(w + m)];
+                window.Advance(i, run_start, key);
+                if (window.Any()) {
+                    const int t = window.Best();
+                    relax(i, m, best[size_t(t)][m] + window.overhead + 8 * (i - t), t, Action::kBinary);
+                }
             }
         }
         for (int to = 0; to < kModeCount; ++to) {
@@ -166,7 +206,7 @@ void AppendAztecItems(std::vector<uint8_t>& bits, const std::vector<int>& items)
             for (int from = 0; from < kModeCount; ++from) {
                 const int c = arrive[size_t(i)][from].cost;
                 if (c == INT_MAX) continue;
-                const int total = c + kLatch[from][to].Bits();
+                const int total = c + kLatchBits[size_t(from)][size_t(to)];
                 if (total < best[size_t(i)][to] || (total == best[size_t(i)][to] && from == to)) {
                     best[size_t(i)][to] = total;
                     latched_from[size_t(i)][to] = int8_t(from);
@@ -193,9 +233,6 @@ void AppendAztecItems(std::vector<uint8_t>& bits, const std::vector<int>& items)
             if (pair >= 0) relax(i + 2, m, cost + kWidth[m] + 5, i, Action::kPunctShiftPair);
             if ((m == kLower || m == kDigit) && !flag && codes[kUpper][size_t(item)] >= 0)
                 relax(i + 1, m, cost + kWidth[m] + 5, i, Action::kUpperShift);
-            if (m == kDigit) continue;
-            for (int k = 1; k <= kShortBinaryMost && i + k <= n && items[size_t(i + k - 1)] <= 255; ++k)
-                relax(i + k, m, cost + 5 + 5 + 8 * k, i, Action::kBinary);
         }
     }
 
