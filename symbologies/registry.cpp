@@ -1,7 +1,6 @@
 #include "symbologies/registry.h"
 
-#include <algorithm>
-#include <iterator>
+#include <utility>
 
 #include "core/model/encode_error.h"
 #include "core/text_encoding/utf8.h"
@@ -20,9 +19,11 @@
 #include "symbologies/linear/nec2of5.h"
 #include "symbologies/linear/nw7.h"
 #include "symbologies/matrix/datamatrix.h"
+#include "symbologies/matrix/datamatrix_sizes.h"
 #include "symbologies/matrix/micropdf417.h"
 #include "symbologies/matrix/pdf417.h"
 #include "symbologies/matrix/qr.h"
+#include "symbologies/option_specs.h"
 #include "symbologies/postal/yubin_customer.h"
 #include "symbologies/retail/book_number_symbols.h"
 #include "symbologies/retail/ean_upc_addon_symbols.h"
@@ -30,57 +31,172 @@
 
 namespace {
 
-using EncodeFunction = EncodedSymbol (*)(const std::string& text, const EncodeOptions& options);
+const char* const kLinear10X = "no published standard: 10 as ITF, ISO/IEC 16390:2007 4.4";
+const char* const kRetail = "ISO/IEC 15420:2009 5.2.4; GS1 General Specifications 5.2.3.4.1";
+const char* const kGS1_128 = "GS1 General Specifications 21.0.1 5.4.4.2";
+const char* const kDataBar = "GS1 General Specifications 21.0.1 5.5.1.1: none required";
+const char* const kQr = "ISO/IEC 18004:2015 9.1";
+const char* const kDataMatrix = "ISO/IEC 16022:2006 7.1";
+const char* const kAztec = "ISO/IEC 24778:2008 6.2: none required (1 module kept)";
+const char* const kGtin = "09501101530003";
+const char* const kElementString = "(01)09501101530003";
 
-struct Symbology {
-    const char* name;
-    EncodeFunction encode;
-};
+OptionSpec BearerOption(const char* default_value) {
+    return ChoiceOption("bearer", {"none", "frame", "top-bottom"}, default_value, "bearer bars");
+}
 
-// Every name Encode takes, one row each, in the order users see them.
-const Symbology kSymbologies[] = {
-    {"code39", EncodeCode39Symbol},
-    {"code93", EncodeCode93Symbol},
-    {"code128", EncodeCode128Symbol},
-    {"gs1-128", EncodeGS1_128Symbol},
-    {"gs1-128-convenience", EncodeConvenienceSymbol},
-    {"nw7", EncodeNW7Symbol},
-    {"itf", EncodeITFSymbol},
-    {"itf14", EncodeItf14Symbol},
-    {"matrix2of5", EncodeMatrix2of5Symbol},
-    {"nec2of5", EncodeNEC2of5Symbol},
-    {"ean13", EncodeEan13WithAddOn},
-    {"ean8", EncodeEan8WithAddOn},
-    {"upca", EncodeUpcAWithAddOn},
-    {"upce", EncodeUpcEWithAddOn},
-    {"isbn", EncodeIsbnSymbol},
-    {"issn", EncodeIssnSymbol},
-    {"ismn", EncodeIsmnSymbol},
-    {"jp-book", EncodeJpBookSymbol},
-    {"databar", EncodeDataBarSymbol},
-    {"databar-stacked", EncodeDataBarStackedSymbol},
-    {"databar-stacked-omni", EncodeDataBarStackedOmniSymbol},
-    {"databar-limited", EncodeDataBarLimitedSymbol},
-    {"databar-expanded", EncodeDataBarExpandedSymbol},
-    {"databar-expanded-stacked", EncodeDataBarExpandedStackedSymbol},
-    {"japanpost", EncodeJapanPostSymbol},
-    {"qr", EncodeQrSymbol},
-    {"gs1-qr", EncodeGS1QrSymbol},
-    {"datamatrix", EncodeDataMatrixSymbol},
-    {"gs1-datamatrix", EncodeGS1DataMatrixSymbol},
-    {"pdf417", EncodePdf417Symbol},
-    {"micropdf417", EncodeMicroPdf417},
-    {"aztec", EncodeAztecSymbol},
-    {"gs1-aztec", EncodeGS1AztecSymbol},
-    {"aztec-rune", EncodeAztecRuneSymbol},
-};
+OptionSpec QrErrorOption() { return ChoiceOption("error", {"L", "M", "Q", "H"}, "M", "error correction level"); }
+
+OptionSpec QrVersionOption() {
+    return AutoIntegerOption("version", 1, kQrMaxVersion,
+                             "smallest version (size) to use; a larger one is taken when the data needs it");
+}
+
+std::vector<OptionSpec> DataMatrixSizeOptions() {
+    std::vector<std::string> sizes = {"auto"};
+    for (int i = 0; i < kDataMatrixSizeCount; ++i) sizes.push_back(DataMatrixSizeName(i));
+    return {ChoiceOption("size", sizes, "auto", "symbol size, rows x columns (auto: the smallest of the shape)"),
+            ChoiceOption("shape", {"any", "square", "rectangle"}, "any",
+                         "sizes the automatic size takes (any: the smallest area, square on a tie)")};
+}
+
+std::vector<OptionSpec> AztecSizeOptions() {
+    OptionSpec error_percent = IntegerOption("error_percent", 5, 90, "check words as a percentage of the symbol, plus 3");
+    error_percent.default_value = "23";
+    OptionSpec compact = FlagOption("compact", false, "compact (True) or full-range (False) only; None: the smaller");
+    compact.automatic = true;
+    compact.default_value = "auto";
+    return {error_percent,
+            AutoIntegerOption("layers", 1, 32,
+                              "data layers, fixing the size (compact 1-4, full-range 1-32; auto: the smallest)"),
+            compact, FlagOption("reader_init", false, "reader initialisation symbol (programs the reader)")};
+}
+
+std::vector<OptionSpec> Concat(std::vector<OptionSpec> a, const std::vector<OptionSpec>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+SymbologyEntry Row(const char* name, EncodeFunction encode, const char* title, const char* quiet_zone_source,
+                   const char* example, std::vector<OptionSpec> options = {}) {
+    SymbologyEntry entry;
+    entry.name = name;
+    entry.encode = encode;
+    entry.title = title;
+    entry.quiet_zone_source = quiet_zone_source;
+    entry.example = example;
+    entry.options = std::move(options);
+    return entry;
+}
+
+SymbologyEntry WithAliases(SymbologyEntry entry, std::vector<std::string> aliases) {
+    entry.aliases = std::move(aliases);
+    return entry;
+}
+
+// Matrix codes are drawn at 4 pixels a module unless told otherwise; `digital_link_as` names the
+// symbology a GS1 Digital Link URI goes into.
+SymbologyEntry Matrix(SymbologyEntry entry, const char* digital_link_as = "") {
+    entry.default_scale = 4;
+    entry.digital_link_as = digital_link_as;
+    return entry;
+}
+
+std::vector<SymbologyEntry> MakeTable() {
+    const std::vector<OptionSpec> retail = WithComposite({ExtendedGuardOption(), AddOnOption()});
+    return {
+        Row("code39", EncodeCode39Symbol, "Code 39", "ISO/IEC 16388:2007 4.4 (d)", "A", {ShowStartStopOption()}),
+        Row("code93", EncodeCode93Symbol, "Code 93", "ANSI/AIM BC5-1995 2.4", "A"),
+        Row("code128", EncodeCode128Symbol, "Code 128", "ISO/IEC 15417:2007 4.4.2", "A",
+            {ChoiceOption("mode", {"auto", "A", "B", "C"}, "auto", "code set (auto: shortest mix)")}),
+        Row("gs1-128", EncodeGS1_128Symbol, "GS1-128", kGS1_128, kElementString, WithComposite({ValidateOption()})),
+        Row("gs1-128-convenience", EncodeConvenienceSymbol, "GS1-128 convenience-store payment form", kGS1_128,
+            "9111111111111111111111111111111111111111111"),
+        WithAliases(Row("nw7", EncodeNW7Symbol, "NW-7 (Codabar)", "EN 798:1995 4.4.1 (d)", "A1B",
+                        {ShowStartStopOption()}),
+                    {"codabar"}),
+        Row("itf", EncodeITFSymbol, "ITF (Interleaved 2 of 5)", "ISO/IEC 16390:2007 4.4", "12",
+            {BearerOption("none")}),
+        Row("itf14", EncodeItf14Symbol, "ITF-14 (GTIN-14)",
+            "ISO/IEC 16390:2007 4.4; GS1 General Specifications (ITF-14: 10X)", "1234567890123",
+            {BearerOption("frame")}),
+        Row("matrix2of5", EncodeMatrix2of5Symbol, "Matrix 2 of 5", kLinear10X, "1"),
+        Row("nec2of5", EncodeNEC2of5Symbol, "NEC 2 of 5", kLinear10X, "1"),
+        WithAliases(Row("ean13", EncodeEan13WithAddOn, "EAN-13 (JAN-13)", kRetail, "490123456789", retail),
+                    {"jan13"}),
+        WithAliases(Row("ean8", EncodeEan8WithAddOn, "EAN-8 (JAN-8)", kRetail, "4901234", retail), {"jan8"}),
+        Row("upca", EncodeUpcAWithAddOn, "UPC-A", kRetail, "03600029145", retail),
+        Row("upce", EncodeUpcEWithAddOn, "UPC-E", kRetail, "0123456", retail),
+        Row("isbn", EncodeIsbnSymbol, "ISBN (EAN-13 with its caption)", kRetail, "978-0-306-40615-7", {AddOnOption()}),
+        Row("issn", EncodeIssnSymbol, "ISSN (EAN-13 with its caption)", kRetail, "0317-8471", {AddOnOption()}),
+        Row("ismn", EncodeIsmnSymbol, "ISMN (EAN-13 with its caption)", kRetail, "M-2306-7118-7", {AddOnOption()}),
+        Row("jp-book", EncodeJpBookSymbol, "Japanese book code (ISBN and price bars)", kRetail,
+            "9784003261842 C0197 940"),
+        Row("databar", EncodeDataBarSymbol, "GS1 DataBar Omnidirectional", kDataBar, kGtin, CompositeOptions()),
+        Row("databar-stacked", EncodeDataBarStackedSymbol, "GS1 DataBar Stacked", kDataBar, kGtin,
+            CompositeOptions()),
+        Row("databar-stacked-omni", EncodeDataBarStackedOmniSymbol, "GS1 DataBar Stacked Omnidirectional", kDataBar,
+            kGtin, CompositeOptions()),
+        Row("databar-limited", EncodeDataBarLimitedSymbol, "GS1 DataBar Limited", kDataBar, "15012345678907",
+            CompositeOptions()),
+        Row("databar-expanded", EncodeDataBarExpandedSymbol, "GS1 DataBar Expanded", kDataBar, kElementString,
+            WithComposite({ValidateOption()})),
+        Row("databar-expanded-stacked", EncodeDataBarExpandedStackedSymbol, "GS1 DataBar Expanded Stacked", kDataBar,
+            kElementString,
+            WithComposite({ValidateOption(), IntegerOption("columns", 1, 10, "segment pairs per row")})),
+        Row("japanpost", EncodeJapanPostSymbol, "Japan Post customer barcode",
+            "Japan Post customer barcode manual: 2 mm on every side at X = 0.6 mm, 3.33 modules rounded up",
+            "1000013"),
+        Matrix(Row("qr", EncodeQrSymbol, "QR Code", kQr, "A",
+                   {QrErrorOption(), QrVersionOption(),
+                    ChoiceOption("mode", {"auto", "byte", "numeric", "alphanumeric", "kanji"}, "auto",
+                                 "encodation mode (kanji: Shift-JIS bytes in byte mode)"),
+                    EncodingOption()}),
+               "qr"),
+        Matrix(Row("gs1-qr", EncodeGS1QrSymbol, "GS1 QR Code", kQr, kElementString,
+                   {QrErrorOption(), QrVersionOption(), ValidateOption()}),
+               "qr"),
+        Matrix(Row("datamatrix", EncodeDataMatrixSymbol, "Data Matrix (ECC 200)", kDataMatrix, "A",
+                   Concat(DataMatrixSizeOptions(),
+                          {ChoiceOption("scheme", {"ascii", "auto", "c40", "text", "x12", "edifact", "base256"},
+                                        "auto", "encodation scheme (auto: fewest codewords)"),
+                           EncodingOption()})),
+               "datamatrix"),
+        Matrix(Row("gs1-datamatrix", EncodeGS1DataMatrixSymbol, "GS1 Data Matrix", kDataMatrix, kElementString,
+                   Concat(DataMatrixSizeOptions(), {ValidateOption()})),
+               "datamatrix"),
+        Row("pdf417", EncodePdf417Symbol, "PDF417", "ISO/IEC 15438:2015 5.8.3", "A",
+            {AutoIntegerOption("error_level", 0, 8, "error correction level (auto: from the data size)"),
+             AutoIntegerOption("columns", 1, 30, "data columns (auto: by aspect ratio)"),
+             AutoIntegerOption("rows", 3, 90, "rows (auto: as the data needs)"),
+             AutoNumberOption("aspect_ratio", 0.001, 1000, "height / width the column count aims at"),
+             NumberOption("row_height", 1, 100, 3, "row height in modules"), EncodingOption()}),
+        Row("micropdf417", EncodeMicroPdf417, "MicroPDF417", "ISO/IEC 24728:2006: 1 module every side", "A",
+            {AutoIntegerOption("columns", 1, 4, "data columns (auto: the smallest size)")}),
+        Matrix(Row("aztec", EncodeAztecSymbol, "Aztec Code", kAztec, "A",
+                   Concat(AztecSizeOptions(),
+                          {AutoIntegerOption("eci", 0, 999999,
+                                             "ECI designator the text is encoded under (auto: ISO-8859-1 when the "
+                                             "text fits, else UTF-8 behind ECI 26)"),
+                           TextOption("structured_append", "\"INDEX,COUNT[,ID]\", e.g. \"1,3,MSG\" (up to 26 symbols)",
+                                      "this symbol's place in a message spread over several")}))),
+        Matrix(Row("gs1-aztec", EncodeGS1AztecSymbol, "GS1 Aztec Code", kAztec, kElementString,
+                   Concat(AztecSizeOptions(), {ValidateOption()}))),
+        Matrix(Row("aztec-rune", EncodeAztecRuneSymbol, "Aztec rune", kAztec, "0")),
+    };
+}
+
+const SymbologyEntry* Find(const std::string& name) {
+    for (const SymbologyEntry& entry : Symbologies())
+        if (entry.name == name) return &entry;
+    return nullptr;
+}
 
 }  // namespace
 
 EncodedSymbol Encode(const std::string& symbology, const std::string& text, const EncodeOptions& options) {
-    const auto found = std::find_if(std::begin(kSymbologies), std::end(kSymbologies),
-                                    [&](const Symbology& s) { return symbology == s.name; });
-    if (found == std::end(kSymbologies))
+    const SymbologyEntry* found = Find(symbology);
+    if (found == nullptr)
         throw EncodeError(EncodeErrorKind::InvalidOption,
                           "unknown symbology \"" + WithReplacementCharacters(symbology) + "\"");
     try {
@@ -96,10 +212,15 @@ EncodedSymbol Encode(const std::string& symbology, const std::string& text, cons
     }
 }
 
+const std::vector<SymbologyEntry>& Symbologies() {
+    static const std::vector<SymbologyEntry> table = MakeTable();
+    return table;
+}
+
 const std::vector<std::string>& EncodableSymbologies() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> out;
-        for (const Symbology& s : kSymbologies) out.emplace_back(s.name);
+        for (const SymbologyEntry& s : Symbologies()) out.emplace_back(s.name);
         return out;
     }();
     return names;

@@ -2,13 +2,6 @@
 #include <optional>
 #include <string>
 
-// One symbol of a message spread over several (structured append).
-struct StructuredAppend {
-    int index = 0;   // 1-based position in the sequence
-    int count = 0;   // symbols in the sequence; 0: a symbol on its own
-    std::string id;  // the message's identifier, "" none
-};
-
 // The options of the encode step. Each encoder validates the ones it reads and ignores the others.
 struct EncodeOptions {
     bool gs1_validate = true;           // GS1 element strings checked against the AI table
@@ -35,5 +28,5 @@ struct EncodeOptions {
     std::optional<bool> compact;        // Aztec: unset either form, else compact or full-range only
     bool reader_init = false;           // Aztec: reader initialisation (programming) symbol
     int eci = -1;                       // 2D: ECI designator, -1 the default character set
-    StructuredAppend structured_append;  // Aztec
+    std::string structured_append;      // "INDEX,COUNT[,ID]": this symbol's place in a sequence; "" none
 };

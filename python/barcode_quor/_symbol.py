@@ -8,24 +8,24 @@ from typing import Any, Union
 
 import _barcode_quor_native as _native
 
-from . import _output
+from . import _output, _pixels
 from ._colours import check_colour
 from ._errors import DataTooLongError, InvalidDataError, InvalidOptionError
-from ._options import Choice, Flag, Number, check_quiet_zone, whole_sides
+from ._options import RENDER_LIMITS, Choice, Flag, Number, check_quiet_zone, whole_sides
 from ._symbologies import BY_NAME, Symbology
 
 Colour = Union[str, tuple[int, int, int], tuple[int, int, int, int]]
 QuietZoneSetting = Union[int, tuple[int, int, int, int]]
 
-_SCALE = Number(1, 1000)
+_SCALE = Number(*RENDER_LIMITS["module_pixels"])
 _DPI = Number(1, 100000)
 _MM = Number(0, 1000, integer=False, low_open=True)
-_MODULES = Number(0, 100000, integer=False, low_open=True)
+_MODULES = Number(0, RENDER_LIMITS["margin_modules"], integer=False, low_open=True)
 _REDUCTION = Number(0, 1000, integer=False)
 _MAX_PIXELS = Number(1, 10**12)
 _TEXT_POSITION = Choice(("below", "above"))
-_FONTS = ("ocr-b", "roboto")
-_ROTATIONS = (0, 90, 180, 270)
+_FONTS: tuple[str, ...] = RENDER_LIMITS["fonts"]
+_ROTATIONS: tuple[int, ...] = RENDER_LIMITS["rotations"]
 DEFAULT_MAX_PIXELS = 100_000_000
 
 
@@ -41,7 +41,7 @@ def _own_options(s: Symbology, given: dict[str, object]) -> tuple[dict[str, Any]
             names = ", ".join(known) or "none"
             raise _refuse(name, f"{s.name} has no option {name!r}; its own options: {names}")
     own = {name: o.kind.check(name, given.get(name, o.default)) for name, o in known.items()}
-    return own, {o.field: o.native(own[o.name]) for o in known.values()}
+    return own, {o.field: own[o.name] for o in known.values()}
 
 
 def _check_scalar_values(what: str, text: str) -> None:
@@ -136,7 +136,7 @@ class _Appearance:
             return {"bar_height_pixels": max(1, round(height_mm / 25.4 * self.dpi))}
         if self.module_mm is not None:
             return {"bar_height": height_mm / self.module_mm}
-        raise _refuse("dpi", "height_mm needs dpi or x_dim_mm to be turned into modules")
+        raise _refuse("height_mm", "height_mm needs dpi or x_dim_mm to be turned into modules")
 
     def _text(self, given: dict[str, Any]) -> dict[str, Any]:
         options: dict[str, Any] = {"text_position": _TEXT_POSITION.check("text_position", given["text_position"])}
@@ -240,6 +240,34 @@ class Symbol:
         self.pixel_size: tuple[int, int] = laid_out.size
         self.encoded = encoded
         self._laid_out = laid_out  # immutable: every render draws from this one layout
+        options = appearance.options
+        self._bar_height: float | None = options.get("bar_height") or (
+            options["bar_height_pixels"] / self.scale if options.get("bar_height_pixels") else None)
+
+    @property
+    def modules(self) -> tuple[tuple[int, ...], ...]:
+        """The rows of modules top to bottom, 1 dark and 0 light, without the quiet zone."""
+        return _pixels.module_rows(self.encoded)
+
+    @property
+    def row_heights(self) -> tuple[float, ...]:
+        """Each row's height in modules (1 for 2D codes; bar rows share the bar height)."""
+        return _pixels.row_heights(self.encoded, self._bar_height)
+
+    def to_pil(self) -> Any:
+        """The PNG as a Pillow image (needs Pillow)."""
+        return _pixels.pillow_image(self.png())
+
+    def to_array(self) -> Any:
+        """The PNG's pixels as a numpy array: height x width grey levels for a black-and-white
+        symbol, height x width x 4 RGBA otherwise (needs Pillow and numpy)."""
+        return _pixels.numpy_array(self.png())
+
+    def terminal(self, dark_on_light: bool = False) -> str:
+        """The symbol with its quiet zone as UTF-8 half blocks, two module rows a line, no escape
+        sequences: light modules are the printed ones (right for a terminal with a dark background),
+        dark ones with ``dark_on_light``."""
+        return _pixels.terminal_text(self.encoded, self.quiet_zone, self.row_heights, dark_on_light)
 
     def _render(self, kind: str) -> bytes | str:
         return self._laid_out.render(kind)

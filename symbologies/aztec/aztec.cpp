@@ -6,6 +6,7 @@
 #include "core/text_encoding/eci.h"
 #include "gs1/element_input.h"
 #include "symbologies/aztec/aztec_text.h"
+#include "symbologies/structured_append.h"
 #include "symbologies/symbol_building.h"
 
 namespace {
@@ -67,14 +68,9 @@ AztecSizing SizingOf(const EncodeOptions& options) {
 
 // Structured append opens with a Mixed and an Upper latch, then " id " when there is an id, then the
 // symbol's position and the sequence's length as letters A-Z.
-std::vector<int> StructuredAppendHeader(const StructuredAppend& append) {
-    if (append.count == 0 && append.index == 0 && append.id.empty()) return {};
-    if (append.count < 2 || append.count > kMostStructuredAppendSymbols)
-        throw EncodeError(EncodeErrorKind::InvalidOption, "structured_append count " + std::to_string(append.count) +
-                                                              " is not 2 to 26 symbols");
-    if (append.index < 1 || append.index > append.count)
-        throw EncodeError(EncodeErrorKind::InvalidOption, "structured_append index " + std::to_string(append.index) +
-                                                              " is not 1 to " + std::to_string(append.count));
+std::vector<int> StructuredAppendHeader(const std::string& option) {
+    const StructuredAppend append = ReadStructuredAppend(option, kMostStructuredAppendSymbols);
+    if (append.count == 0) return {};
     if (append.id.size() > kMostStructuredAppendIdLength)
         throw EncodeError(EncodeErrorKind::InvalidOption, "structured_append id has more than 32 characters");
     std::vector<int> header;

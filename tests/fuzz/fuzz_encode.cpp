@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     options.reader_init = flags & 8;
     options.error_percent = 5 + int(choice) * 12;
     options.eci = flags & 4 ? int(choice) * 5 : -1;
-    if (flags & 2) options.structured_append = StructuredAppend{int(choice), 3 + int(choice) * 4, "ID"};
+    if (flags & 2) options.structured_append = std::to_string(choice) + "," + std::to_string(3 + choice * 4) + ",ID";
     std::string text(reinterpret_cast<const char*>(data + 2), size - 2);
     std::string name;
     if (flags & 16) {

@@ -72,7 +72,7 @@ def test_rune_is_the_compact_core_alone():
 
 @pytest.mark.parametrize("options, error, words", [
     ({"layers": 1, "compact": True}, bq.DataTooLongError, "1 layer (compact) holds 11"),
-    ({"structured_append": "1,27"}, bq.InvalidOptionError, "structured_append count 27 is not 2 to 26"),
+    ({"structured_append": "1,27"}, bq.InvalidOptionError, 'structured_append count "27" is not 2 to 26'),
     ({"eci": 3}, bq.InvalidDataError, "ISO-8859-1"),
     ({"layers": 33}, bq.InvalidOptionError, "layers"),
     ({"error_percent": 95}, bq.InvalidOptionError, "error_percent"),
