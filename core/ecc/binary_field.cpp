@@ -14,18 +14,25 @@ BinaryField::BinaryField(int bits, unsigned primitive)
     }
 }
 
-std::vector<uint16_t> BinaryField::CheckWords(const std::vector<uint16_t>& data, int degree) const {
-    std::vector<uint16_t> generator{1};  // highest coefficient first
+std::vector<int> BinaryField::LogGenerator(int degree) const {
+    const std::lock_guard<std::mutex> hold(generators_lock_);
+    auto found = log_generators_.find(degree);
+    if (found != log_generators_.end()) return found->second;
+    std::vector<uint16_t> generator{1};  // prod_{i=1}^{degree} (x - 2^i), highest coefficient first
     for (int i = 1; i <= degree; ++i) {
         const uint16_t root = Exp(i);
         generator.push_back(0);
         for (size_t j = generator.size() - 1; j > 0; --j)
             generator[j] = uint16_t(generator[j] ^ Multiply(generator[j - 1], root));
     }
-    // The generator's coefficients are never 0: they are kept as logarithms, and each step takes
-    // one logarithm of the factor.
-    std::vector<int> log_generator(generator.size());
-    for (size_t j = 0; j < generator.size(); ++j) log_generator[j] = log_[generator[j]];
+    std::vector<int> logs(generator.size());
+    for (size_t j = 0; j < generator.size(); ++j) logs[j] = log_[generator[j]];
+    if (log_generators_.size() >= kKeptGenerators) log_generators_.clear();
+    return log_generators_.emplace(degree, std::move(logs)).first->second;
+}
+
+std::vector<uint16_t> BinaryField::CheckWords(const std::vector<uint16_t>& data, int degree) const {
+    const std::vector<int> log_generator = LogGenerator(degree);
     std::vector<uint16_t> rem(size_t(degree) + 1, 0);  // one spare word so the shift needs no test
     for (const uint16_t d : data) {
         const uint16_t factor = uint16_t(d ^ rem[0]);

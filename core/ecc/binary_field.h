@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdint>
+#include <map>
+#include <mutex>
 #include <vector>
 
 // Arithmetic in GF(2^m), m from 4 to 12, over a given primitive polynomial with generator 2, and the
@@ -20,7 +22,14 @@ public:
     std::vector<uint16_t> CheckWords(const std::vector<uint16_t>& data, int degree) const;
 
 private:
+    // Logarithms of the generator's coefficients of `degree` (never 0), highest first: kept once
+    // made (labels come in runs of one size), up to kKeptGenerators degrees.
+    std::vector<int> LogGenerator(int degree) const;
+    static constexpr size_t kKeptGenerators = 256;
+
     int size_;
     std::vector<uint16_t> exp_;  // doubled so that Multiply needs no modulo
     std::vector<int> log_;
+    mutable std::mutex generators_lock_;
+    mutable std::map<int, std::vector<int>> log_generators_;  // by degree
 };

@@ -35,7 +35,15 @@ const std::vector<AztecSize>& SizesBySize() {
     return sizes;
 }
 
+// Readers take a reader-initialisation symbol in a compact symbol of 1 layer or a full-range one of
+// up to 22 layers (as zint makes them; zxing-cpp reads no larger compact one).
+constexpr int kReaderInitMostCompactLayers = 1;
+constexpr int kReaderInitMostLayers = 22;
+
 bool Allowed(const AztecSize& size, const AztecSizing& sizing) {
+    if (sizing.reader_init &&
+        size.layers > (size.compact ? kReaderInitMostCompactLayers : kReaderInitMostLayers))
+        return false;
     return (sizing.layers == 0 || size.layers == sizing.layers) &&
            (!sizing.compact.has_value() || *sizing.compact == size.compact);
 }
@@ -58,6 +66,10 @@ void CheckSizing(const AztecSizing& sizing) {
         throw EncodeError(EncodeErrorKind::InvalidOption, "layers " + std::to_string(sizing.layers) + " is not 1 to " +
                                                               std::to_string(most) + (most == 4 ? " (compact)" : "") +
                                                               " or 0 (automatic)");
+    if (sizing.reader_init && ((sizing.compact.value_or(false) && sizing.layers > kReaderInitMostCompactLayers) ||
+                               sizing.layers > kReaderInitMostLayers))
+        throw EncodeError(EncodeErrorKind::InvalidOption,
+                          "reader_init takes a compact symbol of 1 layer or a full-range one of up to 22 layers");
 }
 
 AztecSizing SizingOf(const EncodeOptions& options) {

@@ -159,10 +159,14 @@ TEST(AztecSymbol, SameModulesAsZintLive) {
         {"-b AZTEC", std::string(1800, 'A'), {}},                         // 12-bit words
         {"-b AZTEC --init", "Hello", With([](EncodeOptions& o) { o.reader_init = true; })},
         {"-b AZTEC --init", std::string(300, 'a'), With([](EncodeOptions& o) { o.reader_init = true; })},
+        // Past one compact layer, reader initialisation takes full-range symbols.
+        {"-b AZTEC --init", "Reader init xxxxxxxxxxxxxxxxxxxx", With([](EncodeOptions& o) { o.reader_init = true; })},
         {"-b AZTEC --eci=7", "\xD0\x9F\xD1\x80\xD0\xB8", With([](EncodeOptions& o) { o.eci = 7; })},
         {"-b AZTEC --eci=26", "\xD0\x9F\xD1\x80\xD0\xB8", {}},              // not ISO-8859-1: UTF-8, ECI 26
         {"-b AZTEC --structapp=2,3,MSG", "HELLO",
          With([](EncodeOptions& o) { o.structured_append = "2,3,MSG"; })},
+        {"-b AZTEC --structapp=1,2 --eci=26", "\xD0\x9F\xD1\x80\xD0\xB8",  // the ECI after the header
+         With([](EncodeOptions& o) { o.structured_append = "1,2"; })},
         {"-b AZTEC --structapp=1,26", "HELLO", With([](EncodeOptions& o) { o.structured_append = "1,26"; })},
         {"-b AZTEC --vers=10", "HELLO", With([](EncodeOptions& o) { o.layers = 6; })},
         {"-b AZTEC --vers=3", "HELLO", With([](EncodeOptions& o) { o.layers = 3; })},
@@ -196,7 +200,10 @@ TEST(AztecSymbol, Refusals) {
          "aztec: the data needs 1336 words of 12 bits; 32 layers (full-range) hold 1279 with error_percent 23"},
         {"aztec", std::string(200, 'a'), With([](EncodeOptions& o) { o.reader_init = true; o.compact = true; }),
          EncodeErrorKind::TooLong,
-         "aztec: the data needs 126 words of 8 bits; 4 layers (compact) hold 32 with error_percent 23 and reader_init"},
+         "aztec: the data needs 168 words of 6 bits; 1 layer (compact) holds 11 with error_percent 23 and reader_init"},
+        {"aztec", "A", With([](EncodeOptions& o) { o.reader_init = true; o.layers = 23; }),
+         EncodeErrorKind::InvalidOption,
+         "aztec: reader_init takes a compact symbol of 1 layer or a full-range one of up to 22 layers"},
         {"aztec", "A", With([](EncodeOptions& o) { o.error_percent = 4; }), EncodeErrorKind::InvalidOption,
          "aztec: error_percent 4 is not 5 to 90"},
         {"aztec", "A", With([](EncodeOptions& o) { o.layers = 5; o.compact = true; }), EncodeErrorKind::InvalidOption,

@@ -34,6 +34,7 @@ def carried(text, eci_charset=None):
     ("Hello", {"layers": 3, "compact": True}, 23),
     ("Hello", {"error_percent": 90}, 27),
     ("Hello", {"reader_init": True}, 15),
+    ("Reader init " + "x" * 20, {"reader_init": True}, 23),  # past 1 compact layer: full-range
     ("Straße 5", {}, 15),                              # fits ISO-8859-1: no ECI
     ("€ 12,50", {}, 19),                               # UTF-8 behind ECI 26
     ("Привет", {"eci": 7}, 19),                        # ISO-8859-5
