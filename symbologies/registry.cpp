@@ -37,7 +37,7 @@ const char* const kGS1_128 = "GS1 General Specifications 21.0.1 5.4.4.2";
 const char* const kDataBar = "GS1 General Specifications 21.0.1 5.5.1.1: none required";
 const char* const kQr = "ISO/IEC 18004:2015 9.1";
 const char* const kDataMatrix = "ISO/IEC 16022:2006 7.1";
-const char* const kAztec = "ISO/IEC 24778:2008 6.2: none required (1 module kept)";
+const char* const kAztec = "ISO/IEC 24778:2024 12 (dimensions): none required; 1 module kept";
 const char* const kGtin = "09501101530003";
 const char* const kElementString = "(01)09501101530003";
 

@@ -1,7 +1,6 @@
 #include "symbologies/aztec/aztec.h"
 
 #include <algorithm>
-#include <map>
 
 #include "core/text_encoding/eci.h"
 #include "gs1/element_input.h"
@@ -48,6 +47,8 @@ bool Allowed(const AztecSize& size, const AztecSizing& sizing) {
            (!sizing.compact.has_value() || *sizing.compact == size.compact);
 }
 
+// The share of the symbol's words rounded down, plus 3: zint holds as much at most sizes and more at
+// none, so no symbol here is larger than zint's at the same level.
 int RequiredCheckWords(const AztecSize& size, int error_percent) {
     return size.TotalWords() * error_percent / 100 + 3;
 }
