@@ -24,6 +24,13 @@
 #include "symbologies/matrix/pdf417.h"
 #include "symbologies/matrix/qr.h"
 #include "symbologies/option_specs.h"
+#include "symbologies/postal/auspost.h"
+#include "symbologies/postal/deutsche_post.h"
+#include "symbologies/postal/fim_daft.h"
+#include "symbologies/postal/imb.h"
+#include "symbologies/postal/parcel_codes.h"
+#include "symbologies/postal/postnet.h"
+#include "symbologies/postal/rm4scc.h"
 #include "symbologies/postal/yubin_customer.h"
 #include "symbologies/retail/book_number_symbols.h"
 #include "symbologies/retail/ean_upc_addon_symbols.h"
@@ -61,8 +68,8 @@ std::vector<OptionSpec> DataMatrixSizeOptions() {
 }
 
 std::vector<OptionSpec> AztecSizeOptions() {
-    OptionSpec error_percent = IntegerOption("error_percent", 5, 90, "check words as a percentage of the symbol, plus 3");
-    error_percent.default_value = "23";
+    const OptionSpec error_percent =
+        IntegerOption("error_percent", 5, 90, 23, "check words as a percentage of the symbol, plus 3");
     OptionSpec compact = FlagOption("compact", false, "compact (True) or full-range (False) only; None: the smaller");
     compact.automatic = true;
     compact.default_value = "auto";
@@ -91,6 +98,18 @@ SymbologyEntry Row(const char* name, EncodeFunction encode, const char* title, c
 
 SymbologyEntry WithAliases(SymbologyEntry entry, std::vector<std::string> aliases) {
     entry.aliases = std::move(aliases);
+    return entry;
+}
+
+const char* const kUspsPostnet = "USPS DMM 708.4: 0.125 in each side, 0.04 in above and below";
+const char* const kRoyalMail = "Royal Mail customer barcode: 2 mm all round";
+const char* const kAusPost =
+    "Australia Post Customer Barcoding Technical Specifications: 6 mm each side, 2 mm above and below";
+
+// Postal codes print at their standard's module unless told otherwise: `x_dim_mm` is half the bar
+// pitch (1/44 inch at 22 bars per inch).
+SymbologyEntry Postal(SymbologyEntry entry, double x_dim_mm = 25.4 / 44) {
+    entry.x_dim_mm = x_dim_mm;
     return entry;
 }
 
@@ -143,10 +162,45 @@ std::vector<SymbologyEntry> MakeTable() {
             WithComposite({ValidateOption()})),
         Row("databar-expanded-stacked", EncodeDataBarExpandedStackedSymbol, "GS1 DataBar Expanded Stacked", kDataBar,
             kElementString,
-            WithComposite({ValidateOption(), IntegerOption("columns", 1, 10, "segment pairs per row")})),
+            WithComposite({ValidateOption(), IntegerOption("columns", 1, 10, 2, "segment pairs per row")})),
         Row("japanpost", EncodeJapanPostSymbol, "Japan Post customer barcode",
             "Japan Post customer barcode manual: 2 mm on every side at X = 0.6 mm, 3.33 modules rounded up",
             "1000013"),
+        Postal(WithAliases(Row("imb", EncodeIntelligentMailSymbol, "USPS Intelligent Mail barcode",
+                               "USPS-B-3200 clear zone: 0.125 in each side, 0.028 in above and below",
+                               "01234567094987654321-01234567891"),
+                           {"intelligent-mail", "onecode"})),
+        Postal(Row("postnet", EncodePostnetSymbol, "USPS POSTNET", kUspsPostnet, "12345")),
+        Postal(Row("planet", EncodePlanetSymbol, "USPS PLANET", kUspsPostnet, "12345678901")),
+        Postal(WithAliases(Row("rm4scc", EncodeRm4sccSymbol, "Royal Mail 4-state customer code (RM4SCC)", kRoyalMail,
+                               "BX11LT1A"),
+                           {"royalmail"})),
+        Postal(Row("kix", EncodeKixSymbol, "KIX (PostNL 4-state)", "PostNL KIX: 2 mm all round, as Royal Mail's",
+                   "2500GG30250")),
+        Postal(Row("auspost", EncodeAusPostSymbol, "Australia Post customer barcode (standard, 2 and 3)", kAusPost,
+                   "39987520")),
+        Postal(Row("auspost-reply", EncodeAusPostReplySymbol, "Australia Post reply paid barcode", kAusPost,
+                   "12345678")),
+        Postal(Row("auspost-route", EncodeAusPostRouteSymbol, "Australia Post routing barcode", kAusPost,
+                   "12345678")),
+        Postal(Row("auspost-redirect", EncodeAusPostRedirectSymbol, "Australia Post redirection barcode", kAusPost,
+                   "12345678")),
+        Postal(Row("cepnet", EncodeCepnetSymbol, "Correios CEPNet",
+                   "as POSTNET (USPS DMM 708.4): 0.125 in each side, 0.04 in above and below", "01311000")),
+        Postal(Row("daft", EncodeDaftSymbol, "Four-state bars from D/A/F/T letters",
+                   "Royal Mail customer barcode: 2 mm all round (as RM4SCC)", "FADT")),
+        Postal(Row("fim", EncodeFimSymbol, "USPS facing identification mark (A-E)", "USPS DMM 708.9: 1/8 in all round",
+                   "A"),
+               25.4 / 32),
+        Row("leitcode", EncodeLeitcodeSymbol, "Deutsche Post Leitcode (ITF)", "ISO/IEC 16390:2007 4.4 (as ITF)",
+            "2134807501640"),
+        Row("identcode", EncodeIdentcodeSymbol, "Deutsche Post Identcode (ITF)", "ISO/IEC 16390:2007 4.4 (as ITF)",
+            "56310243031"),
+        WithAliases(Row("upu-s10", EncodeUpuS10Symbol, "UPU S10 item identifier (Code 128)",
+                        "ISO/IEC 15417:2007 4.4.2 (as Code 128)", "EE876543216CA"),
+                    {"s10"}),
+        Row("dpd", EncodeDpdSymbol, "DPD parcel label (Code 128)", "ISO/IEC 15417:2007 4.4.2 (as Code 128)",
+            "%000393206219912345678101040"),
         Matrix(Row("qr", EncodeQrSymbol, "QR Code", kQr, "A",
                    {QrErrorOption(), QrVersionOption(),
                     ChoiceOption("mode", {"auto", "byte", "numeric", "alphanumeric", "kanji"}, "auto",

@@ -23,6 +23,9 @@ struct SymbologyEntry {
     int default_scale = 2;          // pixels per module when the caller gives no size
     std::vector<std::string> aliases;
     std::string digital_link_as;    // the name a GS1 Digital Link URI is encoded as ("" none)
+    // The module width in mm its standard prints at (postal codes: half the bar pitch), taken when
+    // the caller gives no size; 0 none.
+    double x_dim_mm = 0.0;
     std::vector<OptionSpec> options;
 };
 

@@ -49,13 +49,13 @@ def terminal_text(encoded: _native.EncodedSymbol, quiet_zone: tuple[float, float
     left, top, right, bottom = (math.ceil(side) for side in quiet_zone)
     width = left + encoded.width + right
     grid = [[0] * width for _ in range(top)]
-    lines_per_module = 1 if encoded.shape == "matrix" else 2  # bars a little taller than wide
+    rows_per_module = 1.0 if encoded.shape == "matrix" else 0.5  # bars shortened: a line is taller than wide
     for (modules, _), height in zip(encoded.rows, heights):
         row = [0] * left + list(modules) + [0] * right
-        grid += [row] * max(1, round(height * lines_per_module / (1 if encoded.shape == "matrix" else 4)))
+        grid += [row] * max(1, round(height * rows_per_module))
     grid += [[0] * width for _ in range(bottom)]
     if len(grid) % 2:
         grid.append([0] * width)
-    lit = (lambda m: m == 1) if dark_on_light else (lambda m: m == 0)
-    return "\n".join("".join(_HALF_BLOCKS[(lit(a), lit(b))] for a, b in zip(grid[y], grid[y + 1]))
+    printed = 1 if dark_on_light else 0
+    return "\n".join("".join(_HALF_BLOCKS[(a == printed, b == printed)] for a, b in zip(grid[y], grid[y + 1]))
                      for y in range(0, len(grid), 2)) + "\n"

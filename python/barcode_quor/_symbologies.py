@@ -22,6 +22,9 @@ class Symbology:
     options: tuple[Option, ...] = ()
     aliases: tuple[str, ...] = ()
     digital_link_as: str | None = None  # the symbology a GS1 Digital Link URI is encoded in
+    # The module width its standard prints at (postal codes: half the bar pitch), used when
+    # neither scale nor x_dim_mm is given; None: no such figure.
+    x_dim_mm: float | None = None
 
     @cached_property
     def standard(self) -> _native.EncodedSymbol:
@@ -46,7 +49,8 @@ def _option(row: dict[str, Any]) -> Option:
 
 SYMBOLOGIES: tuple[Symbology, ...] = tuple(
     Symbology(row["name"], row["title"], row["quiet_zone_source"], row["example"], row["default_scale"],
-              tuple(_option(o) for o in row["options"]), tuple(row["aliases"]), row["digital_link_as"])
+              tuple(_option(o) for o in row["options"]), tuple(row["aliases"]), row["digital_link_as"],
+              row["x_dim_mm"])
     for row in _native.symbology_table())
 
 BY_NAME: dict[str, Symbology] = {name: s for s in SYMBOLOGIES for name in (s.name, *s.aliases)}

@@ -31,7 +31,7 @@ def _own_option_names() -> dict[str, list[tuple[str, Option]]]:
 def _parser() -> argparse.ArgumentParser:
     parser = argparse.ArgumentParser(
         prog=PROG,
-        description="Draw one barcode symbol to a file (PNG, JPEG or SVG).",
+        description="Draw one barcode symbol to a file (PNG, JPEG, SVG, PDF or EPS).",
         epilog="'barcode-quor --list' lists the symbologies and their options; "
                "'barcode-quor batch --help' draws many symbols from a CSV or JSON Lines file; "
                "'barcode-quor serve --help' serves them over HTTP.",
@@ -67,6 +67,7 @@ def _parser() -> argparse.ArgumentParser:
                       help="bar colour: a CSS name, #rgb, #rrggbb or #rrggbbaa")
     size.add_argument("--bg", "--background", dest="background", default="white", metavar="COLOUR",
                       help="background colour: a CSS name, transparent, #rgb, #rrggbb or #rrggbbaa")
+    size.add_argument("--cmyk", action="store_true", help="PDF/EPS colours as CMYK, black as 0/0/0/100")
     size.add_argument("--digital-link", metavar="ELEMENT_STRING",
                       help="QR/Data Matrix: encode the GS1 Digital Link URI of this element string (give no DATA)")
     size.add_argument("--domain", metavar="URI", help="the Digital Link URI's domain (default https://id.gs1.org)")
@@ -103,6 +104,8 @@ def _make_options(args: argparse.Namespace) -> dict[str, Any]:
     options.update({name: value for name, value in given.items() if value is not None})
     if args.light_margin_indicators:
         options["light_margin_indicators"] = True
+    if args.cmyk:
+        options["cmyk"] = True
     if args.quiet_zone is not None:
         options["quiet_zone"] = parse_quiet_zone(args.quiet_zone)
     if args.no_text:

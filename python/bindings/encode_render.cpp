@@ -127,6 +127,7 @@ const std::map<std::string, Setter<RenderOptions>>& RenderSetters() {
         {"foreground", [](O& o, const py::handle& v) { o.foreground = ColourFrom(v); }},
         {"background", [](O& o, const py::handle& v) { o.background = ColourFrom(v); }},
         {"max_pixels", SetField<O, &O::max_pixels>},
+        {"cmyk", SetField<O, &O::cmyk>},
     };
     return setters;
 }
@@ -135,7 +136,9 @@ OutputKind KindNamed(const std::string& kind) {
     if (kind == "png") return OutputKind::Png;
     if (kind == "jpeg" || kind == "jpg") return OutputKind::Jpeg;
     if (kind == "svg") return OutputKind::Svg;
-    RefuseOption("unknown kind '" + kind + "'; accepted: png, jpeg, jpg, svg");
+    if (kind == "pdf") return OutputKind::Pdf;
+    if (kind == "eps") return OutputKind::Eps;
+    RefuseOption("unknown kind '" + kind + "'; accepted: png, jpeg, jpg, svg, pdf, eps");
 }
 
 const char* ShapeName(SymbolShape shape) {
@@ -204,6 +207,7 @@ py::dict EntryAsDict(const SymbologyEntry& entry) {
     row["default_scale"] = entry.default_scale;
     row["aliases"] = py::tuple(py::cast(entry.aliases));
     row["digital_link_as"] = entry.digital_link_as.empty() ? py::object(py::none()) : py::str(entry.digital_link_as);
+    row["x_dim_mm"] = entry.x_dim_mm > 0 ? py::object(py::float_(entry.x_dim_mm)) : py::object(py::none());
     py::list options;
     for (const OptionSpec& spec : entry.options) options.append(OptionAsDict(spec));
     row["options"] = py::tuple(options);
@@ -298,7 +302,7 @@ void RegisterEncodeRender(py::module_& m) {
         "Draw an encoded symbol as \"png\", \"jpeg\" (bytes) or \"svg\" (str); keyword options: module_pixels, "
         "module_mm, dpi, quiet_zone, bar_height, bar_height_pixels, show_text, text, font, text_size_mm, "
         "text_gap_mm, text_antialias, text_position, light_margin_indicators, rotate, bar_width_reduction_pixels, "
-        "foreground, background, max_pixels.");
+        "foreground, background, max_pixels, cmyk; kinds png, jpeg, svg, pdf, eps.");
 
     py::class_<LaidOutSymbol, std::shared_ptr<LaidOutSymbol>>(
         m, "LaidOutSymbol",
@@ -352,7 +356,7 @@ void RegisterEncodeRender(py::module_& m) {
             return py::tuple(rows);
         },
         "Every symbology encode() takes, in the order users see them: name, title, quiet_zone_source, example, "
-        "default_scale, aliases, digital_link_as and its options (name, kind, help, default, low, high, auto, "
+        "default_scale, aliases, digital_link_as, x_dim_mm (the standard's module in mm, or None) and its options (name, kind, help, default, low, high, auto, "
         "choices, accepted, field), the only list of them.");
 
     m.def(
