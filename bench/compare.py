@@ -81,6 +81,27 @@ MADE = [("code128", CODE128, "Code128", lambda w, h: (w, h)),
         ("pdf417", PDF_100, "PDF417", lambda w, h: (h,))]
 
 
+# make().png() beside libzint's PNG of the same symbol at the same pixels per module, for the
+# symbologies that have no native class: (label, name, data, options, libzint's BARCODE_ number).
+AZTEC_100 = ("Aztec Code ticket 0123456789 " * 4)[:100]
+MADE_VS_ZINT = [("Aztec 100 bytes", "aztec", AZTEC_100, {}, 92), ("QR 100 bytes", "qr", QR_100, {}, 58)]
+
+
+def made_vs_zint(zint, seconds):
+    import barcode_quor
+
+    zint.zint_symbol_png.argtypes = [ctypes.c_int, ctypes.c_char_p, ctypes.c_int, ctypes.c_int]
+    print(f"\n{'make().png() vs libzint, same X':34} {'px/X':>4} {'make µs':>9} {'libzint µs':>11} {'ours/zint':>10}")
+    for label, name, data, options, symbology in MADE_VS_ZINT:
+        encoded = data.encode()
+        for module_pixels in (2, 4):
+            assert zint.zint_symbol_png(symbology, encoded, len(encoded), module_pixels) > 0, label
+            mine, theirs = paired_median_us(
+                [lambda: barcode_quor.make(name, data, scale=module_pixels, **options).png(),
+                 lambda: zint.zint_symbol_png(symbology, encoded, len(encoded), module_pixels)], 2 * seconds)
+            print(f"{label:34} {module_pixels:4} {mine:9.1f} {theirs:11.1f} {mine / theirs:10.2f}")
+
+
 def make_tasks(seconds):
     """make().png() against the native class's draw_bytes, and what a second output of a made
     symbol costs: a render only, next to an encode alone and a whole make()."""
@@ -117,6 +138,7 @@ def main(seconds):
     for label, draw, obj in LARGE:
         assert draw(obj), label
         print(f"{label:34} {median_us(lambda: draw(obj), seconds):9.1f}")
+    made_vs_zint(zint, seconds)
     print_png_sizes(zint)
     print_render_step_sizes(zint, seconds)
     print_made_beside_zint(zint, seconds)

@@ -45,6 +45,9 @@ const Case kCases[] = {
     {"datamatrix", "Hello Data Matrix 1234567890"},
     {"gs1-datamatrix", "(01)09501101530003(17)251231"},
     {"pdf417", "Hello PDF417 1234567890 Hello PDF417 1234567890"},
+    {"aztec", "Aztec Code ticket 0123456789 Aztec Code ticket 0123456789 Aztec Code ticket 0123456789 Aztec Code ti"},
+    {"gs1-aztec", "(01)09501101530003(17)251231"},
+    {"aztec-rune", "25"},
 };
 
 // Calls per second of `run` over about a fifth of a second.

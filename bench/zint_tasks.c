@@ -72,6 +72,23 @@ int zint_png(int symbology, const char *data, int module_pixels, int show_text, 
     return size;
 }
 
+/* libzint's PNG of any symbology (its BARCODE_ number) at `module_pixels` pixels a module, with its
+ * quiet zones and no text, into memory: the make() rows of bench/compare.py. Its size, or -1. */
+int zint_symbol_png(int symbology, const char *data, int length, int module_pixels) {
+    struct zint_symbol *symbol = ZBarcode_Create();
+    if (symbol == NULL) return -1;
+    symbol->symbology = symbology;
+    symbol->scale = module_pixels / 2.0f;
+    symbol->show_hrt = 0;
+    symbol->output_options |= BARCODE_MEMORY_FILE | BARCODE_QUIET_ZONES;
+    strcpy(symbol->outfile, "mem.png");
+    int size = -1;
+    if (ZBarcode_Encode_and_Print(symbol, (const unsigned char *)data, length, 0) < ZINT_ERROR)
+        size = symbol->memfile_size;
+    ZBarcode_Delete(symbol);
+    return size;
+}
+
 /* libzint's PNG of a postal code (in the order of POSTAL in compare.py) with its quiet zones at
  * `module_pixels` pixels a module; its size in bytes, or -1. */
 int zint_postal_png(int symbology, const char *data, int module_pixels) {

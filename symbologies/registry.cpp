@@ -4,6 +4,7 @@
 
 #include "core/model/encode_error.h"
 #include "core/text_encoding/utf8.h"
+#include "symbologies/aztec/aztec.h"
 #include "symbologies/composite/composite_symbol.h"
 #include "symbologies/databar/gs1_databar14.h"
 #include "symbologies/databar/gs1_databar_expanded.h"
@@ -58,6 +59,7 @@ const char* const kGS1_128 = "GS1 General Specifications 21.0.1 5.4.4.2";
 const char* const kDataBar = "GS1 General Specifications 21.0.1 5.5.1.1: none required";
 const char* const kQr = "ISO/IEC 18004:2015 9.1";
 const char* const kDataMatrix = "ISO/IEC 16022:2006 7.1";
+const char* const kAztec = "ISO/IEC 24778:2024 12 (dimensions): none required; 1 module kept";
 const char* const kGtin = "09501101530003";
 const char* const kElementString = "(01)09501101530003";
 const char* const kMicroPdf417 = "ISO/IEC 24728:2006: 1 module every side";
@@ -103,6 +105,18 @@ std::vector<OptionSpec> DataMatrixSizeOptions() {
     return {ChoiceOption("size", sizes, "auto", "symbol size, rows x columns (auto: the smallest of the shape)"),
             ChoiceOption("shape", {"any", "square", "rectangle"}, "any",
                          "sizes the automatic size takes (any: the smallest area, square on a tie)")};
+}
+
+std::vector<OptionSpec> AztecSizeOptions() {
+    const OptionSpec error_percent =
+        IntegerOption("error_percent", 5, 90, 23, "check words as a percentage of the symbol, plus 3");
+    OptionSpec compact = FlagOption("compact", false, "compact (True) or full-range (False) only; None: the smaller");
+    compact.automatic = true;
+    compact.default_value = "auto";
+    return {error_percent,
+            AutoIntegerOption("layers", 1, 32,
+                              "data layers, fixing the size (compact 1-4, full-range 1-32; auto: the smallest)"),
+            compact, FlagOption("reader_init", false, "reader initialisation symbol (programs the reader)")};
 }
 
 std::vector<OptionSpec> Concat(std::vector<OptionSpec> a, const std::vector<OptionSpec>& b) {
@@ -300,6 +314,16 @@ std::vector<SymbologyEntry> MakeTable() {
             "none: the marks stand on the spine, as zint draws them", "1304"),
         Row("vin", EncodeVinSymbol, "VIN (ISO 3779) in Code 39, the North American check digit checked", kCode39,
             "1M8GDM9AXKP042788"),
+        Matrix(Row("aztec", EncodeAztecSymbol, "Aztec Code", kAztec, "A",
+                   Concat(AztecSizeOptions(),
+                          {AutoIntegerOption("eci", 0, 999999,
+                                             "ECI designator the text is encoded under (auto: ISO-8859-1 when the "
+                                             "text fits, else UTF-8 behind ECI 26)"),
+                           TextOption("structured_append", "\"INDEX,COUNT[,ID]\", e.g. \"1,3,MSG\" (up to 26 symbols)",
+                                      "this symbol's place in a message spread over several")}))),
+        Matrix(Row("gs1-aztec", EncodeGS1AztecSymbol, "GS1 Aztec Code", kAztec, kElementString,
+                   Concat(AztecSizeOptions(), {ValidateOption()}))),
+        Matrix(Row("aztec-rune", EncodeAztecRuneSymbol, "Aztec rune", kAztec, "0")),
     };
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 // The options of the encode step. Each encoder validates the ones it reads and ignores the others.
@@ -7,7 +8,7 @@ struct EncodeOptions {
     bool show_start_stop = true;        // Code 39 '*', NW-7 A-D in the text
     std::string mode = "auto";          // Code 128: auto, AB, A, B, C; QR: auto, byte, numeric, alphanumeric, kanji
     std::string code_sets;              // Code 128: the set of each character ("" chosen by the encoder)
-    bool reader_init = false;           // Code 128: FNC3 after the start (a reader programming symbol)
+    bool reader_init = false;           // Code 128 (FNC3 after the start), Aztec: a reader programming symbol
     std::string error = "M";            // QR: L, M, Q, H
     int version = 0;                    // QR: smallest version to use, 0 any
     std::string encoding = "utf-8";     // 2D text: utf-8 or shift_jis
@@ -26,4 +27,9 @@ struct EncodeOptions {
     std::string composite_type = "auto";
     std::string check;                  // check characters: "" the symbology's default (Code 39 variants, MSI, Code 11)
     bool pzn7 = false;                  // PZN: the 7-digit PZN of before 2013 rather than PZN-8
+    int error_percent = 23;             // Aztec: check words as a share of the symbol's words, plus 3
+    int layers = 0;                     // Aztec: 0 the smallest that holds the data
+    std::optional<bool> compact;        // Aztec: unset either form, else compact or full-range only
+    int eci = -1;                       // 2D: ECI designator, -1 the default character set
+    std::string structured_append;      // "INDEX,COUNT[,ID]": this symbol's place in a sequence; "" none
 };

@@ -92,17 +92,21 @@ class Text:
 
 @dataclass(frozen=True)
 class Flag:
-    """True or False."""
+    """True or False; with ``auto`` set, None (or "auto") leaves the choice to the symbology."""
+
+    auto: bool = False
 
     def describe(self) -> str:
-        return "True or False"
+        return "True or False" + (', or None ("auto")' if self.auto else "")
 
-    def check(self, name: str, value: object) -> bool:
-        if isinstance(value, bool):
+    def check(self, name: str, value: object) -> bool | None:
+        if isinstance(value, bool) or (value is None and self.auto):
             return value
         raise _refuse(name, value, self.describe())
 
-    def parse(self, name: str, text: str) -> bool:
+    def parse(self, name: str, text: str) -> bool | None:
+        if self.auto and text.strip().lower() == "auto":
+            return None
         words = {"true": True, "yes": True, "on": True, "1": True, "false": False, "no": False, "off": False, "0": False}
         if text.strip().lower() in words:
             return words[text.strip().lower()]

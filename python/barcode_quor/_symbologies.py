@@ -35,7 +35,7 @@ class Symbology:
 def _kind(row: dict[str, Any]) -> Kind:
     kind = row["kind"]
     if kind == "flag":
-        return Flag()
+        return Flag(auto=row["auto"])
     if kind == "choice":
         return Choice(tuple(row["choices"]))
     if kind == "text":

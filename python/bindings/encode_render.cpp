@@ -78,6 +78,11 @@ const std::map<std::string, Setter<EncodeOptions>>& EncodeSetters() {
         {"composite_type", SetField<O, &O::composite_type>},
         {"check", SetField<O, &O::check>},
         {"pzn7", SetField<O, &O::pzn7>},
+        {"error_percent", SetField<O, &O::error_percent>},
+        {"layers", SetField<O, &O::layers>},
+        {"compact", SetField<O, &O::compact>},
+        {"eci", SetField<O, &O::eci>},
+        {"structured_append", SetField<O, &O::structured_append>},
     };
     return setters;
 }

@@ -45,6 +45,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     options.shape = kShapes[choice % 3];
     options.check = kChecks[choice % 8];
     options.pzn7 = flags & 2;
+    // Aztec: sizes automatic, in range and beyond; either form; ECIs and structured append.
+    options.layers = int(choice) * 5;
+    if (choice % 3 != 0) options.compact = choice % 3 == 1;
+    options.reader_init = flags & 8;
+    options.error_percent = 5 + int(choice) * 12;
+    options.eci = flags & 4 ? int(choice) * 5 : -1;
+    if (flags & 2) options.structured_append = std::to_string(choice) + "," + std::to_string(3 + choice * 4) + ",ID";
     std::string text(reinterpret_cast<const char*>(data + 2), size - 2);
     std::string name;
     if (flags & 16) {

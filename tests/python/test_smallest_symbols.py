@@ -196,3 +196,26 @@ def test_pdf417_no_taller_than_zint_and_reads_back():
             png = bq.make("pdf417", data, columns=columns, error_level=level, scale=2).png()
             result = decode(png, formats=zxingcpp.BarcodeFormat.PDF417)
             assert result is not None and result.bytes == data.encode(), data
+
+
+@pytest.mark.parametrize("error_percent, secure", [(10, 1), (23, 2), (50, 4)])
+def test_aztec_no_larger_than_zint_and_reads_back(error_percent, secure):
+    for kind, data, fields in cases():
+        if kind == "kanji":
+            continue
+        if fields is not None:
+            zint = zint_rows(["-b", "92", "--secure=%d" % secure, "--gs1", "--gs1nocheck"],
+                             "".join("[%s]%s" % f for f in fields).encode())
+            symbol = bq.make("gs1-aztec", "".join("(%s)%s" % f for f in fields), validate=False,
+                             error_percent=error_percent)
+            expected = gs1_data(fields)
+        else:  # ISO-8859-1 when the text fits it, else UTF-8 behind ECI 26, as here
+            try:
+                expected, eci = data.encode("latin-1"), []
+            except UnicodeEncodeError:
+                expected, eci = data.encode(), ["--eci=26"]
+            zint = zint_rows(["-b", "92", "--secure=%d" % secure, "--binary", *eci], expected)
+            symbol = bq.make("aztec", data, error_percent=error_percent)
+        assert symbol.size[1] <= zint, data or fields
+        result = decode(symbol.png(), formats=zxingcpp.BarcodeFormat.Aztec)
+        assert result.bytes == expected
