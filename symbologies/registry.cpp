@@ -19,6 +19,7 @@
 #include "symbologies/linear/nec2of5.h"
 #include "symbologies/linear/nw7.h"
 #include "symbologies/matrix/datamatrix.h"
+#include "symbologies/matrix/micro_qr.h"
 #include "symbologies/matrix/micropdf417.h"
 #include "symbologies/matrix/pdf417.h"
 #include "symbologies/matrix/qr.h"
@@ -65,6 +66,7 @@ const Symbology kSymbologies[] = {
     {"japanpost", EncodeJapanPostSymbol},
     {"qr", EncodeQrSymbol},
     {"gs1-qr", EncodeGS1QrSymbol},
+    {"microqr", EncodeMicroQrSymbol},
     {"datamatrix", EncodeDataMatrixSymbol},
     {"gs1-datamatrix", EncodeGS1DataMatrixSymbol},
     {"pdf417", EncodePdf417Symbol},

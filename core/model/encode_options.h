@@ -9,6 +9,7 @@ struct EncodeOptions {
     std::string error = "M";            // QR: L, M, Q, H
     int version = 0;                    // QR: smallest version to use, 0 any
     std::string encoding = "utf-8";     // 2D text: utf-8 or shift_jis
+    int eci = -1;                       // 2D text: the ECI designator its bytes follow; -1 the default choice
     std::string size;                   // Data Matrix: "" (the smallest of `shape`) or "RxC"
     std::string shape = "any";          // Data Matrix: any, square, rectangle
     std::string scheme = "auto";        // Data Matrix encodation

@@ -52,6 +52,10 @@ _COMPOSITE = (Option("composite", Text(r"(\(\d{2,4}\).*)?", 'an element string, 
               Option("composite_type", Choice(("auto", "a", "b", "c")), "auto",
                      "composite component CC-A, CC-B or CC-C (C over GS1-128 only; auto: the smallest)",
                      "composite_type"))
+_ECI = Option("eci", Number(0, 999999, auto=True), None,
+              "ECI designator: the character set the text is written in (auto: ISO-8859-1 when the text "
+              "fits it, else UTF-8 behind ECI 26)", "eci", _auto(-1))
+_MICRO_QR_VERSIONS = ("auto", "M1", "M2", "M3", "M4")
 _DM_SIZES = ("auto", "10x10", "12x12", "14x14", "16x16", "18x18", "20x20", "22x22", "24x24", "26x26", "32x32",
              "36x36", "40x40", "44x44", "48x48", "52x52", "64x64", "72x72", "80x80", "88x88", "96x96", "104x104",
              "120x120", "132x132", "144x144", "8x18", "8x32", "12x26", "12x36", "16x36", "16x48")
@@ -114,6 +118,14 @@ SYMBOLOGIES: tuple[Symbology, ...] = (
                        _ENCODING)),
     Symbology("gs1-qr", "GS1 QR Code", _QR, _ELEMENT_STRING, default_scale=4, digital_link_as="qr",
               options=(_QR_ERROR, _QR_VERSION, _VALIDATE)),
+    Symbology("microqr", "Micro QR Code", "ISO/IEC 18004:2015 9.1: 2 modules", "1", default_scale=4,
+              options=(Option("error", Choice(("L", "M", "Q")), "L",
+                              "error correction level (M1: detection only; Q: M4 only)", "error"),
+                       Option("version", Choice(_MICRO_QR_VERSIONS), "auto",
+                              "symbol size M1 to M4, fixed (auto: the smallest that holds the data)", "version",
+                              lambda value: _MICRO_QR_VERSIONS.index(value)),
+                       _ENCODING),
+              aliases=("micro-qr",)),
     Symbology("datamatrix", "Data Matrix (ECC 200)", _DM, "A", default_scale=4, digital_link_as="datamatrix",
               options=(_DM_SIZE, _DM_SHAPE,
                        Option("scheme", Choice(("ascii", "auto", "c40", "text", "x12", "edifact", "base256")),

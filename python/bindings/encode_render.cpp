@@ -58,6 +58,7 @@ const std::map<std::string, Setter<EncodeOptions>>& EncodeSetters() {
         {"error", SetField<O, &O::error>},
         {"version", SetField<O, &O::version>},
         {"encoding", SetField<O, &O::encoding>},
+        {"eci", SetField<O, &O::eci>},
         {"size", SetField<O, &O::size>},
         {"shape", SetField<O, &O::shape>},
         {"scheme", SetField<O, &O::scheme>},
