@@ -23,6 +23,7 @@
 #include "symbologies/matrix/micropdf417.h"
 #include "symbologies/matrix/pdf417.h"
 #include "symbologies/matrix/qr.h"
+#include "symbologies/matrix/rmqr.h"
 #include "symbologies/postal/yubin_customer.h"
 #include "symbologies/retail/book_number_symbols.h"
 #include "symbologies/retail/ean_upc_addon_symbols.h"
@@ -67,6 +68,7 @@ const Symbology kSymbologies[] = {
     {"qr", EncodeQrSymbol},
     {"gs1-qr", EncodeGS1QrSymbol},
     {"microqr", EncodeMicroQrSymbol},
+    {"rmqr", EncodeRmqrSymbol},
     {"datamatrix", EncodeDataMatrixSymbol},
     {"gs1-datamatrix", EncodeGS1DataMatrixSymbol},
     {"pdf417", EncodePdf417Symbol},

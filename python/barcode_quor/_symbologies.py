@@ -56,6 +56,9 @@ _ECI = Option("eci", Number(0, 999999, auto=True), None,
               "ECI designator: the character set the text is written in (auto: ISO-8859-1 when the text "
               "fits it, else UTF-8 behind ECI 26)", "eci", _auto(-1))
 _MICRO_QR_VERSIONS = ("auto", "M1", "M2", "M3", "M4")
+_RMQR_SIZES = ("auto",) + tuple(f"R{h}x{w}" for h, widths in (
+    (7, (43, 59, 77, 99, 139)), (9, (43, 59, 77, 99, 139)), (11, (27, 43, 59, 77, 99, 139)),
+    (13, (27, 43, 59, 77, 99, 139)), (15, (43, 59, 77, 99, 139)), (17, (43, 59, 77, 99, 139))) for w in widths)
 _DM_SIZES = ("auto", "10x10", "12x12", "14x14", "16x16", "18x18", "20x20", "22x22", "24x24", "26x26", "32x32",
              "36x36", "40x40", "44x44", "48x48", "52x52", "64x64", "72x72", "80x80", "88x88", "96x96", "104x104",
              "120x120", "132x132", "144x144", "8x18", "8x32", "12x26", "12x36", "16x36", "16x48")
@@ -126,6 +129,15 @@ SYMBOLOGIES: tuple[Symbology, ...] = (
                               lambda value: _MICRO_QR_VERSIONS.index(value)),
                        _ENCODING),
               aliases=("micro-qr",)),
+    Symbology("rmqr", "rMQR (rectangular Micro QR)", "ISO/IEC 23941:2022 6.3.8: 2 modules", "1", default_scale=4,
+              options=(Option("error", Choice(("M", "H")), "M", "error correction level", "error"),
+                       Option("version", Choice(_RMQR_SIZES), "auto",
+                              "symbol size, fixed (auto: the smallest area that holds the data)", "size",
+                              lambda value: "" if value == "auto" else value),
+                       Option("rows", Number(7, 17, auto=True), None,
+                              "symbol height in modules (7, 9, ..., 17) when the size is chosen: for narrow labels",
+                              "rows", _auto(0)),
+                       _ECI, _ENCODING)),
     Symbology("datamatrix", "Data Matrix (ECC 200)", _DM, "A", default_scale=4, digital_link_as="datamatrix",
               options=(_DM_SIZE, _DM_SHAPE,
                        Option("scheme", Choice(("ascii", "auto", "c40", "text", "x12", "edifact", "base256")),

@@ -4,12 +4,11 @@
 #include <array>
 
 #include "core/model/encode_error.h"
-#include "core/text_encoding/eci.h"
-#include "core/text_encoding/shift_jis.h"
 #include "symbologies/matrix/qr_codewords.h"
 #include "symbologies/matrix/qr_layout.h"
 #include "symbologies/matrix/qr_mask.h"
 #include "symbologies/matrix/qr_segments.h"
+#include "symbologies/matrix/qr_text.h"
 #include "symbologies/symbol_building.h"
 
 namespace {
@@ -197,19 +196,8 @@ EncodedSymbol EncodeMicroQrSymbol(const std::string& text, const EncodeOptions& 
     if (options.version < 0 || options.version > kMaxVersion)
         throw EncodeError(EncodeErrorKind::InvalidOption,
                           "version " + std::to_string(options.version) + " is not 1 to 4 (M1 to M4; 0: any)");
-    if (options.eci != kNoEci)
-        throw EncodeError(EncodeErrorKind::InvalidOption,
-                          "eci: Micro QR has no ECI (qr and rmqr have); its text is ISO-8859-1 or Shift JIS");
+    const QrText bytes = QrTextOf(text, options.eci, options.encoding, false);
     RefuseEmpty(text);
-    const bool wants_shift_jis = options.encoding == "shift_jis";
-    if (!wants_shift_jis && options.encoding != "utf-8")
-        throw EncodeError(EncodeErrorKind::InvalidOption,
-                          "encoding \"" + options.encoding + "\" is not utf-8 or shift_jis");
-    // ISO-8859-1, the default set, when it holds the text; else Shift JIS, the other set readers
-    // assume without an ECI.
-    const bool latin1 = !wants_shift_jis && FitsEci(text, kEciLatin1);
-    const std::string bytes =
-        latin1 ? EncodeForEci(text, kEciLatin1) : EncodeForEci(text, kEciShiftJis);
-    const MicroQrSymbol symbol = EncodeMicroQr(bytes, !latin1, level, options.version);
+    const MicroQrSymbol symbol = EncodeMicroQr(bytes.bytes, bytes.shift_jis, level, options.version);
     return MatrixSymbol(symbol.matrix, 1, kMicroQrQuiet, text);
 }

@@ -24,4 +24,6 @@ MicroQrSymbol EncodeMicroQr(const std::string& bytes, bool shift_jis, QrLevel le
 
 // `options`: error (L, M, Q), version (0 any, 1..4 for M1..M4), encoding; eci is refused (Micro QR
 // has no ECI): text that ISO-8859-1 cannot hold is written in Shift JIS where it can be.
+// `options`: error (L, M, Q), version (0 any, 1..4 for M1..M4), encoding; eci is refused (Micro QR
+// has no ECI): text that ISO-8859-1 cannot hold is written in Shift JIS where it can be.
 EncodedSymbol EncodeMicroQrSymbol(const std::string& text, const EncodeOptions& options);

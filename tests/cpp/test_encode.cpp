@@ -271,7 +271,7 @@ TEST(Encode, NamesInListingOrder) {
     const std::vector<std::string> expected = {
         "code39", "code93", "code128", "gs1-128", "gs1-128-convenience", "nw7", "itf", "itf14", "matrix2of5",
         "nec2of5", "ean13", "ean8", "upca", "upce", "isbn", "issn", "ismn", "jp-book", "databar", "databar-stacked", "databar-stacked-omni", "databar-limited",
-        "databar-expanded", "databar-expanded-stacked", "japanpost", "qr", "gs1-qr", "microqr", "datamatrix",
+        "databar-expanded", "databar-expanded-stacked", "japanpost", "qr", "gs1-qr", "microqr", "rmqr", "datamatrix",
         "gs1-datamatrix", "pdf417", "micropdf417"};
     EXPECT_EQ(EncodableSymbologies(), expected);
 }

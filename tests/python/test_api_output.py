@@ -63,7 +63,7 @@ def test_symbologies_list_names_options_and_quiet_zones():
             "ean13", "ean8", "upca", "upce", "databar", "databar-stacked", "databar-stacked-omni",
             "databar-limited", "databar-expanded", "databar-expanded-stacked", "japanpost", "qr", "gs1-qr",
             "datamatrix", "gs1-datamatrix", "pdf417", "itf14", "isbn", "issn", "ismn", "jp-book",
-            "micropdf417", "microqr"} == set(listed)
+            "micropdf417", "microqr", "rmqr"} == set(listed)
     assert listed["ean13"].aliases == ("jan13",) and listed["ean13"].quiet_zone == (11, 0, 7, 0)
     assert all(info.quiet_zone_source for info in listed.values())
     error = {o.name: o for o in listed["qr"].options}["error"]
