@@ -118,7 +118,7 @@ SYMBOLOGIES: tuple[Symbology, ...] = (
               options=(_QR_ERROR, _QR_VERSION,
                        Option("mode", Choice(("auto", "byte", "numeric", "alphanumeric", "kanji")), "auto",
                               "encodation mode (kanji: Shift-JIS bytes in byte mode)", "mode"),
-                       _ENCODING)),
+                       _ENCODING, _ECI)),
     Symbology("gs1-qr", "GS1 QR Code", _QR, _ELEMENT_STRING, default_scale=4, digital_link_as="qr",
               options=(_QR_ERROR, _QR_VERSION, _VALIDATE)),
     Symbology("microqr", "Micro QR Code", "ISO/IEC 18004:2015 9.1: 2 modules", "1", default_scale=4,

@@ -2,9 +2,9 @@
 #include <string>
 
 // The bytes QR Code, Micro QR and rMQR carry for a caller's UTF-8 text, chosen as readers expect:
-// ISO-8859-1 (the default set) without an ECI when it holds the text; else Shift JIS without an ECI
-// when it holds it (its kanji in Kanji mode, which readers take as Shift JIS); else UTF-8 behind
-// ECI 26. With `eci` (not kNoEci) the text in that ECI's set behind it; with encoding "shift_jis"
+// ASCII as it is; other text ISO-8859-1 (the default set) holds in it, behind ECI 3 (none in Micro
+// QR); else Shift JIS without an ECI when it holds the text (its kanji in Kanji mode, which readers
+// take as Shift JIS); else UTF-8 behind ECI 26. With `eci` (not kNoEci) the text in that ECI's set behind it; with encoding "shift_jis"
 // Shift JIS. Without `eci_allowed` (Micro QR) text neither set holds is refused.
 struct QrText {
     std::string bytes;

@@ -1,6 +1,8 @@
 """Micro QR and rMQR through make(): read back by zxing-cpp with their exact content, sizes and
 levels as asked, and their errors."""
 import random
+import shutil
+import subprocess
 
 import pytest
 import zxingcpp
@@ -70,3 +72,24 @@ def test_rmqr_version_fixes_the_size():
         bq.make("rmqr", "1" * 13, version="R7x43")
     with pytest.raises(bq.InvalidOptionError):
         bq.make("rmqr", "1", error="L")
+
+
+# What readers expect: ASCII as it is, ISO-8859-1 text behind ECI 3, kanji text in Kanji mode (Shift
+# JIS, no ECI), anything else UTF-8 behind ECI 26; eci= names the set.
+QR_TEXTS = [("HELLO 5", {}, b"HELLO 5"), ("Straße 5", {}, b"Stra\xdfe 5"), ("naïve", {}, b"na\xefve"),
+            ("€ 12,50", {}, "€ 12,50".encode()), ("漢字テスト", {}, "漢字テスト".encode("shift_jis")),
+            ("Привет", {"eci": 7}, "Привет".encode("iso-8859-5")), ("Straße", {"eci": 26}, "Straße".encode())]
+
+
+@pytest.mark.parametrize("text, options, stored", QR_TEXTS, ids=[t[0] for t in QR_TEXTS])
+def test_qr_text_reads_back_in_the_set_readers_expect(text, options, stored):
+    result = decode(bq.make("qr", text, **options).png(), formats=F.QRCode)
+    assert (result.text, result.bytes) == (text, stored)
+
+
+@pytest.mark.skipif(shutil.which("zbarimg") is None, reason="zbar is not installed")
+@pytest.mark.parametrize("text", ["Straße 5", "Grüße", "naïve", "€ 12,50", "漢字テスト"])
+def test_qr_text_reads_right_in_zbar(text, tmp_path):
+    bq.make("qr", text).save(tmp_path / "qr.png")
+    read = subprocess.run(["zbarimg", "-q", "--raw", str(tmp_path / "qr.png")], capture_output=True, check=True)
+    assert read.stdout.decode().strip() == text
