@@ -74,17 +74,9 @@ uint32_t FormatInfo(int symbol_number, int mask) {
     return ((data << 10) | remainder) ^ 0x4445;
 }
 
-// The Micro QR mask rule: the dark modules of the right and the bottom edge (timing modules apart);
-// the fewer counts sixteen times. Higher is better.
-int MaskScore(const QrGrid& modules) {
-    const int n = modules.size;
-    int right = 0, bottom = 0;
-    for (int i = 1; i < n; ++i) {
-        right += modules.At(i, n - 1) & 1;
-        bottom += modules.At(n - 1, i) & 1;
-    }
-    return right <= bottom ? right * 16 + bottom : bottom * 16 + right;
-}
+// The Micro QR mask rule on the dark modules of the right and the bottom edge (timing modules
+// apart): the fewer counts sixteen times. Higher is better.
+int MaskScore(int right, int bottom) { return right <= bottom ? right * 16 + bottom : bottom * 16 + right; }
 
 const Capacity& CapacityOf(int version, QrLevel level) {
     static constexpr Capacity kNone{0, 0, 0};
@@ -148,21 +140,27 @@ MicroQrSymbol EncodeMicroQr(const std::string& bytes, bool shift_jis, QrLevel le
     for (size_t k = 0; k < order.size(); ++k)
         placed.cells[size_t(order[k])] = k < stream.Size() && stream.Bit(k) ? 1 : 0;
 
+    // The rule reads the right and bottom edges alone: each mask is scored on those, and only the
+    // chosen one is applied to the whole data region.
     int best_mask = 0, best_score = -1;
-    QrGrid best(n);
     for (int mask = 0; mask < 4; ++mask) {
-        QrGrid masked = placed;
-        for (int r = 0; r < n; ++r)
-            for (int c = 0; c < n; ++c)
-                if (function_template.At(r, c) == kQrData && QrMaskCondition(kQrMaskOf[mask], r, c))
-                    masked.At(r, c) ^= 1;
-        const int score = MaskScore(masked);
+        int right = 0, bottom = 0;
+        for (int i = 1; i < n; ++i) {
+            right += (placed.At(i, n - 1) & 1) != (function_template.At(i, n - 1) == kQrData &&
+                                                   QrMaskCondition(kQrMaskOf[mask], i, n - 1));
+            bottom += (placed.At(n - 1, i) & 1) != (function_template.At(n - 1, i) == kQrData &&
+                                                    QrMaskCondition(kQrMaskOf[mask], n - 1, i));
+        }
+        const int score = MaskScore(right, bottom);
         if (score > best_score) {
             best_score = score;
             best_mask = mask;
-            best = std::move(masked);
         }
     }
+    QrGrid best = std::move(placed);
+    for (int r = 0; r < n; ++r)
+        for (int c = 0; c < n; ++c)
+            if (function_template.At(r, c) == kQrData && QrMaskCondition(kQrMaskOf[best_mask], r, c)) best.At(r, c) ^= 1;
     const uint32_t format = FormatInfo(capacity.symbol_number, best_mask);
     for (int p = 0; p < 15; ++p) {
         int row, column;
