@@ -18,6 +18,7 @@ struct EncodeOptions {
     int error_level = -1;               // PDF417: -1 from the data size
     double aspect_ratio = 0.0;          // PDF417
     double row_height = 3.0;            // PDF417 row height in modules
+    bool compact = false;               // PDF417: compact (truncated) symbol
     bool extended_guard = true;         // EAN/UPC guard bars reach into the text
     std::string addon;                  // EAN/UPC: "" or 2 or 5 digits
     std::string bearer;                 // ITF, ITF-14: none, frame, top-bottom; "" ITF none, ITF-14 frame

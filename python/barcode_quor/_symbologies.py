@@ -155,10 +155,12 @@ SYMBOLOGIES: tuple[Symbology, ...] = (
                        Option("aspect_ratio", Number(0.001, 1000, integer=False, auto=True), None,
                               "height / width the column count aims at", "aspect_ratio", _auto(0.0)),
                        Option("row_height", Number(1, 100), 3, "row height in modules", "row_height"),
-                       _ENCODING)),
+                       Option("compact", Flag(), False,
+                              "compact PDF417: no right row indicator, a one-module stop bar", "compact"),
+                       _ENCODING, _ECI)),
     Symbology("micropdf417", "MicroPDF417", "ISO/IEC 24728:2006: 1 module every side", "A",
               options=(Option("columns", Number(1, 4, auto=True), None, "data columns (auto: the smallest size)",
-                              "columns", _auto(0)),)),
+                              "columns", _auto(0)), _ECI)),
 )
 
 BY_NAME: dict[str, Symbology] = {name: s for s in SYMBOLOGIES for name in (s.name, *s.aliases)}

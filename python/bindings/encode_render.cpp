@@ -59,6 +59,7 @@ const std::map<std::string, Setter<EncodeOptions>>& EncodeSetters() {
         {"version", SetField<O, &O::version>},
         {"encoding", SetField<O, &O::encoding>},
         {"eci", SetField<O, &O::eci>},
+        {"compact", SetField<O, &O::compact>},
         {"size", SetField<O, &O::size>},
         {"shape", SetField<O, &O::shape>},
         {"scheme", SetField<O, &O::scheme>},

@@ -93,3 +93,19 @@ def test_qr_text_reads_right_in_zbar(text, tmp_path):
     bq.make("qr", text).save(tmp_path / "qr.png")
     read = subprocess.run(["zbarimg", "-q", "--raw", str(tmp_path / "qr.png")], capture_output=True, check=True)
     assert read.stdout.decode().strip() == text
+
+
+PDF_TEXTS = [("Straße 5", {}, b"Stra\xdfe 5"), ("€ 12,50", {}, "€ 12,50".encode()),
+             ("Привет", {"eci": 7}, "Привет".encode("iso-8859-5")),
+             ("Compact PDF417, 0123456789", {"compact": True}, b"Compact PDF417, 0123456789"),
+             ("Grüße kompakt", {"compact": True, "columns": 2}, b"Gr\xfc\xdfe kompakt")]
+
+
+@pytest.mark.parametrize("text, options, stored", PDF_TEXTS, ids=[t[0] for t in PDF_TEXTS])
+def test_pdf417_text_reads_back_in_the_set_readers_expect(text, options, stored):
+    symbol = bq.make("pdf417", text, scale=3, **options)
+    result = decode(symbol.png(), formats=F.PDF417)
+    assert (result.text, result.bytes) == (text, stored)
+    # Compact symbols lose the right row indicator (17 modules) and 17 of the stop pattern's 18.
+    full = bq.make("pdf417", text, **{**options, "compact": False})
+    assert full.encoded.width - symbol.encoded.width == (34 if options.get("compact") else 0)
