@@ -9,7 +9,8 @@ demo: setup
 test: setup
 	$(ENV) run scripts/test
 bench: setup
-	$(ENV) run sh -c 'scripts/build build && PYTHONPATH=build/python python3.13 bench/compare.py && PYTHONPATH=build/python python3.13 bench/threads.py && PYTHONPATH=build/python python3.13 bench/bench.py'
+	$(ENV) bench-tools
+	$(ENV) run sh -c 'scripts/build build && PYTHONPATH=build/python python3.13 bench/compare.py && PYTHONPATH=build/python python3.13 bench/threads.py && PYTHONPATH=build/python python3.13 bench/bench.py && PYTHONPATH=build/python python3.13 bench/service_bench.py'
 setup:
 	$(ENV) ensure
 bench-batch: setup

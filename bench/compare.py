@@ -136,6 +136,7 @@ def main(seconds):
         print(f"{label:34} {median_us(lambda: draw(obj), seconds):9.1f}")
     print_png_sizes(zint)
     print_render_step_sizes(zint, seconds)
+    print_postal(zint, seconds)
 
 
 def print_png_sizes(zint):
@@ -183,6 +184,30 @@ def print_render_step_sizes(zint, seconds):
         mine_us, theirs_us = paired_median_us(calls, seconds / 2)
         print(f"{label:26} {module_pixels:4} {mine:7} {theirs:7} {mine_us:8.1f} {theirs_us:8.1f} "
               f"{mine / theirs:8.2f} {mine_us / theirs_us:9.2f}")
+
+
+# Postal codes in zint_postal_png's order: (our name, data both sides take).
+POSTAL = [("imb", "01234567094987654321-01234567891"), ("rm4scc", "BX11LT1A"), ("postnet", "12345678901"),
+          ("planet", "4012345235636"), ("kix", "2500GG30250"), ("auspost", "32211324Ab #3"),
+          ("auspost-reply", "12345678"), ("auspost-route", "34567890"), ("auspost-redirect", "98765432"),
+          ("cepnet", "01311000"), ("daft", "FADTTDAFFADT"), ("fim", "A"), ("leitcode", "2134807501640"),
+          ("identcode", "56310243031"), ("upu-s10", "EE876543216CA"), ("dpd", "%000393206219912345678101040")]
+
+
+def print_postal(zint, seconds):
+    """make().png() of each postal code against libzint's PNG, same pixels per module, quiet zones on."""
+    import barcode_quor
+
+    zint.zint_postal_png.argtypes = [ctypes.c_int, ctypes.c_char_p, ctypes.c_int]
+    print(f"\n{'postal make().png() vs libzint':30} {'px/X':>4} {'ours µs':>8} {'zint µs':>8} {'µs ratio':>9}")
+    for index, (name, data) in enumerate(POSTAL):
+        text = data.encode()
+        for module_pixels in (2, 4, 8):
+            assert zint.zint_postal_png(index, text, module_pixels) > 0, name
+            calls = [lambda: barcode_quor.make(name, data, scale=module_pixels).png(),
+                     lambda: zint.zint_postal_png(index, text, module_pixels)]
+            mine, theirs = paired_median_us(calls, seconds / 2)
+            print(f"{name:30} {module_pixels:4} {mine:8.1f} {theirs:8.1f} {mine / theirs:9.2f}")
 
 
 if __name__ == "__main__":

@@ -5,6 +5,7 @@
 #include "core/codec/image_encoder.h"
 #include "core/codec/png_writer.h"
 #include "core/model/encode_error.h"
+#include "core/render/print_document.h"
 #include "core/render/raster_draw.h"
 #include "core/render/svg_document.h"
 #include "core/render/symbol_layout.h"
@@ -30,6 +31,14 @@ RenderResult LaidOutSymbol::Render(OutputKind kind) const {
     RenderResult result;
     result.width = width;
     result.height = height;
+    if (kind == OutputKind::Pdf || kind == OutputKind::Eps) {
+        const std::string doc =
+            PrintDocument(layout, options, kind == OutputKind::Pdf ? PrintLanguage::Pdf : PrintLanguage::Eps);
+        result.bytes.assign(doc.begin(), doc.end());
+        return result;
+    }
+    if (options.cmyk)
+        throw EncodeError(EncodeErrorKind::InvalidOption, "cmyk colours are for PDF and EPS output, not this kind");
     if (kind == OutputKind::Svg) {
         const std::string doc = SvgDocument(layout, options);
         result.bytes.assign(doc.begin(), doc.end());

@@ -11,7 +11,7 @@
 // The render step: an encoded symbol in, one output out. It owns all geometry: the module grid,
 // quiet zones, bar height, text layout, rotation. A symbol encoded once renders to every kind.
 
-enum class OutputKind { Png, Jpeg, Svg };
+enum class OutputKind { Png, Jpeg, Svg, Pdf, Eps };
 enum class TextPosition { Below, Above };
 
 // Sizes in modules become whole pixels at `module_pixels`; SVG draws the same layout with modules
@@ -42,11 +42,12 @@ struct RenderOptions {
     double bar_width_reduction_pixels = 0.0;  // taken off every dark bar's width
     Rgba foreground{0, 0, 0, 255};
     Rgba background{255, 255, 255, 255};
+    bool cmyk = false;             // PDF and EPS colours as DeviceCMYK (black on the black plate only)
     long long max_pixels = 100'000'000;  // refused above this, before any memory is taken
 };
 
 struct RenderResult {
-    std::vector<uint8_t> bytes;  // PNG or JPEG, or the SVG document as UTF-8
+    std::vector<uint8_t> bytes;  // PNG, JPEG, PDF or EPS, or the SVG document as UTF-8
     int width = 0;               // pixels (SVG: its size at module_pixels, as RenderedSize says)
     int height = 0;
 };

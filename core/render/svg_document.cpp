@@ -7,6 +7,7 @@
 #include <map>
 #include <tuple>
 
+#include "core/render/dark_rects.h"
 #include "core/render/svg_number.h"
 #include "core/render/svg_strokes.h"
 
@@ -44,33 +45,11 @@ std::string Fill(Rgba c) {
     return s;
 }
 
-// Rectangles stacked exactly on one another with the same sides become one (bars of every row
-// of a linear symbol, guard extensions, matrix modules repeated down a column).
-std::vector<DarkRect> Merged(std::vector<DarkRect> rects) {
-    std::sort(rects.begin(), rects.end(), [](const DarkRect& a, const DarkRect& b) {
-        return std::tie(a.x, a.w, a.y) < std::tie(b.x, b.w, b.y);
-    });
-    std::vector<DarkRect> merged;
-    for (const DarkRect& r : rects) {
-        if (!merged.empty()) {
-            DarkRect& last = merged.back();
-            if (last.x == r.x && last.w == r.w && last.y + last.h == r.y) {
-                last.h += r.h;
-                continue;
-            }
-        }
-        merged.push_back(r);
-    }
-    std::sort(merged.begin(), merged.end(),
-              [](const DarkRect& a, const DarkRect& b) { return std::tie(a.y, a.x) < std::tie(b.y, b.x); });
-    return merged;
-}
-
 // Every rectangle as a closed subpath; each starts relative to the one before.
 std::string Rectangles(const std::vector<DarkRect>& rects, double unit) {
     std::string d;
     double x = 0.0, y = 0.0;
-    for (const DarkRect& r : Merged(rects)) {
+    for (const DarkRect& r : MergedDarkRects(rects)) {
         const double rx = SvgRounded(r.x / unit), ry = SvgRounded(r.y / unit), w = r.w / unit, h = r.h / unit;
         d += d.empty() ? 'M' : 'm';
         AppendSvgNumber(d, rx - x);

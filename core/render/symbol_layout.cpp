@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <optional>
 #include <string>
 
 #include "core/model/encode_error.h"
 #include "core/render/pixel_rounding.h"
+#include "core/render/render_limits.h"
 #include "core/render/text_band.h"
 
 namespace {
@@ -20,7 +22,6 @@ constexpr int kMinDigitPixels = 5;
 // One-bit text is enlarged by no more than a tenth of its height (by whole pixels, or rows by
 // one and a half): too small to see in print, and its rows repeat.
 constexpr int kDigitPixelsPerEnlargement = 10;
-constexpr int kMaxModulePixels = 10000;
 // No side of a drawing reaches this many pixels (nor, in SVG, this many module pixels).
 constexpr double kMaxExtent = 1e9;
 
@@ -60,9 +61,10 @@ void CheckOptions(const RenderOptions& o) {
     const ModuleMargins& q = o.quiet_zone;
     for (double v : {q.left, q.top, q.right, q.bottom, o.bar_height, o.module_mm, o.text_size_mm, o.text_gap_mm,
                      o.bar_width_reduction_pixels})
-        if (!(Finite(v) && v >= 0.0 && v < 1e6)) Invalid("sizes and margins must be finite, non-negative numbers");
+        if (!(Finite(v) && v >= 0.0 && v <= kMaxMarginModules))
+            Invalid("sizes and margins must be finite, non-negative numbers");
     if (o.bar_height_pixels < 0 || o.dpi < 0) Invalid("bar_height_pixels and dpi must not be negative");
-    if (o.rotate != 0 && o.rotate != 90 && o.rotate != 180 && o.rotate != 270)
+    if (std::find(std::begin(kRotations), std::end(kRotations), o.rotate) == std::end(kRotations))
         Invalid("rotate must be 0, 90, 180 or 270, not " + std::to_string(o.rotate));
 }
 

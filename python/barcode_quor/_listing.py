@@ -24,6 +24,8 @@ class SymbologyInfo:
     quiet_zone: tuple[float, float, float, float]  # left, top, right, bottom, in modules
     quiet_zone_source: str
     bar_height: float | None  # default bar height in modules (None: fixed by the symbology or 2D)
+    example: str  # data it encodes, e.g. for a sample
+    x_dim_mm: float | None = None  # module width its standard prints at when no size is given
 
 
 def symbologies() -> dict[str, SymbologyInfo]:
@@ -39,6 +41,8 @@ def symbologies() -> dict[str, SymbologyInfo]:
             quiet_zone=whole_sides(s.standard.quiet_zone),
             quiet_zone_source=s.quiet_zone_source,
             bar_height=s.standard.bar_height if s.standard.shape == "linear" else None,
+            example=s.example,
+            x_dim_mm=s.x_dim_mm,
         )
         for s in SYMBOLOGIES
     }

@@ -2,9 +2,9 @@
 describes what it accepts, so that a wrong value is refused at once with the accepted values listed."""
 from __future__ import annotations
 
-import re
 from dataclasses import dataclass
-from typing import Any, Callable
+
+import _barcode_quor_native as _native
 
 from ._errors import InvalidOptionError
 
@@ -74,16 +74,15 @@ class Number:
 
 @dataclass(frozen=True)
 class Text:
-    """A string matching a pattern."""
+    """A string; what it may hold is the encoder's to check."""
 
-    pattern: str
     accepted: str
 
     def describe(self) -> str:
         return self.accepted
 
     def check(self, name: str, value: object) -> str:
-        if isinstance(value, str) and re.fullmatch(self.pattern, value):
+        if isinstance(value, str):
             return value
         raise _refuse(name, value, self.describe())
 
@@ -116,24 +115,26 @@ Kind = Choice | Number | Flag | Text
 @dataclass(frozen=True)
 class Option:
     """A symbology's own option: its name, what it accepts, what it means, and the encoder option
-    it sets (``native`` turns the checked value into the encoder's, e.g. None into 0 for "auto")."""
+    it sets (None, "auto", leaves the choice to the encoder)."""
 
     name: str
     kind: Kind
     default: object
     help: str
     field: str
-    native: Callable[[Any], Any] = lambda value: value
 
 
-QUIET_ZONE_ACCEPTED = "an integer >= 0 (modules on every side), or a tuple (left, top, right, bottom) of them"
+RENDER_LIMITS = _native.render_limits()
+_MARGIN_LIMIT = int(RENDER_LIMITS["margin_modules"])
+QUIET_ZONE_ACCEPTED = (f"an integer from 0 to {_MARGIN_LIMIT} (modules on every side), or a tuple "
+                       "(left, top, right, bottom) of them")
 
 
 def check_quiet_zone(value: object) -> tuple[int, int, int, int]:
     """(left, top, right, bottom) in modules from one count for every side or four counts."""
     sides = (value,) * 4 if isinstance(value, int) else value
     if isinstance(sides, tuple) and len(sides) == 4:
-        if all(isinstance(s, int) and not isinstance(s, bool) and 0 <= s <= 1000 for s in sides):
+        if all(isinstance(s, int) and not isinstance(s, bool) and 0 <= s <= _MARGIN_LIMIT for s in sides):
             return (sides[0], sides[1], sides[2], sides[3])
     raise _refuse("quiet_zone", value, QUIET_ZONE_ACCEPTED)
 

@@ -8,8 +8,9 @@ from typing import BinaryIO, Union
 
 from ._errors import InvalidOptionError
 
-KINDS = ("png", "jpeg", "jpg", "svg")
-MEDIA_TYPES = {"png": "image/png", "jpeg": "image/jpeg", "jpg": "image/jpeg", "svg": "image/svg+xml"}
+KINDS = ("png", "jpeg", "jpg", "svg", "pdf", "eps")
+MEDIA_TYPES = {"png": "image/png", "jpeg": "image/jpeg", "jpg": "image/jpeg", "svg": "image/svg+xml",
+               "pdf": "application/pdf", "eps": "application/postscript"}
 KINDS_ACCEPTED = ", ".join(KINDS)
 
 Target = Union[str, "os.PathLike[str]", BinaryIO]

@@ -8,25 +8,26 @@ from typing import Any, Union
 
 import _barcode_quor_native as _native
 
-from . import _output
+from . import _output, _pixels
 from ._colours import check_colour
 from ._errors import DataTooLongError, InvalidDataError, InvalidOptionError
-from ._options import Choice, Flag, Number, check_quiet_zone, whole_sides
+from ._options import RENDER_LIMITS, Choice, Flag, Number, check_quiet_zone, whole_sides
 from ._symbologies import BY_NAME, Symbology
 
 Colour = Union[str, tuple[int, int, int], tuple[int, int, int, int]]
 QuietZoneSetting = Union[int, tuple[int, int, int, int]]
 
-_SCALE = Number(1, 1000)
+_SCALE = Number(*RENDER_LIMITS["module_pixels"])
 _DPI = Number(1, 100000)
 _MM = Number(0, 1000, integer=False, low_open=True)
-_MODULES = Number(0, 100000, integer=False, low_open=True)
+_MODULES = Number(0, RENDER_LIMITS["margin_modules"], integer=False, low_open=True)
 _REDUCTION = Number(0, 1000, integer=False)
 _MAX_PIXELS = Number(1, 10**12)
 _TEXT_POSITION = Choice(("below", "above"))
-_FONTS = ("ocr-b", "roboto")
-_ROTATIONS = (0, 90, 180, 270)
+_FONTS: tuple[str, ...] = RENDER_LIMITS["fonts"]
+_ROTATIONS: tuple[int, ...] = RENDER_LIMITS["rotations"]
 DEFAULT_MAX_PIXELS = 100_000_000
+_PRINT_MODULE_PIXELS = 24  # layout resolution of print documents drawn in millimetres
 
 
 def _refuse(option: str, message: str, accepted: str = "") -> InvalidOptionError:
@@ -41,7 +42,7 @@ def _own_options(s: Symbology, given: dict[str, object]) -> tuple[dict[str, Any]
             names = ", ".join(known) or "none"
             raise _refuse(name, f"{s.name} has no option {name!r}; its own options: {names}")
     own = {name: o.kind.check(name, given.get(name, o.default)) for name, o in known.items()}
-    return own, {o.field: o.native(own[o.name]) for o in known.values()}
+    return own, {o.field: own[o.name] for o in known.values()}
 
 
 def _check_scalar_values(what: str, text: str) -> None:
@@ -101,12 +102,15 @@ class _Appearance:
             "foreground": check_colour("foreground", given["foreground"]),
             "background": check_colour("background", given["background"]),
             "max_pixels": int(_MAX_PIXELS.check("max_pixels", given["max_pixels"]) or 0),
+            "cmyk": Flag().check("cmyk", given["cmyk"]),
         }
         self.native_options = _native.render_options(**self.options)
 
     def _module(self, s: Symbology, given: dict[str, Any]) -> tuple[int, float | None]:
         """Pixels per module, and the exact module width in mm an SVG is drawn at (None: pixels)."""
         scale, x_dim_mm = given["scale"], given["x_dim_mm"]
+        if x_dim_mm is None and scale is None:
+            x_dim_mm = s.x_dim_mm  # postal codes print at their standard's module
         if x_dim_mm is None:
             return (s.default_scale if scale is None else int(_SCALE.check("scale", scale) or 0)), None
         x_dim_mm = float(_MM.check("x_dim_mm", x_dim_mm) or 0)
@@ -133,7 +137,7 @@ class _Appearance:
             return {"bar_height_pixels": max(1, round(height_mm / 25.4 * self.dpi))}
         if self.module_mm is not None:
             return {"bar_height": height_mm / self.module_mm}
-        raise _refuse("dpi", "height_mm needs dpi or x_dim_mm to be turned into modules")
+        raise _refuse("height_mm", "height_mm needs dpi or x_dim_mm to be turned into modules")
 
     def _text(self, given: dict[str, Any]) -> dict[str, Any]:
         options: dict[str, Any] = {"text_position": _TEXT_POSITION.check("text_position", given["text_position"])}
@@ -237,6 +241,36 @@ class Symbol:
         self.pixel_size: tuple[int, int] = laid_out.size
         self.encoded = encoded
         self._laid_out = laid_out  # immutable: every render draws from this one layout
+        options = appearance.options
+        self._appearance_options = options
+        self._print_laid_out: _native.LaidOutSymbol | None = None
+        self._bar_height: float | None = options.get("bar_height") or (
+            options["bar_height_pixels"] / self.scale if options.get("bar_height_pixels") else None)
+
+    @property
+    def modules(self) -> tuple[tuple[int, ...], ...]:
+        """The rows of modules top to bottom, 1 dark and 0 light, without the quiet zone."""
+        return _pixels.module_rows(self.encoded)
+
+    @property
+    def row_heights(self) -> tuple[float, ...]:
+        """Each row's height in modules (1 for 2D codes; bar rows share the bar height)."""
+        return _pixels.row_heights(self.encoded, self._bar_height)
+
+    def to_pil(self) -> Any:
+        """The PNG as a Pillow image (needs Pillow)."""
+        return _pixels.pillow_image(self.png())
+
+    def to_array(self) -> Any:
+        """The PNG's pixels as a numpy array: height x width grey levels for a black-and-white
+        symbol, height x width x 4 RGBA otherwise (needs Pillow and numpy)."""
+        return _pixels.numpy_array(self.png())
+
+    def terminal(self, dark_on_light: bool = False) -> str:
+        """The symbol with its quiet zone as UTF-8 half blocks, two module rows a line, no escape
+        sequences: light modules are the printed ones (right for a terminal with a dark background),
+        dark ones with ``dark_on_light``."""
+        return _pixels.terminal_text(self.encoded, self.quiet_zone, self.row_heights, dark_on_light)
 
     def _render(self, kind: str) -> bytes | str:
         return self._laid_out.render(kind)
@@ -257,8 +291,39 @@ class Symbol:
         """The symbol as an SVG document; with dpi or x_dim_mm given, its width and height are in mm."""
         return str(self._render("svg"))
 
+    def _print_layout(self) -> _native.LaidOutSymbol:
+        """The layout a print document is drawn from. With a dpi it is the raster's, whole dots of
+        that printer; otherwise the symbol is laid out again at many pixels a module (the same
+        millimetres), so that glyphs are placed by their outlines rather than by a few pixels."""
+        if self.dpi is not None or self.scale >= _PRINT_MODULE_PIXELS:
+            return self._laid_out
+        if self._print_laid_out is None:
+            factor = _PRINT_MODULE_PIXELS / self.scale
+            options = dict(self._appearance_options)
+            options["module_pixels"] = _PRINT_MODULE_PIXELS
+            options["module_mm"] = self.x_dim_mm or self.scale * 25.4 / 96
+            options["bar_width_reduction_pixels"] *= factor
+            if options.get("bar_height_pixels"):
+                options["bar_height_pixels"] = round(options["bar_height_pixels"] * factor)
+            self._print_laid_out = _native.lay_out(self.encoded, _native.render_options(**options))
+        return self._print_laid_out
+
+    def pdf(self) -> bytes:
+        """The symbol as a one-page vector PDF in exact millimetres (X is ``x_dim_mm``; with dpi, the
+        whole dots of that resolution; else a CSS pixel a pixel), bars as one filled path, text as
+        glyph outlines, colours in DeviceCMYK with ``cmyk=True``; the same bytes every time."""
+        result = self._print_layout().render("pdf")
+        assert isinstance(result, bytes)
+        return result
+
+    def eps(self) -> bytes:
+        """The same drawing as the PDF, as Encapsulated PostScript."""
+        result = self._print_layout().render("eps")
+        assert isinstance(result, bytes)
+        return result
+
     def _content(self, kind: str) -> bytes:
-        result = self._render(kind)
+        result = self._print_layout().render(kind) if kind in ("pdf", "eps") else self._render(kind)
         return result.encode("utf-8") if isinstance(result, str) else result
 
     def data_uri(self, kind: str = "png") -> str:
@@ -293,7 +358,8 @@ def make(symbology: str, data: str | None = None, *, scale: int | None = None, d
          text_gap_mm: float | None = None, text_position: str = "below",
          light_margin_indicators: bool | None = None, rotate: int = 0, bar_width_reduction: float = 0,
          foreground: Colour = "black", background: Colour = "white", max_pixels: int = DEFAULT_MAX_PIXELS,
-         digital_link: str | None = None, domain: str | None = None, **options: object) -> Symbol:
+         cmyk: bool = False, digital_link: str | None = None, domain: str | None = None,
+         **options: object) -> Symbol:
     """Makes a barcode symbol: the data is encoded here, and every option and size is checked here.
 
     ``symbology`` is a name from :func:`symbologies` ("code128", "ean13", "qr", ...).
@@ -303,7 +369,9 @@ def make(symbology: str, data: str | None = None, *, scale: int | None = None, d
     reports the module width achieved). ``x_dim_mm`` without ``dpi`` draws SVG at exactly that
     module width in mm, and PNG/JPEG at ``scale``. ``dpi`` alone records the resolution in
     PNG/JPEG and makes SVG width and height physical (mm). ``max_pixels`` (default 100 million)
-    bounds width x height of the image, checked before anything is drawn.
+    bounds width x height of the image, checked before anything is drawn. Postal codes (imb,
+    rm4scc, ...) take their standard's module width (half the bar pitch) as ``x_dim_mm`` when
+    neither ``scale`` nor ``x_dim_mm`` is given; their bar heights are the standard's.
 
     Linear symbols: the bar height in modules (``height``) or mm (``height_mm``, needs dpi or
     x_dim_mm), by default the symbology's standard height; ``show_text`` (default True), ``text``
@@ -315,7 +383,8 @@ def make(symbology: str, data: str | None = None, *, scale: int | None = None, d
     bottom); by default the symbology's standard minimum), ``rotate`` (0, 90, 180, 270 degrees
     clockwise), ``bar_width_reduction`` (pixels taken off every dark bar or module, less than one
     module; light spaces grow by as much), ``foreground`` and ``background`` (a CSS colour name,
-    "transparent", "#rgb", "#rrggbb", "#rrggbbaa" or (r, g, b[, a])).
+    "transparent", "#rgb", "#rrggbb", "#rrggbbaa" or (r, g, b[, a])), ``cmyk`` (PDF and EPS
+    colours as DeviceCMYK, black as 0/0/0/100; other outputs refuse it).
 
     QR and Data Matrix: ``digital_link`` (an element string such as "(01)09501101530003") encodes
     the GS1 Digital Link URI made from it under ``domain`` (default https://id.gs1.org), in place
@@ -342,7 +411,7 @@ def make(symbology: str, data: str | None = None, *, scale: int | None = None, d
         "text_gap_mm": text_gap_mm, "text_position": text_position,
         "light_margin_indicators": light_margin_indicators, "rotate": rotate,
         "bar_width_reduction": bar_width_reduction, "foreground": foreground, "background": background,
-        "max_pixels": max_pixels})
+        "max_pixels": max_pixels, "cmyk": cmyk})
     laid_out = _native.lay_out(encoded, appearance.native_options)
     width, height_pixels = laid_out.size
     limit = appearance.options["max_pixels"]

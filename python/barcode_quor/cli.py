@@ -5,7 +5,6 @@ from __future__ import annotations
 import argparse
 import importlib
 import os
-import re
 import sys
 from typing import Any, Sequence
 
@@ -29,17 +28,13 @@ def _own_option_names() -> dict[str, list[tuple[str, Option]]]:
     return names
 
 
-def _flag(name: str) -> str:
-    # QR's version gets zint's flag name, so that --version keeps its usual meaning.
-    return "--vers" if name == "version" else "--" + name.replace("_", "-")
-
-
 def _parser() -> argparse.ArgumentParser:
     parser = argparse.ArgumentParser(
         prog=PROG,
-        description="Draw one barcode symbol to a file (PNG, JPEG or SVG).",
+        description="Draw one barcode symbol to a file (PNG, JPEG, SVG, PDF or EPS).",
         epilog="'barcode-quor --list' lists the symbologies and their options; "
-               "'barcode-quor batch --help' draws many symbols from a CSV or JSON Lines file.",
+               "'barcode-quor batch --help' draws many symbols from a CSV or JSON Lines file; "
+               "'barcode-quor serve --help' serves them over HTTP.",
     )
     parser.add_argument("symbology", nargs="?", help="symbology name, e.g. code128, ean13, qr")
     parser.add_argument("data", nargs="?", help="the data to encode; - reads it from standard input "
@@ -72,6 +67,7 @@ def _parser() -> argparse.ArgumentParser:
                       help="bar colour: a CSS name, #rgb, #rrggbb or #rrggbbaa")
     size.add_argument("--bg", "--background", dest="background", default="white", metavar="COLOUR",
                       help="background colour: a CSS name, transparent, #rgb, #rrggbb or #rrggbbaa")
+    size.add_argument("--cmyk", action="store_true", help="PDF/EPS colours as CMYK, black as 0/0/0/100")
     size.add_argument("--digital-link", metavar="ELEMENT_STRING",
                       help="QR/Data Matrix: encode the GS1 Digital Link URI of this element string (give no DATA)")
     size.add_argument("--domain", metavar="URI", help="the Digital Link URI's domain (default https://id.gs1.org)")
@@ -80,9 +76,9 @@ def _parser() -> argparse.ArgumentParser:
         helps = dict.fromkeys(f"{o.help} ({o.kind.describe()})" for _, o in uses)
         text = " / ".join(helps) + " [" + ", ".join(symbology for symbology, _ in uses) + "]"
         if isinstance(uses[0][1].kind, Flag):
-            own.add_argument(_flag(name), dest=name, action=argparse.BooleanOptionalAction, help=text)
+            own.add_argument(_flag_of(name), dest=name, action=argparse.BooleanOptionalAction, help=text)
         else:
-            own.add_argument(_flag(name), dest=name, metavar="VALUE", help=text)
+            own.add_argument(_flag_of(name), dest=name, metavar="VALUE", help=text)
     return parser
 
 
@@ -92,7 +88,7 @@ def _listing() -> str:
         aliases = f" (also {', '.join(s.aliases)})" if s.aliases else ""
         lines.append(f"{s.name}{aliases}: {s.title}")
         for o in s.options:
-            lines.append(f"    {_flag(o.name)}: {o.help}; {o.kind.describe()}; default {o.default}")
+            lines.append(f"    {_flag_of(o.name)}: {o.help}; {o.kind.describe()}; default {o.default}")
     return "\n".join(lines) + "\n"
 
 
@@ -108,6 +104,8 @@ def _make_options(args: argparse.Namespace) -> dict[str, Any]:
     options.update({name: value for name, value in given.items() if value is not None})
     if args.light_margin_indicators:
         options["light_margin_indicators"] = True
+    if args.cmyk:
+        options["cmyk"] = True
     if args.quiet_zone is not None:
         options["quiet_zone"] = parse_quiet_zone(args.quiet_zone)
     if args.no_text:
@@ -123,16 +121,19 @@ def _make_options(args: argparse.Namespace) -> dict[str, Any]:
     return options
 
 
-# make()'s parameter names as the command line spells them, for messages.
-_FLAGS = {"x_dim_mm": "--x-dim-mm", "height_mm": "--height-mm", "quiet_zone": "--quiet-zone", "dpi": "--dpi",
-          "scale": "--scale", "foreground": "--fg", "background": "--bg", "max_pixels": "--max-pixels",
-          "text_size_mm": "--text-size-mm", "text_gap_mm": "--text-gap-mm", "text_position": "--text-position",
-          "bar_width_reduction": "--bar-width-reduction", "digital_link": "--digital-link"}
-_PARAMETER = re.compile(r"\b(" + "|".join(_FLAGS) + r")\b")
+# make()'s parameter names that the command line spells otherwise (QR's version as zint spells it,
+# so that --version keeps its usual meaning); every other option is --name.
+_FLAGS = {"symbology": "SYMBOLOGY", "foreground": "--fg", "background": "--bg", "version": "--vers", "show_text": "--no-text"}
 
 
-def _in_cli_words(message: str) -> str:
-    return _PARAMETER.sub(lambda m: _FLAGS[m.group(1)], message)
+def _flag_of(option: str) -> str:
+    return _FLAGS.get(option, "--" + option.replace("_", "-"))
+
+
+def _in_cli_words(error: BarcodeError) -> str:
+    """The message, led by the flag the option it names is given with."""
+    option = getattr(error, "option", "")
+    return f"{_flag_of(option)}: {error}" if option else str(error)
 
 
 def _text_argument(value: str, what: str) -> str:
@@ -176,6 +177,10 @@ def main(argv: Sequence[str] | None = None) -> int:
     args_list = list(sys.argv[1:] if argv is None else argv)
     if args_list[:1] == ["batch"]:
         return _batch(args_list[1:])
+    if args_list[:1] == ["serve"]:
+        from .service.command import main as serve
+
+        return serve(args_list[1:])
     parser = _parser()
     args = parser.parse_args(args_list)
     if args.list:
@@ -197,7 +202,7 @@ def main(argv: Sequence[str] | None = None) -> int:
         else:
             symbol.save(args.output, kind=args.format or _kind_from_name(args.output))
     except BarcodeError as error:
-        print(f"{PROG}: error: {_in_cli_words(str(error))}", file=sys.stderr)
+        print(f"{PROG}: error: {_in_cli_words(error)}", file=sys.stderr)
         return 1
     except OSError as error:
         print(f"{PROG}: error: {args.output}: {error.strerror or error}", file=sys.stderr)

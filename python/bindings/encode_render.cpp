@@ -2,14 +2,17 @@
 // EncodedSymbol once, render() draws it to any kind as often as asked (without the GIL).
 #include <pybind11/stl.h>
 
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "core/model/encode_error.h"
 #include "core/render/render.h"
+#include "core/render/render_limits.h"
 #include "python/bindings/class_list.h"
 #include "python/bindings/error_translation.h"
 #include "symbologies/registry.h"
@@ -120,6 +123,7 @@ const std::map<std::string, Setter<RenderOptions>>& RenderSetters() {
         {"foreground", [](O& o, const py::handle& v) { o.foreground = ColourFrom(v); }},
         {"background", [](O& o, const py::handle& v) { o.background = ColourFrom(v); }},
         {"max_pixels", SetField<O, &O::max_pixels>},
+        {"cmyk", SetField<O, &O::cmyk>},
     };
     return setters;
 }
@@ -128,7 +132,9 @@ OutputKind KindNamed(const std::string& kind) {
     if (kind == "png") return OutputKind::Png;
     if (kind == "jpeg" || kind == "jpg") return OutputKind::Jpeg;
     if (kind == "svg") return OutputKind::Svg;
-    RefuseOption("unknown kind '" + kind + "'; accepted: png, jpeg, jpg, svg");
+    if (kind == "pdf") return OutputKind::Pdf;
+    if (kind == "eps") return OutputKind::Eps;
+    RefuseOption("unknown kind '" + kind + "'; accepted: png, jpeg, jpg, svg, pdf, eps");
 }
 
 const char* ShapeName(SymbolShape shape) {
@@ -147,6 +153,69 @@ py::object AsPython(const RenderResult& result, OutputKind output) {
     const char* begin = reinterpret_cast<const char*>(result.bytes.data());
     if (output == OutputKind::Svg) return py::str(begin, result.bytes.size());
     return py::bytes(begin, result.bytes.size());
+}
+
+const char* KindName(OptionKind kind) {
+    switch (kind) {
+        case OptionKind::Flag: return "flag";
+        case OptionKind::Integer: return "integer";
+        case OptionKind::Number: return "number";
+        case OptionKind::Choice: return "choice";
+        case OptionKind::Text: return "text";
+    }
+    return "text";
+}
+
+// The default in the option's own Python type: None for "auto".
+py::object DefaultValue(const OptionSpec& spec) {
+    if (spec.automatic) return py::none();
+    switch (spec.kind) {
+        case OptionKind::Flag: return py::bool_(spec.default_value == "true");
+        case OptionKind::Integer: return py::int_(std::stoll(spec.default_value));
+        case OptionKind::Number: return py::float_(std::stod(spec.default_value));
+        case OptionKind::Choice:
+        case OptionKind::Text: return py::str(spec.default_value);
+    }
+    return py::none();
+}
+
+py::dict OptionAsDict(const OptionSpec& spec) {
+    py::dict option;
+    option["name"] = spec.name;
+    option["kind"] = KindName(spec.kind);
+    option["help"] = spec.help;
+    option["default"] = DefaultValue(spec);
+    option["low"] = spec.low;
+    option["high"] = spec.high;
+    option["auto"] = spec.automatic;
+    option["choices"] = py::tuple(py::cast(spec.choices));
+    option["accepted"] = spec.accepted;
+    option["field"] = spec.field.empty() ? spec.name : spec.field;
+    return option;
+}
+
+py::dict EntryAsDict(const SymbologyEntry& entry) {
+    py::dict row;
+    row["name"] = entry.name;
+    row["title"] = entry.title;
+    row["quiet_zone_source"] = entry.quiet_zone_source;
+    row["example"] = entry.example;
+    row["default_scale"] = entry.default_scale;
+    row["aliases"] = py::tuple(py::cast(entry.aliases));
+    row["digital_link_as"] = entry.digital_link_as.empty() ? py::object(py::none()) : py::str(entry.digital_link_as);
+    row["x_dim_mm"] = entry.x_dim_mm > 0 ? py::object(py::float_(entry.x_dim_mm)) : py::object(py::none());
+    py::list options;
+    for (const OptionSpec& spec : entry.options) options.append(OptionAsDict(spec));
+    row["options"] = py::tuple(options);
+    return row;
+}
+
+// Keyword arguments without those given as None: the encoder's own choice ("auto").
+py::kwargs WithoutNone(const py::kwargs& given) {
+    py::kwargs kept;
+    for (const auto& [key, value] : given)
+        if (!value.is_none()) kept[key] = value;
+    return kept;
 }
 
 }  // namespace
@@ -170,6 +239,17 @@ void RegisterEncodeRender(py::module_& m) {
                 return py::make_tuple(q.left, q.top, q.right, q.bottom);
             },
             "The standard's minimum light margin (left, top, right, bottom) in modules.")
+        .def_property_readonly(
+            "rows",
+            [](const EncodedSymbol& s) {
+                py::list rows;
+                for (const SymbolRow& row : s.rows)
+                    rows.append(py::make_tuple(
+                        py::bytes(reinterpret_cast<const char*>(row.modules.data()), row.modules.size()), row.height));
+                return py::tuple(rows);
+            },
+            "The rows top to bottom as (modules, height): modules as bytes of 0 (light) and 1 (dark), the height "
+            "in modules (0 for a bar row, which takes the bar height).")
         .def_property_readonly("full_text", [](const EncodedSymbol& s) { return s.full_text; },
                                "What the symbol carries, check digits included.")
         .def_property_readonly(
@@ -188,7 +268,7 @@ void RegisterEncodeRender(py::module_& m) {
     m.def(
         "encode",
         [](const std::string& symbology, const std::string& data, const py::kwargs& options) {
-            const EncodeOptions settings = FromKeywords(options, EncodeSetters(), "encode");
+            const EncodeOptions settings = FromKeywords(WithoutNone(options), EncodeSetters(), "encode");
             try {
                 return SharedSymbol(std::make_shared<EncodedSymbol>(Encode(symbology, data, settings)));
             } catch (const EncodeError& error) {
@@ -198,7 +278,7 @@ void RegisterEncodeRender(py::module_& m) {
         py::arg("symbology"), py::arg("data"),
         "Encode data as the named symbology; keyword options are the encoder's (mode, error, version, "
         "encoding, size, scheme, columns, rows, error_level, aspect_ratio, row_height, extended_guard, addon, "
-        "bearer, composite, composite_type, gs1_validate, show_start_stop).");
+        "bearer, composite, composite_type, gs1_validate, show_start_stop); None leaves one to the encoder.");
 
     m.def(
         "render",
@@ -218,7 +298,7 @@ void RegisterEncodeRender(py::module_& m) {
         "Draw an encoded symbol as \"png\", \"jpeg\" (bytes) or \"svg\" (str); keyword options: module_pixels, "
         "module_mm, dpi, quiet_zone, bar_height, bar_height_pixels, show_text, text, font, text_size_mm, "
         "text_gap_mm, text_antialias, text_position, light_margin_indicators, rotate, bar_width_reduction_pixels, "
-        "foreground, background, max_pixels.");
+        "foreground, background, max_pixels, cmyk; kinds png, jpeg, svg, pdf, eps.");
 
     py::class_<LaidOutSymbol, std::shared_ptr<LaidOutSymbol>>(
         m, "LaidOutSymbol",
@@ -263,4 +343,29 @@ void RegisterEncodeRender(py::module_& m) {
         "The symbol laid out for options from render_options(), to draw from as often as asked.");
 
     m.def("encodable_symbologies", &EncodableSymbologies, "The names encode() accepts.");
+
+    m.def(
+        "symbology_table",
+        [] {
+            py::list rows;
+            for (const SymbologyEntry& entry : Symbologies()) rows.append(EntryAsDict(entry));
+            return py::tuple(rows);
+        },
+        "Every symbology encode() takes, in the order users see them: name, title, quiet_zone_source, example, "
+        "default_scale, aliases, digital_link_as, x_dim_mm (the standard's module in mm, or None) and its options (name, kind, help, default, low, high, auto, "
+        "choices, accepted, field), the only list of them.");
+
+    m.def(
+        "render_limits",
+        [] {
+            py::dict limits;
+            limits["module_pixels"] = py::make_tuple(1, kMaxModulePixels);
+            limits["margin_modules"] = kMaxMarginModules;
+            limits["rotations"] = py::tuple(py::cast(std::vector<int>(std::begin(kRotations), std::end(kRotations))));
+            limits["fonts"] = py::tuple(
+                py::cast(std::vector<std::string>(std::begin(kBuiltInFonts), std::end(kBuiltInFonts))));
+            return limits;
+        },
+        "What render() accepts: module_pixels (low, high), margin_modules (sizes in modules stay below it), "
+        "rotations and the built-in font names.");
 }

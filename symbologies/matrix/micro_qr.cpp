@@ -186,16 +186,22 @@ QrLevel LevelOption(const std::string& error) {
     throw EncodeError(EncodeErrorKind::InvalidOption, "error \"" + error + "\" is not L, M or Q");
 }
 
+// "M1" to "M4" (or "1" to "4"); "" and "auto" any.
+int VersionOption(const std::string& size) {
+    if (size.empty() || size == "auto") return 0;
+    const std::string digit = size.size() == 2 && (size[0] == 'M' || size[0] == 'm') ? size.substr(1) : size;
+    if (digit.size() == 1 && digit[0] >= '1' && digit[0] <= '4') return digit[0] - '0';
+    throw EncodeError(EncodeErrorKind::InvalidOption, "version \"" + size + "\" is not M1, M2, M3 or M4");
+}
+
 }  // namespace
 
 EncodedSymbol EncodeMicroQrSymbol(const std::string& text, const EncodeOptions& options) {
     RefuseLongerThan(text, kMostCharacters);
     const QrLevel level = LevelOption(options.error);
-    if (options.version < 0 || options.version > kMaxVersion)
-        throw EncodeError(EncodeErrorKind::InvalidOption,
-                          "version " + std::to_string(options.version) + " is not 1 to 4 (M1 to M4; 0: any)");
+    const int version = VersionOption(options.size);
     const QrText bytes = QrTextOf(text, options.eci, options.encoding, false);
     RefuseEmpty(text);
-    const MicroQrSymbol symbol = EncodeMicroQr(bytes.bytes, bytes.shift_jis, level, options.version);
+    const MicroQrSymbol symbol = EncodeMicroQr(bytes.bytes, bytes.shift_jis, level, version);
     return MatrixSymbol(symbol.matrix, 1, kMicroQrQuiet, text);
 }

@@ -22,8 +22,8 @@ struct MicroQrSymbol {
 // only (taken for level L); Q exists in M4 alone. Throws EncodeError.
 MicroQrSymbol EncodeMicroQr(const std::string& bytes, bool shift_jis, QrLevel level, int version);
 
-// `options`: error (L, M, Q), version (0 any, 1..4 for M1..M4), encoding; eci is refused (Micro QR
+// `options`: error (L, M, Q), size ("M1" to "M4"; "" or "auto" any), encoding; eci is refused (Micro QR
 // has no ECI): text that ISO-8859-1 cannot hold is written in Shift JIS where it can be.
-// `options`: error (L, M, Q), version (0 any, 1..4 for M1..M4), encoding; eci is refused (Micro QR
+// `options`: error (L, M, Q), size ("M1" to "M4"; "" or "auto" any), encoding; eci is refused (Micro QR
 // has no ECI): text that ISO-8859-1 cannot hold is written in Shift JIS where it can be.
 EncodedSymbol EncodeMicroQrSymbol(const std::string& text, const EncodeOptions& options);

@@ -175,7 +175,7 @@ constexpr double kRmqrQuiet = 2;
 constexpr size_t kMostCharacters = 361;  // R17x139 level M, numeric
 
 int SizeOption(const std::string& name) {
-    if (name.empty()) return -1;
+    if (name.empty() || name == "auto") return -1;
     const std::string bare = name[0] == 'R' || name[0] == 'r' ? name.substr(1) : name;
     for (int i = 0; i < kRmqrSizes; ++i)
         if (RmqrName(i).substr(1) == bare) return i;

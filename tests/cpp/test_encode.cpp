@@ -55,6 +55,21 @@ const Layout kLayouts[] = {
     {"databar-expanded-stacked", "(01)09501101530003(10)ABCDEFGH(21)12345678", nullptr,
      "(01)09501101530003(10)ABCDEFGH(21)12345678", 102, 13, 0, 0, 4 * 34},
     {"japanpost", "1234567-89-10a", nullptr, "1234567-89-10A", 133, 3, 4, 4, 0},
+    // Postal codes: 2n - 1 modules for n bars; quiet zones the postal figures at X = 1/44 in, rounded up.
+    {"imb", "01234567094987654321", nullptr, "01234567094987654321", 129, 3, 6, 6, 0},
+    {"postnet", "12345", nullptr, "123455", 63, 2, 6, 6, 0},
+    {"planet", "123456789014", nullptr, "123456789014", 123, 2, 6, 6, 0},
+    {"rm4scc", "bx11lt1a", nullptr, "BX11LT1AI", 75, 3, 4, 4, 0},
+    {"kix", "2500GG30250", nullptr, "2500GG30250", 87, 3, 4, 4, 0},
+    {"auspost", "32211324Ab #3", nullptr, "32211324Ab #3", 103, 3, 11, 11, 0},
+    {"auspost-redirect", "12345678", nullptr, "12345678", 73, 3, 11, 11, 0},
+    {"cepnet", "013110004", nullptr, "013110004", 93, 2, 6, 6, 0},
+    {"daft", "fadt", nullptr, "FADT", 7, 3, 4, 4, 0},
+    {"fim", "c", nullptr, "C", 17, 1, 4, 4, 0},
+    {"leitcode", "21348075016401", nullptr, "21348075016401", 135, 1, 10, 10, 50},
+    {"identcode", "56310243031", nullptr, "563102430313", 117, 1, 10, 10, 50},
+    {"upu-s10", "ee87654321ca", nullptr, "EE 876 543 216 CA", 156, 1, 10, 10, 50},
+    {"dpd", "000393206219912345678101040", nullptr, "0003 932 0621 9912 3456 78 101 040 9", 211, 1, 10, 10, 50},
     {"qr", "Hello \xE4\xB8\x96\xE7\x95\x8C", nullptr, "Hello \xE4\xB8\x96\xE7\x95\x8C", 21, 21, 4, 4, 0},
     // Mixed segments: 21x21, as zint gives.
     {"gs1-qr", "(01)09501101530003(17)251231", nullptr, "(01)09501101530003(17)251231", 21, 21, 4, 4, 0},
@@ -195,6 +210,39 @@ const Failure kFailures[] = {
     {"japanpost", "123456", nullptr, EncodeErrorKind::InvalidData, -1, -1},
     {"japanpost", "1234567#", nullptr, EncodeErrorKind::InvalidCharacter, 7, -1},
     {"japanpost", "1234567ABCDEFG", nullptr, EncodeErrorKind::TooLong, -1, 20},
+    {"imb", "0123456709498765432", nullptr, EncodeErrorKind::InvalidData, -1, -1},
+    {"imb", "0123456709498765432-12345", nullptr, EncodeErrorKind::InvalidCharacter, 19, -1},
+    {"imb", "01234567094987654321-1234", nullptr, EncodeErrorKind::InvalidData, -1, -1},
+    {"imb", "01234567094987654321-1234x", nullptr, EncodeErrorKind::InvalidCharacter, 25, -1},
+    {"imb", "05234567094987654321", nullptr, EncodeErrorKind::InvalidData, 1, -1},
+    {"imb", std::string(33, '0'), nullptr, EncodeErrorKind::TooLong, -1, 32},
+    {"postnet", "1234", nullptr, EncodeErrorKind::InvalidData, -1, -1},
+    {"postnet", "123456", nullptr, EncodeErrorKind::InvalidData, 5, -1},  // check digit 5
+    {"postnet", "12-45", nullptr, EncodeErrorKind::InvalidCharacter, 2, -1},
+    {"planet", std::string(15, '1'), nullptr, EncodeErrorKind::TooLong, -1, 14},
+    {"planet", "12345", nullptr, EncodeErrorKind::InvalidData, -1, -1},
+    {"rm4scc", "BX11 LT1A", nullptr, EncodeErrorKind::InvalidCharacter, 4, -1},
+    {"kix", std::string(19, '1'), nullptr, EncodeErrorKind::TooLong, -1, 18},
+    {"auspost", "1234567", nullptr, EncodeErrorKind::InvalidData, -1, -1},
+    {"auspost", "1234x678", nullptr, EncodeErrorKind::InvalidCharacter, 4, -1},
+    {"auspost", "12345678AB-CD", nullptr, EncodeErrorKind::InvalidCharacter, 10, -1},
+    {"auspost", "1234567812345A78", nullptr, EncodeErrorKind::InvalidCharacter, 13, -1},
+    {"auspost-reply", "123456789", nullptr, EncodeErrorKind::TooLong, -1, 8},
+    {"auspost-route", "1234567", nullptr, EncodeErrorKind::InvalidData, -1, -1},
+    {"cepnet", "013110005", nullptr, EncodeErrorKind::InvalidData, 8, -1},  // check digit 4
+    {"daft", "FADX", nullptr, EncodeErrorKind::InvalidCharacter, 3, -1},
+    {"daft", std::string(577, 'F'), nullptr, EncodeErrorKind::TooLong, -1, 576},
+    {"fim", "F", nullptr, EncodeErrorKind::InvalidCharacter, 0, -1},
+    {"fim", "AB", nullptr, EncodeErrorKind::TooLong, -1, 1},
+    {"leitcode", "21348075016402", nullptr, EncodeErrorKind::InvalidData, 13, -1},  // check digit 1
+    {"leitcode", "213480750164", nullptr, EncodeErrorKind::InvalidData, -1, -1},
+    {"identcode", "5631O243031", nullptr, EncodeErrorKind::InvalidCharacter, 4, -1},
+    {"upu-s10", "EE876543215CA", nullptr, EncodeErrorKind::InvalidData, 10, -1},  // check digit 6
+    {"upu-s10", "JE87654321CA", nullptr, EncodeErrorKind::InvalidData, 0, -1},
+    {"upu-s10", "E987654321CA", nullptr, EncodeErrorKind::InvalidCharacter, 1, -1},
+    {"upu-s10", "EE8765432CA", nullptr, EncodeErrorKind::InvalidCharacter, 9, -1},
+    {"dpd", "%00039320621991234567810104", nullptr, EncodeErrorKind::InvalidData, -1, -1},
+    {"dpd", "%0003932062199123456781010-0", nullptr, EncodeErrorKind::InvalidCharacter, 26, -1},
     {"qr", "12a", [](EncodeOptions& o) { o.mode = "numeric"; }, EncodeErrorKind::InvalidCharacter, 2, -1},
     {"qr", "1", [](EncodeOptions& o) { o.error = "X"; }, EncodeErrorKind::InvalidOption, -1, -1},
     {"qr", "1", [](EncodeOptions& o) { o.version = 41; }, EncodeErrorKind::InvalidOption, -1, -1},
@@ -271,8 +319,10 @@ TEST(Encode, NamesInListingOrder) {
     const std::vector<std::string> expected = {
         "code39", "code93", "code128", "gs1-128", "gs1-128-convenience", "nw7", "itf", "itf14", "matrix2of5",
         "nec2of5", "ean13", "ean8", "upca", "upce", "isbn", "issn", "ismn", "jp-book", "databar", "databar-stacked", "databar-stacked-omni", "databar-limited",
-        "databar-expanded", "databar-expanded-stacked", "japanpost", "qr", "gs1-qr", "microqr", "rmqr", "datamatrix",
-        "gs1-datamatrix", "pdf417", "micropdf417"};
+        "databar-expanded", "databar-expanded-stacked", "japanpost", "imb", "postnet", "planet", "rm4scc",
+        "kix", "auspost", "auspost-reply", "auspost-route", "auspost-redirect", "cepnet",
+        "daft", "fim", "leitcode", "identcode", "upu-s10", "dpd", "qr", "gs1-qr", "microqr", "rmqr", "datamatrix", "gs1-datamatrix",
+        "pdf417", "micropdf417"};
     EXPECT_EQ(EncodableSymbologies(), expected);
 }
 

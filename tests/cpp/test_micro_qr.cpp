@@ -15,7 +15,7 @@ namespace {
 EncodeOptions Options(const std::string& error, int version) {
     EncodeOptions options;
     options.error = error;
-    options.version = version;
+    options.size = version == 0 ? "" : "M" + std::to_string(version);
     return options;
 }
 

@@ -21,7 +21,7 @@ import barcode_quor as bq
     ("code39", {"foreground": (300, 0, 0)}, "integers 0-255"),
     ("code39", {"background": "#12345"}, "#rrggbb"),
     ("code39", {"scale": 0}, "from 1 to 1000"),
-    ("qr", {"quiet_zone": -1}, "integer >= 0"),
+    ("qr", {"quiet_zone": -1}, "integer from 0 to 1000000"),
     ("qr", {"quiet_zone": (1, 2, 3)}, "(left, top, right, bottom)"),
     ("code128", {"codeset": "A"}, "its own options: mode"),
     ("qr", {"height": 10}, "qr has no height"),

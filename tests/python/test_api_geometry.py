@@ -173,3 +173,20 @@ def test_itf14_bearers_and_the_quiet_zone_inside_them(bearer, scale):
         assert pixels[: across[-1][0], :side].all() and pixels[: across[-1][0], -side:].all()
         bars = bars[1:-1]
     assert bars[0][0] == side + zone and sum(bars[-1]) == pixels.shape[1] - side - zone
+
+
+def test_postal_codes_print_at_their_standards_module():
+    # Intelligent Mail: 1/44 inch a module, 7 pixels at 300 dpi; full bars 6.38 modules (0.145 inch
+    # at 1/44), three bands of 15 pixels, 0.15 inch at the achieved module.
+    symbol = bq.make("imb", "01234567094987654321-01234567891", dpi=300)
+    assert symbol.scale == 7
+    top, bottom = extent(dark(symbol.png()).any(axis=1))
+    assert bottom - top + 1 == 45
+    svg = bq.make("imb", "01234567094987654321").svg()
+    width_mm = float(re.search(r'width="([\d.]+)mm"', svg).group(1))
+    assert width_mm == pytest.approx((129 + 12) * 25.4 / 44, abs=0.01)
+    assert bq.make("rm4scc", "BX11LT1A", scale=3).scale == 3  # a scale given wins
+    assert bq.symbologies()["imb"].x_dim_mm == pytest.approx(25.4 / 44)
+    assert bq.symbologies()["code128"].x_dim_mm is None
+    with pytest.raises(bq.InvalidOptionError):
+        bq.make("imb", "01234567094987654321", height_mm=5, dpi=300)

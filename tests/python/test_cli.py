@@ -49,9 +49,10 @@ def test_appearance_flags_reach_make():
     (["qr", "x", "--error", "X"], "out.png", "accepted: L, M, Q, H"),
     (["code128", "x", "--mode", "A", "--columns", "3"], "out.png", "code128 has no option 'columns'"),
     (["nosuch", "x"], "out.png", "unknown symbology"),
+    (["scale", "X"], "a.png", "SYMBOLOGY: unknown symbology 'scale'"),  # the name is not rewritten as a flag
     (["qr", "x", "--quiet-zone", "1,2"], "out.png", "LEFT,TOP,RIGHT,BOTTOM"),
-    (["code128", "x", "--height-mm", "10"], "out.png", "--height-mm needs --dpi or --x-dim-mm"),  # flag names
-    (["qr", "x", "--scale", "1000"], "out.png", "over the limit --max-pixels=100,000,000"),
+    (["code128", "x", "--height-mm", "10"], "out.png", "--height-mm: height_mm needs dpi"),  # led by the flag
+    (["qr", "x", "--scale", "1000"], "out.png", "--max-pixels: qr: the image would be"),
     (["code128", "x"], "out.gif", "give --format"),
 ])
 def test_errors_are_one_line_and_write_nothing(tmp_path, args, name, message):

@@ -1,0 +1,105 @@
+#include "symbologies/option_specs.h"
+
+#include <cmath>
+#include <utility>
+
+namespace {
+
+std::string NumberText(double value) {
+    if (value == std::floor(value) && std::fabs(value) < 1e15) return std::to_string(static_cast<long long>(value));
+    std::string text = std::to_string(value);
+    while (text.back() == '0') text.pop_back();
+    return text;
+}
+
+OptionSpec Spec(std::string name, OptionKind kind, std::string help, std::string default_value, std::string field) {
+    OptionSpec spec;
+    spec.name = std::move(name);
+    spec.kind = kind;
+    spec.help = std::move(help);
+    spec.default_value = std::move(default_value);
+    spec.field = std::move(field);
+    return spec;
+}
+
+OptionSpec Ranged(OptionSpec spec, double low, double high, bool automatic) {
+    spec.low = low;
+    spec.high = high;
+    spec.automatic = automatic;
+    return spec;
+}
+
+}  // namespace
+
+OptionSpec FlagOption(std::string name, bool default_value, std::string help, std::string field) {
+    return Spec(std::move(name), OptionKind::Flag, std::move(help), default_value ? "true" : "false", std::move(field));
+}
+
+OptionSpec IntegerOption(std::string name, int low, int high, std::string help, std::string field) {
+    return Ranged(Spec(std::move(name), OptionKind::Integer, std::move(help), NumberText(low), std::move(field)), low,
+                  high, false);
+}
+
+OptionSpec AutoIntegerOption(std::string name, int low, int high, std::string help, std::string field) {
+    return Ranged(Spec(std::move(name), OptionKind::Integer, std::move(help), "auto", std::move(field)), low, high,
+                  true);
+}
+
+OptionSpec AutoNumberOption(std::string name, double low, double high, std::string help, std::string field) {
+    return Ranged(Spec(std::move(name), OptionKind::Number, std::move(help), "auto", std::move(field)), low, high,
+                  true);
+}
+
+OptionSpec NumberOption(std::string name, double low, double high, double default_value, std::string help,
+                        std::string field) {
+    return Ranged(Spec(std::move(name), OptionKind::Number, std::move(help), NumberText(default_value),
+                       std::move(field)),
+                  low, high, false);
+}
+
+OptionSpec ChoiceOption(std::string name, std::vector<std::string> choices, std::string default_value,
+                        std::string help, std::string field) {
+    OptionSpec spec = Spec(std::move(name), OptionKind::Choice, std::move(help), std::move(default_value),
+                           std::move(field));
+    spec.choices = std::move(choices);
+    return spec;
+}
+
+OptionSpec TextOption(std::string name, std::string accepted, std::string help, std::string field) {
+    OptionSpec spec = Spec(std::move(name), OptionKind::Text, std::move(help), "", std::move(field));
+    spec.accepted = std::move(accepted);
+    return spec;
+}
+
+OptionSpec ValidateOption() {
+    return FlagOption("validate", true, "check the element string against GS1's rules first", "gs1_validate");
+}
+
+OptionSpec ShowStartStopOption() {
+    return FlagOption("show_start_stop", true, "print the start/stop characters in the text");
+}
+
+OptionSpec ExtendedGuardOption() {
+    return FlagOption("extended_guard", true, "guard bars reach into the text, digits in groups");
+}
+
+OptionSpec AddOnOption() {
+    return TextOption("addon", "\"\", or 2 or 5 digits",
+                      "EAN-2/EAN-5 add-on digits (also written after '+' in the data)");
+}
+
+OptionSpec EncodingOption() {
+    return ChoiceOption("encoding", {"utf-8", "shift_jis"}, "utf-8", "bytes the text is encoded as");
+}
+
+std::vector<OptionSpec> CompositeOptions() {
+    return {TextOption("composite", "an element string, e.g. \"(10)ABC123\"",
+                       "element string of a GS1 composite component above the bars"),
+            ChoiceOption("composite_type", {"auto", "a", "b", "c"}, "auto",
+                         "composite component CC-A, CC-B or CC-C (C over GS1-128 only; auto: the smallest)")};
+}
+
+std::vector<OptionSpec> WithComposite(std::vector<OptionSpec> options) {
+    for (OptionSpec& spec : CompositeOptions()) options.push_back(std::move(spec));
+    return options;
+}
