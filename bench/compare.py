@@ -72,6 +72,7 @@ RMQR_R13X77 = "rMQR R13x77 sample 0123456789"
 MAKE_TASKS = [
     (8, "Micro QR M4 make().png()", "microqr", MICRO_QR_M4, {"version": "M4", "error": "L"}),
     (9, "rMQR R13x77 make().png()", "rmqr", RMQR_R13X77, {"version": "R13x77", "error": "M"}),
+    (10, "UPN QR make().png()", "upnqr", "UPNQR\n\n\n\n\nJanez Novak\nDunajska 1\n1000 Ljubljana\nPlačilo", {}),
 ]
 
 # Large symbols: ours only, for the rate against earlier builds.

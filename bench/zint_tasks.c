@@ -28,6 +28,7 @@ static const struct Task kTasks[] = {
     /* The make() tasks: 4 pixels a module (scale 2), quiet zones drawn. */
     {"microqr-m4-png", BARCODE_MICROQR, 0, 2.0f, 0.0f, "png", 1, 4, 1},
     {"rmqr-r13x77-png", BARCODE_RMQR, 0, 2.0f, 0.0f, "png", 2, 20, 1},
+    {"upnqr-png", BARCODE_UPNQR, 0, 2.0f, 0.0f, "png", 0, 0, 1},
 };
 
 /* Encodes `data` for task `index` and writes the image into memory; the image size in bytes, or

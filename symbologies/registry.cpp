@@ -25,6 +25,7 @@
 #include "symbologies/matrix/qr.h"
 #include "symbologies/matrix/rmqr.h"
 #include "symbologies/matrix/rmqr_tables.h"
+#include "symbologies/matrix/upnqr.h"
 #include "symbologies/option_specs.h"
 #include "symbologies/postal/auspost.h"
 #include "symbologies/postal/deutsche_post.h"
@@ -226,6 +227,9 @@ std::vector<SymbologyEntry> MakeTable() {
                                       "symbol height in modules (7, 9, ..., 17) when the size is chosen: for narrow "
                                       "labels"),
                     EciOption(), EncodingOption()})),
+        Matrix(Row("upnqr", EncodeUpnQrSymbol, "UPN QR (Slovenian payment slip)", kQr,
+                   "UPNQR\n\n\n\n\nJanez Novak\nDunajska 1\n1000 Ljubljana\n00000008105\n\n\nRENT\nPlačilo najemnine\n"
+                   "\nSI56051008010486080\nSI0012345678\nStanovanjsko podjetje\nDunajska 38\n1000 Ljubljana\n188\n")),
         Matrix(Row("datamatrix", EncodeDataMatrixSymbol, "Data Matrix (ECC 200)", kDataMatrix, "A",
                    Concat(DataMatrixSizeOptions(),
                           {ChoiceOption("scheme", {"ascii", "auto", "c40", "text", "x12", "edifact", "base256"},

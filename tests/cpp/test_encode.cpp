@@ -321,7 +321,7 @@ TEST(Encode, NamesInListingOrder) {
         "nec2of5", "ean13", "ean8", "upca", "upce", "isbn", "issn", "ismn", "jp-book", "databar", "databar-stacked", "databar-stacked-omni", "databar-limited",
         "databar-expanded", "databar-expanded-stacked", "japanpost", "imb", "postnet", "planet", "rm4scc",
         "kix", "auspost", "auspost-reply", "auspost-route", "auspost-redirect", "cepnet",
-        "daft", "fim", "leitcode", "identcode", "upu-s10", "dpd", "qr", "gs1-qr", "microqr", "rmqr", "datamatrix", "gs1-datamatrix",
+        "daft", "fim", "leitcode", "identcode", "upu-s10", "dpd", "qr", "gs1-qr", "microqr", "rmqr", "upnqr", "datamatrix", "gs1-datamatrix",
         "pdf417", "micropdf417"};
     EXPECT_EQ(EncodableSymbologies(), expected);
 }

@@ -109,3 +109,13 @@ def test_pdf417_text_reads_back_in_the_set_readers_expect(text, options, stored)
     # Compact symbols lose the right row indicator (17 modules) and 17 of the stop pattern's 18.
     full = bq.make("pdf417", text, **{**options, "compact": False})
     assert full.encoded.width - symbol.encoded.width == (34 if options.get("compact") else 0)
+
+
+def test_upnqr_reads_back_as_iso_8859_2():
+    text = "UPNQR\n\n\n\n\nJanez Novak\nDunajska 1\n1000 Ljubljana\n00000008105\n\n\nRENT\nPlačilo najemnine\n"
+    symbol = bq.make("upnqr", text)
+    result = decode(symbol.png(), formats=F.QRCode)
+    assert (result.text, result.bytes[:5], symbol.encoded.width) == (text, b"UPNQR", 77)
+    assert "Plačilo".encode("iso-8859-2") in result.bytes
+    with pytest.raises(bq.InvalidDataError):
+        bq.make("upnqr", "Привет")
