@@ -54,6 +54,25 @@ QrGrid FunctionTemplate(int version) {
     return g;
 }
 
+// A version's function patterns and the order its data modules take the bits, built once.
+struct Layout {
+    QrGrid function_template;
+    std::vector<int> order;
+};
+
+const Layout& LayoutOf(int version) {
+    static const std::vector<Layout> layouts = [] {
+        std::vector<Layout> all;
+        for (int v = 1; v <= kMaxVersion; ++v) {
+            QrGrid g = FunctionTemplate(v);
+            std::vector<int> order = QrZigzagOrder(g.cells, g.size, g.size, g.size - 1, -1);
+            all.push_back({std::move(g), std::move(order)});
+        }
+        return all;
+    }();
+    return layouts[size_t(version - 1)];
+}
+
 // Format information bit p (0 least significant): down column 8 from row 1, then along row 8
 // from column 8 back to column 1.
 void FormatPosition(int p, int& row, int& column) {
@@ -133,9 +152,10 @@ MicroQrSymbol EncodeMicroQr(const std::string& bytes, bool shift_jis, QrLevel le
     }
     for (uint8_t codeword : ec) stream.Append(codeword, 8);
 
-    const QrGrid function_template = FunctionTemplate(chosen);
+    const Layout& layout = LayoutOf(chosen);
+    const QrGrid& function_template = layout.function_template;
     const int n = function_template.size;
-    const std::vector<int> order = QrZigzagOrder(function_template.cells, n, n, n - 1, -1);
+    const std::vector<int>& order = layout.order;
     QrGrid placed = function_template;
     for (size_t k = 0; k < order.size(); ++k)
         placed.cells[size_t(order[k])] = k < stream.Size() && stream.Bit(k) ? 1 : 0;

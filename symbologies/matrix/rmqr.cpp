@@ -99,6 +99,27 @@ uint32_t FormatBits(int size, QrLevel level) {
     return (data << 12) | remainder;
 }
 
+// A size's function patterns and the order its data modules take the codeword bits, built once.
+struct Layout {
+    Grid function_template;
+    std::vector<int> order;
+};
+
+const Layout& LayoutOf(int index) {
+    static const std::vector<Layout> layouts = [] {
+        std::vector<Layout> all;
+        all.reserve(kRmqrSizes);
+        for (int i = 0; i < kRmqrSizes; ++i) {
+            const RmqrSize& size = RmqrSizeOf(i);
+            Grid g = FunctionTemplate(size);
+            std::vector<int> order = QrZigzagOrder(g.cells, size.height, size.width, size.width - 2, -1);
+            all.push_back({std::move(g), std::move(order)});
+        }
+        return all;
+    }();
+    return layouts[size_t(index)];
+}
+
 constexpr uint32_t kLeftFormatMask = 0x1FAB2;
 constexpr uint32_t kRightFormatMask = 0x20A7B;
 constexpr int kMask = 4;  // the one mask: (row / 2 + column / 3) even
@@ -148,8 +169,9 @@ RmqrSymbol EncodeRmqr(const std::string& bytes, const RmqrRequest& request) {
         QrInterleavedCodewords(QrPaddedCodewords(bits, 8 * blocks.DataCodewords(), 3), blocks);
 
     const int h = size.height, w = size.width;
-    const Grid function_template = FunctionTemplate(size);
-    const std::vector<int> order = QrZigzagOrder(function_template.cells, h, w, w - 2, -1);
+    const Layout& layout = LayoutOf(chosen);
+    const Grid& function_template = layout.function_template;
+    const std::vector<int>& order = layout.order;
     RmqrSymbol symbol{chosen, ModuleMatrix(w, h)};
     for (int r = 0; r < h; ++r)
         for (int c = 0; c < w; ++c) symbol.matrix.Set(c, r, function_template.At(r, c) & 1);
