@@ -35,9 +35,11 @@ OptionSpec FlagOption(std::string name, bool default_value, std::string help, st
     return Spec(std::move(name), OptionKind::Flag, std::move(help), default_value ? "true" : "false", std::move(field));
 }
 
-OptionSpec IntegerOption(std::string name, int low, int high, std::string help, std::string field) {
-    return Ranged(Spec(std::move(name), OptionKind::Integer, std::move(help), NumberText(low), std::move(field)), low,
-                  high, false);
+OptionSpec IntegerOption(std::string name, int low, int high, int default_value, std::string help,
+                         std::string field) {
+    return Ranged(Spec(std::move(name), OptionKind::Integer, std::move(help), NumberText(default_value),
+                       std::move(field)),
+                  low, high, false);
 }
 
 OptionSpec AutoIntegerOption(std::string name, int low, int high, std::string help, std::string field) {

@@ -163,7 +163,7 @@ std::vector<SymbologyEntry> MakeTable() {
             WithComposite({ValidateOption()})),
         Row("databar-expanded-stacked", EncodeDataBarExpandedStackedSymbol, "GS1 DataBar Expanded Stacked", kDataBar,
             kElementString,
-            WithComposite({ValidateOption(), IntegerOption("columns", 1, 10, "segment pairs per row")})),
+            WithComposite({ValidateOption(), IntegerOption("columns", 1, 10, 2, "segment pairs per row")})),
         Row("japanpost", EncodeJapanPostSymbol, "Japan Post customer barcode",
             "Japan Post customer barcode manual: 2 mm on every side at X = 0.6 mm, 3.33 modules rounded up",
             "1000013"),

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/model/encode_error.h"
-#include "core/render/pixel_rounding.h"
+#include "core/raster/pixel_rounding.h"
 #include "core/render/render_limits.h"
 #include "core/render/text_band.h"
 

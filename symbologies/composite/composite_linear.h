@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "core/model/encode_options.h"
 #include "core/model/encoded_symbol.h"
 #include "gs1/element_string.h"
-#include "symbologies/registry.h"
 
 // The linear part of a composite symbol: the carrier's rows marked as linked to a component
 // above, the separator rows between the two, and where each part goes across.

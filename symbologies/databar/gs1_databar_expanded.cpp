@@ -204,47 +204,6 @@ ExpandedSymbol EncodeGS1DataBarExpanded(const std::string& code, bool stacked, i
     return s;
 }
 
-bool GS1DataBarExpanded::Encode(const std::string& code) {
-    try {
-        symbol_ = EncodeGS1DataBarExpanded(code, stacked_, columns_);
-    } catch (const ExpandedInputError& e) {
-        last_error_ = e.what();
-        return false;
-    }
-    last_error_.clear();
-    return true;
-}
-
-DataBarDrawing GS1DataBarExpanded::Drawing() const {
-    DataBarDrawing drawing;
-    drawing.rows = symbol_.rows;
-    drawing.text = symbol_.data.human_readable;
-    drawing.stacked = stacked_;
-    // Whole pixels per module unless fit width: fractional widths blur the narrow elements that
-    // readers of long symbols measure.
-    drawing.row_modules = int(symbol_.rows[0].modules.size());
-    return drawing;
-}
-
-DataBarDrawing GS1DataBarExpanded::Layout(const std::string& code) {
-    if (!Encode(code)) throw std::runtime_error(last_error_);
-    return Drawing();
-}
-
-bool GS1DataBarExpanded::PaintSymbol(const std::string& code, int x, int y, int width, int height) {
-    // Invalid data is only recorded; an unexpected failure is reported like the other classes'.
-    try {
-        if (!Encode(code)) {
-            RecordFailure(Tag(), last_error_);
-            return false;
-        }
-    } catch (const std::exception& e) {
-        ReportFailure(Tag(), e.what());
-        return false;
-    }
-    return PaintDataBar(x, y, width, height, [this] { return Drawing(); });
-}
-
 namespace {
 
 EncodedSymbol DataBarExpandedSymbol(const std::string& text, const EncodeOptions& options, bool stacked) {

@@ -2,10 +2,9 @@
 #include <string>
 #include <vector>
 
-#include "core/classes/barcode_base_1d.h"
 #include "core/model/encode_options.h"
 #include "core/model/encoded_symbol.h"
-#include "core/render/text.h"
+#include "core/model/module_widths.h"
 
 // GS1-128: Code 128 with "{FNC1}" (an FNC1 symbol character) and "{AI}" (an application
 // identifier after a fixed-length field) markers in the text; code sets chosen greedily.
@@ -24,22 +23,3 @@ std::vector<int> ConvenienceValues(const std::string& digits44);
 // The two lines of human-readable text of the 44 digits.
 std::vector<std::string> ConvenienceTextLines(const std::string& digits44);
 EncodedSymbol EncodeConvenienceSymbol(const std::string& text, const EncodeOptions& options);
-
-class GS1_128 : public BarcodeBase1D {
-public:
-    explicit GS1_128(std::string output_format);
-
-    bool DrawConvenience(const std::string& code, int x, int y, int width, int height);
-    bool DrawConvenienceSvg(const std::string& code, int x, int y, int width, int height);
-
-protected:
-    const char* Tag() const override { return "[GS1-128]"; }
-    ModuleWidths EncodeBars(const std::string& code) override { return EncodeGS1_128(code); }
-    std::string HumanText(const std::string& code) const override;
-
-private:
-    void PaintConvenienceRaster(Painter& painter, const ModuleWidths& widths, const std::vector<std::string>& lines,
-                                int x, int y, int width, int height) const;
-    void PaintConvenienceVector(Painter& painter, const ModuleWidths& widths, const std::vector<std::string>& lines,
-                                int x, int y, int width, int height) const;
-};

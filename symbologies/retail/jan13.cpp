@@ -10,14 +10,6 @@ namespace {
 // Which of the six left-half digits use set G, by leading digit; the first digit is bit 5.
 constexpr unsigned char kLeadingParity[10] = {0x00, 0x0B, 0x0D, 0x0E, 0x13, 0x19, 0x1C, 0x15, 0x16, 0x1A};
 
-constexpr EanUpcSymbology kJan13{
-    "[Jan13]", &CompleteJan13, &EncodeJan13,
-    {3, 45, 50, 92},  // start guard | digits 2-7 | centre guard | digits 8-13 | end guard
-    0.8f * 1.2f, false, 0.275f,
-    2, {{1, 6, 0, 1}, {7, 6, 2, 3}}, 0.0f,
-    true, false, false,
-};
-
 }  // namespace
 
 std::string CompleteJan13(const std::string& code) { return CompleteWithCheckDigit(code, "Jan13", 12); }
@@ -26,8 +18,6 @@ ModuleWidths EncodeJan13(const std::string& code) {
     const std::string digits = CompleteJan13(code);
     return EncodeTwoHalves(digits.substr(1, 6), kLeadingParity[digits[0] - '0'], digits.substr(7, 6));
 }
-
-Jan13::Jan13(std::string output_format) : EanUpcBarcode(std::move(output_format), kJan13) {}
 
 EncodedSymbol EncodeJan13Symbol(const std::string& text, const EncodeOptions& options) {
     RefuseLongerThan(text, 13);

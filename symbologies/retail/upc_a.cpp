@@ -4,27 +4,12 @@
 #include "symbologies/retail/ean_upc_symbol.h"
 #include "symbologies/symbol_building.h"
 
-namespace {
-
-// The first and last digits sit in the tall zones with the guards, printed outside the bars.
-constexpr EanUpcSymbology kUpcA{
-    "[UpcA]", &CompleteUpcA, &EncodeUpcA,
-    {10, 46, 49, 85},  // guard and digit 1 | digits 2-6 | centre bars | digits 7-11 | digit 12 and guard
-    0.8f, true, 0.495f,
-    2, {{1, 5, 0, 1}, {6, 5, 2, 3}}, 0.0f,
-    true, true, false,
-};
-
-}  // namespace
-
 std::string CompleteUpcA(const std::string& code) { return CompleteWithCheckDigit(code, "UPC-A", 11); }
 
 ModuleWidths EncodeUpcA(const std::string& code) {
     const std::string digits = CompleteUpcA(code);
     return EncodeTwoHalves(digits.substr(0, 6), 0, digits.substr(6, 6));
 }
-
-UpcA::UpcA(std::string output_format) : EanUpcBarcode(std::move(output_format), kUpcA) {}
 
 EncodedSymbol EncodeUpcASymbol(const std::string& text, const EncodeOptions& options) {
     RefuseLongerThan(text, 12);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/classes/matrix_classes.h"
 #include "core/ecc/galois_field.h"
 #include "symbologies/matrix/qr.h"
 #include "symbologies/matrix/qr_codewords.h"
