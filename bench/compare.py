@@ -65,6 +65,16 @@ TASKS = [
     (7, "Code 128 SVG", lambda o: o.draw(CODE128, 300, 100), ours("Code128", "svg"), CODE128),
 ]
 
+# make().png() against libzint drawing the same symbol at the same pixels per module, quiet zones
+# included: (zint task index, label, symbology, data, make() options).
+MICRO_QR_M4 = "MICRO QR M4 0123456789"
+RMQR_R13X77 = "rMQR R13x77 sample 0123456789"
+MAKE_TASKS = [
+    (8, "Micro QR M4 make().png()", "microqr", MICRO_QR_M4, {"version": "M4", "error": "L"}),
+    (9, "rMQR R13x77 make().png()", "rmqr", RMQR_R13X77, {"version": "R13x77", "error": "M"}),
+    (10, "UPN QR make().png()", "upnqr", "UPNQR\n\n\n\n\nJanez Novak\nDunajska 1\n1000 Ljubljana\nPlačilo", {}),
+]
+
 # Large symbols: ours only, for the rate against earlier builds.
 LARGE = [
     ("QR version 40 PNG 600 px", lambda o: o.draw_bytes("31415926535897932384626433832795" * 200, 600),
@@ -134,6 +144,14 @@ def main(seconds):
         assert zint.zint_task(index, encoded, len(encoded)) > 0, label
         mine, theirs = paired_median_us(
             [lambda: draw(obj), lambda: zint.zint_task(index, encoded, len(encoded))], 2 * seconds)
+        print(f"{label:34} {mine:9.1f} {theirs:11.1f} {mine / theirs:10.2f}")
+    import barcode_quor
+    for index, label, name, data, options in MAKE_TASKS:
+        encoded = data.encode()
+        assert barcode_quor.make(name, data, **options).png() and zint.zint_task(index, encoded, len(encoded)) > 0, label
+        mine, theirs = paired_median_us(
+            [lambda: barcode_quor.make(name, data, **options).png(),
+             lambda: zint.zint_task(index, encoded, len(encoded))], 2 * seconds)
         print(f"{label:34} {mine:9.1f} {theirs:11.1f} {mine / theirs:10.2f}")
     for label, draw, obj in LARGE:
         assert draw(obj), label

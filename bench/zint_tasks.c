@@ -10,18 +10,25 @@ struct Task {
     float scale;
     float height;
     const char *extension;
+    int option_1;      /* level (Micro QR 1-3 for L-Q, rMQR 2 M, 4 H); 0 zint's default */
+    int option_2;      /* size (Micro QR 1-4 for M1-M4, rMQR 1-32); 0 zint's default */
+    int quiet_zones;   /* with the standard quiet zones, as make() draws them */
 };
 
 /* Sizes chosen to give images of about the pixel size of our side of each task. */
 static const struct Task kTasks[] = {
-    {"code128-png", BARCODE_CODE128, 1, 0.5f, 100.0f, "png"},
-    {"code128-png-no-text", BARCODE_CODE128, 0, 0.5f, 100.0f, "png"},
-    {"jan13-png", BARCODE_EANX, 1, 1.0f, 50.0f, "png"},
-    {"qr100-png", BARCODE_QRCODE, 0, 4.0f, 0.0f, "png"},
-    {"qr1000-png", BARCODE_QRCODE, 0, 3.0f, 0.0f, "png"},
-    {"dm50-png", BARCODE_DATAMATRIX, 0, 4.0f, 0.0f, "png"},
-    {"pdf417-png", BARCODE_PDF417, 0, 3.0f, 0.0f, "png"},
-    {"code128-svg", BARCODE_CODE128, 1, 0.5f, 100.0f, "svg"},
+    {"code128-png", BARCODE_CODE128, 1, 0.5f, 100.0f, "png", 0, 0, 0},
+    {"code128-png-no-text", BARCODE_CODE128, 0, 0.5f, 100.0f, "png", 0, 0, 0},
+    {"jan13-png", BARCODE_EANX, 1, 1.0f, 50.0f, "png", 0, 0, 0},
+    {"qr100-png", BARCODE_QRCODE, 0, 4.0f, 0.0f, "png", 0, 0, 0},
+    {"qr1000-png", BARCODE_QRCODE, 0, 3.0f, 0.0f, "png", 0, 0, 0},
+    {"dm50-png", BARCODE_DATAMATRIX, 0, 4.0f, 0.0f, "png", 0, 0, 0},
+    {"pdf417-png", BARCODE_PDF417, 0, 3.0f, 0.0f, "png", 0, 0, 0},
+    {"code128-svg", BARCODE_CODE128, 1, 0.5f, 100.0f, "svg", 0, 0, 0},
+    /* The make() tasks: 4 pixels a module (scale 2), quiet zones drawn. */
+    {"microqr-m4-png", BARCODE_MICROQR, 0, 2.0f, 0.0f, "png", 1, 4, 1},
+    {"rmqr-r13x77-png", BARCODE_RMQR, 0, 2.0f, 0.0f, "png", 2, 20, 1},
+    {"upnqr-png", BARCODE_UPNQR, 0, 2.0f, 0.0f, "png", 0, 0, 1},
 };
 
 /* Encodes `data` for task `index` and writes the image into memory; the image size in bytes, or
@@ -34,7 +41,9 @@ int zint_task(int index, const char *data, int length) {
     symbol->show_hrt = task->show_text;
     symbol->scale = task->scale;
     if (task->height > 0.0f) symbol->height = task->height;
-    symbol->output_options |= BARCODE_MEMORY_FILE;
+    symbol->option_1 = task->option_1 ? task->option_1 : symbol->option_1;
+    symbol->option_2 = task->option_2;
+    symbol->output_options |= BARCODE_MEMORY_FILE | (task->quiet_zones ? BARCODE_QUIET_ZONES : 0);
     strcpy(symbol->outfile, task->extension[0] == 's' ? "mem.svg" : "mem.png");
     int size = -1;
     if (ZBarcode_Encode_and_Print(symbol, (const unsigned char *)data, length, 0) < ZINT_ERROR) size = symbol->memfile_size;

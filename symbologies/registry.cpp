@@ -35,9 +35,13 @@
 #include "symbologies/linear/vin.h"
 #include "symbologies/matrix/datamatrix.h"
 #include "symbologies/matrix/datamatrix_sizes.h"
+#include "symbologies/matrix/micro_qr.h"
 #include "symbologies/matrix/micropdf417.h"
 #include "symbologies/matrix/pdf417.h"
 #include "symbologies/matrix/qr.h"
+#include "symbologies/matrix/rmqr.h"
+#include "symbologies/matrix/rmqr_tables.h"
+#include "symbologies/matrix/upnqr.h"
 #include "symbologies/option_specs.h"
 #include "symbologies/postal/auspost.h"
 #include "symbologies/postal/deutsche_post.h"
@@ -77,7 +81,9 @@ std::vector<OptionSpec> Pdf417Options() {
             AutoIntegerOption("columns", 1, 30, "data columns (auto: by aspect ratio)"),
             AutoIntegerOption("rows", 3, 90, "rows (auto: as the data needs)"),
             AutoNumberOption("aspect_ratio", 0.001, 1000, "height / width the column count aims at"),
-            NumberOption("row_height", 1, 100, 3, "row height in modules")};
+            NumberOption("row_height", 1, 100, 3, "row height in modules"),
+            FlagOption("compact", false, "compact PDF417: no right row indicator, a one-module stop bar"),
+            EciOption()};
 }
 
 OptionSpec MicroPdf417ColumnsOption() {
@@ -97,6 +103,17 @@ OptionSpec QrErrorOption() { return ChoiceOption("error", {"L", "M", "Q", "H"}, 
 OptionSpec QrVersionOption() {
     return AutoIntegerOption("version", 1, kQrMaxVersion,
                              "smallest version (size) to use; a larger one is taken when the data needs it");
+}
+
+OptionSpec EciOption() {
+    return AutoIntegerOption("eci", 0, 999999,
+                             "ECI designator: the character set the text is written in (auto: as readers expect)");
+}
+
+std::vector<std::string> RmqrSizeNames() {
+    std::vector<std::string> names = {"auto"};
+    for (int i = 0; i < kRmqrSizes; ++i) names.push_back(RmqrName(i));
+    return names;
 }
 
 std::vector<OptionSpec> DataMatrixSizeOptions() {
@@ -249,11 +266,30 @@ std::vector<SymbologyEntry> MakeTable() {
                    {QrErrorOption(), QrVersionOption(),
                     ChoiceOption("mode", {"auto", "byte", "numeric", "alphanumeric", "kanji"}, "auto",
                                  "encodation mode (kanji: Kanji mode, 13 bits a Shift JIS double-byte character)"),
-                    EncodingOption()}),
+                    EncodingOption(), EciOption()}),
                "qr"),
         Matrix(Row("gs1-qr", EncodeGS1QrSymbol, "GS1 QR Code", kQr, kElementString,
                    {QrErrorOption(), QrVersionOption(), ValidateOption()}),
                "qr"),
+        Matrix(WithAliases(
+            Row("microqr", EncodeMicroQrSymbol, "Micro QR Code", "ISO/IEC 18004:2015 9.1: 2 modules", "1",
+                {ChoiceOption("error", {"L", "M", "Q"}, "L", "error correction level (M1: detection only; Q: M4 only)"),
+                 ChoiceOption("version", {"auto", "M1", "M2", "M3", "M4"}, "auto",
+                              "symbol size M1 to M4, fixed (auto: the smallest that holds the data)", "size"),
+                 EncodingOption()}),
+            {"micro-qr"})),
+        Matrix(Row("rmqr", EncodeRmqrSymbol, "rMQR (rectangular Micro QR)", "ISO/IEC 23941:2022 6.3.8: 2 modules",
+                   "1",
+                   {ChoiceOption("error", {"M", "H"}, "M", "error correction level"),
+                    ChoiceOption("version", RmqrSizeNames(), "auto",
+                                 "symbol size, fixed (auto: the smallest area that holds the data)", "size"),
+                    AutoIntegerOption("rows", 7, 17,
+                                      "symbol height in modules (7, 9, ..., 17) when the size is chosen: for narrow "
+                                      "labels"),
+                    EciOption(), EncodingOption()})),
+        Matrix(Row("upnqr", EncodeUpnQrSymbol, "UPN QR (Slovenian payment slip)", kQr,
+                   "UPNQR\n\n\n\n\nJanez Novak\nDunajska 1\n1000 Ljubljana\n00000008105\n\n\nRENT\nPlačilo najemnine\n"
+                   "\nSI56051008010486080\nSI0012345678\nStanovanjsko podjetje\nDunajska 38\n1000 Ljubljana\n188\n")),
         Matrix(Row("datamatrix", EncodeDataMatrixSymbol, "Data Matrix (ECC 200)", kDataMatrix, "A",
                    Concat(DataMatrixSizeOptions(),
                           {ChoiceOption("scheme", {"ascii", "auto", "c40", "text", "x12", "edifact", "base256"},
@@ -265,7 +301,8 @@ std::vector<SymbologyEntry> MakeTable() {
                "datamatrix"),
         Row("pdf417", EncodePdf417Symbol, "PDF417", "ISO/IEC 15438:2015 5.8.3", "A",
             Concat(Pdf417Options(), {EncodingOption()})),
-        Row("micropdf417", EncodeMicroPdf417, "MicroPDF417", kMicroPdf417, "A", {MicroPdf417ColumnsOption()}),
+        Row("micropdf417", EncodeMicroPdf417, "MicroPDF417", kMicroPdf417, "A",
+            {MicroPdf417ColumnsOption(), EciOption()}),
         WithAliases(Row("code39-ascii", EncodeCode39FullAsciiSymbol, "Code 39 Full ASCII", kCode39, "Ab1",
                         {Mod43Option()}),
                     {"code39-full-ascii"}),

@@ -12,6 +12,7 @@ struct EncodeOptions {
     std::string error = "M";            // QR: L, M, Q, H
     int version = 0;                    // QR: smallest version to use, 0 any
     std::string encoding = "utf-8";     // 2D text: utf-8 or shift_jis
+    int eci = -1;                       // 2D text: the ECI designator its bytes follow; -1 the default choice
     std::string size;                   // Data Matrix: "" (the smallest of `shape`) or "RxC"
     std::string shape = "any";          // Data Matrix: any, square, rectangle
     std::string scheme = "auto";        // Data Matrix encodation
@@ -29,7 +30,7 @@ struct EncodeOptions {
     bool pzn7 = false;                  // PZN: the 7-digit PZN of before 2013 rather than PZN-8
     int error_percent = 23;             // Aztec: check words as a share of the symbol's words, plus 3
     int layers = 0;                     // Aztec: 0 the smallest that holds the data
-    std::optional<bool> compact;        // Aztec: unset either form, else compact or full-range only
-    int eci = -1;                       // 2D: ECI designator, -1 the default character set
+    std::optional<bool> compact;        // Aztec: unset either form, else compact or full-range only;
+                                        // PDF417: true for the compact (truncated) symbol
     std::string structured_append;      // "INDEX,COUNT[,ID]": this symbol's place in a sequence; "" none
 };

@@ -66,13 +66,12 @@ const EciCharset* FindCharset(int eci) {
 // ISO/IEC 646 characters that vary between national versions.
 bool IsIso646Variant(unsigned char byte) { return std::string_view("#$@[\\]^`{|}~").find(char(byte)) != std::string_view::npos; }
 
-[[noreturn]] void ThrowUnencodable(const std::string& text, size_t offset, int eci, const char* label,
-                                   const std::string& symbology) {
+[[noreturn]] void ThrowUnencodable(const std::string& text, size_t offset, int eci, const char* label) {
     const size_t n = std::max<size_t>(1, Utf8SequenceLength(text, offset));
     throw EncodeError(EncodeErrorKind::InvalidCharacter,
-                      symbology + ": character " + std::to_string(CodePointIndex(text, offset) + 1) + " ('" +
+                      "character " + std::to_string(CodePointIndex(text, offset) + 1) + " ('" +
                           text.substr(offset, n) + "') has no form in ECI " + std::to_string(eci) + " (" + label + ")",
-                      long(CodePointIndex(text, offset)));
+                      long(offset));
 }
 
 // The byte offset of the first character ISO-8859-1 cannot hold, or npos.
@@ -164,23 +163,23 @@ bool FitsEci(const std::string& utf8_text, int eci) {
     return failed_at == std::string::npos;
 }
 
-std::string EncodeForEci(const std::string& utf8_text, int eci, const std::string& symbology) {
+std::string EncodeForEci(const std::string& utf8_text, int eci) {
     if (eci == kEciBinary) return utf8_text;
     const EciCharset* charset = FindCharset(eci == kNoEci ? kEciLatin1 : eci);
     if (charset == nullptr)
         throw EncodeError(EncodeErrorKind::InvalidOption,
-                          symbology + ": eci " + std::to_string(eci) +
+                          "eci " + std::to_string(eci) +
                               " is not a character set this library encodes (0-13, 15-18, 20-35, 170, 899)");
     size_t failed_at;
     std::string bytes = Convert(utf8_text, *charset, failed_at);
-    if (failed_at != std::string::npos) ThrowUnencodable(utf8_text, failed_at, charset->eci, charset->label, symbology);
+    if (failed_at != std::string::npos) ThrowUnencodable(utf8_text, failed_at, charset->eci, charset->label);
     return bytes;
 }
 
-EciText ChooseEciText(const std::string& utf8_text, int eci, const std::string& symbology) {
+EciText ChooseEciText(const std::string& utf8_text, int eci) {
     if (eci != kNoEci) {
         if (!IsWellFormedUtf8(utf8_text) && IsKnownEci(eci)) return {eci, utf8_text};
-        return {eci, EncodeForEci(utf8_text, eci, symbology)};
+        return {eci, EncodeForEci(utf8_text, eci)};
     }
     if (!IsWellFormedUtf8(utf8_text)) return {kNoEci, utf8_text};
     if (FirstBeyondLatin1(utf8_text) == std::string::npos) return {kNoEci, Latin1Bytes(utf8_text)};

@@ -17,10 +17,10 @@ bool IsKnownEci(int eci);
 bool FitsEci(const std::string& utf8_text, int eci);
 
 // The UTF-8 text in ECI `eci`'s character set (kNoEci: ISO-8859-1; kEciBinary: the bytes as given).
-// Throws EncodeError InvalidCharacter at the first character the set has no form for (its position
-// in code points), InvalidOption for an ECI this library does not know. `symbology` names the
-// caller in the messages.
-std::string EncodeForEci(const std::string& utf8_text, int eci, const std::string& symbology);
+// Throws EncodeError InvalidCharacter at the first character the set has no form for (its byte
+// offset, as encoders report positions; the message counts characters), InvalidOption for an ECI this library does not know. (Messages name no
+// symbology: the registry puts its name first.)
+std::string EncodeForEci(const std::string& utf8_text, int eci);
 
 struct EciText {
     int eci = kNoEci;  // the designator to put before the data, kNoEci for none
@@ -30,4 +30,4 @@ struct EciText {
 // The encoding readers expect: with no `eci`, ISO-8859-1 without a designator when the text fits it,
 // else UTF-8 behind ECI 26; with an `eci`, the text in that ECI's set behind it. Text that is not
 // well-formed UTF-8 is taken as bytes: as they are behind a caller's ECI, else without a designator.
-EciText ChooseEciText(const std::string& utf8_text, int eci, const std::string& symbology);
+EciText ChooseEciText(const std::string& utf8_text, int eci);

@@ -63,6 +63,8 @@ const std::map<std::string, Setter<EncodeOptions>>& EncodeSetters() {
         {"error", SetField<O, &O::error>},
         {"version", SetField<O, &O::version>},
         {"encoding", SetField<O, &O::encoding>},
+        {"eci", SetField<O, &O::eci>},
+        {"compact", SetField<O, &O::compact>},
         {"size", SetField<O, &O::size>},
         {"shape", SetField<O, &O::shape>},
         {"scheme", SetField<O, &O::scheme>},
@@ -80,8 +82,6 @@ const std::map<std::string, Setter<EncodeOptions>>& EncodeSetters() {
         {"pzn7", SetField<O, &O::pzn7>},
         {"error_percent", SetField<O, &O::error_percent>},
         {"layers", SetField<O, &O::layers>},
-        {"compact", SetField<O, &O::compact>},
-        {"eci", SetField<O, &O::eci>},
         {"structured_append", SetField<O, &O::structured_append>},
     };
     return setters;

@@ -5,10 +5,12 @@
 #include <vector>
 
 #include "core/model/encode_error.h"
+#include "core/text_encoding/eci.h"
 #include "symbologies/matrix/micropdf417_compaction.h"
 #include "symbologies/matrix/micropdf417_sizes.h"
 #include "symbologies/matrix/pdf417_clusters.h"
 #include "symbologies/matrix/pdf417_error_correction.h"
+#include "symbologies/matrix/pdf417_symbol.h"
 
 namespace {
 
@@ -65,7 +67,13 @@ EncodedSymbol EncodeMicroPdf417(const std::string& text, const EncodeOptions& op
         throw EncodeError(EncodeErrorKind::InvalidOption, "MicroPDF417 columns must be 1 to 4, or 0 for automatic");
     }
     if (text.size() > kMaxInputBytes) ThrowTooLong(-1, options.columns);
-    const std::vector<int> data = CompactMicroPdf417(text);
+    // The text in the set readers expect (ISO-8859-1, else UTF-8 behind ECI 26, or the ECI asked for).
+    const EciText chosen = ChooseEciText(text, options.eci);
+    std::vector<int> data = CompactMicroPdf417(chosen.bytes);
+    if (chosen.eci != kNoEci) {
+        const std::vector<int> eci = Pdf417EciCodewords(chosen.eci);
+        data.insert(data.begin(), eci.begin(), eci.end());
+    }
     const int index = ChooseMicroPdf417Size(int(data.size()), options.columns);
     if (index < 0) ThrowTooLong(long(data.size()), options.columns);
     EncodedSymbol symbol;

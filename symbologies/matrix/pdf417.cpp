@@ -6,6 +6,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include "core/text_encoding/eci.h"
 #include "symbologies/matrix/matrix_options.h"
 #include "symbologies/symbol_building.h"
 
@@ -29,8 +30,20 @@ EncodedSymbol EncodePdf417Symbol(const std::string& text, const EncodeOptions& o
         refuse("aspect_ratio must be 0.001 to 1000 (0: the usual 0.5)");
     if (options.aspect_ratio != 0) settings.aspect_ratio = options.aspect_ratio;
     if (!(options.row_height >= 1 && options.row_height <= 100)) refuse("row_height must be 1 to 100 modules");
+    if (options.eci < -1 || options.eci > 811799) refuse("eci must be 0 to 811799");
+    settings.compact = options.compact.value_or(false);
     RefuseEmpty(text);
-    const std::string bytes = MatrixTextBytes(text, options.encoding);
+    // The text in the set readers expect (ISO-8859-1, else UTF-8 behind ECI 26, or the ECI asked
+    // for); Shift JIS bytes when asked, as they are.
+    std::string bytes;
+    if (options.encoding == "utf-8") {
+        EciText chosen = ChooseEciText(text, options.eci);
+        bytes = std::move(chosen.bytes);
+        settings.eci = chosen.eci;
+    } else {
+        bytes = MatrixTextBytes(text, options.encoding);
+        settings.eci = options.eci;
+    }
     try {
         // Quiet zone: 2 modules all round (ISO/IEC 15438 5.8.3).
         return MatrixSymbol(Pdf417Encoder(settings).Encode(bytes), options.row_height, 2, text);

@@ -107,10 +107,21 @@ int Pdf417RightRowIndicator(int row, const Pdf417Layout& layout) {
     }
 }
 
+std::vector<int> Pdf417EciCodewords(int eci) {
+    if (eci < 900) return {927, eci};
+    if (eci < 810900) return {926, eci / 900 - 1, eci % 900};
+    return {925, eci - 810900};
+}
+
 ModuleMatrix Pdf417Encoder::Encode(const std::string& bytes) {
     codewords_ = settings_.fewest_codewords ? CompactPdf417Minimal(bytes) : CompactPdf417(bytes);
+    if (settings_.eci >= 0) {
+        const std::vector<int> eci = Pdf417EciCodewords(settings_.eci);
+        codewords_.insert(codewords_.begin() + 1, eci.begin(), eci.end());
+    }
     const int d = int(codewords_.size());
     layout_ = ChoosePdf417Layout(d, settings_);
+    layout_.compact = settings_.compact;
 
     const int capacity = layout_.columns * layout_.rows;
     codewords_.resize(capacity - EcCodewords(layout_.level), kPadCodeword);
@@ -131,6 +142,10 @@ ModuleMatrix Pdf417Rows(const std::vector<int>& codewords, const Pdf417Layout& l
         for (int column = 0; column < layout.columns; ++column) {
             const int codeword = codewords[size_t(row) * layout.columns + column];
             AppendPattern(matrix, row, x, Pdf417CodewordPattern(cluster, codeword), 17);
+        }
+        if (layout.compact) {
+            matrix.Set(x, row);
+            continue;
         }
         AppendPattern(matrix, row, x, Pdf417CodewordPattern(cluster, Pdf417RightRowIndicator(row, layout)), 17);
         AppendPattern(matrix, row, x, kPdf417StopPattern, kPdf417StopModules);

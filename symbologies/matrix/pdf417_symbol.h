@@ -13,6 +13,8 @@ struct Pdf417Settings {
     double aspect_ratio = 0.5;    // 0.001..1000
     int row_height = 3;           // row height in module widths (y), above 0
     bool fewest_codewords = false; // make(): every compaction split weighed (pdf417_minimal.h)
+    int eci = -1;                 // ECI designator (0..811799) before the data, -1 none
+    bool compact = false;         // compact PDF417: no right row indicator, a one-module stop bar
 };
 
 // Rows, data columns and error correction level of a symbol.
@@ -20,10 +22,11 @@ struct Pdf417Layout {
     int columns = 0;
     int rows = 0;
     int level = 0;
+    bool compact = false;
 
-    int ModuleWidth() const { return 17 * columns + 69; }
+    int ModuleWidth() const { return compact ? 17 * columns + 35 : 17 * columns + 69; }
     bool operator==(const Pdf417Layout& o) const {
-        return columns == o.columns && rows == o.rows && level == o.level;
+        return columns == o.columns && rows == o.rows && level == o.level && compact == o.compact;
     }
 };
 
@@ -40,8 +43,12 @@ Pdf417Layout ChoosePdf417Layout(int data_codewords, const Pdf417Settings& settin
 int Pdf417LeftRowIndicator(int row, const Pdf417Layout& layout);
 int Pdf417RightRowIndicator(int row, const Pdf417Layout& layout);
 
+// The codewords of ECI designator `eci` (0..811799): 927 and one codeword, 926 and two, or 925 and one.
+std::vector<int> Pdf417EciCodewords(int eci);
+
 // The rows of a symbol of `layout` holding `codewords` (every codeword, error correction included,
-// in symbol order): start pattern, row indicators around each row's codewords, stop pattern.
+// in symbol order): start pattern, row indicators around each row's codewords, stop pattern (compact
+// symbols: the left row indicator alone, and a one-module stop bar).
 ModuleMatrix Pdf417Rows(const std::vector<int>& codewords, const Pdf417Layout& layout);
 
 // One draw's encoder: the draw's settings and bytes in, the symbol's modules out.

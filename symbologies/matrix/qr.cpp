@@ -6,10 +6,12 @@
 
 #include "core/text_encoding/shift_jis.h"
 #include "core/text_encoding/utf8.h"
+#include "core/text_encoding/eci.h"
 #include "gs1/element_input.h"
 #include "symbologies/matrix/matrix_options.h"
 #include "symbologies/matrix/qr_codewords.h"
 #include "symbologies/matrix/qr_segments.h"
+#include "symbologies/matrix/qr_text.h"
 #include "symbologies/symbol_building.h"
 
 QrSymbol EncodeQr(const std::string& bytes, QrMode mode, QrLevel level, int requested_version, bool gs1,
@@ -77,13 +79,21 @@ EncodedSymbol EncodeQrSymbol(const std::string& text, const EncodeOptions& optio
                           "mode \"" + options.mode + "\" is not auto, byte, numeric, alphanumeric or kanji");
     }
     RefuseEmpty(text);
-    const std::string bytes = mode == QrMode::Kanji ? KanjiModeBytes(text) : MatrixTextBytes(text, encoding);
-    // "auto": numeric, alphanumeric, byte and kanji segments mixed for the smallest symbol.
+    if (options.mode != "auto") {
+        if (options.eci != kNoEci)
+            throw EncodeError(EncodeErrorKind::InvalidOption, "eci needs mode auto (the modes given write no ECI)");
+        const std::string bytes = mode == QrMode::Kanji ? KanjiModeBytes(text) : MatrixTextBytes(text, encoding);
+        const QrSymbol symbol = EncodeQr(bytes, mode, level, version, false, QrMaskRule::kStandard);
+        return MatrixSymbol(symbol.matrix, 1, kQrQuiet, text);
+    }
+    // Numeric, alphanumeric, byte and kanji segments mixed for the smallest symbol, the bytes in the
+    // character set readers expect.
+    const QrText bytes = QrTextOf(text, options.eci, encoding, true);
     QrMixedOptions mixed;
     mixed.requested_version = version;
-    mixed.kanji = encoding != "utf-8";
-    const QrSymbol symbol = options.mode == "auto" ? EncodeQrMixed(bytes, level, mixed)
-                                                   : EncodeQr(bytes, mode, level, version, false, QrMaskRule::kStandard);
+    mixed.kanji = bytes.shift_jis;
+    mixed.eci = bytes.eci;
+    const QrSymbol symbol = EncodeQrMixed(bytes.bytes, level, mixed);
     return MatrixSymbol(symbol.matrix, 1, kQrQuiet, text);
 }
 

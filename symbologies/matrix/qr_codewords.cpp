@@ -18,8 +18,9 @@ const std::vector<uint8_t>& Generator(int degree) {
 
 }  // namespace
 
-std::vector<std::vector<uint8_t>> QrSplitBlocks(const std::vector<uint8_t>& data, int version, QrLevel level) {
-    const QrBlockLayout& layout = QrBlocks(version, level);
+namespace {
+
+std::vector<std::vector<uint8_t>> SplitBlocks(const std::vector<uint8_t>& data, const QrBlockLayout& layout) {
     std::vector<std::vector<uint8_t>> blocks;
     blocks.reserve(size_t(layout.Blocks()));
     size_t offset = 0;
@@ -31,13 +32,22 @@ std::vector<std::vector<uint8_t>> QrSplitBlocks(const std::vector<uint8_t>& data
     return blocks;
 }
 
+}  // namespace
+
+std::vector<std::vector<uint8_t>> QrSplitBlocks(const std::vector<uint8_t>& data, int version, QrLevel level) {
+    return SplitBlocks(data, QrBlocks(version, level));
+}
+
 std::vector<uint8_t> QrErrorCorrection(const std::vector<uint8_t>& block, int ec_codewords) {
     return QrField().Remainder(block, Generator(ec_codewords));
 }
 
 std::vector<uint8_t> QrInterleavedCodewords(const std::vector<uint8_t>& data, int version, QrLevel level) {
-    const QrBlockLayout& layout = QrBlocks(version, level);
-    const std::vector<std::vector<uint8_t>> blocks = QrSplitBlocks(data, version, level);
+    return QrInterleavedCodewords(data, QrBlocks(version, level));
+}
+
+std::vector<uint8_t> QrInterleavedCodewords(const std::vector<uint8_t>& data, const QrBlockLayout& layout) {
+    const std::vector<std::vector<uint8_t>> blocks = SplitBlocks(data, layout);
     std::vector<std::vector<uint8_t>> ec;
     ec.reserve(blocks.size());
     for (const auto& block : blocks) ec.push_back(QrErrorCorrection(block, layout.ec));

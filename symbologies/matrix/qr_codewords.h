@@ -15,3 +15,5 @@ std::vector<uint8_t> QrErrorCorrection(const std::vector<uint8_t>& block, int ec
 // Every codeword of the symbol in the order it is placed: the data codewords of the blocks
 // interleaved, then their error correction codewords interleaved.
 std::vector<uint8_t> QrInterleavedCodewords(const std::vector<uint8_t>& data, int version, QrLevel level);
+// The same for any block layout of the QR family (rMQR's).
+std::vector<uint8_t> QrInterleavedCodewords(const std::vector<uint8_t>& data, const QrBlockLayout& layout);

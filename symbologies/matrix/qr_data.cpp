@@ -132,10 +132,24 @@ bool QrIsKanjiPair(const std::string& data, size_t i) {
     return lead_in_range && trail_in_range && !(lead == 0xEB && trail > 0xBF);
 }
 
+QrSegmentFields QrFields(int version) {
+    return {4,
+            {ModeIndicator(QrMode::Numeric), ModeIndicator(QrMode::Alphanumeric), ModeIndicator(QrMode::Byte),
+             ModeIndicator(QrMode::Kanji)},
+            {QrCountBits(QrMode::Numeric, version), QrCountBits(QrMode::Alphanumeric, version),
+             QrCountBits(QrMode::Byte, version), QrCountBits(QrMode::Kanji, version)},
+            0x7,
+            kFnc1FirstIndicator};
+}
+
 void QrAppendSegment(QrBitBuffer& bits, const std::string& data, QrMode mode, int version) {
-    bits.Append(ModeIndicator(mode), 4);
+    QrAppendSegment(bits, data, mode, QrFields(version));
+}
+
+void QrAppendSegment(QrBitBuffer& bits, const std::string& data, QrMode mode, const QrSegmentFields& fields) {
+    bits.Append(fields.indicators[int(mode)], fields.indicator_bits);
     const size_t count = mode == QrMode::Kanji ? data.size() / 2 : data.size();
-    bits.Append(uint32_t(count), QrCountBits(mode, version));
+    bits.Append(uint32_t(count), fields.count_bits[int(mode)]);
     switch (mode) {
         case QrMode::Numeric: AppendNumeric(bits, data); break;
         case QrMode::Alphanumeric: AppendAlphanumeric(bits, data); break;
@@ -205,15 +219,14 @@ QrData EncodeQrData(const std::string& data, QrMode mode, QrLevel level, int req
 }
 
 QrData QrFinishData(QrBitBuffer bits, int version, QrLevel level) {
-    const size_t capacity = size_t(QrDataBits(version, level));
-    if (capacity - bits.Size() >= 4) {
-        bits.Append(0, 4);
-    } else {
-        bits.Append(0, int(capacity - bits.Size()));
-    }
-    QrData result{version, bits.Bytes()};
-    const size_t data_codewords = capacity / 8;
-    for (uint8_t pad = 0xEC; result.codewords.size() < data_codewords; pad ^= 0xEC ^ 0x11)
-        result.codewords.push_back(pad);
-    return result;
+    return {version, QrPaddedCodewords(std::move(bits), QrDataBits(version, level), 4)};
+}
+
+std::vector<uint8_t> QrPaddedCodewords(QrBitBuffer bits, int capacity_bits, int terminator_bits) {
+    const size_t capacity = size_t(capacity_bits);
+    bits.Append(0, int(std::min(size_t(terminator_bits), capacity - bits.Size())));
+    std::vector<uint8_t> codewords = bits.Bytes();
+    for (uint8_t pad = 0xEC; codewords.size() < capacity / 8; pad ^= 0xEC ^ 0x11) codewords.push_back(pad);
+    if (codewords.size() < (capacity + 7) / 8) codewords.push_back(0);
+    return codewords;
 }

@@ -28,6 +28,21 @@ private:
 // Length of the character count field of the mode in a symbol of the version.
 int QrCountBits(QrMode mode, int version);
 
+// How one size of a QR family symbol (QR Code, Micro QR, rMQR) writes its segments: the mode
+// indicators, all `indicator_bits` long, and the character count field of each mode.
+struct QrSegmentFields {
+    int indicator_bits;
+    uint32_t indicators[4];  // by QrMode
+    int count_bits[4];       // by QrMode; 0 where the size has no such mode
+    uint32_t eci_indicator;  // ECI and FNC1 in first position, where the size has them
+    uint32_t fnc1_first_indicator;
+
+    bool Has(QrMode mode) const { return count_bits[int(mode)] > 0; }
+};
+
+// The fields of a QR Code symbol of the version.
+QrSegmentFields QrFields(int version);
+
 // Mode indicator, character count and data of `data` in `mode`, with the count field of `version`.
 // Throws std::runtime_error for a byte the mode cannot hold.
 QrBitBuffer QrSegmentBits(const std::string& data, QrMode mode, int version);
@@ -53,10 +68,17 @@ bool QrIsKanjiPair(const std::string& data, size_t i);
 // Appends one segment: mode indicator, character count with the count field of `version`, data.
 // The characters must be valid for the mode (Kanji: whole pairs).
 void QrAppendSegment(QrBitBuffer& bits, const std::string& data, QrMode mode, int version);
+// The same with the fields of any QR family size.
+void QrAppendSegment(QrBitBuffer& bits, const std::string& data, QrMode mode, const QrSegmentFields& fields);
 
 // The data codewords of `bits` in a symbol of the version and level that holds them: terminator,
 // zero bits to a codeword boundary, then the alternating pad codewords.
 QrData QrFinishData(QrBitBuffer bits, int version, QrLevel level);
+
+// The data codewords of `bits` in a capacity of `capacity_bits`: up to `terminator_bits` zero bits,
+// zero bits to a codeword boundary, the alternating pad codewords; when the capacity ends in half a
+// codeword (Micro QR M1 and M3) that last codeword is four zero bits, held in the high nibble.
+std::vector<uint8_t> QrPaddedCodewords(QrBitBuffer bits, int capacity_bits, int terminator_bits);
 
 // Mode, bit stream, version choice, terminator and pad codewords. With `fnc1_first` the segment is
 // preceded by the FNC1-in-first-position mode indicator (0101) that marks GS1 data.

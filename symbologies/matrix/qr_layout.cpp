@@ -81,21 +81,25 @@ QrGrid QrFunctionTemplate(int version) {
     return g;
 }
 
-std::vector<int> QrPlacementOrder(const QrGrid& t) {
-    const int n = t.size;
+std::vector<int> QrZigzagOrder(const std::vector<uint8_t>& cells, int rows, int columns, int first_right,
+                               int skipped_column) {
     std::vector<int> order;
-    order.reserve(t.cells.size());
+    order.reserve(cells.size());
     bool upward = true;
-    for (int right = n - 1; right > 0; right -= 2) {
-        if (right == 6) right = 5;  // the pair would hold the vertical timing pattern
-        for (int k = 0; k < n; ++k) {
-            const int row = upward ? n - 1 - k : k;
+    for (int right = first_right; right > 0; right -= 2) {
+        if (right == skipped_column) --right;
+        for (int k = 0; k < rows; ++k) {
+            const int row = upward ? rows - 1 - k : k;
             for (int column : {right, right - 1})
-                if (t.At(row, column) == kQrData) order.push_back(row * n + column);
+                if (cells[size_t(row) * columns + column] == kQrData) order.push_back(row * columns + column);
         }
         upward = !upward;
     }
     return order;
+}
+
+std::vector<int> QrPlacementOrder(const QrGrid& t) {
+    return QrZigzagOrder(t.cells, t.size, t.size, t.size - 1, 6);  // column 6 holds the vertical timing pattern
 }
 
 QrGrid QrPlaceData(const QrGrid& t, const std::vector<uint8_t>& codewords) {

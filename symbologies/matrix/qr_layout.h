@@ -34,6 +34,13 @@ struct QrGrid {
 // format areas of a version.
 QrGrid QrFunctionTemplate(int version);
 
+// The modules of a rows x columns grid of module classes (row-major) that are kQrData, as
+// row * columns + column, in the order codeword bits fill them: column pairs from `first_right`
+// leftwards, alternately upwards and downwards, the pair moved one column left where its right
+// column is `skipped_column` (-1 none).
+std::vector<int> QrZigzagOrder(const std::vector<uint8_t>& cells, int rows, int columns, int first_right,
+                               int skipped_column);
+
 // Data-region modules as row * size + column, in the order the codeword bits fill them: column
 // pairs from the right edge, alternately upwards and downwards, stepping over the timing column.
 std::vector<int> QrPlacementOrder(const QrGrid& function_template);

@@ -91,15 +91,14 @@ std::pair<int, int> Extend(int state, const Character& ch) {
     return {kKanji, 13};
 }
 
-struct Split {
-    int bits;
-    std::vector<QrSegment> segments;
-};
+using Split = QrSplit;
+constexpr int kUnreached = QrSplit::kUnreachable;
 
-// The split with the fewest bits for count fields of `version`'s band. Segments never outgrow their
-// count field here: a segment that long would not fit any version of the band.
-Split SplitFor(const std::string& data, const QrMixedOptions& options, int version) {
-    constexpr int kUnreached = INT_MAX / 2;
+}  // namespace
+
+// Segments never outgrow their count field here: in every size of the family a segment that long
+// would not fit the data capacity.
+QrSplit QrFewestBitsSplit(const std::string& data, const QrMixedOptions& options, const QrSegmentFields& fields) {
     struct Cell {
         int bits = kUnreached;
         int from = -1;  // the state before the last character; -1 at the start
@@ -129,9 +128,9 @@ Split SplitFor(const std::string& data, const QrMixedOptions& options, int versi
                 relax(next, to, bits + added, state, false);
             }
             for (QrMode mode : kModes) {
-                if (!ch.Holds(mode)) continue;
+                if (!ch.Holds(mode) || !fields.Has(mode)) continue;
                 const auto [to, added] = Extend(FirstState(mode), ch);
-                relax(next, to, bits + 4 + QrCountBits(mode, version) + added, state, true);
+                relax(next, to, bits + fields.indicator_bits + fields.count_bits[int(mode)] + added, state, true);
             }
         }
     }
@@ -139,6 +138,7 @@ Split SplitFor(const std::string& data, const QrMixedOptions& options, int versi
     for (int s = 1; s < kStateCount; ++s)
         if (cells[n][size_t(s)].bits < cells[n][size_t(state)].bits) state = s;
     Split split{cells[n][size_t(state)].bits, {}};
+    if (split.bits >= kUnreached) return {kUnreached, {}};
     // Walk back, collecting the segments from the last.
     size_t end = n;
     for (size_t i = n; i > 0;) {
@@ -155,6 +155,8 @@ Split SplitFor(const std::string& data, const QrMixedOptions& options, int versi
     return split;
 }
 
+namespace {
+
 // What a GS1 alphanumeric segment carries: FNC1 as '%', a '%' of the data doubled.
 std::string Gs1Alphanumeric(const std::string& data) {
     std::string out;
@@ -168,18 +170,24 @@ std::string Gs1Alphanumeric(const std::string& data) {
 constexpr uint32_t kEciIndicator = 0x7;
 constexpr uint32_t kFnc1FirstIndicator = 0x5;
 
-int EciBits(int eci) { return eci < 0 ? 0 : 4 + (eci < 128 ? 8 : eci < 16384 ? 16 : 24); }
+int EciBits(int eci) { return QrEciBits(eci, 4); }
 
-void AppendEci(QrBitBuffer& bits, int eci) {
-    bits.Append(kEciIndicator, 4);
-    if (eci < 128) bits.Append(uint32_t(eci), 8);
-    else if (eci < 16384) bits.Append(0x8000u | uint32_t(eci), 16);
-    else bits.Append(0xC00000u | uint32_t(eci), 24);
-}
+void AppendEci(QrBitBuffer& bits, int eci) { QrAppendEci(bits, eci, kEciIndicator, 4); }
 
 int Band(int version) { return version <= 9 ? 0 : version <= 26 ? 1 : 2; }
 
 }  // namespace
+
+int QrEciBits(int eci, int indicator_bits) {
+    return eci < 0 ? 0 : indicator_bits + (eci < 128 ? 8 : eci < 16384 ? 16 : 24);
+}
+
+void QrAppendEci(QrBitBuffer& bits, int eci, uint32_t indicator, int indicator_bits) {
+    bits.Append(indicator, indicator_bits);
+    if (eci < 128) bits.Append(uint32_t(eci), 8);
+    else if (eci < 16384) bits.Append(0x8000u | uint32_t(eci), 16);
+    else bits.Append(0xC00000u | uint32_t(eci), 24);
+}
 
 namespace {
 
@@ -208,7 +216,7 @@ QrSegmentation QrSplitSegments(const std::string& bytes, QrLevel level, const Qr
     for (int v = requested ? options.requested_version : kQrMinVersion; v <= kQrMaxVersion; ++v) {
         const int band = Band(v);
         if (!planned[size_t(band)]) {
-            bands[size_t(band)] = SplitFor(data, options, v);
+            bands[size_t(band)] = QrFewestBitsSplit(data, options, QrFields(v));
             planned[size_t(band)] = true;
         }
         Split& split = bands[size_t(band)];

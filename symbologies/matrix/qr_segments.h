@@ -26,6 +26,20 @@ struct QrSegment {
     bool operator==(const QrSegment& o) const { return mode == o.mode && data == o.data; }
 };
 
+struct QrSplit {
+    static constexpr int kUnreachable = 1 << 29;  // `bits` when no mode of the size holds a character
+    int bits;
+    std::vector<QrSegment> segments;
+};
+
+// The split of the data (as `options` reads it: GS1, Shift JIS) with the fewest bits in a size
+// that writes segments with `fields`; only the modes the size has are used.
+QrSplit QrFewestBitsSplit(const std::string& data, const QrMixedOptions& options, const QrSegmentFields& fields);
+
+// An ECI designator (0..999999) behind its mode indicator: its length, and the bits.
+int QrEciBits(int eci, int indicator_bits);
+void QrAppendEci(QrBitBuffer& bits, int eci, uint32_t indicator, int indicator_bits);
+
 struct QrSegmentation {
     int version;
     std::vector<QrSegment> segments;

@@ -21,7 +21,7 @@ TEST(Eci, DefaultChoice) {
         {"\xFF\xFE", kNoEci, "\xFF\xFE"},                                    // not UTF-8: bytes as given
     };
     for (const auto& c : cases) {
-        const EciText chosen = ChooseEciText(c.text, kNoEci, "qr");
+        const EciText chosen = ChooseEciText(c.text, kNoEci);
         EXPECT_EQ(chosen.eci, c.eci) << c.text;
         EXPECT_EQ(chosen.bytes, c.bytes) << c.text;
     }
@@ -49,24 +49,24 @@ TEST(Eci, CharacterSets) {
         {899, "\xC3\xA9", "\xC3\xA9"},        // binary: the bytes as given
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(EncodeForEci(c.text, c.eci, "qr"), c.bytes) << c.eci;
+        EXPECT_EQ(EncodeForEci(c.text, c.eci), c.bytes) << c.eci;
         EXPECT_TRUE(FitsEci(c.text, c.eci)) << c.eci;
-        EXPECT_EQ(ChooseEciText(c.text, c.eci, "qr").eci, c.eci);
+        EXPECT_EQ(ChooseEciText(c.text, c.eci).eci, c.eci);
     }
 }
 
 TEST(Eci, RefusedCharactersAndSets) {
-    // Character 3 (Ж) is not in ISO-8859-1 nor ISO-8859-2; '@' varies between ISO/IEC 646 versions.
-    ExpectEncodeError([] { EncodeForEci("ab\xD0\x96", 3, "qr"); }, EncodeErrorKind::InvalidCharacter, 2);
-    ExpectEncodeError([] { EncodeForEci("\xC3\xA9\xC3\xA9\xD0\x96", 4, "qr"); }, EncodeErrorKind::InvalidCharacter, 2);
-    ExpectEncodeError([] { EncodeForEci("a@", 170, "qr"); }, EncodeErrorKind::InvalidCharacter, 1);
-    ExpectEncodeError([] { EncodeForEci("a", 14, "qr"); }, EncodeErrorKind::InvalidOption, -1);
-    ExpectEncodeError([] { ChooseEciText("a", 1000, "qr"); }, EncodeErrorKind::InvalidOption, -1);
+    // Ж is not in ISO-8859-1 nor ISO-8859-2 (positions are byte offsets); '@' varies between ISO/IEC 646 versions.
+    ExpectEncodeError([] { EncodeForEci("ab\xD0\x96", 3); }, EncodeErrorKind::InvalidCharacter, 2);
+    ExpectEncodeError([] { EncodeForEci("\xC3\xA9\xC3\xA9\xD0\x96", 4); }, EncodeErrorKind::InvalidCharacter, 4);
+    ExpectEncodeError([] { EncodeForEci("a@", 170); }, EncodeErrorKind::InvalidCharacter, 1);
+    ExpectEncodeError([] { EncodeForEci("a", 14); }, EncodeErrorKind::InvalidOption, -1);
+    ExpectEncodeError([] { ChooseEciText("a", 1000); }, EncodeErrorKind::InvalidOption, -1);
     EXPECT_FALSE(FitsEci("\xD0\x96", kNoEci));
     try {
-        EncodeForEci("ab\xD0\x96", 3, "datamatrix");
+        EncodeForEci("ab\xD0\x96", 3);
     } catch (const EncodeError& e) {
-        EXPECT_STREQ(e.what(), "datamatrix: character 3 ('\xD0\x96') has no form in ECI 3 (ISO-8859-1)");
+        EXPECT_STREQ(e.what(), "character 3 ('\xD0\x96') has no form in ECI 3 (ISO-8859-1)");
     }
 }
 

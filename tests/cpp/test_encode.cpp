@@ -323,7 +323,7 @@ TEST(Encode, NamesInListingOrder) {
         "nec2of5", "ean13", "ean8", "upca", "upce", "isbn", "issn", "ismn", "jp-book", "databar", "databar-stacked", "databar-stacked-omni", "databar-limited",
         "databar-expanded", "databar-expanded-stacked", "japanpost", "imb", "postnet", "planet", "rm4scc",
         "kix", "auspost", "auspost-reply", "auspost-route", "auspost-redirect", "cepnet",
-        "daft", "fim", "leitcode", "identcode", "upu-s10", "dpd", "qr", "gs1-qr", "datamatrix", "gs1-datamatrix",
+        "daft", "fim", "leitcode", "identcode", "upu-s10", "dpd", "qr", "gs1-qr", "microqr", "rmqr", "upnqr", "datamatrix", "gs1-datamatrix",
         "pdf417", "micropdf417", "code39-ascii", "logmars", "pzn", "code32", "pharmacode", "pharmacode-two-track",
         "hibc-128", "hibc-39", "hibc-datamatrix", "hibc-qr", "hibc-pdf417", "hibc-micropdf417", "msi", "plessey",
         "code11", "telepen", "telepen-numeric", "code93-ascii", "ean14", "sscc18", "industrial2of5", "iata2of5",
