@@ -76,6 +76,11 @@ OptionSpec BearerOption(const char* default_value) {
     return ChoiceOption("bearer", {"none", "frame", "top-bottom"}, default_value, "bearer bars");
 }
 
+OptionSpec EciOption() {
+    return AutoIntegerOption("eci", 0, 999999,
+                             "ECI designator: the character set the text is written in (auto: as readers expect)");
+}
+
 std::vector<OptionSpec> Pdf417Options() {
     return {AutoIntegerOption("error_level", 0, 8, "error correction level (auto: from the data size)"),
             AutoIntegerOption("columns", 1, 30, "data columns (auto: by aspect ratio)"),
@@ -103,11 +108,6 @@ OptionSpec QrErrorOption() { return ChoiceOption("error", {"L", "M", "Q", "H"}, 
 OptionSpec QrVersionOption() {
     return AutoIntegerOption("version", 1, kQrMaxVersion,
                              "smallest version (size) to use; a larger one is taken when the data needs it");
-}
-
-OptionSpec EciOption() {
-    return AutoIntegerOption("eci", 0, 999999,
-                             "ECI designator: the character set the text is written in (auto: as readers expect)");
 }
 
 std::vector<std::string> RmqrSizeNames() {

@@ -145,7 +145,7 @@ EncodedSymbol EncodeAztecSymbol(const std::string& text, const EncodeOptions& op
     std::vector<int> items = StructuredAppendHeader(options.structured_append);
     const bool structured_append = !items.empty();
     RefuseEmpty(text);
-    const EciText encoded = ChooseEciText(text, options.eci, "aztec");
+    const EciText encoded = ChooseEciText(text, options.eci);
     if (encoded.eci != kNoEci) items.push_back(kAztecEciItem + encoded.eci);
     items.insert(items.end(), encoded.bytes.begin(), encoded.bytes.end());
     for (size_t i = items.size() - encoded.bytes.size(); i < items.size(); ++i) items[i] = uint8_t(items[i]);
