@@ -34,6 +34,7 @@
 #include "symbologies/retail/book_number_symbols.h"
 #include "symbologies/retail/ean_upc_addon_symbols.h"
 #include "symbologies/retail/jp_book.h"
+#include "symbologies/stacked/codablock_f.h"
 
 namespace {
 
@@ -213,6 +214,10 @@ std::vector<SymbologyEntry> MakeTable() {
              NumberOption("row_height", 1, 100, 3, "row height in modules"), EncodingOption()}),
         Row("micropdf417", EncodeMicroPdf417, "MicroPDF417", "ISO/IEC 24728:2006: 1 module every side", "A",
             {AutoIntegerOption("columns", 1, 4, "data columns (auto: the smallest size)")}),
+        Row("codablock-f", EncodeCodablockFSymbol, "Codablock-F",
+            "AIM Europe USS Codablock F 1995: 10 modules each side, as Code 128", "CODABLOCK-F 1234567890",
+            {AutoIntegerOption("columns", 4, 62, "data columns per row (auto: about the square root of the length)"),
+             AutoIntegerOption("rows", 2, 44, "rows, filler rows added (auto: as the data needs)")}),
     };
 }
 
