@@ -195,7 +195,7 @@ def print_postal(zint, seconds):
 
 
 # Stacked codes in zint_stacked_png's order: (our name, data both sides take).
-STACKED = [("codablock-f", "Codablock-F 40 characters: ABCDEF 012345")]
+STACKED = [("codablock-f", "Codablock-F 40 characters: ABCDEF 012345"), ("code16k", "Code 16K 0123456789")]
 
 
 def print_stacked(zint, seconds):

@@ -95,7 +95,7 @@ int zint_postal_png(int symbology, const char *data, int module_pixels) {
 /* libzint's PNG of a stacked code (in the order of STACKED in compare.py) with its quiet zones at
  * `module_pixels` pixels a module; its size in bytes, or -1. */
 int zint_stacked_png(int symbology, const char *data, int module_pixels) {
-    static const int kSymbologies[] = {BARCODE_CODABLOCKF};
+    static const int kSymbologies[] = {BARCODE_CODABLOCKF, BARCODE_CODE16K};
     struct zint_symbol *symbol = ZBarcode_Create();
     if (symbol == NULL) return -1;
     symbol->symbology = kSymbologies[symbology];

@@ -35,6 +35,7 @@
 #include "symbologies/retail/ean_upc_addon_symbols.h"
 #include "symbologies/retail/jp_book.h"
 #include "symbologies/stacked/codablock_f.h"
+#include "symbologies/stacked/code16k.h"
 
 namespace {
 
@@ -218,6 +219,10 @@ std::vector<SymbologyEntry> MakeTable() {
             "AIM Europe USS Codablock F 1995: 10 modules each side, as Code 128", "CODABLOCK-F 1234567890",
             {AutoIntegerOption("columns", 4, 62, "data columns per row (auto: about the square root of the length)"),
              AutoIntegerOption("rows", 2, 44, "rows, filler rows added (auto: as the data needs)")}),
+        Row("code16k", EncodeCode16kSymbol, "Code 16K",
+            "ANSI/AIM BC7 (USS Code 16K): 10 modules before, 1 after, inside the rows (the bars above and below "
+            "run across them)",
+            "Code 16K 0123456789", {AutoIntegerOption("rows", 2, 16, "rows, pad rows added (auto: as the data needs)")}),
     };
 }
 

@@ -182,8 +182,9 @@ std::vector<Row> ChooseLayout(const std::string& data, const EncodeOptions& opti
     if (options.columns != 0) {
         std::vector<Row> rows = Layout(data, size_t(options.columns), options.rows, most_rows);
         if (int(rows.size()) > most_rows)
-            Refuse("columns=" + std::to_string(options.columns) + " cannot hold the data in " +
-                   std::to_string(most_rows) + " rows" + (options.rows != 0 ? " (rows=)" : " (at most)"));
+            Refuse("columns=" + std::to_string(options.columns) +
+                   (options.rows != 0 ? " and rows=" + std::to_string(options.rows) + " cannot hold the data"
+                                      : " cannot hold the data in 44 rows (at most)"));
         return rows;
     }
     // Automatic: about as many columns as rows (in characters), more when the rows run out.

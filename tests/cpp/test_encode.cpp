@@ -322,7 +322,7 @@ TEST(Encode, NamesInListingOrder) {
         "databar-expanded", "databar-expanded-stacked", "japanpost", "imb", "postnet", "planet", "rm4scc",
         "kix", "auspost", "auspost-reply", "auspost-route", "auspost-redirect", "cepnet",
         "daft", "fim", "leitcode", "identcode", "upu-s10", "dpd", "qr", "gs1-qr", "datamatrix", "gs1-datamatrix",
-        "pdf417", "micropdf417", "codablock-f"};
+        "pdf417", "micropdf417", "codablock-f", "code16k"};
     EXPECT_EQ(EncodableSymbologies(), expected);
 }
 
