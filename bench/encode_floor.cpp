@@ -2,7 +2,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "symbologies/linear/code39.h"
+#include "core/classes/linear_classes.h"
 
 int main() {
     // GetImageData re-encodes the canvas the last draw left, so the loop times the encoder alone.

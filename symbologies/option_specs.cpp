@@ -35,9 +35,11 @@ OptionSpec FlagOption(std::string name, bool default_value, std::string help, st
     return Spec(std::move(name), OptionKind::Flag, std::move(help), default_value ? "true" : "false", std::move(field));
 }
 
-OptionSpec IntegerOption(std::string name, int low, int high, std::string help, std::string field) {
-    return Ranged(Spec(std::move(name), OptionKind::Integer, std::move(help), NumberText(low), std::move(field)), low,
-                  high, false);
+OptionSpec IntegerOption(std::string name, int low, int high, int default_value, std::string help,
+                         std::string field) {
+    return Ranged(Spec(std::move(name), OptionKind::Integer, std::move(help), NumberText(default_value),
+                       std::move(field)),
+                  low, high, false);
 }
 
 OptionSpec AutoIntegerOption(std::string name, int low, int high, std::string help, std::string field) {
@@ -93,7 +95,7 @@ OptionSpec EncodingOption() {
 }
 
 std::vector<OptionSpec> CompositeOptions() {
-    return {TextOption("composite", "an element string, e.g. \"(10)ABC123\"",
+    return {TextOption("composite", "an element string, e.g. \"(10)ABC123\" or \"[10]ABC123\"",
                        "element string of a GS1 composite component above the bars"),
             ChoiceOption("composite_type", {"auto", "a", "b", "c"}, "auto",
                          "composite component CC-A, CC-B or CC-C (C over GS1-128 only; auto: the smallest)")};

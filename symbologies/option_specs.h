@@ -6,7 +6,8 @@
 
 // Short constructors for the option table's rows (symbologies/registry.cpp).
 OptionSpec FlagOption(std::string name, bool default_value, std::string help, std::string field = "");
-OptionSpec IntegerOption(std::string name, int low, int high, std::string help, std::string field = "");
+OptionSpec IntegerOption(std::string name, int low, int high, int default_value, std::string help,
+                         std::string field = "");
 // An integer or None ("auto"): the encoder's own choice.
 OptionSpec AutoIntegerOption(std::string name, int low, int high, std::string help, std::string field = "");
 OptionSpec AutoNumberOption(std::string name, double low, double high, std::string help, std::string field = "");

@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/render/color.h"
+#include "core/raster/color.h"
 #include "core/render/painter.h"
-#include "core/render/raster_canvas.h"
+#include "core/raster/raster_canvas.h"
 #include "core/render/svg_writer.h"
 
 class IBarcodeSymbology {

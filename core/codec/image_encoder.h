@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/render/raster_canvas.h"
+#include "core/raster/raster_canvas.h"
 
 // Png: RGBA, 8 bits a channel, as the classes have always given. PngSmallest: the same pixels in
 // the smallest exact layout (png_layout.h). Jpeg: quality 90.

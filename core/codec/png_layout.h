@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/render/color.h"
-#include "core/render/raster_canvas.h"
+#include "core/raster/color.h"
+#include "core/raster/raster_canvas.h"
 
 // The smallest PNG pixel layout that holds a canvas exactly: grey at 1, 2, 4 or 8 bits when every
 // pixel is an opaque grey that depth can hold, a palette of 1, 2, 4 or 8 bits for at most 256

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "core/codec/png_layout.h"
-#include "core/render/raster_canvas.h"
+#include "core/raster/raster_canvas.h"
 
 // PNG of an RGBA canvas: 8 bits per channel, every row filtered "Up" (a row that repeats the one
 // above, as most rows of a barcode do, becomes zeros). Rows are deflated by ISA-L's igzip at level

@@ -3,7 +3,9 @@
 #include <string>
 
 // The one error every encoder and the render step raise. The bindings translate it once by its
-// kind (never by its text); the specified classes report its message as they always have.
+// kind (never by its text). The native classes catch it in their draw methods: its message is kept
+// for LastError() as "[Tag] message", written to standard error unless reporting is turned off, and
+// the draw returns false (QR and PDF417 rethrow it after keeping it).
 enum class EncodeErrorKind {
     InvalidCharacter,  // `position` is the index (in code points) of the character in the caller's text
     InvalidData,       // a fault of the data as a whole (wrong check digit, wrong length, ...)

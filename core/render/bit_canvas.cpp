@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/render/pixel_rounding.h"
+#include "core/raster/pixel_rounding.h"
 
 namespace {
 

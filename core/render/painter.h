@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/render/color.h"
+#include "core/raster/color.h"
 
 enum class TextAnchor { Start, Middle };
 

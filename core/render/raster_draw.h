@@ -1,6 +1,6 @@
 #pragma once
 #include "core/render/bit_canvas.h"
-#include "core/render/raster_canvas.h"
+#include "core/raster/raster_canvas.h"
 #include "core/render/render.h"
 #include "core/render/symbol_layout.h"
 

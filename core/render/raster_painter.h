@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "core/render/painter.h"
-#include "core/render/raster_canvas.h"
+#include "core/raster/raster_canvas.h"
 
 // Paints into an RGBA canvas. Consecutive rectangles of one band of rows and one colour (the bars of
 // a linear symbol, the modules of a matrix row) are filled together, a band row painted once and

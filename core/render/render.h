@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/model/encoded_symbol.h"
-#include "core/render/color.h"
+#include "core/raster/color.h"
 
 // The render step: an encoded symbol in, one output out. It owns all geometry: the module grid,
 // quiet zones, bar height, text layout, rotation. A symbol encoded once renders to every kind.

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/render/color.h"
+#include "core/raster/color.h"
 
 // Writes an SVG 1.1 document as text. Floats in elements have two decimals, integers are plain.
 class SvgWriter {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/render/color.h"
-#include "core/render/raster_canvas.h"
+#include "core/raster/color.h"
+#include "core/raster/raster_canvas.h"
 
 // Text in the embedded Roboto Regular, rendered by SDL_ttf. SDL_ttf and FreeType are not
 // thread-safe, so every call into them runs under one process-wide lock; rendered images are

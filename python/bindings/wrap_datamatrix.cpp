@@ -1,3 +1,4 @@
+#include "core/classes/matrix_classes.h"
 #include "python/bindings/class_list.h"
 #include "python/bindings/wrapper_2d.h"
 #include "symbologies/matrix/datamatrix.h"

@@ -1,3 +1,4 @@
+#include "core/classes/gs1_128_class.h"
 #include "python/bindings/class_list.h"
 #include "python/bindings/wrapper.h"
 #include "symbologies/linear/gs1_128.h"

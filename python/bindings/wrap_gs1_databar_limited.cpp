@@ -1,3 +1,4 @@
+#include "core/classes/databar_classes.h"
 #include "python/bindings/class_list.h"
 #include "python/bindings/wrapper.h"
 #include "symbologies/databar/gs1_databar_limited.h"

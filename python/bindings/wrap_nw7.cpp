@@ -1,3 +1,4 @@
+#include "core/classes/linear_classes.h"
 #include "python/bindings/class_list.h"
 #include "python/bindings/wrapper.h"
 #include "symbologies/linear/nw7.h"

@@ -1,3 +1,4 @@
+#include "core/classes/retail_classes.h"
 #include "python/bindings/class_list.h"
 #include "python/bindings/retail_wrapper.h"
 #include "symbologies/retail/upc_e.h"

@@ -1,3 +1,4 @@
+#include "core/classes/yubin_customer_class.h"
 #include "python/bindings/class_list.h"
 #include "python/bindings/wrapper.h"
 #include "symbologies/postal/yubin_customer.h"

@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
+#include "core/model/encode_options.h"
 #include "core/model/encoded_symbol.h"
-#include "symbologies/registry.h"
 
 // A GS1 composite symbol: a 2D component (CC-A, CC-B or CC-C) carrying `composite`, above a linear
 // carrier of `primary` that is marked as linked to it, the separator rows between the two, and

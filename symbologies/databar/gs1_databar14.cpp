@@ -173,27 +173,6 @@ DataBar14Symbol EncodeGS1DataBar14(const std::string& content, int symbol_type, 
     return s;
 }
 
-bool GS1DataBar14::Encode(const std::string& content) {
-    symbol_ = EncodeGS1DataBar14(content, symbol_type_);
-    return true;
-}
-
-std::string GS1DataBar14::CalculateCheckDigit(const std::string& src) {
-    if (src.size() != 13 || !AllDigits(src))
-        throw std::runtime_error("CalculateCheckDigit requires exactly 13 digits");
-    return std::string(1, GS1CheckDigit(src));
-}
-
-DataBarDrawing GS1DataBar14::Layout(const std::string& code) {
-    Encode(code);
-    DataBarDrawing drawing;
-    drawing.rows = symbol_.rows;
-    drawing.text = "(01)" + symbol_.digits;
-    drawing.stacked = symbol_.rows.size() != 1;
-    drawing.row_modules = 96;
-    return drawing;
-}
-
 namespace {
 
 // Default heights: the least ISO/IEC 24724 allows, 33 modules for a row read in any direction

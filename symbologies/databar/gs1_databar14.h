@@ -5,7 +5,7 @@
 #include "core/model/encode_options.h"
 #include "core/model/encoded_symbol.h"
 #include "core/model/module_widths.h"
-#include "symbologies/databar/databar_drawing.h"
+#include "symbologies/databar/databar_common.h"
 
 // GS1 DataBar Omnidirectional of a GTIN, in one row or in the two stacked forms.
 enum DataBar14Type { kDataBar14Omnidirectional = 0, kDataBar14Stacked = 1, kDataBar14StackedOmnidirectional = 2 };
@@ -27,26 +27,3 @@ DataBar14Symbol EncodeGS1DataBar14(const std::string& content, int symbol_type, 
 EncodedSymbol EncodeDataBarSymbol(const std::string& text, const EncodeOptions& options);
 EncodedSymbol EncodeDataBarStackedSymbol(const std::string& text, const EncodeOptions& options);
 EncodedSymbol EncodeDataBarStackedOmniSymbol(const std::string& text, const EncodeOptions& options);
-
-class GS1DataBar14 : public DataBarBase {
-public:
-    explicit GS1DataBar14(std::string output_format) : DataBarBase(std::move(output_format)) {}
-
-    // Encodes into the object without drawing; throws std::runtime_error on invalid content.
-    bool Encode(const std::string& content);
-    // The check digit of exactly 13 digits, as a one-character string; throws std::runtime_error.
-    static std::string CalculateCheckDigit(const std::string& src);
-
-    void SetSymbolType(int type) { symbol_type_ = type; }
-    int SymbolType() const { return symbol_type_; }
-    const DataBar14Symbol& Symbol() const { return symbol_; }
-
-protected:
-    const char* Tag() const override { return "[GS1 DataBar]"; }
-    DataBarDrawing Layout(const std::string& code) override;
-    bool StackedLayout() const override { return symbol_type_ != kDataBar14Omnidirectional; }
-
-private:
-    int symbol_type_ = kDataBar14Omnidirectional;
-    DataBar14Symbol symbol_;
-};

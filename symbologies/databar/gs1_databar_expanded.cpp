@@ -164,9 +164,9 @@ std::vector<DataBarRow> StackedRows(const std::vector<ModuleWidths>& blocks, int
 
 }  // namespace
 
-ExpandedSymbol EncodeGS1DataBarExpanded(const std::string& code, bool stacked, int columns, bool linked) {
+ExpandedSymbol EncodeGS1DataBarExpanded(const ExpandedInput& input, bool stacked, int columns, bool linked) {
     ExpandedSymbol s;
-    s.data = EncodeExpandedBits(code, stacked ? int(2 * StackedColumns(columns)) : 0, linked);
+    s.data = EncodeExpandedBits(input, stacked ? int(2 * StackedColumns(columns)) : 0, linked);
     const std::string& bits = s.data.bits;
     for (size_t i = 0; i < bits.size(); i += 12) s.values.push_back(std::stoi(bits.substr(i, 12), nullptr, 2));
 
@@ -204,59 +204,17 @@ ExpandedSymbol EncodeGS1DataBarExpanded(const std::string& code, bool stacked, i
     return s;
 }
 
-bool GS1DataBarExpanded::Encode(const std::string& code) {
-    try {
-        symbol_ = EncodeGS1DataBarExpanded(code, stacked_, columns_);
-    } catch (const ExpandedInputError& e) {
-        last_error_ = e.what();
-        return false;
-    }
-    last_error_.clear();
-    return true;
-}
-
-DataBarDrawing GS1DataBarExpanded::Drawing() const {
-    DataBarDrawing drawing;
-    drawing.rows = symbol_.rows;
-    drawing.text = symbol_.data.human_readable;
-    drawing.stacked = stacked_;
-    // Whole pixels per module unless fit width: fractional widths blur the narrow elements that
-    // readers of long symbols measure.
-    drawing.row_modules = int(symbol_.rows[0].modules.size());
-    return drawing;
-}
-
-DataBarDrawing GS1DataBarExpanded::Layout(const std::string& code) {
-    if (!Encode(code)) throw std::runtime_error(last_error_);
-    return Drawing();
-}
-
-bool GS1DataBarExpanded::PaintSymbol(const std::string& code, int x, int y, int width, int height) {
-    // Invalid data is only recorded; an unexpected failure is reported like the other classes'.
-    try {
-        if (!Encode(code)) {
-            RecordFailure(Tag(), last_error_);
-            return false;
-        }
-    } catch (const std::exception& e) {
-        ReportFailure(Tag(), e.what());
-        return false;
-    }
-    return PaintDataBar(x, y, width, height, [this] { return Drawing(); });
-}
-
 namespace {
 
 EncodedSymbol DataBarExpandedSymbol(const std::string& text, const EncodeOptions& options, bool stacked) {
     // As GS1-128: at most 256 characters of element string (zint 2.15's limit); far fewer fit.
     RefuseLongerThan(text, 256);
     RefuseEmpty(text);
-    const std::vector<GS1Element> elements = ReadGS1Input(text, options.gs1_validate);
-    const ExpandedSymbol symbol =
-        EncodeGS1DataBarExpanded(FormatGS1(elements, GS1Form::kDataBarExpanded), stacked, options.columns);
+    const ExpandedInput input(ReadGS1Input(text, options.gs1_validate));
+    const ExpandedSymbol symbol = EncodeGS1DataBarExpanded(input, stacked, options.columns);
     // Default height: the least ISO/IEC 24724 allows, 34 modules per row.
     EncodedSymbol out = DataBarSymbol(symbol.rows, 34, symbol.data.human_readable);
-    out.full_text = GS1HumanReadable(elements);
+    out.full_text = GS1HumanReadable(input.elements);
     return out;
 }
 

@@ -5,7 +5,7 @@
 #include "core/model/encode_options.h"
 #include "core/model/encoded_symbol.h"
 #include "core/model/module_widths.h"
-#include "symbologies/databar/databar_drawing.h"
+#include "symbologies/databar/databar_common.h"
 #include "symbologies/databar/databar_expanded_bits.h"
 
 // GS1 DataBar Expanded of a GS1 element string, in one row or stacked in rows of segment pairs.
@@ -21,35 +21,8 @@ struct ExpandedSymbol {
 // Throws ExpandedInputError for data the symbology cannot carry. `linked`: a composite component
 // stands above: the data carries the linkage flag, and the first row is the separator under the
 // component (the top data row's own separator).
-ExpandedSymbol EncodeGS1DataBarExpanded(const std::string& code, bool stacked, int columns, bool linked = false);
+ExpandedSymbol EncodeGS1DataBarExpanded(const ExpandedInput& input, bool stacked, int columns, bool linked = false);
 // An element string, bracketed or in a marker form (`options.gs1_validate` checks it first), in
 // one row or stacked in rows of `options.columns` segment pairs (1..10, 0 for 2).
 EncodedSymbol EncodeDataBarExpandedSymbol(const std::string& text, const EncodeOptions& options);
 EncodedSymbol EncodeDataBarExpandedStackedSymbol(const std::string& text, const EncodeOptions& options);
-
-class GS1DataBarExpanded : public DataBarBase {
-public:
-    explicit GS1DataBarExpanded(std::string output_format) : DataBarBase(std::move(output_format)) {}
-
-    // Encodes into the object; false (with LastError) when the data cannot be encoded.
-    bool Encode(const std::string& code);
-
-    void SetStacked(bool stacked) { stacked_ = stacked; }
-    bool Stacked() const { return stacked_; }
-    void SetColumns(int columns) { columns_ = columns; }
-    int Columns() const { return columns_; }
-    const std::string& LastError() const { return last_error_; }
-    const ExpandedSymbol& Symbol() const { return symbol_; }
-
-private:
-    const char* Tag() const override { return "[GS1 DataBar Expanded]"; }
-    DataBarDrawing Layout(const std::string& code) override;
-    bool StackedLayout() const override { return stacked_; }
-    bool PaintSymbol(const std::string& code, int x, int y, int width, int height) override;
-    DataBarDrawing Drawing() const;
-
-    bool stacked_ = false;
-    int columns_ = 0;
-    std::string last_error_;
-    ExpandedSymbol symbol_;
-};

@@ -84,16 +84,6 @@ DataBarLimitedSymbol EncodeGS1DataBarLimited(const std::string& code, bool linke
     return s;
 }
 
-DataBarDrawing GS1DataBarLimited::Layout(const std::string& code) {
-    const DataBarLimitedSymbol symbol = EncodeGS1DataBarLimited(code);
-    DataBarDrawing drawing;
-    drawing.rows.push_back(DataBarRow{{}, 1});
-    AppendElements(drawing.rows[0].modules, symbol.elements, false);
-    drawing.text = "(01)" + symbol.digits;
-    drawing.row_modules = 74;
-    return drawing;
-}
-
 EncodedSymbol EncodeDataBarLimitedSymbol(const std::string& text, const EncodeOptions&) {
     const std::string digits = GtinDataDigits(text);
     const DataBarLimitedSymbol symbol = EncodeGS1DataBarLimited(digits);

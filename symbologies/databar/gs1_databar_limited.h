@@ -4,7 +4,7 @@
 #include "core/model/encode_options.h"
 #include "core/model/encoded_symbol.h"
 #include "core/model/module_widths.h"
-#include "symbologies/databar/databar_drawing.h"
+#include "symbologies/databar/databar_common.h"
 
 // GS1 DataBar Limited of a GTIN with indicator digit 0 or 1.
 struct DataBarLimitedSymbol {
@@ -20,13 +20,3 @@ struct DataBarLimitedSymbol {
 DataBarLimitedSymbol EncodeGS1DataBarLimited(const std::string& code, bool linked = false);
 // A GTIN (see GtinDataDigits) of indicator digit 0 or 1.
 EncodedSymbol EncodeDataBarLimitedSymbol(const std::string& text, const EncodeOptions& options);
-
-class GS1DataBarLimited : public DataBarBase {
-public:
-    explicit GS1DataBarLimited(std::string output_format) : DataBarBase(std::move(output_format)) {}
-
-
-private:
-    const char* Tag() const override { return "[GS1 DataBar Limited]"; }
-    DataBarDrawing Layout(const std::string& code) override;
-};

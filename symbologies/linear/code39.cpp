@@ -52,8 +52,6 @@ std::string Code39HumanText(const std::string& code, bool show_start_stop) {
     return show_start_stop ? "*" + code + "*" : code;
 }
 
-std::string Code39::HumanText(const std::string& code) const { return Code39HumanText(code, show_start_stop_); }
-
 EncodedSymbol EncodeCode39Symbol(const std::string& text, const EncodeOptions& options) {
     // zint 2.15 takes at most 86 characters (it refuses 87).
     RefuseLongerThan(text, 86);

@@ -1,9 +1,9 @@
 #pragma once
 #include <string>
 
-#include "core/classes/barcode_base_1d.h"
 #include "core/model/encode_options.h"
 #include "core/model/encoded_symbol.h"
+#include "core/model/module_widths.h"
 
 // The digit-per-character 2 of 5 layout shared by Matrix 2 of 5 and NEC 2 of 5: three bars and two
 // spaces per digit, a narrow space between digits, fixed start and end, no padding or check digit.
@@ -12,12 +12,3 @@ ModuleWidths EncodeMatrixTwoOfFive(const std::string& code, const char* non_digi
 
 ModuleWidths EncodeMatrix2of5(const std::string& code);
 EncodedSymbol EncodeMatrix2of5Symbol(const std::string& text, const EncodeOptions& options);
-
-class Matrix2of5 : public BarcodeBase1D {
-public:
-    explicit Matrix2of5(std::string output_format) : BarcodeBase1D(std::move(output_format)) {}
-
-protected:
-    const char* Tag() const override { return "[Matrix2of5]"; }
-    ModuleWidths EncodeBars(const std::string& code) override { return EncodeMatrix2of5(code); }
-};

@@ -9,20 +9,6 @@
 #include "symbologies/matrix/matrix_options.h"
 #include "symbologies/symbol_building.h"
 
-bool DataMatrix::DrawEncoded(const std::string& bytes, int x, int y, int width, int height) {
-    try {
-        const ModuleMatrix matrix = EncodeMatrix(bytes);
-        return DrawModuleMatrix(matrix, x, y, width, height, MatrixLayout::Square);
-    } catch (const std::exception& e) {
-        ReportFailure("[DataMatrix]", e.what());
-        return false;
-    }
-}
-
-ModuleMatrix DataMatrix::EncodeMatrix(const std::string& bytes) {
-    return gs1_ ? EncodeGS1DataMatrix(bytes, scheme_, size_index_) : EncodeDataMatrix(bytes, scheme_, size_index_);
-}
-
 namespace {
 
 // zint 2.15 takes at most 3116 characters (digits filling 1558 codewords of 144x144).
@@ -85,7 +71,6 @@ EncodedSymbol EncodeGS1DataMatrixSymbol(const std::string& text, const EncodeOpt
     const DataMatrixShape shape = ShapeOption(options.shape, size);
     RefuseEmpty(text);
     const std::vector<GS1Element> elements = ReadGS1Input(text, options.gs1_validate);
-    const ModuleMatrix matrix =
-        EncodeDataMatrixMinimalSymbol(FormatGS1(elements, GS1Form::kBracketed), true, size, shape);
+    const ModuleMatrix matrix = EncodeDataMatrixMinimalSymbol(GS1Data(elements, '\x1d'), true, size, shape);
     return MatrixSymbol(matrix, 1, kDataMatrixQuiet, GS1HumanReadable(elements));
 }

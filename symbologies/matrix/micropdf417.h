@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "core/model/encode_options.h"
 #include "core/model/encoded_symbol.h"
 #include "symbologies/matrix/micropdf417_sizes.h"
-#include "symbologies/registry.h"
 
 // MicroPDF417: the text's bytes in the smallest of the 34 sizes that holds them, or the fewest rows
 // of options.columns (1..4) data columns. Rows are 2 modules tall; the quiet zone is 1 module on

@@ -1,5 +1,6 @@
 #include "symbologies/retail/jan13.h"
 
+#include "gs1/check_digit.h"
 #include "symbologies/retail/ean_upc_digits.h"
 #include "symbologies/retail/ean_upc_symbol.h"
 #include "symbologies/retail/light_margin_indicators.h"
@@ -10,14 +11,6 @@ namespace {
 // Which of the six left-half digits use set G, by leading digit; the first digit is bit 5.
 constexpr unsigned char kLeadingParity[10] = {0x00, 0x0B, 0x0D, 0x0E, 0x13, 0x19, 0x1C, 0x15, 0x16, 0x1A};
 
-constexpr EanUpcSymbology kJan13{
-    "[Jan13]", &CompleteJan13, &EncodeJan13,
-    {3, 45, 50, 92},  // start guard | digits 2-7 | centre guard | digits 8-13 | end guard
-    0.8f * 1.2f, false, 0.275f,
-    2, {{1, 6, 0, 1}, {7, 6, 2, 3}}, 0.0f,
-    true, false, false,
-};
-
 }  // namespace
 
 std::string CompleteJan13(const std::string& code) { return CompleteWithCheckDigit(code, "Jan13", 12); }
@@ -27,11 +20,9 @@ ModuleWidths EncodeJan13(const std::string& code) {
     return EncodeTwoHalves(digits.substr(1, 6), kLeadingParity[digits[0] - '0'], digits.substr(7, 6));
 }
 
-Jan13::Jan13(std::string output_format) : EanUpcBarcode(std::move(output_format), kJan13) {}
-
 EncodedSymbol EncodeJan13Symbol(const std::string& text, const EncodeOptions& options) {
     RefuseLongerThan(text, 13);
-    const std::string digits = CompleteJan13(text);
+    const std::string digits = CompleteGS1CheckDigit(text, 12);
     // Quiet zones 11 and 7 modules (ISO/IEC 15420 5.2.4); nominal bar height 22.85 mm at X = 0.33 mm.
     // Digits 2-7 and 8-13 under their own characters; the leading digit in the left quiet zone,
     // its ink from -9.5 to -5 modules as zint prints it.

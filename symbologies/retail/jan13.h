@@ -3,7 +3,7 @@
 
 #include "core/model/encode_options.h"
 #include "core/model/encoded_symbol.h"
-#include "symbologies/retail/ean_upc_layout.h"
+#include "core/model/module_widths.h"
 
 // JAN-13 (EAN-13): 12 digits and a check digit; the leading digit sets the parity of the left half.
 
@@ -14,8 +14,3 @@ ModuleWidths EncodeJan13(const std::string& code);
 
 // The completed code (check digit added or verified) as a symbol; `options.extended_guard` picks the form.
 EncodedSymbol EncodeJan13Symbol(const std::string& text, const EncodeOptions& options);
-
-class Jan13 : public EanUpcBarcode {
-public:
-    explicit Jan13(std::string output_format);
-};

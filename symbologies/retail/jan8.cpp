@@ -1,21 +1,10 @@
 #include "symbologies/retail/jan8.h"
 
+#include "gs1/check_digit.h"
 #include "symbologies/retail/ean_upc_digits.h"
 #include "symbologies/retail/ean_upc_symbol.h"
 #include "symbologies/retail/light_margin_indicators.h"
 #include "symbologies/symbol_building.h"
-
-namespace {
-
-constexpr EanUpcSymbology kJan8{
-    "[Jan8]", &CompleteJan8, &EncodeJan8,
-    {3, 31, 36, 64},  // start guard | digits 1-4 | centre guard | digits 5-8 | end guard
-    0.0f, false, 0.275f,
-    2, {{0, 4, 0, 1}, {4, 4, 2, 3}}, 0.0f,
-    false, false, true,
-};
-
-}  // namespace
 
 std::string CompleteJan8(const std::string& code) { return CompleteWithCheckDigit(code, "Jan8", 7); }
 
@@ -24,11 +13,9 @@ ModuleWidths EncodeJan8(const std::string& code) {
     return EncodeTwoHalves(digits.substr(0, 4), 0, digits.substr(4, 4));
 }
 
-Jan8::Jan8(std::string output_format) : EanUpcBarcode(std::move(output_format), kJan8) {}
-
 EncodedSymbol EncodeJan8Symbol(const std::string& text, const EncodeOptions& options) {
     RefuseLongerThan(text, 8);
-    const std::string digits = CompleteJan8(text);
+    const std::string digits = CompleteGS1CheckDigit(text, 7);
     // Quiet zones 7 modules each side (ISO/IEC 15420 5.2.4); nominal bar height 18.23 mm at
     // X = 0.33 mm. Two groups of four digits, none outside.
     static constexpr EanUpcTextPlan kPlan{

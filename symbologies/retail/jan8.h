@@ -3,7 +3,7 @@
 
 #include "core/model/encode_options.h"
 #include "core/model/encoded_symbol.h"
-#include "symbologies/retail/ean_upc_layout.h"
+#include "core/model/module_widths.h"
 
 // JAN-8 (EAN-8): 7 digits and a check digit.
 
@@ -14,8 +14,3 @@ ModuleWidths EncodeJan8(const std::string& code);
 
 // The completed code (check digit added or verified) as a symbol; `options.extended_guard` picks the form.
 EncodedSymbol EncodeJan8Symbol(const std::string& text, const EncodeOptions& options);
-
-class Jan8 : public EanUpcBarcode {
-public:
-    explicit Jan8(std::string output_format);
-};

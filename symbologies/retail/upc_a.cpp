@@ -1,21 +1,9 @@
 #include "symbologies/retail/upc_a.h"
 
+#include "gs1/check_digit.h"
 #include "symbologies/retail/ean_upc_digits.h"
 #include "symbologies/retail/ean_upc_symbol.h"
 #include "symbologies/symbol_building.h"
-
-namespace {
-
-// The first and last digits sit in the tall zones with the guards, printed outside the bars.
-constexpr EanUpcSymbology kUpcA{
-    "[UpcA]", &CompleteUpcA, &EncodeUpcA,
-    {10, 46, 49, 85},  // guard and digit 1 | digits 2-6 | centre bars | digits 7-11 | digit 12 and guard
-    0.8f, true, 0.495f,
-    2, {{1, 5, 0, 1}, {6, 5, 2, 3}}, 0.0f,
-    true, true, false,
-};
-
-}  // namespace
 
 std::string CompleteUpcA(const std::string& code) { return CompleteWithCheckDigit(code, "UPC-A", 11); }
 
@@ -24,11 +12,9 @@ ModuleWidths EncodeUpcA(const std::string& code) {
     return EncodeTwoHalves(digits.substr(0, 6), 0, digits.substr(6, 6));
 }
 
-UpcA::UpcA(std::string output_format) : EanUpcBarcode(std::move(output_format), kUpcA) {}
-
 EncodedSymbol EncodeUpcASymbol(const std::string& text, const EncodeOptions& options) {
     RefuseLongerThan(text, 12);
-    const std::string digits = CompleteUpcA(text);
+    const std::string digits = CompleteGS1CheckDigit(text, 11);
     // Quiet zones 9 modules each side (ISO/IEC 15420 5.2.4). The first and last symbol characters
     // descend with the guards; their digits stand outside, 4 modules wide at most, ending 5
     // modules before the bars (zint: 4 after them on the right, clear of an add-on).

@@ -3,7 +3,7 @@
 
 #include "core/model/encode_options.h"
 #include "core/model/encoded_symbol.h"
-#include "symbologies/retail/ean_upc_layout.h"
+#include "core/model/module_widths.h"
 
 // UPC-A: number system digit, 10 data digits and a check digit.
 
@@ -14,8 +14,3 @@ ModuleWidths EncodeUpcA(const std::string& code);
 
 // The completed code (check digit added or verified) as a symbol; `options.extended_guard` picks the form.
 EncodedSymbol EncodeUpcASymbol(const std::string& text, const EncodeOptions& options);
-
-class UpcA : public EanUpcBarcode {
-public:
-    explicit UpcA(std::string output_format);
-};

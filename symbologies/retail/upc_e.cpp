@@ -12,16 +12,6 @@ namespace {
 // Number system 1 uses the complement.
 constexpr unsigned char kNumberSystem0Parity[10] = {0x07, 0x0B, 0x0D, 0x0E, 0x13, 0x19, 0x1C, 0x15, 0x16, 0x1A};
 
-// One group of six digits over the data modules, pulled in by half the margin on either side; the
-// number system and check digits are printed outside the bars.
-constexpr EanUpcSymbology kUpcE{
-    "[UpcE]", &CompleteUpcE, &EncodeUPCE,
-    {3, 45, 45, 45},  // start guard | six digits | end guard
-    0.8f, true, 0.495f,
-    1, {{1, 6, 0, 1}, {}}, 0.5f,
-    true, true, false,
-};
-
 }  // namespace
 
 std::string ExpandUpcE(const std::string& s) {
@@ -72,10 +62,12 @@ ModuleWidths EncodeUPCE(const std::string& code) {
     return out;
 }
 
-UpcE::UpcE(std::string output_format) : EanUpcBarcode(std::move(output_format), kUpcE) {}
-
 EncodedSymbol EncodeUpcESymbol(const std::string& text, const EncodeOptions& options) {
     RefuseLongerThan(text, 8);
+    if (text.size() == 8 && FirstNonDigit(text) == std::string::npos && (text[0] == '0' || text[0] == '1')) {
+        const char expected = UpcECheckDigit(text.substr(0, 7));
+        if (text[7] != expected) throw EncodeError(EncodeErrorKind::InvalidData, WrongCheckDigit(text[7], expected), 7);
+    }
     const std::string digits = CompleteUpcE(text);
     // Quiet zones 9 and 7 modules (ISO/IEC 15420 5.2.4). Six digits under their characters; the
     // number system digit left of the bars as UPC-A's, the check digit from 2 modules after them

@@ -3,7 +3,7 @@
 
 #include "core/model/encode_options.h"
 #include "core/model/encoded_symbol.h"
-#include "symbologies/retail/ean_upc_layout.h"
+#include "core/model/module_widths.h"
 
 // UPC-E: the zero-suppressed UPC-A form, number system 0 or 1, six data digits and the check digit of
 // the expanded UPC-A code. Six digits alone mean number system 0.
@@ -20,8 +20,3 @@ ModuleWidths EncodeUPCE(const std::string& code);
 
 // The completed code (check digit added or verified) as a symbol; `options.extended_guard` picks the form.
 EncodedSymbol EncodeUpcESymbol(const std::string& text, const EncodeOptions& options);
-
-class UpcE : public EanUpcBarcode {
-public:
-    explicit UpcE(std::string output_format);
-};

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/classes/linear_classes.h"
 #include "symbologies/linear/code93.h"
 #include "tests/cpp/linear_test_util.h"
 

@@ -2,12 +2,13 @@
 
 #include <string>
 
-#include "symbologies/symbol_building.h"
+#include "core/classes/retail_classes.h"
 #include "symbologies/retail/ean_addon.h"
 #include "symbologies/retail/jan13.h"
 #include "symbologies/retail/jan8.h"
 #include "symbologies/retail/upc_a.h"
 #include "symbologies/retail/upc_e.h"
+#include "symbologies/symbol_building.h"
 #include "tests/cpp/encode_error_util.h"
 #include "tests/cpp/zint_dump.h"
 

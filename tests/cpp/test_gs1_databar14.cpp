@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/classes/databar_classes.h"
 #include "symbologies/databar/gs1_databar14.h"
 #include "tests/cpp/linear_test_util.h"
 

@@ -3,6 +3,7 @@
 #include <random>
 #include <string>
 
+#include "core/classes/databar_classes.h"
 #include "symbologies/databar/gs1_databar_limited.h"
 #include "tests/cpp/linear_test_util.h"
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/classes/linear_classes.h"
 #include "symbologies/linear/itf.h"
 #include "tests/cpp/linear_test_util.h"
 

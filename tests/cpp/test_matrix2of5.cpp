@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 
+#include "core/classes/linear_classes.h"
 #include "symbologies/linear/matrix2of5.h"
 #include "symbologies/linear/nec2of5.h"
 #include "tests/cpp/linear_test_util.h"

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/classes/matrix_classes.h"
 #include "symbologies/matrix/pdf417.h"
 #include "symbologies/matrix/pdf417_clusters.h"
 #include "symbologies/matrix/pdf417_compaction.h"

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "core/render/raster_canvas.h"
+#include "core/raster/raster_canvas.h"
 
 namespace {
 

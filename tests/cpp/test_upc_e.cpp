@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/classes/retail_classes.h"
 #include "symbologies/retail/upc_a.h"
 #include "symbologies/retail/upc_e.h"
 #include "tests/cpp/linear_test_util.h"

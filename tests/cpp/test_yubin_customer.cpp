@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/classes/yubin_customer_class.h"
 #include "symbologies/postal/yubin_customer.h"
 
 namespace {

@@ -24,6 +24,12 @@
 #include "symbologies/retail/jan8.h"
 #include "symbologies/retail/upc_a.h"
 #include "symbologies/retail/upc_e.h"
+#include "core/classes/linear_classes.h"
+#include "core/classes/gs1_128_class.h"
+#include "core/classes/retail_classes.h"
+#include "core/classes/databar_classes.h"
+#include "core/classes/yubin_customer_class.h"
+#include "core/classes/matrix_classes.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "symbologies/retail/ean_upc_layout.h"
+#include "core/classes/ean_upc_layout.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
-#include "core/render/raster_canvas.h"
+#include "core/raster/raster_canvas.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
-#include "core/render/pixel_rounding.h"
+#include "core/raster/pixel_rounding.h"
 
 namespace {
 

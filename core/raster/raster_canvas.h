@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/render/color.h"
+#include "core/raster/color.h"
 
 // A stretch of one image row whose pixels are not all transparent: [begin, end) of row `row`.
 struct CoverageRun {

@@ -1,4 +1,4 @@
-#include "symbologies/databar/databar_drawing.h"
+#include "core/classes/databar_drawing.h"
 
 #include <algorithm>
 
