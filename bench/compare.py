@@ -161,6 +161,7 @@ def main(seconds):
     print_render_step_sizes(zint, seconds)
     print_made_beside_zint(zint, seconds)
     print_postal(zint, seconds)
+    print_stacked(zint, seconds)
 
 
 def print_png_sizes(zint):
@@ -257,6 +258,26 @@ def print_postal(zint, seconds):
             assert zint.zint_postal_png(index, text, module_pixels) > 0, name
             calls = [lambda: barcode_quor.make(name, data, scale=module_pixels).png(),
                      lambda: zint.zint_postal_png(index, text, module_pixels)]
+            mine, theirs = paired_median_us(calls, seconds / 2)
+            print(f"{name:30} {module_pixels:4} {mine:8.1f} {theirs:8.1f} {mine / theirs:9.2f}")
+
+
+# Stacked codes in zint_stacked_png's order: (our name, data both sides take).
+STACKED = [("codablock-f", "Codablock-F 40 characters: ABCDEF 012345"), ("code16k", "Code 16K 0123456789")]
+
+
+def print_stacked(zint, seconds):
+    """make().png() of each stacked code against libzint's PNG, same pixels per module, quiet zones on."""
+    import barcode_quor
+
+    zint.zint_stacked_png.argtypes = [ctypes.c_int, ctypes.c_char_p, ctypes.c_int]
+    print(f"\n{'stacked make().png() vs libzint':30} {'px/X':>4} {'ours µs':>8} {'zint µs':>8} {'µs ratio':>9}")
+    for index, (name, data) in enumerate(STACKED):
+        text = data.encode()
+        for module_pixels in (2, 4, 8):
+            assert zint.zint_stacked_png(index, text, module_pixels) > 0, name
+            calls = [lambda: barcode_quor.make(name, data, scale=module_pixels).png(),
+                     lambda: zint.zint_stacked_png(index, text, module_pixels)]
             mine, theirs = paired_median_us(calls, seconds / 2)
             print(f"{name:30} {module_pixels:4} {mine:8.1f} {theirs:8.1f} {mine / theirs:9.2f}")
 

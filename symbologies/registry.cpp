@@ -54,6 +54,8 @@
 #include "symbologies/retail/book_number_symbols.h"
 #include "symbologies/retail/ean_upc_addon_symbols.h"
 #include "symbologies/retail/jp_book.h"
+#include "symbologies/stacked/codablock_f.h"
+#include "symbologies/stacked/code16k.h"
 
 namespace {
 
@@ -361,6 +363,14 @@ std::vector<SymbologyEntry> MakeTable() {
         Matrix(Row("gs1-aztec", EncodeGS1AztecSymbol, "GS1 Aztec Code", kAztec, kElementString,
                    Concat(AztecSizeOptions(), {ValidateOption()}))),
         Matrix(Row("aztec-rune", EncodeAztecRuneSymbol, "Aztec rune", kAztec, "0")),
+        Row("codablock-f", EncodeCodablockFSymbol, "Codablock-F",
+            "AIM Europe USS Codablock F 1995: 10 modules each side, as Code 128", "CODABLOCK-F 1234567890",
+            {AutoIntegerOption("columns", 4, 62, "data columns per row (auto: about the square root of the length)"),
+             AutoIntegerOption("rows", 2, 44, "rows, filler rows added (auto: as the data needs)")}),
+        Row("code16k", EncodeCode16kSymbol, "Code 16K",
+            "ANSI/AIM BC7 (USS Code 16K): 10 modules before, 1 after, inside the rows (the bars above and below "
+            "run across them)",
+            "Code 16K 0123456789", {AutoIntegerOption("rows", 2, 16, "rows, pad rows added (auto: as the data needs)")}),
     };
 }
 

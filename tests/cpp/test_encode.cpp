@@ -327,7 +327,8 @@ TEST(Encode, NamesInListingOrder) {
         "pdf417", "micropdf417", "code39-ascii", "logmars", "pzn", "code32", "pharmacode", "pharmacode-two-track",
         "hibc-128", "hibc-39", "hibc-datamatrix", "hibc-qr", "hibc-pdf417", "hibc-micropdf417", "msi", "plessey",
         "code11", "telepen", "telepen-numeric", "code93-ascii", "ean14", "sscc18", "industrial2of5", "iata2of5",
-        "datalogic2of5", "dx-film-edge", "flattermarken", "vin", "aztec", "gs1-aztec", "aztec-rune"};
+        "datalogic2of5", "dx-film-edge", "flattermarken", "vin", "aztec", "gs1-aztec", "aztec-rune", "codablock-f",
+        "code16k"};
     EXPECT_EQ(EncodableSymbologies(), expected);
 }
 
