@@ -1,9 +1,11 @@
-// The encode step of every symbology: the first byte picks the symbology, the second a few options,
-// the rest is the text. With the composite option the symbology is a composite carrier and the text
+// The encode step of every symbology: the first byte picks the symbology (0xFF: its name follows,
+// ended by a NUL, so that kept inputs name theirs whatever the list grows to), the second a few
+// options, the rest is the text. With the composite option the symbology is a composite carrier and the text
 // is "primary|component". Encoders may refuse anything, but only with EncodeError; any other
 // exception (or a sanitizer report) is a fault.
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "core/model/encode_error.h"
@@ -21,6 +23,14 @@ const char* const kShapes[] = {"any", "square", "rectangle"};
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::string named;
+    if (size > 0 && data[0] == 0xFF) {
+        const uint8_t* end = static_cast<const uint8_t*>(std::memchr(data + 1, 0, size - 1));
+        if (end == nullptr) return 0;
+        named.assign(reinterpret_cast<const char*>(data + 1), size_t(end - data - 1));
+        size -= size_t(end - data);
+        data = end;  // now the byte before the options, as an index byte would be
+    }
     if (size < 2) return 0;
     const unsigned flags = data[1];
     const unsigned choice = flags >> 5;
@@ -42,6 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             text.erase(bar);
         }
         options.composite_type = kCompositeTypes[choice % 4];
+    } else if (!named.empty()) {
+        name = named;
     } else {
         const auto& names = EncodableSymbologies();
         name = names[data[0] % names.size()];

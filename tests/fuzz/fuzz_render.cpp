@@ -64,6 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         LaidOutSymbol laid_out(symbol, options);
         laid_out.Render(OutputKind::Png);
         laid_out.Render(o[0] & 0x80 ? OutputKind::Svg : OutputKind::Jpeg);
+        laid_out.Render(o[6] & 32 ? OutputKind::Pdf : OutputKind::Eps);  // vector pages from the same layout
     } catch (const EncodeError&) {
     }
     return 0;
