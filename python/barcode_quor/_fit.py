@@ -6,6 +6,7 @@ from __future__ import annotations
 
 import math
 from dataclasses import dataclass
+from typing import Any
 
 import _barcode_quor_native as _native
 
@@ -67,13 +68,14 @@ class Fit:
         return "\n".join(lines) + "\n"
 
 
-def _row(s: Symbology, application: str | None) -> dict | None:
+def _row(s: Symbology, application: str | None) -> dict[str, Any] | None:
     if application is not None and application not in APPLICATIONS:
         raise InvalidOptionError(f"unknown application {application!r}; accepted: {', '.join(APPLICATIONS)}",
                                  option="application", accepted=", ".join(APPLICATIONS))
     for row in _TABLE:
         if row["symbology"] == s.name and application in (None, row["application"]):
-            return row
+            found: dict[str, Any] = row
+            return found
     if application is not None:
         listed = ", ".join(row["symbology"] for row in _TABLE if row["application"] == application)
         raise InvalidOptionError(f"the {application} table has no {s.name}; it lists {listed}",
@@ -132,12 +134,13 @@ def fit(symbology: str, dpi: int, x_dim_mm: float | None = None, application: st
                                      f"{low:.3f} to {high:.3f} mm", option="x_dim_mm")
         x_range = (low, nominal if asked is None else asked, high)
         source, height_rule, min_height = row["source"], row["height_rule"], row["min_height"]
+    table: str | None = None if row is None else str(row["application"])
     low, target, high = x_range
     legal = _legal_dots(dpi, low, high)
     sizes = tuple((dots, round(dots * _MM_PER_INCH / dpi, 4)) for dots in legal)
     reduction = {kind: round(spread * dpi / _MM_PER_INCH) for kind, spread in PRINTER_SPREAD_MM.items()}
     if not sizes:
-        return Fit(s.name, dpi, row and row["application"], source, x_range, (), None, None,
+        return Fit(s.name, dpi, table, source, x_range, (), None, None,
                    _nearest_dpi(dpi, low, high), None, None, reduction)
     # Closest to the nominal; between two equally close, the larger (more tolerant) module.
     dots, mm = min(sizes, key=lambda size: (abs(size[1] - target), -size[0]))
@@ -148,5 +151,5 @@ def fit(symbology: str, dpi: int, x_dim_mm: float | None = None, application: st
     else:
         min_bar_height = None
     reduction = {kind: min(value, dots - 1) for kind, value in reduction.items()}
-    return Fit(s.name, dpi, row and row["application"], source, x_range, sizes, dots, mm, None, min_bar_height,
+    return Fit(s.name, dpi, table, source, x_range, sizes, dots, mm, None, min_bar_height,
                _quiet_zone(s, dots), reduction)

@@ -89,6 +89,7 @@ def _printer_size(s: Symbology, encoded: _native.EncodedSymbol, printer_dpi: int
     for name, value in (("scale", scale), ("dpi", dpi)):
         if value is not None:
             raise _refuse(name, f"give {name} or printer_dpi, not both: printer_dpi sets the scale and dpi")
+    printer_dpi = int(_DPI.check("printer_dpi", printer_dpi) or 0)
     advice = _fit.fit(s.name, printer_dpi, x_dim_mm)
     if advice.dots is None:
         low, _, high = advice.x_range_mm
@@ -372,6 +373,7 @@ class Symbol:
                 or not all(isinstance(v, int) and not isinstance(v, bool) and 0 <= v <= 32000 for v in origin)):
             raise _refuse("origin", f"invalid origin: {origin!r}; accepted: (x, y) whole dots from 0 to 32000")
         field = self._zpl_layout(dpi).render("zpl")
+        assert isinstance(field, str)
         return f"^XA\n^FO{origin[0]},{origin[1]}{field}^FS\n^XZ\n"
 
     def _content(self, kind: str) -> bytes:

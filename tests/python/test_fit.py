@@ -62,6 +62,7 @@ def test_asked_x_and_impossible_dpi():
     (lambda: bq.fit("ean13", dpi=0), "dpi"),
     (lambda: bq.make("ean13", "400638133393", printer_dpi=203, scale=2), "scale"),
     (lambda: bq.make("gs1-128", "(01)09501101530003", printer_dpi=20), "printer_dpi"),
+    (lambda: bq.make("ean13", "400638133393", printer_dpi=0), "printer_dpi"),
 ])
 def test_refusals_name_the_option(call, option):
     with pytest.raises(InvalidOptionError) as raised:
