@@ -23,6 +23,8 @@ _MM = Number(0, 1000, integer=False, low_open=True)
 # hundredths of a millimetre, toner by less. Confirm with a verifier's grade on the real stock.
 PRINTER_SPREAD_MM = {"thermal": 0.0, "inkjet": 0.04, "laser": 0.02}
 _TABLE = _native.gs1_symbol_specifications()
+# Book and serial numbers print as EAN-13 symbols at the point of sale: the EAN-13 rows apply.
+_PRINTED_AS = {"isbn": "ean13", "issn": "ean13", "ismn": "ean13"}
 APPLICATIONS: tuple[str, ...] = tuple(dict.fromkeys(row["application"] for row in _TABLE))
 
 
@@ -72,8 +74,9 @@ def _row(s: Symbology, application: str | None) -> dict[str, Any] | None:
     if application is not None and application not in APPLICATIONS:
         raise InvalidOptionError(f"unknown application {application!r}; accepted: {', '.join(APPLICATIONS)}",
                                  option="application", accepted=", ".join(APPLICATIONS))
+    name = _PRINTED_AS.get(s.name, s.name)
     for row in _TABLE:
-        if row["symbology"] == s.name and application in (None, row["application"]):
+        if row["symbology"] == name and application in (None, row["application"]):
             found: dict[str, Any] = row
             return found
     if application is not None:

@@ -21,6 +21,7 @@ ROWS = [
     ("gs1-128", "logistics", 203, (4, 5, 6, 7), 4, 254),
     ("gs1-128", "logistics", 600, tuple(range(12, 23)), 12, 750),
     ("itf14", None, 300, tuple(range(6, 13)), 6, 375),
+    ("isbn", None, 203, (3, 4, 5), 3, 208),  # an EAN-13 symbol
     ("ean13", "general-distribution", 203, (4, 5), 5, 347),
     ("ean13", "general-distribution", 600, tuple(range(12, 16)), 15, 1039),
     ("gs1-datamatrix", None, 203, (4, 5, 6, 7), 4, None),
