@@ -100,11 +100,16 @@ struct Segment {
     size_t position;
 };
 
-// Whether segments[key..] are the key and its qualifiers in path order, as AI/value pairs.
+// Whether segments[key..] are the key and its qualifiers in path order, as AI/value pairs. The
+// qualifiers are checked only when there are no more of them than the key's longest path has, so
+// trying every segment as the key stays linear in the path's length.
 bool IsKeyPath(const std::vector<Segment>& segments, size_t key) {
     if ((segments.size() - key) % 2 != 0) return false;
     const std::optional<GS1AiFormat> format = FindGS1Ai(segments[key].text);
     if (!format || !format->dl_primary_key) return false;
+    size_t longest = 0;
+    for (const std::vector<std::string>& path : format->dl_qualifier_paths) longest = std::max(longest, path.size());
+    if ((segments.size() - key) / 2 - 1 > longest) return false;
     std::vector<std::string> qualifiers;
     for (size_t i = key + 2; i < segments.size(); i += 2) {
         if (std::find(qualifiers.begin(), qualifiers.end(), segments[i].text) != qualifiers.end()) return false;
@@ -124,6 +129,18 @@ std::string DigitalLinkFromElementString(const std::string& element_string, cons
     }();
     if (lower_domain.rfind("http://", 0) != 0 && lower_domain.rfind("https://", 0) != 0)
         throw EncodeError(EncodeErrorKind::InvalidOption, "the domain must start with http:// or https://: " + domain);
+    // A host, then only characters a URI's authority and path hold as they are: no query or
+    // fragment, which would swallow the key path, and nothing that needs percent-encoding.
+    const size_t host = lower_domain.find("://") + 3;
+    if (host >= domain.size() || domain[host] == '/')
+        throw EncodeError(EncodeErrorKind::InvalidOption, "the domain has no host: " + domain);
+    static const std::string kAllowed =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-._~!$&'()*+,;=:@/%";
+    for (size_t i = host; i < domain.size(); ++i)
+        if (kAllowed.find(domain[i]) == std::string::npos)
+            throw EncodeError(EncodeErrorKind::InvalidOption,
+                              "the domain holds a character a URI prefix cannot (position " + std::to_string(i) +
+                                  "): give scheme://host[/path] only");
     std::string stem = domain;
     while (!stem.empty() && stem.back() == '/') stem.pop_back();
 
@@ -227,7 +244,8 @@ std::string ElementStringFromDigitalLink(const std::string& uri) {
     const size_t path_fields = elements.size();
     for (size_t start = query; start < end;) {
         const size_t stop = std::min(uri.find('&', start + 1), end);
-        const size_t equals = std::min(uri.find('=', start + 1), stop);
+        // '=' looked for up to this parameter's end only: a query of many parameters stays linear.
+        const size_t equals = size_t(std::find(uri.begin() + long(start + 1), uri.begin() + long(stop), '=') - uri.begin());
         const std::string name = uri.substr(start + 1, equals - start - 1);
         const size_t position = start + 1;
         start = stop;

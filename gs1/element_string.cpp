@@ -12,7 +12,7 @@ constexpr size_t kAiMarkerLength = 4;
 
 [[noreturn]] void Fail(const std::string& what, size_t position,
                        EncodeErrorKind kind = EncodeErrorKind::InvalidData) {
-    throw GS1Error(what + " at position " + std::to_string(position), position, kind);
+    throw GS1Error(what, position, "", kind);
 }
 
 bool NeedsSeparator(const std::string& ai) {
@@ -25,12 +25,14 @@ size_t PredefinedLength(const std::string& ai) {
     return format ? size_t(format->PredefinedLength()) : 0;
 }
 
-std::vector<GS1Element> ParseBracketed(const std::string& text) {
+// Each AI between `open` and `close` ("(01)..." or "[01]..."); a backslash before `open` makes it data.
+std::vector<GS1Element> ParseBracketed(const std::string& text, char open, char close_mark) {
+    const std::string opening(1, open);
     std::vector<GS1Element> elements;
     for (size_t p = 0; p < text.size();) {
-        if (text[p] != '(') Fail("expected '(' before an AI", p);
-        const size_t close = text.find(')', p + 1);
-        if (close == std::string::npos) Fail("unclosed '('", p);
+        if (text[p] != open) Fail("expected '" + opening + "' before an AI", p);
+        const size_t close = text.find(close_mark, p + 1);
+        if (close == std::string::npos) Fail("unclosed '" + opening + "'", p);
         GS1Element e;
         e.ai_position = p + 1;
         e.ai = text.substr(p + 1, close - p - 1);
@@ -40,8 +42,8 @@ std::vector<GS1Element> ParseBracketed(const std::string& text) {
                 Fail("non-digit character in AI \"" + e.ai + "\"", p + 1 + i, EncodeErrorKind::InvalidCharacter);
         e.data_position = close + 1;
         p = close + 1;
-        while (p < text.size() && text[p] != '(') {
-            if (text[p] == '\\' && p + 1 < text.size() && text[p + 1] == '(') ++p;  // an escaped '('
+        while (p < text.size() && text[p] != open) {
+            if (text[p] == '\\' && p + 1 < text.size() && text[p + 1] == open) ++p;  // escaped
             e.data += text[p++];
         }
         if (e.data.empty()) Fail("no data for AI (" + e.ai + ")", e.data_position);
@@ -58,20 +60,30 @@ struct RawText {
     std::vector<size_t> positions;
 };
 
-RawText Unmarked(const std::string& text, size_t from, bool brackets_are_fnc1, char separator) {
-    RawText raw;
+// Calls `take(code, position)` for every code of a marker form from `from` on (see GS1MarkedCodes).
+template <typename Take>
+void ScanMarkers(const std::string& text, size_t from, bool brackets_are_fnc1, Take take) {
     for (size_t p = from; p < text.size();) {
         if (text.compare(p, kAiMarkerLength, kAiMarker) == 0) {
+            take(kGS1AiMark, p);
             p += kAiMarkerLength;
-        } else if (text.compare(p, kFnc1MarkerLength, kFnc1Marker) == 0 || (brackets_are_fnc1 && text[p] == '[')) {
-            raw.data += separator;
-            raw.positions.push_back(p);
-            p += text[p] == '[' ? 1 : kFnc1MarkerLength;
+        } else if (text.compare(p, kFnc1MarkerLength, kFnc1Marker) == 0) {
+            take(kGS1Fnc1, p);
+            p += kFnc1MarkerLength;
         } else {
-            raw.data += text[p];
-            raw.positions.push_back(p++);
+            take(brackets_are_fnc1 && text[p] == '[' ? kGS1Fnc1 : static_cast<unsigned char>(text[p]), p);
+            ++p;
         }
     }
+}
+
+RawText Unmarked(const std::string& text, size_t from, bool brackets_are_fnc1, char separator) {
+    RawText raw;
+    ScanMarkers(text, from, brackets_are_fnc1, [&](int code, size_t p) {
+        if (code == kGS1AiMark) return;
+        raw.data += code == kGS1Fnc1 ? separator : char(code);
+        raw.positions.push_back(p);
+    });
     raw.positions.push_back(text.size());
     return raw;
 }
@@ -99,7 +111,9 @@ std::vector<GS1Element> ParseMarked(const std::string& text) {
 }  // namespace
 
 std::vector<GS1Element> ParseGS1(const std::string& text) {
-    return !text.empty() && text[0] == '(' ? ParseBracketed(text) : ParseMarked(text);
+    if (!text.empty() && text[0] == '(') return ParseBracketed(text, '(', ')');
+    if (!text.empty() && text[0] == '[') return ParseBracketed(text, '[', ']');
+    return ParseMarked(text);
 }
 
 std::vector<GS1Element> ParseGS1Raw(const std::string& data, char separator) {
@@ -156,6 +170,44 @@ std::string GS1Data(const std::vector<GS1Element>& elements, char separator) {
     for (size_t i = 0; i < elements.size(); ++i) {
         if (i > 0 && NeedsSeparator(elements[i - 1].ai)) out += separator;
         out += elements[i].ai + elements[i].data;
+    }
+    return out;
+}
+
+std::vector<int> GS1MarkedCodes(const std::vector<GS1Element>& elements) {
+    std::vector<int> codes;
+    for (size_t i = 0; i < elements.size(); ++i) {
+        codes.push_back(i == 0 || NeedsSeparator(elements[i - 1].ai) ? kGS1Fnc1 : kGS1AiMark);
+        for (char c : elements[i].ai + elements[i].data) codes.push_back(static_cast<unsigned char>(c));
+    }
+    return codes;
+}
+
+std::vector<int> GS1MarkedCodes(const std::string& text, bool brackets_are_fnc1) {
+    std::vector<int> codes;
+    codes.reserve(text.size());
+    ScanMarkers(text, 0, brackets_are_fnc1, [&](int code, size_t) { codes.push_back(code); });
+    return codes;
+}
+
+std::string GS1MarkedHumanText(const std::string& text) {
+    std::string out;
+    out.reserve(text.size() + 8);
+    bool after_marker = false;
+    for (size_t p = 0; p < text.size();) {
+        const bool fnc1 = text.compare(p, kFnc1MarkerLength, kFnc1Marker) == 0;
+        if (fnc1 || text.compare(p, kAiMarkerLength, kAiMarker) == 0) {
+            p += fnc1 ? kFnc1MarkerLength : kAiMarkerLength;
+            after_marker = true;
+        } else if (after_marker) {
+            const size_t length = GS1AiLengthAt(text, p);
+            const std::string ai = text.substr(p, length == 0 ? 2 : length);
+            out += "(" + ai + ")";
+            p += ai.size();
+            after_marker = false;
+        } else {
+            out += text[p++];
+        }
     }
     return out;
 }

@@ -43,7 +43,7 @@ public:
     [[noreturn]] void Fail(size_t offset, const std::string& what,
                            EncodeErrorKind kind = EncodeErrorKind::InvalidData) const {
         const size_t position = e_.data_position + offset;
-        throw GS1Error("AI (" + e_.ai + ") at position " + std::to_string(position) + ": " + what, position, kind);
+        throw GS1Error("AI (" + e_.ai + ")", position, ": " + what, kind);
     }
 
     void Check(const GS1AiFormat& format) const {
@@ -124,7 +124,20 @@ private:
 void ValidateGS1(const std::vector<GS1Element>& elements) {
     for (const GS1Element& e : elements) {
         const auto format = FindGS1Ai(e.ai);
-        if (!format) throw GS1Error("unknown AI (" + e.ai + ") at position " + std::to_string(e.ai_position), e.ai_position);
+        if (!format) throw GS1Error("unknown AI (" + e.ai + ")", e.ai_position);
         FieldChecker(e).Check(*format);
+    }
+    RefuseRepeatedAis(elements, {});
+}
+
+void RefuseRepeatedAis(const std::vector<GS1Element>& elements, const std::vector<GS1Element>& earlier) {
+    for (size_t i = 0; i < elements.size(); ++i) {
+        const auto differs = [&](const GS1Element& other) {
+            return other.ai == elements[i].ai && other.data != elements[i].data;
+        };
+        const auto before = elements.begin() + long(i);
+        if (std::any_of(earlier.begin(), earlier.end(), differs) || std::any_of(elements.begin(), before, differs))
+            throw GS1Error("AI (" + elements[i].ai + ")", elements[i].ai_position,
+                           ": repeated with a different value (an AI given twice must carry the same value)");
     }
 }

@@ -1,4 +1,4 @@
-"""Sample symbols shared by the gallery (scripts/gallery.py) and the benchmark (bench/bench.py).
+"""Sample draws of the native classes, for the benchmark (bench/bench.py).
 
 One row per symbol: a title, the class, the arguments of draw/draw_bytes, optional setup calls made
 on a fresh object, and the names of the string and bytes draw methods when they are not the usual.

@@ -95,7 +95,7 @@ OptionSpec EncodingOption() {
 }
 
 std::vector<OptionSpec> CompositeOptions() {
-    return {TextOption("composite", "an element string, e.g. \"(10)ABC123\"",
+    return {TextOption("composite", "an element string, e.g. \"(10)ABC123\" or \"[10]ABC123\"",
                        "element string of a GS1 composite component above the bars"),
             ChoiceOption("composite_type", {"auto", "a", "b", "c"}, "auto",
                          "composite component CC-A, CC-B or CC-C (C over GS1-128 only; auto: the smallest)")};

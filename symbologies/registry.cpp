@@ -190,7 +190,7 @@ std::vector<SymbologyEntry> MakeTable() {
         Matrix(Row("qr", EncodeQrSymbol, "QR Code", kQr, "A",
                    {QrErrorOption(), QrVersionOption(),
                     ChoiceOption("mode", {"auto", "byte", "numeric", "alphanumeric", "kanji"}, "auto",
-                                 "encodation mode (kanji: Shift-JIS bytes in byte mode)"),
+                                 "encodation mode (kanji: Kanji mode, 13 bits a Shift JIS double-byte character)"),
                     EncodingOption()}),
                "qr"),
         Matrix(Row("gs1-qr", EncodeGS1QrSymbol, "GS1 QR Code", kQr, kElementString,

@@ -26,7 +26,7 @@ ModuleWidths EncodeConvenience(const std::string& code, std::string& digits) {
 
 GS1_128::GS1_128(std::string output_format) : BarcodeBase1D(std::move(output_format)) { SetFitWidth(true); }
 
-std::string GS1_128::HumanText(const std::string& code) const { return GS1_128HumanText(code); }
+std::string GS1_128::HumanText(const std::string& code) const { return GS1MarkedHumanText(code); }
 
 bool GS1_128::DrawConvenience(const std::string& code, int x, int y, int width, int height) {
     std::string digits;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/classes/barcode_base_1d.h"
+#include "gs1/element_string.h"
 #include "symbologies/linear/gs1_128.h"
 
 class GS1_128 : public BarcodeBase1D {
@@ -14,7 +15,7 @@ public:
 
 protected:
     const char* Tag() const override { return "[GS1-128]"; }
-    ModuleWidths EncodeBars(const std::string& code) override { return EncodeGS1_128(code); }
+    ModuleWidths EncodeBars(const std::string& code) override { return EncodeGS1_128(GS1MarkedCodes(code, false)); }
     std::string HumanText(const std::string& code) const override;
 
 private:

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <exception>
 
+#include "gs1/element_string.h"
 #include "symbologies/matrix/datamatrix_symbol.h"
 #include "symbologies/matrix/qr_segments.h"
 
@@ -25,7 +26,9 @@ void QR::SetEncodeMode(const std::string& mode) {
 
 ModuleMatrix QR::EncodeMatrix(const std::string& bytes) {
     if (bytes.empty()) return ModuleMatrix();
-    return EncodeQr(bytes, QrModeFromLetter(mode_), QrLevelFromSetting(level_), version_, gs1_).matrix;
+    // GS1 input is read here, once, in any form the GS1 reader takes.
+    const std::string data = gs1_ ? GS1Data(ParseGS1(bytes), '\x1d') : bytes;
+    return EncodeQr(data, QrModeFromLetter(mode_), QrLevelFromSetting(level_), version_, gs1_).matrix;
 }
 
 bool QR::DrawEncoded(const std::string& bytes, int x, int y, int width, int height) {
@@ -49,7 +52,9 @@ bool DataMatrix::DrawEncoded(const std::string& bytes, int x, int y, int width, 
 }
 
 ModuleMatrix DataMatrix::EncodeMatrix(const std::string& bytes) {
-    return gs1_ ? EncodeGS1DataMatrix(bytes, scheme_, size_index_) : EncodeDataMatrix(bytes, scheme_, size_index_);
+    // GS1 input is read here, once, in any form the GS1 reader takes.
+    return gs1_ ? EncodeGS1DataMatrix(GS1Data(ParseGS1(bytes), '\x1d'), scheme_, size_index_)
+                : EncodeDataMatrix(bytes, scheme_, size_index_);
 }
 
 int Pdf417SquareDrawWidth(int height, int module_columns, int rows, int row_height) {

@@ -37,6 +37,12 @@ FT_Library Library() {
     return g_library;
 }
 
+// Space characters, whose glyphs have no outline.
+bool IsBlank(char32_t c) {
+    return c == 0x20 || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200B) || c == 0x202F || c == 0x205F ||
+           c == 0x3000 || c == 0xFEFF;
+}
+
 std::string CodePointName(char32_t c) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "U+%04X", unsigned(c));
@@ -173,8 +179,15 @@ std::shared_ptr<const GlyphImage> GlyphFont::Glyph(char32_t code_point, double e
     const FT_Int32 load = antialias ? FT_LOAD_TARGET_LIGHT
                                     : FT_LOAD_TARGET_MONO | (face_->truetype ? FT_LOAD_FORCE_AUTOHINT : 0);
     const FT_Render_Mode mode = antialias ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO;
-    if (FT_Set_Char_Size(f, em64, half_again ? em64 * 2 / 3 : em64, 72, 72) != 0 ||
-        FT_Load_Glyph(f, index, load) != 0 || FT_Render_Glyph(f->glyph, mode) != 0)
+    if (FT_Set_Char_Size(f, em64, half_again ? em64 * 2 / 3 : em64, 72, 72) != 0 || FT_Load_Glyph(f, index, load) != 0)
+        throw EncodeError(EncodeErrorKind::InvalidOption, "the glyph for " + CodePointName(code_point) +
+                                                              " could not be loaded from the font");
+    // A visible character with no outline comes from a damaged font (a truncated file loads, and
+    // draws nothing): refused rather than printed as blank.
+    if (f->glyph->format == FT_GLYPH_FORMAT_OUTLINE && f->glyph->outline.n_points == 0 && !IsBlank(code_point))
+        throw EncodeError(EncodeErrorKind::InvalidOption, "the font has no outline for " + CodePointName(code_point) +
+                                                              ": the font file is damaged or truncated");
+    if (FT_Render_Glyph(f->glyph, mode) != 0)
         throw EncodeError(EncodeErrorKind::InvalidOption, "the glyph for " + CodePointName(code_point) +
                                                               " could not be drawn at " + std::to_string(em_pixels) +
                                                               " pixels an em");
@@ -227,22 +240,4 @@ std::string GlyphFont::Outline(char32_t code_point) const {
     if (face_->outlines.size() >= kMaxCachedGlyphs) face_->outlines.clear();
     face_->outlines.emplace(code_point, path.d);
     return path.d;
-}
-
-std::u32string DecodeUtf8(const std::string& text) {
-    std::u32string out;
-    for (size_t i = 0; i < text.size();) {
-        const unsigned char lead = static_cast<unsigned char>(text[i]);
-        const size_t n = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-        bool ok = n != 0 && i + n <= text.size();
-        char32_t cp = n == 1 ? lead : n == 2 ? lead & 0x1F : n == 3 ? lead & 0x0F : lead & 0x07;
-        for (size_t k = 1; ok && k < n; ++k) {
-            const unsigned char c = static_cast<unsigned char>(text[i + k]);
-            ok = (c & 0xC0) == 0x80;
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        out += ok ? cp : U'\uFFFD';
-        i += ok ? n : 1;
-    }
-    return out;
 }

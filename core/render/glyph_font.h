@@ -57,5 +57,3 @@ private:
     double digit_height_per_em_ = 0.7;
 };
 
-// The code points of UTF-8 text (malformed bytes become U+FFFD).
-std::u32string DecodeUtf8(const std::string& text);

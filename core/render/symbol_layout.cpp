@@ -247,10 +247,10 @@ Attempt LayOut(const EncodedSymbol& symbol, const RenderOptions& o, const std::v
     if (bearer > 0) {
         out.dark.push_back({0.0, bearer_top, double(out.width), double(bearer)});
         out.dark.push_back({0.0, rows_bottom, double(out.width), double(bearer)});
-        if (frame > 0) {
-            const double h = rows_bottom + bearer - bearer_top;
-            out.dark.push_back({0.0, bearer_top, double(frame), h});
-            out.dark.push_back({double(out.width - frame), bearer_top, double(frame), h});
+        if (frame > 0) {  // the sides between the bars: no two shapes overlap, however a renderer fills them
+            const double top = bearer_top + bearer, h = rows_bottom - top;
+            out.dark.push_back({0.0, top, double(frame), h});
+            out.dark.push_back({double(out.width - frame), top, double(frame), h});
         }
     }
 

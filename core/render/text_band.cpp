@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/raster/pixel_rounding.h"
+#include "core/text_encoding/utf8.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ int Snap(double v, int step) { return step * RoundPixels(v / step); }
 // would touch the one before it moves right until a light pixel parts them.
 std::vector<PlacedGlyph> PlaceSpan(const TextSpan& span, const TextStyle& style, int module_pixels) {
     std::vector<PlacedGlyph> glyphs;
-    const std::u32string text = DecodeUtf8(span.text);
+    const std::u32string text = Utf8CodePoints(span.text);
     if (text.empty()) return glyphs;
     // Enlarged glyphs are drawn with digits a whole number of pixels tall, as hinting draws them;
     // `em` is the size they come out at, which SVG output draws too.

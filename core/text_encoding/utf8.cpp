@@ -47,6 +47,17 @@ char32_t DecodeUtf8(const char* s, size_t n) {
     return cp;
 }
 
+std::u32string Utf8CodePoints(const std::string& text) {
+    std::u32string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        const size_t n = Utf8CharacterLength(text, i);
+        out += n == 0 ? U'\uFFFD' : DecodeUtf8(&text[i], n);
+        i += n == 0 ? 1 : n;
+    }
+    return out;
+}
+
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += char(cp);

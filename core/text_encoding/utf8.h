@@ -17,6 +17,10 @@ bool IsWellFormedUtf8(const std::string& text);
 
 // The code point of the sequence of n bytes at s (n from Utf8SequenceLength).
 char32_t DecodeUtf8(const char* s, size_t n);
+// The characters of the text; every byte that is not part of a well-formed character (overlong
+// forms and surrogates included) becomes U+FFFD.
+std::u32string Utf8CodePoints(const std::string& text);
+
 // Appends a code point up to U+FFFF.
 void AppendUtf8(std::string& out, char32_t code_point);
 

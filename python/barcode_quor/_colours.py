@@ -1,13 +1,14 @@
 """Colours as CSS writes them: a name, "#rgb", "#rgba", "#rrggbb", "#rrggbbaa" or "transparent";
-or a tuple (r, g, b) or (r, g, b, a) of integers 0-255."""
+or a tuple (r, g, b) or (r, g, b, a) of integers 0-255. As typed on a command line or in a sheet,
+also the hex digits without "#", "r,g,b" or "r,g,b,a", and "none" for transparent."""
 from __future__ import annotations
 
 import re
 
 from ._errors import InvalidOptionError
 
-ACCEPTED = ('a CSS colour name, "transparent", "#rgb", "#rgba", "#rrggbb", "#rrggbbaa", '
-            "or a tuple (r, g, b) or (r, g, b, a) of integers 0-255")
+ACCEPTED = ('a CSS colour name, "transparent" (or "none"), "#rgb", "#rgba", "#rrggbb", "#rrggbbaa" (the "#" '
+            'optional), "r,g,b[,a]", or a tuple (r, g, b) or (r, g, b, a) of integers 0-255')
 
 # The named colours of CSS Color Module Level 4 (section 6.1), as #rrggbb.
 _NAMED = {
@@ -45,7 +46,8 @@ _NAMED = {
     "violet": "ee82ee", "wheat": "f5deb3", "white": "ffffff", "whitesmoke": "f5f5f5", "yellow": "ffff00",
     "yellowgreen": "9acd32",
 }
-_HEX = re.compile(r"#([0-9a-f]{3,4}|[0-9a-f]{6}|[0-9a-f]{8})")
+_HEX = re.compile(r"#?([0-9a-f]{3,4}|[0-9a-f]{6}|[0-9a-f]{8})")
+_COMPONENTS = re.compile(r"\d{1,3}(\s*,\s*\d{1,3}){2,3}")
 
 
 def _from_hex(digits: str) -> tuple[int, int, int, int]:
@@ -64,14 +66,30 @@ def check_colour(name: str, value: object) -> tuple[int, int, int, int]:
     """The RGBA tuple of a colour (alpha 255 unless given); InvalidOptionError naming the option."""
     if isinstance(value, str):
         text = value.strip().lower()
-        if text == "transparent":
+        if text in ("transparent", "none"):
             return (0, 0, 0, 0)
         if text in _NAMED_RGBA:
             return _NAMED_RGBA[text]
         match = _HEX.fullmatch(text)
         if match:
             return _from_hex(match.group(1))
-    elif isinstance(value, tuple) and len(value) in (3, 4):
+        if _COMPONENTS.fullmatch(text):
+            value = tuple(int(part) for part in text.split(","))
+    if isinstance(value, tuple) and len(value) in (3, 4):
         if all(isinstance(c, int) and not isinstance(c, bool) and 0 <= c <= 255 for c in value):
             return (value[0], value[1], value[2], value[3] if len(value) == 4 else 255)
     raise InvalidOptionError(f"invalid {name}: {value!r}; accepted: {ACCEPTED}", option=name, accepted=ACCEPTED)
+
+
+def _over(top: tuple[int, int, int, int], under: tuple[int, int, int]) -> tuple[int, int, int, int]:
+    alpha = top[3] / 255
+    r, g, b = (round(t * alpha + u * (1 - alpha)) for t, u in zip(top[:3], under))
+    return (r, g, b, 255)
+
+
+def on_white(foreground: tuple[int, int, int, int],
+             background: tuple[int, int, int, int]) -> tuple[tuple[int, int, int, int], tuple[int, int, int, int]]:
+    """The opaque colours a translucent pair shows on white paper: the background over white, the
+    bars over that background (for outputs without transparency, such as JPEG)."""
+    flat_background = _over(background, (255, 255, 255))
+    return _over(foreground, flat_background[:3]), flat_background

@@ -64,7 +64,10 @@ def write(target: Target, content: bytes) -> None:
 
 def _write_new(path: str, content: bytes) -> None:
     folder = os.path.dirname(os.path.abspath(path))
-    handle, temporary = tempfile.mkstemp(dir=folder, prefix=f".{os.path.basename(path)}.", suffix=".tmp")
+    try:
+        handle, temporary = tempfile.mkstemp(dir=folder, prefix=f".{os.path.basename(path)}.", suffix=".tmp")
+    except OSError as error:  # named by the caller's path, not the temporary name it was tried under
+        raise type(error)(error.errno, error.strerror, path) from None
     try:
         with os.fdopen(handle, "wb") as stream:
             stream.write(content)

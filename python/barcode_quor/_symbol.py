@@ -3,13 +3,16 @@ a render of that one encoded symbol."""
 from __future__ import annotations
 
 import base64
+import inspect
+import math
 import os
+import re
 from typing import Any, Union
 
 import _barcode_quor_native as _native
 
-from . import _fit, _output, _pixels
-from ._colours import check_colour
+from . import _fit, _output, _pixels, _suggest
+from ._colours import check_colour, on_white
 from ._errors import DataTooLongError, InvalidDataError, InvalidOptionError
 from ._options import RENDER_LIMITS, Choice, Flag, Number, check_quiet_zone, whole_sides
 from ._symbologies import BY_NAME, Symbology
@@ -40,22 +43,51 @@ def _own_options(s: Symbology, given: dict[str, object]) -> tuple[dict[str, Any]
     known = {o.name: o for o in s.options}
     for name in given:
         if name not in known:
-            names = ", ".join(known) or "none"
-            raise _refuse(name, f"{s.name} has no option {name!r}; its own options: {names}")
+            raise _refuse(name, _unknown_option(s, name))
     own = {name: o.kind.check(name, given.get(name, o.default)) for name, o in known.items()}
     return own, {o.field: own[o.name] for o in known.values()}
 
 
-def _check_scalar_values(what: str, text: str) -> None:
-    """Text must be Unicode scalar values: a lone surrogate has no UTF-8 form to encode."""
-    for position, character in enumerate(text):
-        if "\ud800" <= character <= "\udfff":
-            raise InvalidDataError(f"{what}: character {character!r} at position {position} is a lone surrogate, "
-                                   "which is not text", character=character, position=position)
+def _common_options() -> list[str]:
+    return [p.name for p in inspect.signature(make).parameters.values() if p.kind is p.KEYWORD_ONLY]
+
+
+def _unknown_option(s: Symbology, name: str) -> str:
+    """Why make() refuses an option name, and the name meant when it can tell."""
+    own = [o.name for o in s.options]
+    message = f"{s.name} has no option {name!r}"
+    others = [e.name for e in BY_NAME.values() if name in (o.name for o in e.options) and e.name != s.name]
+    if others:
+        return f"{message} ({', '.join(dict.fromkeys(others))} have it); its own options: {', '.join(own) or 'none'}"
+    suggestion = _suggest.option(name, [*_common_options(), *own])
+    return f"{message}{_suggest.did_you_mean(suggestion)} (its own options: {', '.join(own) or 'none'})"
+
+
+def _unknown_symbology(symbology: object) -> InvalidOptionError:
+    names = ", ".join(BY_NAME)
+    suggestion = _suggest.symbology(symbology, BY_NAME) if isinstance(symbology, str) else None
+    if suggestion:
+        return _refuse("symbology", f"unknown symbology {symbology!r}{_suggest.did_you_mean(suggestion)}", names)
+    return _refuse("symbology", f"unknown symbology {symbology!r}; accepted: {names}", names)
+
+
+_LONE_SURROGATE = re.compile("[\ud800-\udfff]")
+
+
+def _refuse_lone_surrogates(symbology: str, data: object, given: dict[str, object]) -> None:
+    """Every text make() takes must be Unicode scalar values: a lone surrogate (which JSON escapes
+    and undecodable command-line bytes become) has no UTF-8 form to encode."""
+    for name, value in (("data", data), *given.items()):
+        found = _LONE_SURROGATE.search(value) if isinstance(value, str) else None
+        if found is None:
+            continue
+        what = f"character {found.group()!r} at position {found.start()} is a lone surrogate, which is not text"
+        if name == "data":
+            raise InvalidDataError(f"{symbology}: {what}", character=found.group(), position=found.start())
+        raise _refuse(name, f"{name}: {what}")
 
 
 def _encode(s: Symbology, data: str, encoder_options: dict[str, Any]) -> _native.EncodedSymbol:
-    _check_scalar_values(s.name, data)
     try:
         return _native.encode(s.name, data, **encoder_options)
     except InvalidDataError as error:
@@ -79,7 +111,13 @@ def _digital_link_data(s: Symbology, data: str | None, element_string: object,
     if not isinstance(element_string, str) or not isinstance(domain, (str, type(None))):
         raise _refuse("digital_link", "digital_link and domain are str: an element string and a URI prefix")
     under = {} if domain is None else {"domain": domain}  # the native default domain otherwise
-    return BY_NAME[s.digital_link_as], _native.gs1_digital_link(element_string, **under)
+    try:
+        return BY_NAME[s.digital_link_as], _native.gs1_digital_link(element_string, **under)
+    except InvalidOptionError as error:  # the domain is the one option it takes
+        raise _refuse("domain", f"{s.name}: {error}") from None
+    except InvalidDataError as error:  # in the element string: named, its type kept
+        raise InvalidDataError(f"{s.name}: digital_link: {error}", character=error.character,
+                               position=error.position) from None
 
 
 def _printer_size(s: Symbology, encoded: _native.EncodedSymbol, printer_dpi: int, scale: int | None,
@@ -107,6 +145,7 @@ class _Appearance:
     """make()'s size and appearance options checked, as the render step's options."""
 
     def __init__(self, s: Symbology, encoded: _native.EncodedSymbol, given: dict[str, Any]) -> None:
+        self.symbology = s.name
         self.dpi: int | None = None if given["dpi"] is None else int(_DPI.check("dpi", given["dpi"]) or 0)
         self.scale, self.module_mm = self._module(s, given)
         linear = encoded.shape == "linear"
@@ -151,15 +190,28 @@ class _Appearance:
         if height is not None and height_mm is not None:
             raise _refuse("height", "give height or height_mm, not both")
         if height is not None:
-            return {"bar_height": float(_MODULES.check("height", height) or 0)}
+            return {"bar_height": self._visible("height", float(_MODULES.check("height", height) or 0))}
         if height_mm is None:
             return {}
         height_mm = float(_MM.check("height_mm", height_mm) or 0)
         if self.dpi is not None:
-            return {"bar_height_pixels": max(1, round(height_mm / 25.4 * self.dpi))}
+            pixels = height_mm / 25.4 * self.dpi
+            if math.floor(pixels + 0.5) < 1:
+                raise _refuse("height_mm", f"{self.symbology}: height_mm={height_mm:g} at dpi={self.dpi} is "
+                                           f"{pixels:.2f} pixels, "
+                                           "which rounds to 0: the bars would not be drawn")
+            return {"bar_height_pixels": math.floor(pixels + 0.5)}
         if self.module_mm is not None:
-            return {"bar_height": height_mm / self.module_mm}
+            return {"bar_height": self._visible("height_mm", height_mm / self.module_mm)}
         raise _refuse("height_mm", "height_mm needs dpi or x_dim_mm to be turned into modules")
+
+    def _visible(self, name: str, modules: float) -> float:
+        """A bar height in modules that is at least one pixel at the scale (the render rounds half up)."""
+        if math.floor(modules * self.scale + 0.5) < 1:
+            raise _refuse(name, f"{self.symbology}: {name} gives bars {modules:g} modules high, "
+                                f"{modules * self.scale:.2f} pixels at scale {self.scale}, which rounds to 0: "
+                                "the bars would not be drawn")
+        return modules
 
     def _text(self, given: dict[str, Any]) -> dict[str, Any]:
         options: dict[str, Any] = {"text_position": _TEXT_POSITION.check("text_position", given["text_position"])}
@@ -172,7 +224,6 @@ class _Appearance:
         if text is not None:
             if not isinstance(text, str):
                 raise _refuse("text", f"invalid text: {text!r}; accepted: a str replacing the printed text")
-            _check_scalar_values("text", text)
             options["text"] = text
         for name in ("text_size_mm", "text_gap_mm"):
             if given[name] is not None:
@@ -234,6 +285,21 @@ def _appearance(s: Symbology, encoded: _native.EncodedSymbol, given: dict[str, A
     return appearance
 
 
+def _lay_out(s: Symbology, encoded: _native.EncodedSymbol, appearance: _Appearance) -> _native.LaidOutSymbol:
+    """The render step's layout; its refusals (text too large, a font that cannot draw) named with
+    the symbology and the option to change."""
+    try:
+        return _native.lay_out(encoded, appearance.native_options)
+    except InvalidOptionError as error:
+        message = str(error)
+        if "pixels an em" in message:
+            option = "text_size_mm" if appearance.options.get("text_size_mm") else "scale"
+            message = f"{message}: use a smaller {option}, or show_text=False"
+        else:
+            option = "font" if "font" in message or "glyph" in message else error.option
+        raise _refuse(option, f"{s.name}: {message}", error.accepted) from None
+
+
 class Symbol:
     """A barcode symbol ready to be drawn: made by :func:`barcode_quor.make`.
 
@@ -263,6 +329,8 @@ class Symbol:
         self.pixel_size: tuple[int, int] = laid_out.size
         self.encoded = encoded
         self._laid_out = laid_out  # immutable: every render draws from this one layout
+        self._appearance = appearance
+        self._opaque_laid_out: _native.LaidOutSymbol | None = None
         options = appearance.options
         self._appearance_options = options
         self._print_laid_out: _native.LaidOutSymbol | None = None
@@ -295,7 +363,20 @@ class Symbol:
         return _pixels.terminal_text(self.encoded, self.quiet_zone, self.row_heights, dark_on_light)
 
     def _render(self, kind: str) -> bytes | str:
+        if kind in ("jpeg", "jpg"):
+            return self._opaque_layout().render(kind)
         return self._laid_out.render(kind)
+
+    def _opaque_layout(self) -> _native.LaidOutSymbol:
+        """The layout for outputs without transparency: translucent colours as they show on white."""
+        options = self._appearance.options
+        if options["foreground"][3] == 255 and options["background"][3] == 255:
+            return self._laid_out
+        if self._opaque_laid_out is None:  # two threads may both make it: the same layout either way
+            foreground, background = on_white(options["foreground"], options["background"])
+            flat = _native.render_options(**{**options, "foreground": foreground, "background": background})
+            self._opaque_laid_out = _native.lay_out(self.encoded, flat)
+        return self._opaque_laid_out
 
     def png(self) -> bytes:
         """The symbol as PNG bytes (with a pHYs resolution chunk when dpi was given)."""
@@ -457,8 +538,9 @@ def make(symbology: str, data: str | None = None, *, scale: int | None = None, d
     limit, InvalidDataError (DataTooLongError) for data the symbology cannot encode."""
     entry = BY_NAME.get(symbology.lower() if isinstance(symbology, str) else "")
     if entry is None:
-        names = ", ".join(BY_NAME)
-        raise _refuse("symbology", f"unknown symbology {symbology!r}; accepted: {names}", names)
+        raise _unknown_symbology(symbology)
+    _refuse_lone_surrogates(entry.name, data, {"text": text, "digital_link": digital_link, "domain": domain,
+                                               **options})
     own, encoder_options = _own_options(entry, options)
     encoded_as = entry
     if digital_link is not None:
@@ -476,7 +558,7 @@ def make(symbology: str, data: str | None = None, *, scale: int | None = None, d
         "light_margin_indicators": light_margin_indicators, "rotate": rotate,
         "bar_width_reduction": bar_width_reduction, "foreground": foreground, "background": background,
         "max_pixels": max_pixels, "cmyk": cmyk})
-    laid_out = _native.lay_out(encoded, appearance.native_options)
+    laid_out = _lay_out(entry, encoded, appearance)
     width, height_pixels = laid_out.size
     limit = appearance.options["max_pixels"]
     if width * height_pixels > limit:

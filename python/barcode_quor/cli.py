@@ -6,9 +6,9 @@ import argparse
 import importlib
 import os
 import sys
-from typing import Any, Sequence
+from typing import Any, NoReturn, Sequence
 
-from . import __version__
+from . import __version__, _suggest
 from ._errors import BarcodeError, InvalidOptionError
 from ._fit import APPLICATIONS, fit
 from ._options import Flag, Option, parse_quiet_zone
@@ -29,19 +29,54 @@ def _own_option_names() -> dict[str, list[tuple[str, Option]]]:
     return names
 
 
+EXAMPLES = """examples:
+  barcode-quor qr "https://example.com/"                       writes qr.png
+  barcode-quor ean13 490123456789 -o label.svg --x-dim-mm 0.33 --dpi 600
+  barcode-quor ean13 490123456789 -o label.pdf --x-dim-mm 0.33 --cmyk
+  barcode-quor code128 TICKET-0042 -o ticket.png --scale 3 --fg 000080 --bg none
+  barcode-quor itf14 1540014128876 -o carton.png --bearer top-bottom
+  barcode-quor gs1-128 "(01)09501101530003(17)251231(10)ABC123" -o gs1.png
+  barcode-quor datamatrix --digital-link "(01)09501101530003" -o dl.png
+  barcode-quor batch labels.csv -o labels.zip --symbology gs1-128 --data "(01){gtin}(10){lot}" --name "{gtin}.png"
+  barcode-quor ean13 490123456789 -o label.zpl --printer-dpi 203
+  barcode-quor fit ean13 --dpi 203
+
+'barcode-quor --list' lists the symbologies and their options; 'barcode-quor batch --help' draws many
+symbols from a CSV, JSON Lines or text file; 'barcode-quor fit --help' sizes a symbol for a printer's
+resolution; 'barcode-quor serve --help' serves them over HTTP."""
+
+
+class _Parser(argparse.ArgumentParser):
+    """argparse's parser, whose refusal of an unknown flag names the flag meant."""
+
+    def error(self, message: str) -> NoReturn:
+        if message.startswith("unrecognized arguments: "):
+            hints = [f"{word}: did you mean {meant}?" for word in message.split()[2:]
+                     if word.startswith("-") and (meant := self._meant(word.split("=")[0]))]
+            message += "".join(f"; {hint}" for hint in hints)
+        super().error(message)
+
+    def _meant(self, word: str) -> str | None:
+        flags = {o.lstrip("-").replace("-", "_"): o for o in self._option_string_actions if o.startswith("--")}
+        flags["show_text"] = "--no-text"
+        meant = _suggest.option(word.lstrip("-"), flags)
+        return flags[meant] if meant else None
+
+
 def _parser() -> argparse.ArgumentParser:
-    parser = argparse.ArgumentParser(
+    parser = _Parser(
         prog=PROG,
-        description="Draw one barcode symbol to a file (PNG, JPEG, SVG, PDF or EPS).",
-        epilog="'barcode-quor --list' lists the symbologies and their options; "
-               "'barcode-quor batch --help' draws many symbols from a CSV or JSON Lines file; "
-               "'barcode-quor fit --help' sizes a symbol for a printer's resolution; "
-               "'barcode-quor serve --help' serves them over HTTP.",
+        description="Draw one barcode symbol to a file (PNG, JPEG, SVG, PDF or EPS); without -o, to "
+                    "SYMBOLOGY.png.",
+        epilog=EXAMPLES,
+        formatter_class=argparse.RawDescriptionHelpFormatter,
     )
     parser.add_argument("symbology", nargs="?", help="symbology name, e.g. code128, ean13, qr")
     parser.add_argument("data", nargs="?", help="the data to encode; - reads it from standard input "
                                                 "(one trailing newline dropped)")
-    parser.add_argument("-o", "--output", metavar="FILE", help="output file; - writes to standard output")
+    parser.add_argument("-o", "--output", metavar="FILE",
+                        help="output file; - writes to standard output, as text when it is a terminal and no "
+                             "--format is given (default: SYMBOLOGY.png, or the --format's)")
     parser.add_argument("-f", "--format", choices=KINDS, help="output kind (default: from the extension, else png)")
     parser.add_argument("--list", action="store_true", help="list the symbologies and their options")
     parser.add_argument("-V", "--version", action="version", version=f"{PROG} {__version__}")
@@ -68,9 +103,9 @@ def _parser() -> argparse.ArgumentParser:
     size.add_argument("--text-gap-mm", type=float, metavar="MM", help="gap between bars and text in mm")
     size.add_argument("--light-margin-indicators", action="store_true", help="EAN-13/EAN-8 '<' and '>' in the quiet zones")
     size.add_argument("--fg", "--foreground", dest="foreground", default="black", metavar="COLOUR",
-                      help="bar colour: a CSS name, #rgb, #rrggbb or #rrggbbaa")
+                      help="bar colour: a CSS name, rrggbb or rrggbbaa (# optional), or r,g,b[,a]")
     size.add_argument("--bg", "--background", dest="background", default="white", metavar="COLOUR",
-                      help="background colour: a CSS name, transparent, #rgb, #rrggbb or #rrggbbaa")
+                      help="background colour: as --fg, or none (transparent)")
     size.add_argument("--cmyk", action="store_true", help="PDF/EPS colours as CMYK, black as 0/0/0/100")
     size.add_argument("--digital-link", metavar="ELEMENT_STRING",
                       help="QR/Data Matrix: encode the GS1 Digital Link URI of this element string (give no DATA)")
@@ -140,20 +175,19 @@ def _in_cli_words(error: BarcodeError) -> str:
     return f"{_flag_of(option)}: {error}" if option else str(error)
 
 
-def _text_argument(value: str, what: str) -> str:
-    """The argument as given; "-" reads standard input. Raises ValueError when it is not UTF-8."""
-    if value == "-" and what == "DATA":
-        raw = sys.stdin.buffer.read()
-        raw = raw[:-2] if raw.endswith(b"\r\n") else raw[:-1] if raw.endswith(b"\n") else raw
-        try:
-            return raw.decode("utf-8")
-        except UnicodeDecodeError:
-            raise ValueError("standard input is not UTF-8") from None
+def _data_argument(value: str | None) -> str | None:
+    """The argument as given (make() refuses the lone surrogates that bytes other than UTF-8 become);
+    "-" reads standard input. Raises ValueError when that is closed or not UTF-8."""
+    if value != "-":
+        return value
+    if sys.stdin is None:  # started with standard input closed
+        raise ValueError("DATA is - but standard input is closed")
+    raw = sys.stdin.buffer.read()
+    raw = raw[:-2] if raw.endswith(b"\r\n") else raw[:-1] if raw.endswith(b"\n") else raw
     try:
-        value.encode("utf-8")
-    except UnicodeEncodeError:  # bytes that are not UTF-8 arrive as lone surrogates
-        raise ValueError(f"{what} is not UTF-8") from None
-    return value
+        return raw.decode("utf-8")
+    except UnicodeDecodeError:
+        raise ValueError("standard input is not UTF-8") from None
 
 
 def _kind_from_name(path: str) -> str:
@@ -210,25 +244,63 @@ def main(argv: Sequence[str] | None = None) -> int:
     if args.list:
         sys.stdout.write(_listing())
         return 0
-    if args.symbology is None or (args.data is None) == (args.digital_link is None) or args.output is None:
-        parser.error("give SYMBOLOGY DATA -o FILE, or SYMBOLOGY --digital-link ELEMENT_STRING -o FILE (or --list)")
+    if args.symbology is None or (args.data is None) == (args.digital_link is None):
+        parser.error("give SYMBOLOGY DATA [-o FILE], or SYMBOLOGY --digital-link ELEMENT_STRING [-o FILE] (or --list)")
+    symbology = args.symbology
     try:
-        symbology = _text_argument(args.symbology, "SYMBOLOGY")
-        data = _text_argument(args.data, "DATA")
+        data = _data_argument(args.data)
     except ValueError as error:
         print(f"{PROG}: error: {error}", file=sys.stderr)
         return 2
+    output = args.output
     try:
         symbol = make(symbology, data, **_make_options(args))
-        if args.output == "-":
+        if output is None:  # as other barcode tools do: a file named after the symbology, said where
+            output = f"{symbol.symbology}.{args.format or 'png'}"
+        if output == "-" and args.format is None and sys.stdout.isatty():  # no image bytes onto a terminal
+            sys.stdout.write(symbol.terminal())
+            sys.stdout.flush()
+        elif output == "-":
             symbol.save(sys.stdout.buffer, kind=args.format or "png")
             sys.stdout.buffer.flush()
         else:
-            symbol.save(args.output, kind=args.format or _kind_from_name(args.output))
+            symbol.save(output, kind=args.format or _kind_from_name(output))
     except BarcodeError as error:
         print(f"{PROG}: error: {_in_cli_words(error)}", file=sys.stderr)
         return 1
     except OSError as error:
-        print(f"{PROG}: error: {args.output}: {error.strerror or error}", file=sys.stderr)
+        print(f"{PROG}: error: {output}: {error.strerror or error}", file=sys.stderr)
         return 1
+    for note in _notes(args, symbol, output):
+        print(f"{PROG}: {note}", file=sys.stderr)
     return 0
+
+
+def _notes(args: argparse.Namespace, symbol: Any, output: str) -> list[str]:
+    """What the user would not otherwise learn: where a file went when no -o was given, and a
+    module width that rounding to whole pixels moved by more than 1 %."""
+    notes = []
+    kind = args.format or ("png" if output == "-" else _kind_from_name(output))
+    if args.output is None:
+        notes.append(f"wrote {output} ({_size(symbol, kind)})")
+    if args.x_dim_mm is not None and args.dpi is not None and symbol.x_dim_mm is not None:
+        change = symbol.x_dim_mm / args.x_dim_mm - 1
+        if abs(change) > 0.01:
+            notes.append(f"--x-dim-mm {args.x_dim_mm:g} at --dpi {args.dpi} is {symbol.scale} pixels a module: "
+                         f"X = {symbol.x_dim_mm:.3f} mm ({change:+.1%}); {_size(symbol, kind)}")
+    elif args.x_dim_mm is not None and kind != "svg":
+        notes.append(f"--x-dim-mm without --dpi sizes SVG only: this {kind.upper()} has {symbol.scale} pixels a "
+                     "module; give --dpi for a printed size")
+    return notes
+
+
+def _size(symbol: Any, kind: str) -> str:
+    width, height = symbol.pixel_size
+    if kind == "svg" and symbol.dpi is None and symbol.x_dim_mm is not None:
+        mm_per_pixel = symbol.x_dim_mm / symbol.scale
+        return f"{width * mm_per_pixel:.1f} x {height * mm_per_pixel:.1f} mm"
+    if symbol.dpi is not None:
+        mm_per_pixel = 25.4 / symbol.dpi
+    else:
+        return f"{width} x {height} pixels"
+    return f"{width} x {height} pixels, {width * mm_per_pixel:.1f} x {height * mm_per_pixel:.1f} mm"

@@ -3,17 +3,13 @@
 #include <algorithm>
 
 #include "core/model/encode_error.h"
-#include "gs1/validation.h"
 #include "symbologies/databar/databar_symbol.h"
 #include "symbologies/databar/gs1_databar14.h"
 #include "symbologies/databar/gs1_databar_expanded.h"
 #include "symbologies/databar/gs1_databar_limited.h"
 #include "symbologies/linear/code128_symbols.h"
 #include "symbologies/linear/gs1_128.h"
-#include "symbologies/retail/jan13.h"
-#include "symbologies/retail/jan8.h"
-#include "symbologies/retail/upc_a.h"
-#include "symbologies/retail/upc_e.h"
+#include "symbologies/retail/ean_upc_addon_symbols.h"
 #include "symbologies/symbol_building.h"
 
 namespace {
@@ -22,32 +18,28 @@ using Modules = std::vector<uint8_t>;
 
 constexpr double kSeparatorHeight = 1;
 
-// Element strings and GTINs may be given with square brackets; the readers here take parentheses.
-std::string Parenthesised(std::string text) {
-    if (!text.empty() && text[0] == '[') {
-        std::replace(text.begin(), text.end(), '[', '(');
-        std::replace(text.begin(), text.end(), ']', ')');
-    }
-    return text;
-}
-
-// EAN/UPC: the carrier's own symbol, its guards, digits and quiet zones as printed alone, one
-// module wider each side for the separator rows' marks beside the guards, under those rows.
-LinearPart RetailPart(EncodedSymbol symbol, int columns, int x) {
+// EAN/UPC: the carrier's own symbol (with its add-on, if any), its guards, digits and quiet zones
+// as printed alone, one module wider each side for the separator rows' marks beside the main
+// symbol's guards, under those rows.
+LinearPart RetailPart(RetailWithAddOn retail, int columns, int x) {
+    EncodedSymbol& symbol = retail.symbol;
     const size_t w = size_t(symbol.width) + 2;
+    const size_t main_end = size_t(retail.main_width) + 2;  // past the right mark
     Modules inner(w, 0), outer(w, 0);
-    inner[1] = inner[w - 2] = 1;
-    outer[0] = outer[w - 1] = 1;
+    inner[1] = inner[main_end - 2] = 1;
+    outer[0] = outer[main_end - 1] = 1;
     const auto widened = [](Modules& modules) {
         if (modules.empty()) return;
         modules.insert(modules.begin(), 0);
         modules.push_back(0);
     };
-    SymbolRow bars = std::move(symbol.rows[0]);
-    widened(bars.modules);
-    widened(bars.extends);
-    symbol.rows = {{inner, kSeparatorHeight, {}}, {outer, kSeparatorHeight, {}}, {inner, kSeparatorHeight, {}},
-                   std::move(bars)};
+    for (SymbolRow& row : symbol.rows) {
+        widened(row.modules);
+        widened(row.extends);
+    }
+    const SymbolRow separators[] = {{inner, kSeparatorHeight, {}}, {outer, kSeparatorHeight, {}},
+                                    {inner, kSeparatorHeight, {}}};
+    symbol.rows.insert(symbol.rows.begin(), std::begin(separators), std::end(separators));
     symbol.width = int(w);
     for (TextSpan& span : symbol.text) {
         span.center_x += 1;
@@ -73,18 +65,12 @@ LinearPart DataBarPart(const std::vector<DataBarRow>& rows, const std::string& t
 
 }  // namespace
 
-std::vector<GS1Element> ParseCompositeElements(const std::string& text, const EncodeOptions& options) {
-    std::vector<GS1Element> elements = ParseGS1(Parenthesised(text));
-    if (options.gs1_validate) ValidateGS1(elements);
-    return elements;
-}
-
-LinearPart LinkedLinear(const std::string& carrier, const std::string& primary, const EncodeOptions& options) {
-    if (carrier == "ean13") return RetailPart(EncodeJan13Symbol(primary, options), 4, 2);
-    if (carrier == "upca") return RetailPart(EncodeUpcASymbol(primary, options), 4, 2);
-    if (carrier == "upce") return RetailPart(EncodeUpcESymbol(primary, options), 2, 2);
+LinearPart LinkedLinear(const std::string& carrier, const std::string& primary,
+                        const std::vector<GS1Element>& elements, const EncodeOptions& options) {
+    if (carrier == "ean13" || carrier == "upca") return RetailPart(EncodeRetailWithAddOn(carrier, primary, options), 4, 2);
+    if (carrier == "upce") return RetailPart(EncodeRetailWithAddOn(carrier, primary, options), 2, 2);
     if (carrier == "ean8") {
-        LinearPart part = RetailPart(EncodeJan8Symbol(primary, options), 3, 3);
+        LinearPart part = RetailPart(EncodeRetailWithAddOn(carrier, primary, options), 3, 3);
         part.linear_x_b = 13;
         part.component_x_b = 0;
         return part;
@@ -93,7 +79,7 @@ LinearPart LinkedLinear(const std::string& carrier, const std::string& primary, 
         const int form = carrier == "databar"           ? kDataBar14Omnidirectional
                          : carrier == "databar-stacked" ? kDataBar14Stacked
                                                         : kDataBar14StackedOmnidirectional;
-        const DataBar14Symbol s = EncodeGS1DataBar14(GtinDataDigits(Parenthesised(primary)), form, true);
+        const DataBar14Symbol s = EncodeGS1DataBar14(GtinDataDigits(primary), form, true);
         LinearPart part = DataBarPart(s.rows, "(01)" + s.digits, form == kDataBar14Omnidirectional ? 4 : 2, 33);
         if (form == kDataBar14Omnidirectional) {
             part.linear_x = 4;
@@ -103,7 +89,7 @@ LinearPart LinkedLinear(const std::string& carrier, const std::string& primary, 
         return part;
     }
     if (carrier == "databar-limited") {
-        const DataBarLimitedSymbol s = EncodeGS1DataBarLimited(GtinDataDigits(Parenthesised(primary)), true);
+        const DataBarLimitedSymbol s = EncodeGS1DataBarLimited(GtinDataDigits(primary), true);
         std::vector<bool> row;
         AppendElements(row, s.elements, false);
         std::vector<bool> sep(row.size(), false);
@@ -115,12 +101,13 @@ LinearPart LinkedLinear(const std::string& carrier, const std::string& primary, 
         return part;
     }
     if (carrier == "databar-expanded" || carrier == "databar-expanded-stacked") {
-        const std::vector<GS1Element> elements = ParseCompositeElements(primary, options);
         const bool stacked = carrier == "databar-expanded-stacked";
-        // A linked symbol's first row holds at least four characters: two segment pairs.
-        const int columns = options.columns == 1 ? 2 : options.columns;
-        const ExpandedSymbol s =
-            EncodeGS1DataBarExpanded(FormatGS1(elements, GS1Form::kDataBarExpanded), stacked, columns, true);
+        // The row under a CC-A or CC-B holds at least four characters: two segment pairs.
+        if (stacked && options.columns == 1)
+            throw EncodeError(EncodeErrorKind::InvalidOption,
+                              "columns 1 cannot carry a composite component: the row under it holds at least 2 "
+                              "segment pairs; give columns 2 to 10 (0: 2)");
+        const ExpandedSymbol s = EncodeGS1DataBarExpanded(ExpandedInput(elements), stacked, options.columns, true);
         LinearPart part = DataBarPart(s.rows, s.data.human_readable, 4, 34);
         // The component starts over the first dark module after the left guard's light one.
         const std::vector<bool>& top = s.rows[1].modules;
@@ -132,8 +119,8 @@ LinearPart LinkedLinear(const std::string& carrier, const std::string& primary, 
     throw EncodeError(EncodeErrorKind::InvalidOption, "unknown composite carrier \"" + carrier + "\"");
 }
 
-std::vector<int> Gs1128Values(const std::string& primary, const EncodeOptions& options) {
-    return EncodeGS1_128Values(FormatGS1(ParseCompositeElements(primary, options), GS1Form::kGS1_128));
+std::vector<int> Gs1128Values(const std::vector<GS1Element>& elements) {
+    return EncodeGS1_128Values(GS1MarkedCodes(elements));
 }
 
 int Gs1128Width(const std::vector<int>& values) { return 11 * int(values.size() + 2) + 13; }

@@ -22,20 +22,19 @@ struct LinearPart {
     int linear_x_b = -1;
 };
 
-// Element strings in either bracketed form, "(17)261231" or "[17]261231", checked against the AI
-// table unless options.gs1_validate is off. Throws GS1Error.
-std::vector<GS1Element> ParseCompositeElements(const std::string& text, const EncodeOptions& options);
-
-// Every carrier but GS1-128: ean13, ean8, upca, upce, databar, databar-stacked,
-// databar-stacked-omni, databar-limited, databar-expanded, databar-expanded-stacked. Throws
-// EncodeError (InvalidOption) for another name, the carriers' own errors for their data.
-LinearPart LinkedLinear(const std::string& carrier, const std::string& primary, const EncodeOptions& options);
+// Every carrier but GS1-128: ean13, ean8, upca, upce (an add-on, in the text or options.addon,
+// follows the main symbol), databar, databar-stacked, databar-stacked-omni, databar-limited (the
+// GTIN in `primary`), databar-expanded, databar-expanded-stacked (`elements`, read from
+// `primary`). Throws EncodeError (InvalidOption) for another name, the carriers' own errors for
+// their data.
+LinearPart LinkedLinear(const std::string& carrier, const std::string& primary,
+                        const std::vector<GS1Element>& elements, const EncodeOptions& options);
 
 // GS1-128 is built in two steps, as its width sets the CC-C's and the component's width its
 // alignment: the symbol values of the primary element string (start value first, no linkage
 // character, check value or stop), the modules those take once finished, then the part under a
 // component of `component_type` ('A', 'B' or 'C') `component_width` modules wide, `text` under it.
-std::vector<int> Gs1128Values(const std::string& primary, const EncodeOptions& options);
+std::vector<int> Gs1128Values(const std::vector<GS1Element>& elements);
 int Gs1128Width(const std::vector<int>& values);
 LinearPart LinkedGs1128(std::vector<int> values, char component_type, int component_width,
                         const std::string& text);

@@ -3,14 +3,17 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
-#include <exception>
 #include <vector>
 
 #include "core/model/encode_error.h"
-#include "gs1/element_string.h"
+#include "gs1/check_digit.h"
+#include "gs1/element_input.h"
 #include "symbologies/composite/composite_ccc.h"
 #include "symbologies/composite/composite_component.h"
 #include "symbologies/composite/composite_linear.h"
+#include "symbologies/databar/databar_symbol.h"
+#include "symbologies/retail/ean_upc_addon_symbols.h"
+#include "symbologies/retail/upc_e.h"
 
 namespace {
 
@@ -64,32 +67,48 @@ Component ChooseComponent(const std::string& element_data, int columns, char req
     return out;
 }
 
+// The primary's elements, as far as the repeated-AI rule needs them: the element string of the
+// carriers that take one, else the GTIN (01) the carrier stands for.
+std::vector<GS1Element> PrimaryElements(const std::string& carrier, const std::string& primary,
+                                        const EncodeOptions& options) {
+    if (carrier == "gs1-128" || carrier == "databar-expanded" || carrier == "databar-expanded-stacked")
+        return ReadGS1Input(primary, options.gs1_validate);
+    std::string gtin;
+    if (carrier.rfind("databar", 0) == 0) {
+        gtin = GtinDataDigits(primary);
+        gtin.insert(0, 13 - gtin.size(), '0');
+        gtin += GS1CheckDigit(gtin);
+    } else if (carrier == "ean13" || carrier == "ean8" || carrier == "upca" || carrier == "upce") {
+        // The code as the symbol carries it, check digit included, the add-on after a space.
+        const std::string code = EncodeRetailWithAddOn(carrier, primary, options).symbol.full_text.substr(0, 13);
+        gtin = carrier == "upce" ? ExpandUpcE(code.substr(0, 7)) + code[7] : code.substr(0, code.find(' '));
+        gtin.insert(0, 14 - gtin.size(), '0');
+    } else {
+        return {};
+    }
+    return {GS1Element{"01", gtin, 0, 0}};
+}
+
 }  // namespace
 
 EncodedSymbol EncodeComposite(const std::string& carrier, const std::string& primary, const std::string& composite,
                               const std::string& type, const EncodeOptions& options) {
     const char requested = RequestedType(type);
+    const std::vector<GS1Element> primary_elements = PrimaryElements(carrier, primary, options);
+    const std::vector<GS1Element> elements =
+        ReadGS1Beside("composite", composite, options.gs1_validate, primary_elements);
+    const std::string composite_text = GS1HumanReadable(elements);
+    const std::string element_data = GS1Data(elements, '\x1D');
     LinearPart linear;
     Component component;
-    std::string composite_text;
-    try {
-        const std::vector<GS1Element> elements = ParseCompositeElements(composite, options);
-        composite_text = GS1HumanReadable(elements);
-        const std::string element_data = GS1Data(elements, '\x1D');
-        if (carrier == "gs1-128") {
-            const std::vector<int> values = Gs1128Values(primary, options);
-            component = ChooseComponent(element_data, 4, requested, Gs1128Width(values));
-            linear = LinkedGs1128(values, component.type, int(component.rows[0].size()),
-                                  GS1HumanReadable(ParseCompositeElements(primary, options)));
-        } else {
-            linear = LinkedLinear(carrier, primary, options);
-            component = ChooseComponent(element_data, linear.columns, requested, 0);
-        }
-    } catch (const EncodeError&) {
-        throw;
-    } catch (const std::exception& e) {
-        // The carriers' encoders and the element-string reader report faults of the data.
-        throw EncodeError(EncodeErrorKind::InvalidData, e.what());
+    if (carrier == "gs1-128") {
+        const std::vector<int> values = Gs1128Values(primary_elements);
+        component = ChooseComponent(element_data, 4, requested, Gs1128Width(values));
+        linear = LinkedGs1128(values, component.type, int(component.rows[0].size()),
+                              GS1HumanReadable(primary_elements));
+    } else {
+        linear = LinkedLinear(carrier, primary, primary_elements, options);
+        component = ChooseComponent(element_data, linear.columns, requested, 0);
     }
     const bool b = component.type == 'B';
     const int component_x = b && linear.component_x_b >= 0 ? linear.component_x_b : linear.component_x;

@@ -231,16 +231,22 @@ bool AppendGeneralField(std::string& bits, const std::string& field, int row_cha
     return current == Kind::kNumeric;
 }
 
-ExpandedBits EncodeExpandedBits(const std::string& code, int row_characters, bool linked) {
-    std::string d;
+ExpandedInput::ExpandedInput(std::vector<GS1Element> read) : data(GS1Data(read, '[')), elements(std::move(read)) {}
+
+ExpandedInput::ExpandedInput(const std::string& code) {
     for (size_t i = 0; i < code.size();) {
         if (code.compare(i, 4, "{AI}") == 0) {
             i += 4;
         } else {
-            d += code[i++];
+            data += code[i++];
         }
     }
+    elements = ParseGS1Raw(data, '[');
+}
 
+ExpandedBits EncodeExpandedBits(const ExpandedInput& input, int row_characters, bool linked) {
+    const std::string& d = input.data;
+    const std::vector<GS1Element>& elements = input.elements;
     ExpandedBits out;
     const bool gtin_first = d.size() > 15 && d.compare(0, 2, "01") == 0;
     out.method = gtin_first ? 1 : 2;
@@ -253,7 +259,6 @@ ExpandedBits EncodeExpandedBits(const std::string& code, int row_characters, boo
     const size_t fixed = kFixedLength[out.method];
     if (!AllDigits(d, 0, fixed)) throw ExpandedInputError(kInvalidCharacters, EncodeErrorKind::InvalidCharacter);
     if (fixed > 0 && d[15] != GS1CheckDigit(d.substr(2, 13))) throw ExpandedInputError("Invalid check digit");
-    const std::vector<GS1Element> elements = ParseGS1Raw(d, '[');
     RefuseEmptyPrices(elements);
     const bool identifiers = std::all_of(elements.begin(), elements.end(), [](const GS1Element& e) {
         return e.ai.size() >= 2 && std::all_of(e.ai.begin(), e.ai.end(), IsDigit);

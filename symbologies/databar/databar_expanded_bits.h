@@ -1,7 +1,9 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "core/model/encode_error.h"
+#include "gs1/element_string.h"
 
 // The data of a GS1 DataBar Expanded symbol as a bit string: the encodation method chosen by the
 // leading application identifiers, its compressed fields, the general-purpose field, padding and
@@ -22,12 +24,23 @@ struct ExpandedBits {
     std::string human_readable;  // application identifiers in parentheses
 };
 
-// `code`: the element string with "{AI}" before every application identifier after the first and
-// "[" for FNC1. `row_characters`: symbol characters per row of a stacked symbol (twice its
-// columns), 0 for one row; the padding keeps at least two in the last row. Throws
-// ExpandedInputError for data it cannot encode. `linked`: the linkage flag, set when a composite
-// component stands above.
-ExpandedBits EncodeExpandedBits(const std::string& code, int row_characters = 0, bool linked = false);
+// What the symbol carries: the element data with '[' for FNC1, and its fields.
+struct ExpandedInput {
+    std::string data;
+    std::vector<GS1Element> elements;
+
+    // Elements read and checked by the GS1 reader.
+    explicit ExpandedInput(std::vector<GS1Element> read);
+    // The class's input as it stands: "{AI}" before every application identifier after the first
+    // and "[" for FNC1; the fields are taken from it unchecked.
+    ExpandedInput(const std::string& code);  // NOLINT(google-explicit-constructor): the class's text
+    ExpandedInput(const char* code) : ExpandedInput(std::string(code)) {}  // NOLINT
+};
+
+// `row_characters`: symbol characters per row of a stacked symbol (twice its columns), 0 for one
+// row; the padding keeps at least two in the last row. Throws ExpandedInputError for data it
+// cannot encode. `linked`: the linkage flag, set when a composite component stands above.
+ExpandedBits EncodeExpandedBits(const ExpandedInput& input, int row_characters = 0, bool linked = false);
 
 // The general-purpose field alone, appended to `bits` (which holds what precedes it). Returns
 // true when the field ends in numeric mode. Throws ExpandedInputError on invalid characters.

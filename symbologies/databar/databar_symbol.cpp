@@ -4,12 +4,22 @@
 #include <utility>
 
 #include "core/text_encoding/digits.h"
+#include "core/text_encoding/ascii.h"
 #include "gs1/check_digit.h"
+#include "gs1/element_input.h"
 #include "symbologies/symbol_building.h"
 
 std::string GtinDataDigits(const std::string& text) {
-    const size_t offset = text.compare(0, 4, "(01)") == 0 ? 4 : 0;
-    // A GTIN has 14 digits with its check digit; "(01)" comes before them.
+    // A GTIN has 14 digits with its check digit, alone or as the element string of AI (01).
+    size_t offset = 0;
+    if (!text.empty() && OneOf(text[0], "([{")) {
+        RefuseLongerThan(text, 6 + 2 + 14);  // "{FNC1}01" and the GTIN
+        const std::vector<GS1Element> elements = ReadGS1Input(text, false);
+        if (elements.size() != 1 || elements[0].ai != "01")
+            throw EncodeError(EncodeErrorKind::InvalidData, "the data is a GTIN: one AI (01) and its digits",
+                              long(elements[elements.size() != 1 ? 1 : 0].ai_position));
+        offset = elements[0].data_position;
+    }
     RefuseLongerThan(text, offset + 14);
     const std::string digits = text.substr(offset);
     RefuseEmpty(digits);

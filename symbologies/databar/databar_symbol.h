@@ -6,7 +6,8 @@
 #include "symbologies/databar/databar_common.h"
 
 // The digits of a GTIN as users give it to the DataBar symbologies: up to 13 digits, or 14 ending
-// in their check digit (verified, then dropped), optionally after "(01)". Raises EncodeError.
+// in their check digit (verified, then dropped), alone or as the element string of AI (01) in
+// any form the GS1 reader takes ("(01)...", "[01]...", "{FNC1}01..."). Raises EncodeError.
 std::string GtinDataDigits(const std::string& text);
 
 // DataBar rows as a symbol: data rows sharing the free height take `data_row_height` modules each

@@ -164,9 +164,9 @@ std::vector<DataBarRow> StackedRows(const std::vector<ModuleWidths>& blocks, int
 
 }  // namespace
 
-ExpandedSymbol EncodeGS1DataBarExpanded(const std::string& code, bool stacked, int columns, bool linked) {
+ExpandedSymbol EncodeGS1DataBarExpanded(const ExpandedInput& input, bool stacked, int columns, bool linked) {
     ExpandedSymbol s;
-    s.data = EncodeExpandedBits(code, stacked ? int(2 * StackedColumns(columns)) : 0, linked);
+    s.data = EncodeExpandedBits(input, stacked ? int(2 * StackedColumns(columns)) : 0, linked);
     const std::string& bits = s.data.bits;
     for (size_t i = 0; i < bits.size(); i += 12) s.values.push_back(std::stoi(bits.substr(i, 12), nullptr, 2));
 
@@ -210,12 +210,11 @@ EncodedSymbol DataBarExpandedSymbol(const std::string& text, const EncodeOptions
     // As GS1-128: at most 256 characters of element string (zint 2.15's limit); far fewer fit.
     RefuseLongerThan(text, 256);
     RefuseEmpty(text);
-    const std::vector<GS1Element> elements = ReadGS1Input(text, options.gs1_validate);
-    const ExpandedSymbol symbol =
-        EncodeGS1DataBarExpanded(FormatGS1(elements, GS1Form::kDataBarExpanded), stacked, options.columns);
+    const ExpandedInput input(ReadGS1Input(text, options.gs1_validate));
+    const ExpandedSymbol symbol = EncodeGS1DataBarExpanded(input, stacked, options.columns);
     // Default height: the least ISO/IEC 24724 allows, 34 modules per row.
     EncodedSymbol out = DataBarSymbol(symbol.rows, 34, symbol.data.human_readable);
-    out.full_text = GS1HumanReadable(elements);
+    out.full_text = GS1HumanReadable(input.elements);
     return out;
 }
 

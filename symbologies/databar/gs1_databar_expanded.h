@@ -21,7 +21,7 @@ struct ExpandedSymbol {
 // Throws ExpandedInputError for data the symbology cannot carry. `linked`: a composite component
 // stands above: the data carries the linkage flag, and the first row is the separator under the
 // component (the top data row's own separator).
-ExpandedSymbol EncodeGS1DataBarExpanded(const std::string& code, bool stacked, int columns, bool linked = false);
+ExpandedSymbol EncodeGS1DataBarExpanded(const ExpandedInput& input, bool stacked, int columns, bool linked = false);
 // An element string, bracketed or in a marker form (`options.gs1_validate` checks it first), in
 // one row or stacked in rows of `options.columns` segment pairs (1..10, 0 for 2).
 EncodedSymbol EncodeDataBarExpandedSymbol(const std::string& text, const EncodeOptions& options);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "gs1/ai_table.h"
 #include "gs1/check_digit.h"
 #include "gs1/element_input.h"
 #include "symbologies/linear/code128_symbols.h"
@@ -13,48 +12,36 @@ namespace {
 
 using namespace code128;
 
-constexpr char kFnc1Marker[] = "{FNC1}";
-constexpr char kAiMarker[] = "{AI}";
-constexpr size_t kFnc1MarkerLength = 6;
-constexpr size_t kAiMarkerLength = 4;
+bool IsMarker(int code) { return code == kGS1Fnc1 || code == kGS1AiMark; }
+bool IsDigitCode(int code) { return code >= '0' && code <= '9'; }
+bool IsControl(int code) { return code < 0x20; }
+// Codes that only set B holds: '`', lower-case letters, '{', '|', '}', '~' and DEL. A marker counts
+// as one: written out, it opens with '{'.
+bool NeedsSetB(int code) { return (code >= 0x60 && code <= 0x7F) || IsMarker(code); }
 
-bool StartsAt(const std::string& text, size_t p, const char* marker, size_t length) {
-    return text.compare(p, length, marker) == 0;
-}
-bool Fnc1At(const std::string& text, size_t p) { return StartsAt(text, p, kFnc1Marker, kFnc1MarkerLength); }
-bool AiAt(const std::string& text, size_t p) { return StartsAt(text, p, kAiMarker, kAiMarkerLength); }
-
-bool IsControl(unsigned char byte) { return byte < 0x20; }
-// Bytes that only set B holds: '`', lower-case letters, '{', '|', '}', '~' and DEL.
-bool NeedsSetB(unsigned char byte) { return byte >= 0x60 && byte <= 0x7F; }
-
-bool FourDigitsAt(const std::string& text, size_t p) {
-    if (p + 4 > text.size()) return false;
-    return std::all_of(text.begin() + p, text.begin() + p + 4, [](char c) { return IsDigit(c); });
+bool FourDigitsAt(const std::vector<int>& codes, size_t p) {
+    if (p + 4 > codes.size()) return false;
+    return std::all_of(codes.begin() + long(p), codes.begin() + long(p) + 4, IsDigitCode);
 }
 
-// Digits at the start of the text, markers skipped; the last byte is never counted.
-size_t LeadingDigits(const std::string& text) {
+// Digits at the start, markers skipped (one per step); the last code is never counted.
+size_t LeadingDigits(const std::vector<int>& codes) {
     size_t digits = 0;
     size_t skipped = 0;
-    while (digits + skipped + 1 < text.size()) {
-        if (Fnc1At(text, digits + skipped)) {
-            skipped += kFnc1MarkerLength;
-        } else if (AiAt(text, digits + skipped)) {
-            skipped += kAiMarkerLength;
-        }
+    while (digits + skipped + 1 < codes.size()) {
+        if (IsMarker(codes[digits + skipped])) ++skipped;
         const size_t p = digits + skipped;
-        if (p >= text.size() || !IsDigit(text[p])) break;
+        if (p >= codes.size() || !IsDigitCode(codes[p])) break;
         ++digits;
     }
     return digits;
 }
 
-// Set A when a control character comes before any byte only set B holds, else set B.
-bool PrefersSetA(const std::string& text, size_t from) {
-    for (size_t p = from; p < text.size(); ++p) {
-        if (IsControl(text[p])) return true;
-        if (NeedsSetB(text[p])) return false;
+// Set A when a control character comes before any code only set B holds, else set B.
+bool PrefersSetA(const std::vector<int>& codes, size_t from) {
+    for (size_t p = from; p < codes.size(); ++p) {
+        if (IsControl(codes[p])) return true;
+        if (NeedsSetB(codes[p])) return false;
     }
     return false;
 }
@@ -63,76 +50,55 @@ enum Set { kSetA, kSetB, kSetC };
 
 }  // namespace
 
-std::vector<int> EncodeGS1_128Values(const std::string& text) {
-    for (size_t p = 0; p < text.size(); ++p) {
-        if (static_cast<unsigned char>(text[p]) >= 0x80)
-            throw EncodeError(EncodeErrorKind::InvalidCharacter, std::string("Invalid character in GS1-128: ") + text[p],
-                              long(p));
+std::vector<int> EncodeGS1_128Values(const std::vector<int>& codes) {
+    for (int code : codes) {
+        if (code >= 0x80 && !IsMarker(code))
+            throw EncodeError(EncodeErrorKind::InvalidCharacter,
+                              std::string("Invalid character in GS1-128: ") + char(code));
     }
-    Set set = LeadingDigits(text) >= 3 ? kSetC : PrefersSetA(text, 0) ? kSetA : kSetB;
+    Set set = LeadingDigits(codes) >= 3 ? kSetC : PrefersSetA(codes, 0) ? kSetA : kSetB;
     std::vector<int> values{set == kSetC ? kStartC : set == kSetA ? kStartA : kStartB};
-    values.reserve(text.size() + 2);
+    values.reserve(codes.size() + 2);
     auto switch_to = [&](Set target) {
         set = target;
         values.push_back(target == kSetC ? kCodeC : target == kSetA ? kCodeA : kCodeB);
     };
-    for (size_t p = 0; p < text.size();) {
-        const unsigned char byte = text[p];
-        if (set != kSetC && FourDigitsAt(text, p)) {
+    for (size_t p = 0; p < codes.size();) {
+        const int code = codes[p];
+        if (set != kSetC && FourDigitsAt(codes, p)) {
             switch_to(kSetC);
-        } else if (set == kSetA && NeedsSetB(byte)) {
+        } else if (set == kSetA && NeedsSetB(code)) {
             switch_to(kSetB);
-        } else if (set == kSetB && IsControl(byte)) {
+        } else if (set == kSetB && IsControl(code)) {
             switch_to(kSetA);
         } else if (set == kSetC) {
-            const bool pair = p + 1 < text.size() && IsDigit(text[p]) && IsDigit(text[p + 1]);
-            if (!pair && !Fnc1At(text, p) && !AiAt(text, p)) switch_to(PrefersSetA(text, p) ? kSetA : kSetB);
+            const bool pair = p + 1 < codes.size() && IsDigitCode(code) && IsDigitCode(codes[p + 1]);
+            if (!pair && !IsMarker(code)) switch_to(PrefersSetA(codes, p) ? kSetA : kSetB);
         }
 
-        if (Fnc1At(text, p)) {
+        if (code == kGS1Fnc1) {
             values.push_back(kFnc1);
-            p += kFnc1MarkerLength;
-        } else if (AiAt(text, p)) {
-            p += kAiMarkerLength;
+        } else if (code == kGS1AiMark) {
+            // no symbol character
         } else if (set == kSetC) {
-            values.push_back((text[p] - '0') * 10 + (text[p + 1] - '0'));
-            p += 2;
+            values.push_back((code - '0') * 10 + (codes[p + 1] - '0'));
+            ++p;
         } else {
+            const unsigned char byte = static_cast<unsigned char>(code);
             values.push_back(set == kSetA ? ValueInSetA(byte) : ValueInSetB(byte));
-            p += 1;
         }
+        ++p;
     }
     return values;
 }
 
-ModuleWidths EncodeGS1_128(const std::string& text) {
-    return ToModuleWidths(EncodeGS1_128Values(text), "Invalid code value");
-}
-
-std::string GS1_128HumanText(const std::string& text) {
-    std::string out;
-    out.reserve(text.size() + 8);
-    bool after_marker = false;
-    for (size_t p = 0; p < text.size();) {
-        if (Fnc1At(text, p) || AiAt(text, p)) {
-            p += Fnc1At(text, p) ? kFnc1MarkerLength : kAiMarkerLength;
-            after_marker = true;
-        } else if (after_marker) {
-            // The AI at its full length; one that does not start with two digits is shown as two bytes.
-            const size_t length = GS1AiLengthAt(text, p);
-            const std::string ai = text.substr(p, length == 0 ? 2 : length);
-            out += "(" + ai + ")";
-            p += ai.size();
-            after_marker = false;
-        } else {
-            out += text[p++];
-        }
-    }
-    return out;
+ModuleWidths EncodeGS1_128(const std::vector<int>& codes) {
+    return ToModuleWidths(EncodeGS1_128Values(codes), "Invalid code value");
 }
 
 std::string ConvenienceDigits(const std::string& code) {
-    const size_t offset = Fnc1At(code, 0) ? kFnc1MarkerLength : 0;
+    // A leading "{FNC1}" is allowed: the symbol has its FNC1 anyway.
+    const size_t offset = code.compare(0, 6, "{FNC1}") == 0 ? 6 : 0;
     const std::string digits = code.substr(offset);
     const auto non_digit = std::find_if(digits.begin(), digits.end(), [](char c) { return !IsDigit(c); });
     if (non_digit != digits.end())
@@ -169,13 +135,37 @@ EncodedSymbol EncodeGS1_128Symbol(const std::string& text, const EncodeOptions& 
     const std::vector<GS1Element> elements = ReadGS1Input(text, options.gs1_validate);
     const std::string human = GS1HumanReadable(elements);
     // Quiet zone: 10 modules each side (GS1 General Specifications 5.4.4.2).
-    return OneRowSymbol(EncodeGS1_128(FormatGS1(elements, GS1Form::kGS1_128)), kLinearBarHeight, 10, human, human);
+    return OneRowSymbol(EncodeGS1_128(GS1MarkedCodes(elements)), kLinearBarHeight, 10, human, human);
 }
+
+namespace {
+
+// The payment code's digits as given: alone, after "{FNC1}", or as the element string of AI (91)
+// in a bracketed form; faults are named where they are in the text.
+std::string ConvenienceInputDigits(const std::string& text) {
+    if (text.empty() || (text[0] != '(' && text[0] != '[')) return ConvenienceDigits(text);
+    const std::vector<GS1Element> elements = ReadGS1Input(text, false);
+    if (elements.size() != 1 || elements[0].ai != "91")
+        throw EncodeError(EncodeErrorKind::InvalidData, "the payment code is one AI (91) and its digits",
+                          long(elements[elements.size() != 1 ? 1 : 0].ai_position));
+    try {
+        return ConvenienceDigits("91" + elements[0].data);
+    } catch (const EncodeError& e) {
+        if (e.Position() < 0) throw;
+        throw EncodeError(e.Kind(), e.what(), long(elements[0].data_position) + e.Position() - 2);
+    }
+}
+
+}  // namespace
 
 EncodedSymbol EncodeConvenienceSymbol(const std::string& text, const EncodeOptions&) {
     // "{FNC1}" and 44 digits at most.
-    RefuseLongerThan(text, kFnc1MarkerLength + 44);
-    const std::string digits = ConvenienceDigits(text);
+    RefuseLongerThan(text, 6 + 44);
+    const std::size_t offset = text.compare(0, 6, "{FNC1}") == 0 ? 6 : 0;
+    const std::string given = text.substr(offset);
+    // The digits alone name the check digit they expect; element strings are checked by the reader.
+    if (given.size() == 44 && given[0] != '(' && given[0] != '[') CompleteGS1CheckDigit(given, 43, offset);
+    const std::string digits = ConvenienceInputDigits(text);
     EncodedSymbol symbol = OneRowSymbol(ToModuleWidths(ConvenienceValues(digits), "Invalid code value"),
                                         kLinearBarHeight, 10, "", digits);
     // Two lines, each spread letter by letter over the whole width.

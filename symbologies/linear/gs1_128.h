@@ -6,13 +6,11 @@
 #include "core/model/encoded_symbol.h"
 #include "core/model/module_widths.h"
 
-// GS1-128: Code 128 with "{FNC1}" (an FNC1 symbol character) and "{AI}" (an application
-// identifier after a fixed-length field) markers in the text; code sets chosen greedily.
-// Symbol values from the start value to the last data value (no check value, no stop).
-std::vector<int> EncodeGS1_128Values(const std::string& text);
-ModuleWidths EncodeGS1_128(const std::string& text);
-// The text with its markers removed and each application identifier in parentheses.
-std::string GS1_128HumanText(const std::string& text);
+// GS1-128: Code 128 of element data as GS1MarkedCodes gives it (the class's "{FNC1}" and "{AI}"
+// markers, or elements read); code sets chosen greedily. Symbol values from the start value to
+// the last data value (no check value, no stop).
+std::vector<int> EncodeGS1_128Values(const std::vector<int>& codes);
+ModuleWidths EncodeGS1_128(const std::vector<int>& codes);
 // An element string, bracketed or in a marker form; `options.gs1_validate` checks it first.
 EncodedSymbol EncodeGS1_128Symbol(const std::string& text, const EncodeOptions& options);
 
@@ -22,4 +20,5 @@ std::string ConvenienceDigits(const std::string& code);
 std::vector<int> ConvenienceValues(const std::string& digits44);
 // The two lines of human-readable text of the 44 digits.
 std::vector<std::string> ConvenienceTextLines(const std::string& digits44);
+// The code as 43 or 44 digits, after "{FNC1}" or as the element string "(91)..." or "[91]...".
 EncodedSymbol EncodeConvenienceSymbol(const std::string& text, const EncodeOptions& options);

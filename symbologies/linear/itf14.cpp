@@ -15,15 +15,7 @@ constexpr double kBarHeight = 50.0;
 
 }  // namespace
 
-std::string CompleteGtin14(const std::string& text) {
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (!IsDigit(text[i])) throw EncodeError(EncodeErrorKind::InvalidCharacter, "digits only", long(i));
-    if (text.size() == 13) return text + GS1CheckDigit(text);
-    if (text.size() != 14) throw EncodeError(EncodeErrorKind::InvalidData, "13 or 14 digits required");
-    if (text[13] != GS1CheckDigit(text.substr(0, 13)))
-        throw EncodeError(EncodeErrorKind::InvalidData, "Invalid check digit", 13);
-    return text;
-}
+std::string CompleteGtin14(const std::string& text) { return CompleteGS1CheckDigit(text, 13); }
 
 EncodedSymbol EncodeItf14Symbol(const std::string& text, const EncodeOptions& options) {
     RefuseLongerThan(text, 14);

@@ -71,7 +71,6 @@ EncodedSymbol EncodeGS1DataMatrixSymbol(const std::string& text, const EncodeOpt
     const DataMatrixShape shape = ShapeOption(options.shape, size);
     RefuseEmpty(text);
     const std::vector<GS1Element> elements = ReadGS1Input(text, options.gs1_validate);
-    const ModuleMatrix matrix =
-        EncodeDataMatrixMinimalSymbol(FormatGS1(elements, GS1Form::kBracketed), true, size, shape);
+    const ModuleMatrix matrix = EncodeDataMatrixMinimalSymbol(GS1Data(elements, '\x1d'), true, size, shape);
     return MatrixSymbol(matrix, 1, kDataMatrixQuiet, GS1HumanReadable(elements));
 }

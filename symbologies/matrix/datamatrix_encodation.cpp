@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/model/encode_error.h"
-#include "gs1/element_string.h"
 
 #include "symbologies/matrix/datamatrix_plans.h"
 #include "symbologies/matrix/datamatrix_sizes.h"
@@ -132,11 +131,11 @@ void AppendDataMatrixPads(std::vector<uint8_t>& codewords, int capacity) {
     }
 }
 
-DataMatrixData EncodeDataMatrixGS1Data(const std::string& element_string, DataMatrixScheme scheme, int size_index,
+DataMatrixData EncodeDataMatrixGS1Data(const std::string& element_data, DataMatrixScheme scheme, int size_index,
                                        DataMatrixShape shape) {
     const std::vector<int> candidates = DataMatrixCandidateSizes(size_index, shape);
     constexpr char kSeparator = '\x1d';
-    const std::string data = GS1Data(ParseGS1(element_string), kSeparator);
+    const std::string& data = element_data;
     if (data.size() > kMaxEncodableBytes) {
         if (size_index == kDataMatrixAutoSize) ThrowNoSizeFits(candidates);
         ThrowTooLong(data.size() / 2, Capacity(size_index));

@@ -23,10 +23,9 @@ struct DataMatrixData {
     std::vector<uint8_t> codewords;
 };
 
-// GS1 Data Matrix: `element_string` (any form the GS1 reader takes) as FNC1 (232) first, then the
-// fields with FNC1 after each one that needs a separator; otherwise as EncodeDataMatrixData.
-// Throws std::invalid_argument for a malformed element string.
-DataMatrixData EncodeDataMatrixGS1Data(const std::string& element_string, DataMatrixScheme scheme, int size_index,
+// GS1 Data Matrix: `element_data` (GS1Data, GS 0x1D where a separator goes) as FNC1 (232) first,
+// then the fields with FNC1 for each GS; otherwise as EncodeDataMatrixData.
+DataMatrixData EncodeDataMatrixGS1Data(const std::string& element_data, DataMatrixScheme scheme, int size_index,
                                        DataMatrixShape shape = DataMatrixShape::kSquare);
 
 // Encodes `bytes` with `scheme` and chooses the size: for kDataMatrixAutoSize the size of `shape`

@@ -1,7 +1,6 @@
 #include "symbologies/matrix/datamatrix_minimal.h"
 
 #include "core/model/encode_error.h"
-#include "gs1/element_string.h"
 #include "symbologies/matrix/datamatrix_plans.h"
 #include "symbologies/matrix/datamatrix_symbol.h"
 
@@ -10,7 +9,6 @@ namespace {
 using namespace datamatrix;
 
 constexpr uint8_t kFnc1 = 232;
-constexpr char kSeparator = '\x1d';
 
 // The codewords for a symbol of `capacity`; GS1 data opens with FNC1 as an ASCII codeword, which
 // shifts every later position by one. A capacity only changes how a mode is left within the last
@@ -33,7 +31,7 @@ int Capacity(int size_index) { return DataMatrixSizeAt(size_index).data_codeword
 }  // namespace
 
 DataMatrixData EncodeDataMatrixMinimal(const std::string& bytes, bool gs1, int size_index, DataMatrixShape shape) {
-    const std::string data = gs1 ? GS1Data(ParseGS1(bytes), kSeparator) : bytes;
+    const std::string& data = bytes;
     if (data.empty()) throw EncodeError(EncodeErrorKind::InvalidData, "Data Matrix data is empty");
     const std::vector<int> candidates = DataMatrixCandidateSizes(size_index, shape);
     // A plan for a capacity is at most three codewords shorter than one without a capacity (its

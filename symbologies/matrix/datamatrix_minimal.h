@@ -8,10 +8,9 @@
 // The fewest codewords over every encodation (ASCII, C40, Text, X12, EDIFACT, Base 256), planned for
 // each candidate size's end (unlatch or not, padding, a last triplet or group), in the size of
 // `shape` with the smallest area that holds them, or in `size_index` when one is given.
-// With `gs1` the bytes are a GS1 element string (any form the GS1 reader takes): FNC1 first, then
-// the fields with FNC1 after each one that needs a separator, in whichever mode they fall.
-// Throws EncodeError (InvalidData for empty data, TooLong with the size's capacity) and GS1Error
-// for a malformed element string.
+// With `gs1` the bytes are GS1 element data (GS1Data, GS 0x1D where a separator goes): FNC1 first,
+// then the fields with FNC1 for each GS, in whichever mode they fall.
+// Throws EncodeError (InvalidData for empty data, TooLong with the size's capacity).
 DataMatrixData EncodeDataMatrixMinimal(const std::string& bytes, bool gs1, int size_index = kDataMatrixAutoSize,
                                        DataMatrixShape shape = DataMatrixShape::kSquare);
 

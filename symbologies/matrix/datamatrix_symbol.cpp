@@ -83,8 +83,8 @@ ModuleMatrix EncodeDataMatrix(const std::string& bytes, DataMatrixScheme scheme,
     return BuildDataMatrixSymbol(size, AddDataMatrixErrorCorrection(data.codewords, size));
 }
 
-ModuleMatrix EncodeGS1DataMatrix(const std::string& element_string, DataMatrixScheme scheme, int size_index) {
-    const DataMatrixData data = EncodeDataMatrixGS1Data(element_string, scheme, size_index);
+ModuleMatrix EncodeGS1DataMatrix(const std::string& element_data, DataMatrixScheme scheme, int size_index) {
+    const DataMatrixData data = EncodeDataMatrixGS1Data(element_data, scheme, size_index);
     const DataMatrixSize& size = DataMatrixSizeAt(data.size_index);
     return BuildDataMatrixSymbol(size, AddDataMatrixErrorCorrection(data.codewords, size));
 }

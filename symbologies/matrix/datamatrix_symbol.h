@@ -17,5 +17,5 @@ ModuleMatrix BuildDataMatrixSymbol(const DataMatrixSize& size, const std::vector
 // Text bytes to a finished symbol; throws std::runtime_error with the user-visible message.
 ModuleMatrix EncodeDataMatrix(const std::string& bytes, DataMatrixScheme scheme, int size_index,
                               DataMatrixShape shape = DataMatrixShape::kSquare);
-// The same for a GS1 element string (any form the GS1 reader takes), FNC1 first.
-ModuleMatrix EncodeGS1DataMatrix(const std::string& element_string, DataMatrixScheme scheme, int size_index);
+// The same for GS1 element data (GS1Data, GS 0x1D where a separator goes), FNC1 first.
+ModuleMatrix EncodeGS1DataMatrix(const std::string& element_data, DataMatrixScheme scheme, int size_index);

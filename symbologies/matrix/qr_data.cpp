@@ -4,7 +4,6 @@
 
 #include "core/model/encode_error.h"
 #include "core/text_encoding/utf8.h"
-#include "gs1/element_string.h"
 
 namespace {
 
@@ -111,12 +110,11 @@ QrBitBuffer SegmentBits(const std::string& data, QrMode mode, int version, bool 
 
 }  // namespace
 
-std::string QrGS1SegmentData(const std::string& element_string, QrMode mode) {
+std::string QrGS1SegmentData(const std::string& element_data, QrMode mode) {
     constexpr char kSeparator = '\x1d';
-    const std::string data = GS1Data(ParseGS1(element_string), kSeparator);
-    if (mode != QrMode::Alphanumeric) return data;
+    if (mode != QrMode::Alphanumeric) return element_data;
     std::string out;
-    for (char c : data) {
+    for (char c : element_data) {
         if (c == '%') out += '%';
         out += c == kSeparator ? '%' : c;
     }

@@ -63,8 +63,7 @@ QrData QrFinishData(QrBitBuffer bits, int version, QrLevel level);
 QrData EncodeQrData(const std::string& data, QrMode mode, QrLevel level, int requested_version,
                     bool fnc1_first = false);
 
-// The segment data of a GS1 element string (any form the GS1 reader takes) in `mode`: FNC1 after
-// each field that needs a separator, written as GS (0x1D) in byte mode and as '%' in alphanumeric
-// mode, where a '%' of the data is doubled. Numeric mode cannot hold FNC1. Throws
-// std::invalid_argument for a malformed element string.
-std::string QrGS1SegmentData(const std::string& element_string, QrMode mode);
+// The segment data of GS1 element data (GS1Data, GS 0x1D where a separator goes) in `mode`: FNC1
+// written as GS in byte mode and as '%' in alphanumeric mode, where a '%' of the data is doubled.
+// Numeric mode cannot hold FNC1.
+std::string QrGS1SegmentData(const std::string& element_data, QrMode mode);

@@ -4,7 +4,6 @@
 #include <climits>
 
 #include "core/model/encode_error.h"
-#include "gs1/element_string.h"
 #include "symbologies/matrix/qr_codewords.h"
 
 namespace {
@@ -200,7 +199,7 @@ QrSegmentation QrSplitSegments(const std::string& bytes, QrLevel level, const Qr
     if (options.eci < -1 || options.eci > 999999)
         throw EncodeError(EncodeErrorKind::InvalidOption, "ECI designator out of range 0 to 999999: " +
                                                               std::to_string(options.eci));
-    const std::string data = options.gs1 ? GS1Data(ParseGS1(bytes), kSeparator) : bytes;
+    const std::string& data = bytes;
     if (data.empty()) throw EncodeError(EncodeErrorKind::InvalidData, "QR Code data is empty");
     const int prefix = EciBits(options.eci) + (options.gs1 ? 4 : 0);
     const bool requested = options.requested_version >= kQrMinVersion && options.requested_version <= kQrMaxVersion;

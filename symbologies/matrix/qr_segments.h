@@ -11,7 +11,8 @@
 
 struct QrMixedOptions {
     int requested_version = 0;  // the smallest version drawn; 0 (or out of 1..40) any
-    bool gs1 = false;           // the bytes are a GS1 element string, drawn with FNC1 in first position
+    bool gs1 = false;           // the bytes are GS1 element data (GS1Data, GS 0x1D between fields),
+                                // drawn with FNC1 in first position
     int eci = -1;               // an ECI designator (0..999999) written before the data; -1 none
     bool kanji = false;         // the bytes are Shift JIS: their kanji may take Kanji mode
 };
@@ -32,7 +33,7 @@ struct QrSegmentation {
 };
 
 // Throws EncodeError: InvalidData for empty data, InvalidOption for an ECI out of range, TooLong
-// when version 40 cannot hold the data at the level; GS1Error for a malformed element string.
+// when version 40 cannot hold the data at the level.
 QrSegmentation QrSplitSegments(const std::string& bytes, QrLevel level, const QrMixedOptions& options);
 
 // The finished symbol of QrSplitSegments' bits.

@@ -15,15 +15,20 @@ using MainEncoder = EncodedSymbol (*)(const std::string& text, const EncodeOptio
 // The longest main code, '+' and five add-on digits.
 constexpr std::size_t kLongestText = 13 + 1 + 5;
 
-EncodedSymbol WithAddOn(MainEncoder main, AddOnHost host, const std::string& text, const EncodeOptions& options) {
+RetailWithAddOn Retail(MainEncoder main, AddOnHost host, const std::string& text, const EncodeOptions& options) {
     RefuseLongerThan(text, kLongestText);
     const MainAndAddOn split = SplitAddOn(text, options.addon);
-    EncodedSymbol symbol = main(split.main, options);
+    RetailWithAddOn out{main(split.main, options), 0};
+    out.main_width = out.symbol.width;
     if (!split.addon.empty()) {
-        DropRightIndicator(symbol);
-        AppendAddOn(symbol, split.addon, host);
+        DropRightIndicator(out.symbol);
+        AppendAddOn(out.symbol, split.addon, host);
     }
-    return symbol;
+    return out;
+}
+
+EncodedSymbol WithAddOn(MainEncoder main, AddOnHost host, const std::string& text, const EncodeOptions& options) {
+    return Retail(main, host, text, options).symbol;
 }
 
 }  // namespace
@@ -39,4 +44,12 @@ EncodedSymbol EncodeUpcAWithAddOn(const std::string& text, const EncodeOptions& 
 }
 EncodedSymbol EncodeUpcEWithAddOn(const std::string& text, const EncodeOptions& options) {
     return WithAddOn(EncodeUpcESymbol, AddOnHost::UpcE, text, options);
+}
+
+RetailWithAddOn EncodeRetailWithAddOn(const std::string& name, const std::string& text, const EncodeOptions& options) {
+    if (name == "ean13") return Retail(EncodeJan13Symbol, AddOnHost::Ean13, text, options);
+    if (name == "ean8") return Retail(EncodeJan8Symbol, AddOnHost::Ean8, text, options);
+    if (name == "upca") return Retail(EncodeUpcASymbol, AddOnHost::UpcA, text, options);
+    if (name == "upce") return Retail(EncodeUpcESymbol, AddOnHost::UpcE, text, options);
+    throw EncodeError(EncodeErrorKind::InvalidOption, "\"" + name + "\" is not ean13, ean8, upca or upce");
 }

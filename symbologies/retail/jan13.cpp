@@ -1,5 +1,6 @@
 #include "symbologies/retail/jan13.h"
 
+#include "gs1/check_digit.h"
 #include "symbologies/retail/ean_upc_digits.h"
 #include "symbologies/retail/ean_upc_symbol.h"
 #include "symbologies/retail/light_margin_indicators.h"
@@ -21,7 +22,7 @@ ModuleWidths EncodeJan13(const std::string& code) {
 
 EncodedSymbol EncodeJan13Symbol(const std::string& text, const EncodeOptions& options) {
     RefuseLongerThan(text, 13);
-    const std::string digits = CompleteJan13(text);
+    const std::string digits = CompleteGS1CheckDigit(text, 12);
     // Quiet zones 11 and 7 modules (ISO/IEC 15420 5.2.4); nominal bar height 22.85 mm at X = 0.33 mm.
     // Digits 2-7 and 8-13 under their own characters; the leading digit in the left quiet zone,
     // its ink from -9.5 to -5 modules as zint prints it.

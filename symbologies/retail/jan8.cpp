@@ -1,5 +1,6 @@
 #include "symbologies/retail/jan8.h"
 
+#include "gs1/check_digit.h"
 #include "symbologies/retail/ean_upc_digits.h"
 #include "symbologies/retail/ean_upc_symbol.h"
 #include "symbologies/retail/light_margin_indicators.h"
@@ -14,7 +15,7 @@ ModuleWidths EncodeJan8(const std::string& code) {
 
 EncodedSymbol EncodeJan8Symbol(const std::string& text, const EncodeOptions& options) {
     RefuseLongerThan(text, 8);
-    const std::string digits = CompleteJan8(text);
+    const std::string digits = CompleteGS1CheckDigit(text, 7);
     // Quiet zones 7 modules each side (ISO/IEC 15420 5.2.4); nominal bar height 18.23 mm at
     // X = 0.33 mm. Two groups of four digits, none outside.
     static constexpr EanUpcTextPlan kPlan{

@@ -1,5 +1,6 @@
 #include "symbologies/retail/upc_a.h"
 
+#include "gs1/check_digit.h"
 #include "symbologies/retail/ean_upc_digits.h"
 #include "symbologies/retail/ean_upc_symbol.h"
 #include "symbologies/symbol_building.h"
@@ -13,7 +14,7 @@ ModuleWidths EncodeUpcA(const std::string& code) {
 
 EncodedSymbol EncodeUpcASymbol(const std::string& text, const EncodeOptions& options) {
     RefuseLongerThan(text, 12);
-    const std::string digits = CompleteUpcA(text);
+    const std::string digits = CompleteGS1CheckDigit(text, 11);
     // Quiet zones 9 modules each side (ISO/IEC 15420 5.2.4). The first and last symbol characters
     // descend with the guards; their digits stand outside, 4 modules wide at most, ending 5
     // modules before the bars (zint: 4 after them on the right, clear of an add-on).

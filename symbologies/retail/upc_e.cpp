@@ -64,6 +64,10 @@ ModuleWidths EncodeUPCE(const std::string& code) {
 
 EncodedSymbol EncodeUpcESymbol(const std::string& text, const EncodeOptions& options) {
     RefuseLongerThan(text, 8);
+    if (text.size() == 8 && FirstNonDigit(text) == std::string::npos && (text[0] == '0' || text[0] == '1')) {
+        const char expected = UpcECheckDigit(text.substr(0, 7));
+        if (text[7] != expected) throw EncodeError(EncodeErrorKind::InvalidData, WrongCheckDigit(text[7], expected), 7);
+    }
     const std::string digits = CompleteUpcE(text);
     // Quiet zones 9 and 7 modules (ISO/IEC 15420 5.2.4). Six digits under their characters; the
     // number system digit left of the bars as UPC-A's, the check digit from 2 modules after them

@@ -85,7 +85,7 @@ std::string RandomPrimary(std::mt19937& rng, const Carrier& c) {
         // encodations than the carriers here do (both readable), which is no matter of the composite.
         // At most 8: a DataBar Expanded row of more than four finders has a separator zint leaves
         // unbroken over the fifth (see SeparatorBreaksOverEveryFinder).
-        default: return first + "[10]" + digits("", 1 + rng() % 8);
+        default: return first + "[22]" + digits("", 1 + rng() % 8);  // no AI of the components
     }
 }
 
@@ -103,7 +103,8 @@ std::string RandomComposite(std::mt19937& rng) {
         default: {
             // Up to 270 characters: beyond a CC-B, a CC-C of several error correction levels.
             std::string s = "[400]" + text(1 + rng() % 30);
-            for (int n = int(rng() % 9); n > 0; --n) s += "[401]" + text(1 + rng() % 30);
+            // Each AI once: a repeated AI must repeat its value.
+            for (int n = int(rng() % 9); n > 0; --n) s += "[9" + std::to_string(n) + "]" + text(1 + rng() % 30);
             return s;
         }
     }
@@ -162,7 +163,19 @@ const Example kExamples[] = {
     {"databar-stacked-omni", "(01)04012345678901", "(17)050101(10)ABC123", "-b 138 --primary=0401234567890"},
     // A DataBar Expanded Stacked whose first row holds two characters.
     {"databar-expanded-stacked", "(20)12", "(21)1234", "-b 139 --primary=[20]12"},
+    // EAN/UPC with an add-on beside the linear part, in the data or as the setting.
+    {"ean13", "331234567890+12", "(99)1234-abcd", "-b 130 --primary=331234567890+12"},
+    {"upca", "01234567890+12345", "(10)A", "-b 135 --primary=01234567890+12345"},
 };
+
+// Our rows without the band over the add-on's digits (the main bars alone, which zint does not
+// list as a row of its own).
+std::vector<std::string> WithoutAddOnBand(std::vector<std::string> rows) {
+    for (size_t i = 0; i + 1 < rows.size(); ++i)
+        if (rows[i + 1].size() > rows[i].size() && rows[i + 1].compare(0, rows[i].size(), rows[i]) == 0)
+            rows.erase(rows.begin() + long(i));
+    return rows;
+}
 
 TEST(CompositeSymbol, ExamplesEqualZint) {
     if (!HaveZint()) GTEST_SKIP() << "zint not installed";
@@ -171,7 +184,7 @@ TEST(CompositeSymbol, ExamplesEqualZint) {
         std::string bracketed = e.composite;
         std::replace(bracketed.begin(), bracketed.end(), '(', '[');
         std::replace(bracketed.begin(), bracketed.end(), ')', ']');
-        EXPECT_EQ(OurRows(EncodeComposite(e.carrier, e.primary, e.composite, "auto", {})),
+        EXPECT_EQ(WithoutAddOnBand(OurRows(EncodeComposite(e.carrier, e.primary, e.composite, "auto", {}))),
                   ZintRows(e.zint_options, bracketed).value_or(std::vector<std::string>{}));
     }
 }
@@ -183,23 +196,11 @@ TEST(CompositeSymbol, FullTextJoinsBothParts) {
     EXPECT_EQ(EncodeComposite("ean8", "1234567", "(99)A", "auto", {}).full_text, "12345670|(99)A");
 }
 
-// DataBar Expanded Stacked under a component keeps four characters in its first row: one segment
-// pair per row is read as two (zint does the same).
-TEST(CompositeSymbol, ExpandedStackedRowsOfOnePairBecomeTwo) {
-    EncodeOptions one;
-    one.columns = 1;
-    EncodeOptions two;
-    two.columns = 2;
-    const char* primary = "(01)01234567890128(3103)001750";
-    EXPECT_EQ(OurRows(EncodeComposite("databar-expanded-stacked", primary, "(10)A", "a", one)),
-              OurRows(EncodeComposite("databar-expanded-stacked", primary, "(10)A", "a", two)));
-}
-
 // The separator under the component is broken into alternating modules over every finder of the
 // row below, the fifth too (zint breaks it over the first four only).
 TEST(CompositeSymbol, SeparatorBreaksOverEveryFinder) {
     const EncodedSymbol s =
-        EncodeComposite("databar-expanded", "(01)19218589432411(10)653601305336894", "(10)A", "a", {});
+        EncodeComposite("databar-expanded", "(01)19218589432411(10)653601305336894", "(21)A", "a", {});
     const size_t separator = s.rows.size() - 2;
     const std::vector<uint8_t>& sep = s.rows[separator].modules;
     const std::vector<uint8_t>& bars = s.rows[separator + 1].modules;
@@ -280,13 +281,21 @@ const Refusal kRefusals[] = {
     {"ean13", "331234567890", "[10]A\x01", "auto", EncodeErrorKind::InvalidData},  // a control character
     {"ean13", "331234567890", "[17]261331", "auto", EncodeErrorKind::InvalidData},  // no 13th month
     {"ean13", "331234567890", "(1", "auto", EncodeErrorKind::InvalidData},          // not an element string
+    // Worked by hand: one row pair under the component is too narrow; (10) given twice, two values;
+    // a component's (01) other than the GTIN the carrier stands for.
+    {"databar-expanded-stacked", "[01]12345678901231", "[10]A", "auto", EncodeErrorKind::InvalidOption},
+    {"gs1-128", "(01)12345678901231(10)A", "[10]B", "auto", EncodeErrorKind::InvalidData},
+    {"databar", "[01]12345678901231", "(01)12345678901248", "auto", EncodeErrorKind::InvalidData},
+    {"upce", "0123456", "(01)09501101530003", "auto", EncodeErrorKind::InvalidData},  // (01) is 00012345000065
 };
 
 TEST(CompositeSymbol, RefusesWithTheKindOfFault) {
     for (const Refusal& r : kRefusals) {
         SCOPED_TRACE(std::string(r.carrier) + " " + r.composite + " " + r.type);
         try {
-            EncodeComposite(r.carrier, r.primary, r.composite, r.type, {});
+            EncodeOptions one_column;
+            one_column.columns = 1;  // read by DataBar Expanded Stacked alone
+            EncodeComposite(r.carrier, r.primary, r.composite, r.type, one_column);
             ADD_FAILURE() << "accepted";
         } catch (const EncodeError& e) {
             EXPECT_EQ(e.Kind(), r.kind) << e.what();

@@ -186,10 +186,10 @@ TEST(DataMatrixSchemes, Codewords) {
 TEST(DataMatrixGS1, FNC1FirstAndAfterVariableFields) {
     // 232, "10" as a pair, "A", 232 after the variable field, "21", "B", the pad 129 and the
     // randomised pad of position 8 (worked by hand; zxing-cpp reads it as GS1).
-    EXPECT_EQ(EncodeDataMatrixGS1Data("(10)A(21)B", DataMatrixScheme::kAscii, kDataMatrixAutoSize).codewords,
+    EXPECT_EQ(EncodeDataMatrixGS1Data("10A\x1d" "21B", DataMatrixScheme::kAscii, kDataMatrixAutoSize).codewords,
               (Codewords{232, 140, 66, 232, 151, 67, 129, 56}));
-    // No FNC1 after a field of predefined length.
-    EXPECT_EQ(EncodeDataMatrixGS1Data("(17)251231(10)A", DataMatrixScheme::kAscii, kDataMatrixAutoSize).codewords,
+    // Element data without a GS: FNC1 first only.
+    EXPECT_EQ(EncodeDataMatrixGS1Data("1725123110A", DataMatrixScheme::kAscii, kDataMatrixAutoSize).codewords,
               (Codewords{232, 147, 155, 142, 161, 140, 66, 129}));
 }
 

@@ -102,6 +102,23 @@ TEST(DigitalLink, Errors) {
         }
     }
     EXPECT_THROW(DigitalLinkFromElementString("(01)09501101530003", "id.gs1.org"), EncodeError);
+    // A domain must be a URI prefix the link parses back from: a host, nothing that ends the path.
+    for (const std::string& domain : std::vector<std::string>{"https://", "https:///x", "https://a.example?x=1", "https://a.example#f",
+                                     std::string("https://a.example\0x", 19), "https://a b.example"})
+        EXPECT_THROW(DigitalLinkFromElementString("(01)09501101530003", domain), EncodeError) << domain;
+    EXPECT_EQ(DigitalLinkFromElementString("(01)09501101530003", "https://a.example:8443/dl/"),
+              "https://a.example:8443/dl/01/09501101530003");
+}
+
+// Every segment tried as the key, and every query parameter, in time linear in the URI: 300,000
+// segments that all name a key, or parameters without '=', would take minutes if it were quadratic.
+TEST(DigitalLink, LongUrisFailInLinearTime) {
+    std::string keys = "https://id.gs1.org";
+    for (int i = 0; i < 150000; ++i) keys += "/01/01";
+    EXPECT_THROW(ElementStringFromDigitalLink(keys), EncodeError);
+    std::string query = "https://id.gs1.org/01/09501101530003?x";
+    for (int i = 0; i < 300000; ++i) query += "&x";
+    EXPECT_EQ(ElementStringFromDigitalLink(query), "(01)09501101530003");
 }
 
 // Random valid data for one component of an AI's format.

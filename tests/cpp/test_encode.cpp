@@ -245,6 +245,8 @@ const Failure kFailures[] = {
     {"dpd", "%0003932062199123456781010-0", nullptr, EncodeErrorKind::InvalidCharacter, 26, -1},
     {"qr", "12a", [](EncodeOptions& o) { o.mode = "numeric"; }, EncodeErrorKind::InvalidCharacter, 2, -1},
     {"qr", "1", [](EncodeOptions& o) { o.error = "X"; }, EncodeErrorKind::InvalidOption, -1, -1},
+    // Kanji mode holds double-byte characters alone: 'a' (after one kanji) is refused.
+    {"qr", "\xE6\xBC\xA2" "a", [](EncodeOptions& o) { o.mode = "kanji"; }, EncodeErrorKind::InvalidCharacter, 1, -1},
     {"qr", "1", [](EncodeOptions& o) { o.version = 41; }, EncodeErrorKind::InvalidOption, -1, -1},
     {"qr", std::string(2954, 'a'), [](EncodeOptions& o) { o.error = "L"; }, EncodeErrorKind::TooLong, -1, 2953},
     {"qr", kDigits.substr(0, 3058), [](EncodeOptions& o) { o.mode = "numeric"; o.error = "H"; },
@@ -343,4 +345,41 @@ TEST(TextEncoding, CodePointIndex) {
     for (const Utf8Case& c : kUtf8Cases) EXPECT_EQ(CodePointIndex(c.text, c.offset), c.index) << c.offset;
 }
 
+// Worked by hand: well-formed characters decode; an overlong '/' (C0 AF), a surrogate (ED A0 80)
+// and a stray continuation byte are U+FFFD for every byte.
+TEST(TextEncoding, CodePointsOfWellFormedCharactersOnly) {
+    EXPECT_EQ(Utf8CodePoints("a\xC3\xA9\xF0\x9F\x98\x80"), U"a\u00E9\U0001F600");
+    EXPECT_EQ(Utf8CodePoints("\xC0\xAF" "\xED\xA0\x80" "\x80"), std::u32string(6, U'\uFFFD'));
+}
+
 }  // namespace
+
+// A wrong check digit says the right one, and messages name no class: the expected digits worked by
+// hand with the GS1 modulo-10 rule (ISBN, ISSN, ISMN and GS1 element strings say it already).
+struct CheckDigitMessage {
+    const char* symbology;
+    std::string text;
+    const char* message;
+};
+
+const CheckDigitMessage kCheckDigitMessages[] = {
+    {"ean13", "4901234567890", "ean13: check digit '0' is wrong: expected '4'"},
+    {"ean13", "49012345678", "ean13: 12 or 13 digits required, not 11"},
+    {"ean8", "49012340", "ean8: check digit '0' is wrong: expected '7'"},
+    {"upca", "036000291450", "upca: check digit '0' is wrong: expected '2'"},
+    {"upce", "01234560", "upce: check digit '0' is wrong: expected '5'"},
+    {"itf14", "15400141288760", "itf14: check digit '0' is wrong: expected '3'"},
+    {"gs1-128-convenience", "9191234500000000000000000000000000000000000" "0",
+     "gs1-128-convenience: check digit '0' is wrong: expected '8'"},
+};
+
+TEST(Encode, CheckDigitMessagesNameTheExpectedDigit) {
+    for (const CheckDigitMessage& c : kCheckDigitMessages) {
+        try {
+            Encode(c.symbology, c.text, EncodeOptions());
+            ADD_FAILURE() << c.symbology << " took " << c.text;
+        } catch (const EncodeError& e) {
+            EXPECT_STREQ(e.what(), c.message) << c.text;
+        }
+    }
+}

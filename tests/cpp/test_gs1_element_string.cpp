@@ -87,6 +87,8 @@ const FormCase kFormCases[] = {
     {"010950110153000317251231", "(01)09501101530003(17)251231", "{FNC1}0109501101530003{AI}17251231",
      "0109501101530003{AI}17251231"},
     {"(10)A\\(B(4300)X", "(10)A\\(B(4300)X", "{FNC1}10A(B{FNC1}4300X", "10A(B[{AI}4300X"},
+    // Square brackets: '(' and ')' are data, an escaped '[' too.
+    {"[10]A\\[B(C)[4300]X", "(10)A[B\\(C)(4300)X", "{FNC1}10A[B(C){FNC1}4300X", "10A[B(C)[{AI}4300X"},
 };
 
 TEST(GS1ElementString, Forms) {
@@ -99,6 +101,31 @@ TEST(GS1ElementString, Forms) {
     EXPECT_EQ(GS1HumanReadable(ParseGS1("(01)09501101530003(3103)000123(710)X")),
               "(01)09501101530003(3103)000123(710)X");
     EXPECT_EQ(GS1Data(ParseGS1("(10)A(21)B(17)251231"), '\x1d'), "10A\x1d" "21B\x1d" "17251231");
+}
+
+// The marker form's text as the GS1-128 class prints it (worked by hand).
+TEST(GS1MarkedText, ApplicationIdentifiersInParentheses) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"{FNC1}01123456", "(01)123456"},
+        {"{FNC1}10ABC", "(10)ABC"},
+        {"{FNC1}011234{AI}10ABC{FNC1}21XYZ", "(01)1234(10)ABC(21)XYZ"},
+        {"{FNC1}4300ABC", "(4300)ABC"},  // every AI at its full length, from the AI table
+        {"{FNC1}710ABC", "(710)ABC"},
+        {"{FNC1}0109501101530003{AI}7030250ABC", "(01)09501101530003(7030)250ABC"},
+        {"{FNC1}3103001234", "(3103)001234"},
+        {"{FNC1}3712", "(37)12"},
+        {"{FNC1}2501", "(250)1"},
+        {"{FNC1}410123", "(410)123"},
+        {"{FNC1}7003X", "(7003)X"},
+        {"{FNC1}8020X", "(8020)X"},
+        {"{FNC1}9", "(9)"},
+        {"{FNC1}{AI}01", "(01)"},
+        {"{FNC1}", ""},
+        {"AB{C}12", "AB{C}12"},
+        {"ABC", "ABC"},
+        {"{FNC1}41{AI}3103", "(41{)AI}3103"},  // the bytes as written, a marker's too
+    };
+    for (const auto& c : cases) EXPECT_EQ(GS1MarkedHumanText(c.first), c.second) << c.first;
 }
 
 std::string ErrorOf(void (*check)(const std::string&), const std::string& text) {

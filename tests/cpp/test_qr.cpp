@@ -106,15 +106,15 @@ TEST(QrData, GS1) {
     // FNC1 after a variable-length field: GS in byte mode, '%' in alphanumeric mode with the data's
     // '%' doubled (worked by hand; zxing-cpp reads them as GS1).
     const struct {
-        std::string element_string;
+        std::string element_data;
         QrMode mode;
         std::string segment;
     } cases[] = {
-        {"(01)09501101530003(10)AB%C(21)X", QrMode::Byte, "010950110153000310AB%C\x1d" "21X"},
-        {"(01)09501101530003(10)AB%C(21)X", QrMode::Alphanumeric, "010950110153000310AB%%C%21X"},
-        {"(01)09501101530003(17)251231", QrMode::Numeric, "010950110153000317251231"},
+        {"010950110153000310AB%C\x1d" "21X", QrMode::Byte, "010950110153000310AB%C\x1d" "21X"},
+        {"010950110153000310AB%C\x1d" "21X", QrMode::Alphanumeric, "010950110153000310AB%%C%21X"},
+        {"010950110153000317251231", QrMode::Numeric, "010950110153000317251231"},
     };
-    for (const auto& c : cases) EXPECT_EQ(QrGS1SegmentData(c.element_string, c.mode), c.segment) << c.element_string;
+    for (const auto& c : cases) EXPECT_EQ(QrGS1SegmentData(c.element_data, c.mode), c.segment) << c.element_data;
     // FNC1 in first position (0101) before the mode indicator: 0101 0100, count 3, "10A".
     const QrData data = EncodeQrData("10A", QrMode::Byte, QrLevel::M, 0, true);
     EXPECT_EQ(std::vector<uint8_t>(data.codewords.begin(), data.codewords.begin() + 5),

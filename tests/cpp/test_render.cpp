@@ -322,6 +322,14 @@ TEST(Render, BearerFrame) {
     const std::vector<std::string> want = {"1111111111111", "1111111111111", "1100010100011", "1100010100011",
                                            "1100010100011", "1100010100011", "1111111111111", "1111111111111"};
     EXPECT_EQ(rows, want);
+    // The same frame as shapes: no two overlap, so an even-odd fill (svglib) leaves no notch.
+    const std::vector<DarkRect> dark = LayOutSymbol(s, o).dark;
+    for (size_t i = 0; i < dark.size(); ++i)
+        for (size_t j = i + 1; j < dark.size(); ++j) {
+            const DarkRect &a = dark[i], &b = dark[j];
+            EXPECT_FALSE(a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h)
+                << i << " overlaps " << j;
+        }
 }
 
 }  // namespace

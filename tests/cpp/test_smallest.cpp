@@ -41,8 +41,8 @@ TEST(DataMatrixMinimal, SmallestSquareSize) {
         {"abcdefghijklmnop", false, "16x16"},
         {"ABC>*123456789012", false, "16x16"},
         {"@@@@@@@@@@@@@@@@", false, "18x18"},  // EDIFACT
-        {"(01)09501101530003(10)ABCDEFGH(21)ABCDEFGH", true, "22x22"},
-        {"(10)ABCDEFG(21)XYZ", true, "18x18"},
+        {"010950110153000310ABCDEFGH\x1d" "21ABCDEFGH", true, "22x22"},
+        {"10ABCDEFG\x1d" "21XYZ", true, "18x18"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(DataMatrixSizeName(EncodeDataMatrixMinimal(c.data, c.gs1).size_index), c.size) << c.data;
@@ -60,7 +60,7 @@ TEST(DataMatrixMinimal, SmallestAreaOfShape) {
         // zint 2.15 (-b 71) picks the same sizes, with --square the square ones.
         {digits28, false, DataMatrixShape::kAny, "12x26"},  // 14 codewords: 312 modules against 18x18's 324
         {digits28, false, DataMatrixShape::kSquare, "18x18"},
-        {"(01)09501101530003(17)251231", true, DataMatrixShape::kAny, "12x26"},
+        {"010950110153000317251231", true, DataMatrixShape::kAny, "12x26"},
         {std::string(96, '7'), false, DataMatrixShape::kAny, "16x48"},
         // C40 triplets take 15 codewords; with one left the reader is back in ASCII for the last A, so
         // 12x26's 16 hold it, though the data alone counts 17 (zint also 12x26).
@@ -90,7 +90,7 @@ TEST(DataMatrixMinimal, Codewords) {
         {"AIMAIMAIM", false, {230, 91, 11, 91, 11, 91, 11, 129}},
         // Worked by hand: FNC1 first, digit pair 10, C40 latch, ABC, DEF, (Shift 2, 27 = FNC1, 2),
         // (1, X, Y), and with one codeword left the reader is back in ASCII for Z.
-        {"(10)ABCDEF(21)XYZ", true, {232, 140, 230, 89, 233, 109, 36, 10, 127, 37, 47, 91}},
+        {"10ABCDEF\x1d" "21XYZ", true, {232, 140, 230, 89, 233, 109, 36, 10, 127, 37, 47, 91}},
     };
     for (const Case& c : cases) EXPECT_EQ(EncodeDataMatrixMinimal(c.data, c.gs1).codewords, c.codewords) << c.data;
 }
@@ -130,13 +130,13 @@ TEST(QrMixed, Segments) {
         {std::string(41, '7'), QrLevel::L, false, {{QrMode::Numeric, std::string(41, '7')}}, 1},
         {std::string(42, '7'), QrLevel::L, false, {{QrMode::Numeric, std::string(42, '7')}}, 2},
         // numeric 18 digits 74 bits, alphanumeric AB12 35 bits, FNC1 4
-        {"(01)09501101530003(10)AB12", QrLevel::M, true,
+        {"010950110153000310AB12", QrLevel::M, true,
          {{QrMode::Numeric, "010950110153000310"}, {QrMode::Alphanumeric, "AB12"}}, 1},
         // FNC1 after AB is '%' in alphanumeric: 10AB% 41 bits, then ten digits 48 bits
-        {"(10)AB(21)12345678", QrLevel::M, true,
+        {"10AB\x1d" "2112345678", QrLevel::M, true,
          {{QrMode::Alphanumeric, "10AB%"}, {QrMode::Numeric, "2112345678"}}, 1},
         // a '%' of the data is doubled: six alphanumeric characters 46 bits, numeric 10 and A%%B 56
-        {"(10)A%B", QrLevel::M, true, {{QrMode::Alphanumeric, "10A%%B"}}, 1},
+        {"10A%B", QrLevel::M, true, {{QrMode::Alphanumeric, "10A%%B"}}, 1},
     };
     for (const Case& c : cases) {
         QrMixedOptions options;

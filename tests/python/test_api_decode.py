@@ -125,9 +125,18 @@ def test_digital_link_reads_as_its_uri(symbology, format):
     ("gs1-128", "(01)09501101530003", F.Code128, "(01)09501101530003"),
     ("ean13", "950110153000", F.EAN13, "9501101530003"),
     ("databar", "09501101530003", F.DataBar, "(01)09501101530003"),
+    ("ean13", "950110153000+12", F.EAN13, "9501101530003 12"),  # the add-on beside the linear part
 ])
 def test_composite_component_stands_above_a_linear_part_that_reads(symbology, data, format, text):
     plain = bq.make(symbology, data, scale=3)
-    composite = bq.make(symbology, data, scale=3, composite="(10)ABC123")
+    composite = bq.make(symbology, data, scale=3, composite="[10]AB(C)")  # any form the native reader takes
     assert composite.size[1] > plain.size[1]  # the component's rows and the separator
-    assert read(composite.png(), format).text == text
+    add_on = zxingcpp.EanAddOnSymbol.Require if " " in text else zxingcpp.EanAddOnSymbol.Ignore
+    assert read(composite.png(), format, ean_add_on_symbol=add_on).text == text
+
+
+def test_kanji_mode_takes_13_bits_a_character():
+    text = "漢字" * 42 + "漢"  # 85 characters: 170 bytes in byte mode
+    kanji = bq.make("qr", text, mode="kanji")
+    assert kanji.size == (49, 49) and bq.make("qr", text, mode="byte", encoding="shift_jis").size == (53, 53)
+    assert read(kanji.png(), F.QRCode).text == text

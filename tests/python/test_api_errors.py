@@ -40,6 +40,14 @@ import barcode_quor as bq
     ("datamatrix", {"max_pixels": 100}, "over the limit max_pixels=100"),
     ("code128", {"digital_link": "(01)09501101530003"}, "cannot carry a GS1 Digital Link"),
     ("pdf417", {"rows": 90, "columns": 30}, "more than the 928 codewords"),
+    ("qr", {"scael": 3}, "qr has no option 'scael'; did you mean 'scale'?"),
+    ("qr", {"border": 2}, "did you mean 'quiet_zone'?"),
+    ("code128", {"dark": "red"}, "did you mean 'foreground'?"),
+    ("code128", {"module_width": 0.3}, "did you mean 'x_dim_mm'?"),
+    ("ean13", {"bearer": "frame"}, "ean13 has no option 'bearer' (itf, itf14 have it)"),
+    ("code128", {"height": 0.2}, "rounds to 0: the bars would not be drawn"),
+    ("code128", {"height_mm": 0.01, "dpi": 72}, "rounds to 0: the bars would not be drawn"),
+    ("code128", {"scale": 600}, "code128: text of"),
 ])
 def test_wrong_option_lists_what_is_accepted(symbology, options, accepted):
     with pytest.raises(bq.InvalidOptionError) as caught:
@@ -48,9 +56,12 @@ def test_wrong_option_lists_what_is_accepted(symbology, options, accepted):
     assert isinstance(caught.value, ValueError)
 
 
-def test_unknown_symbology_lists_the_names():
+def test_unknown_symbology_lists_the_names_or_the_one_meant():
     with pytest.raises(bq.InvalidOptionError, match="code128, gs1-128.*jan13.*qr"):
-        bq.make("code-one", "x")
+        bq.make("unheard-of", "x")
+    for typed, meant in [("EAN-13", "ean13"), ("QRCode", "qr"), ("rss14", "databar"), ("datamatrx", "datamatrix")]:
+        with pytest.raises(bq.InvalidOptionError, match=f"did you mean '{meant}'"):
+            bq.make(typed, "x")
 
 
 @pytest.mark.parametrize("symbology, data, character, position", [
@@ -130,8 +141,9 @@ def test_failed_save_leaves_no_file_and_keeps_the_old_one(tmp_path, monkeypatch)
     symbol = bq.make("code128", "ok")
     with pytest.raises(bq.InvalidOptionError, match="png, jpeg, jpg, svg"):
         symbol.save(tmp_path / "x.gif")
-    with pytest.raises(OSError):
+    with pytest.raises(FileNotFoundError) as missing:
         symbol.save(tmp_path / "missing" / "x.png")
+    assert missing.value.filename == str(tmp_path / "missing" / "x.png")  # the caller's path, not a temporary
     existing = tmp_path / "keep.png"
     existing.write_bytes(b"old")
 
@@ -175,3 +187,14 @@ def test_settings_checked_before_do_not_pass_an_equal_value_of_another_type(acce
     bq.make("code39", "12345678", **accepted)  # its checked settings are kept for later symbols
     with pytest.raises(bq.InvalidOptionError):
         bq.make("code39", "12345678", **refused)
+
+
+def test_a_font_that_cannot_draw_is_refused(tmp_path):
+    """A truncated font file opens, then draws nothing: refused by name, never a blank text."""
+    font = tmp_path / "cut.ttf"
+    roboto = os.path.join(os.path.dirname(__file__), "..", "..", "resources", "Roboto_400Regular.ttf")
+    with open(roboto, "rb") as whole:
+        font.write_bytes(whole.read()[:20000])
+    with pytest.raises(bq.InvalidOptionError, match="code128: the font has no outline for U[+]0041.*truncated") as e:
+        bq.make("code128", "A B", font=font)
+    assert e.value.option == "font"

@@ -47,6 +47,21 @@ def test_save_kind_from_extension_or_argument(symbol, tmp_path):
     assert sorted(os.listdir(tmp_path)) == ["a.png", "b.JPG", "c.svg", "d.svg", "label"]
 
 
+@pytest.mark.parametrize("foreground, background, bars, paper", [
+    ("#ff000080", "white", (255, 127, 127), (255, 255, 255)),  # translucent bars over white
+    ("navy", "transparent", (0, 0, 128), (255, 255, 255)),  # no background: white paper
+    ("000080", "0,0,0,0", (0, 0, 128), (255, 255, 255)),  # as typed on a command line
+    ((0, 0, 0), (0, 255, 0, 128), (0, 0, 0), (127, 255, 127)),
+])
+def test_jpeg_shows_translucent_colours_as_on_white(foreground, background, bars, paper):
+    from PIL import Image
+
+    image = Image.open(io.BytesIO(bq.make("datamatrix", "J", scale=10, foreground=foreground,
+                                          background=background).jpeg())).convert("RGB")
+    corner, finder = image.getpixel((4, 4)), image.getpixel((14, image.height - 15))
+    assert all(abs(a - b) <= 6 for a, b in zip(corner + finder, paper + bars)), (corner, finder)
+
+
 def test_save_to_binary_file_objects(symbol, tmp_path):
     stream = io.BytesIO()
     symbol.save(stream, kind="svg")

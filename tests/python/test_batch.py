@@ -141,6 +141,18 @@ FAULTY_LINES = {  # each input: its lines, and per line the manifest's status ("
 }
 
 
+@pytest.mark.parametrize("stdin, message", [(None, "-: standard input is closed"),
+                                            (b"sym,dat\n", "-: CSV columns must be")])
+def test_standard_input_is_called_dash(tmp_path, stdin, message):
+    """Standard input, closed or read through a temporary copy, is "-" in messages, in one line."""
+    command = [sys.executable, "-m", "barcode_quor.batch", "-", "--format", "csv", "-o", str(tmp_path / "out")]
+    result = subprocess.run(command, input=stdin, capture_output=True,
+                            preexec_fn=(lambda: os.close(0)) if stdin is None else None)
+    assert result.returncode == 2
+    lines = result.stderr.decode().splitlines()
+    assert len(lines) == 1 and lines[0].startswith(f"barcode-quor batch: {message}")
+
+
 @pytest.mark.parametrize("fmt", FAULTY_LINES)
 def test_a_faulty_line_costs_that_line_only(tmp_path, fmt):
     """Read once from a pipe; a bad byte, a huge line, a broken quote or bad JSON is one error row
@@ -235,7 +247,9 @@ def test_signal_mid_batch_leaves_no_process_and_no_partial(tmp_path, sig, output
     assert batch.wait(30) == (-sig if sig == signal.SIGKILL else 128 + sig)
     assert group_gone(batch.pid)
     if sig == signal.SIGKILL:
-        assert partials(tmp_path / output) == []
+        assert partials(tmp_path / output) == [] and partials(tmp_path) != []  # the manifest's temporary
+        assert subprocess.run(command + ["--skip-existing"]).returncode == 0
+        assert partials(tmp_path) == []  # a later run removes what the killed one left
         return
     assert partials(tmp_path) == []
     done = [line for line in manifest(tmp_path / f"{output}.manifest.csv")]
@@ -259,8 +273,12 @@ def test_full_disk_stops_with_a_manifest_and_no_temporary_file(tmp_path, output)
         result = subprocess.run(command, capture_output=True, text=True, timeout=120)
         assert result.returncode == 1
         assert ("No space left" if output == "out.zip" else "stopped: the disk is full") in result.stderr
+        assert output == "out.zip" or " not reached in " in result.stderr  # the summary counts every row
         lines = manifest(tmp_path / "m.csv")
         assert lines[-1]["status"] == "error" and 0 < len(lines) < 600
+        if output == "out.zip":  # no zip: no row is listed as in it
+            assert not (disk / output).exists() and {line["status"] for line in lines} == {"error"}
+            assert "could not be finished (No space left on device)" in lines[0]["error"]
         assert partials(disk) == [] and partials(tmp_path) == []
     finally:
         subprocess.run(["umount", str(disk)], check=True)
@@ -308,3 +326,99 @@ def test_interrupt_inside_a_zip_entry_waits_for_the_entry(tmp_path, monkeypatch)
         signal.signal(signal.SIGTERM, previous)
     with zipfile.ZipFile(tmp_path / "out.zip") as written:
         assert written.read("a.svg") == b"<a/>"
+
+
+@pytest.mark.parametrize("moment", ["drawing", "finishing"])
+def test_interrupt_keeps_zip_and_manifest_agreeing(tmp_path, monkeypatch, moment):
+    """Ctrl-C as an entry is listed, or as the zip's directory is written, waits until zip and
+    manifest agree: every "ok" row of the manifest is in the zip and every entry is listed (it once
+    published a manifest of rows in no zip)."""
+    from barcode_quor.batch.sinks import ZipSink
+
+    complete = ZipSink._complete
+
+    def interrupted_complete(self):
+        os.kill(os.getpid(), signal.SIGINT)
+        complete(self)
+
+    def interrupt_at_third(result):
+        if result.row == 3:
+            os.kill(os.getpid(), signal.SIGINT)
+
+    if moment == "finishing":
+        monkeypatch.setattr(ZipSink, "_complete", interrupted_complete)
+    with pytest.raises(KeyboardInterrupt):
+        generate_batch(write_csv(tmp_path / "in.csv", list(good_rows(6))), tmp_path / "out.zip", jobs=1,
+                       chunk_size=1, progress=interrupt_at_third if moment == "drawing" else False)
+    listed = [line["output"] for line in manifest(tmp_path / "out.zip.manifest.csv") if line["status"] == "ok"]
+    with zipfile.ZipFile(tmp_path / "out.zip") as written:
+        assert len(listed) == (3 if moment == "drawing" else 6) and sorted(written.namelist()) == sorted(listed)
+    assert [p for p in os.listdir(tmp_path) if p.endswith(".partial")] == []
+
+
+def test_sheet_columns_through_data_and_name_templates(tmp_path, capsys):
+    """A semicolon sheet as users keep it: data and names from its columns, a summary line at the end."""
+    sheet = tmp_path / "sheet.csv"
+    sheet.write_text("gtin;lot;expiry\n09501101530003;LOT1;261231\n04912345678904;LOT2;270131\n"
+                     "0950110153000X;LOT3;261231\n", encoding="utf-8")
+    status = main([str(sheet), "-o", str(tmp_path / "out"), "--symbology", "gs1-128", "--jobs", "1",
+                   "--data", "(01){gtin}(10){lot}(17){expiry}", "--name", "{gtin}-{row:03d}.png"])
+    assert status == 1  # the third GTIN is not digits
+    lines = manifest(tmp_path / "out.manifest.csv")
+    assert [line["status"] for line in lines] == ["ok", "ok", "error"]
+    assert lines[0]["output"] == "09501101530003-001.png"
+    check_file("x.png", (tmp_path / "out" / "09501101530003-001.png").read_bytes(),
+               "(01)09501101530003(10)LOT1(17)261231")
+    summary = capsys.readouterr().err.strip().splitlines()[-1]
+    assert summary.startswith("barcode-quor batch: 3 rows: 2 written, 0 kept, 1 failed in ")
+    assert summary.endswith(f"manifest {tmp_path / 'out.manifest.csv'}")
+
+
+@pytest.mark.parametrize("flag, template, message", [
+    ("--name", "{row[0]}.png", "not a plain name"),
+    ("--name", "{row.__class__.__init__.__globals__}.png", "not a plain name"),
+    ("--name", "{row:>999999999}.png", "widths above 1000"),
+    ("--name", "{row!r}.png", "conversion"),
+    ("--name", os.fsdecode(b"\xff{row}.png"), "--name is not UTF-8"),
+    ("--data", "{gtin}", "no field 'gtin'"),  # not a column of the input
+])
+def test_hostile_templates_refused_in_one_line(tmp_path, capsys, flag, template, message):
+    source = write_csv(tmp_path / "in.csv", list(good_rows(2)))
+    name = [] if flag == "--name" else ["--name", "{row}.png"]
+    assert main([source, "-o", str(tmp_path / "out"), flag, template, *name]) == 2
+    error = capsys.readouterr().err.strip()
+    assert message in error and "\n" not in error and "Traceback" not in error
+    assert not (tmp_path / "out").exists()
+
+
+def test_a_name_or_template_that_fails_costs_its_row_only(tmp_path):
+    rows = [{"symbology": "qr", "data": "surrogate", "output": "\ud800.png"},
+            {"symbology": "qr", "data": "fine", "output": "fine.png",
+             "options": {"quiet_zone": [1, 0, 1, 0], "foreground": [0, 0, 128]}}]  # JSON lists as tuples
+    result = generate_batch(write_jsonl(tmp_path / "in.jsonl", rows), tmp_path / "out.zip", jobs=1)
+    lines = manifest(result.manifest)
+    assert [line["status"] for line in lines] == ["error", "ok"]
+    assert "lone surrogate" in lines[0]["error"] and lines[0]["output"] == "\\ud800.png"
+    sheet = tmp_path / "sheet.csv"
+    sheet.write_text("n\n1\nx\n", encoding="utf-8")
+    result = generate_batch(sheet, tmp_path / "numbers", symbology="code128", data="N{n}", name="{n:04d}.png")
+    lines = manifest(result.manifest)
+    assert [line["status"] for line in lines] == ["error", "error"]  # "{n:04d}" of text: each row alone
+    assert "--name: {n:04d} of '1'" in lines[0]["error"]
+
+
+def test_zip_directory_spilled_in_blocks_is_what_zipfile_writes(tmp_path, monkeypatch):
+    """The zip keeps a few entries' records in memory, not one per row: the archive is still
+    byte for byte zipfile's, beyond 65,535 entries too (its ZIP64 end records)."""
+    from barcode_quor.batch import spilled_zip
+
+    monkeypatch.setattr(spilled_zip, "SPILL_EVERY", 1000)
+    spilled = spilled_zip.SpilledZipFile(str(tmp_path / "spilled.zip"))
+    plain = zipfile.ZipFile(tmp_path / "plain.zip", "w")
+    for i in range(70000):
+        for archive in (spilled, plain):
+            archive.writestr(zipfile.ZipInfo(f"d/{i}.svg", (2026, 1, 2, 3, 4, 6)), f"<svg>{i}</svg>".encode())
+        assert list.__len__(spilled.filelist) < 1000
+    spilled.close()
+    plain.close()
+    assert (tmp_path / "spilled.zip").read_bytes() == (tmp_path / "plain.zip").read_bytes()

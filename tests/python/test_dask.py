@@ -96,6 +96,8 @@ def test_lost_cluster_ends_with_a_manifest(tmp_path, scheduler, loss):
     rows = list(good_rows(3000))
     source = write_jsonl(tmp_path / "in.jsonl", rows)
     worker = start_worker(scheduler.scheduler_address, os.pathsep.join(sys.path))
+    with distributed.Client(scheduler.scheduler_address) as waiting:  # a loaded machine starts it slowly
+        waiting.wait_for_workers(1, timeout=60)
 
     def lose_once(result):
         if result.row == 40:

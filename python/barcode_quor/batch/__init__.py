@@ -47,7 +47,8 @@ from .names import check_names, escapes
 from .pool import LOCAL_CHUNK, ProcessRunner
 from .rows import BatchError, Defaults, input_format, read_rows, readable_twice
 from .run import MAX_CHUNK, Runner, run_rows
-from .sinks import Manifest, default_manifest, open_sink
+from .sinks import Manifest, default_manifest, interrupts_held, open_sink, remove_leftovers
+from .templates import TemplateError, fields_of, fill
 
 __all__ = ["BatchError", "BatchResult", "Interrupted", "RowResult", "generate_batch", "main"]
 JOBS_PER_CORE = 4  # more processes than this only compete for the cores
@@ -106,7 +107,7 @@ def generate_batch(source: str | os.PathLike[str], output: str | os.PathLike[str
                    dask: Any = None, input_format_name: str | None = None, manifest: str | None = None,
                    chunk_size: int | None = None, symbology: str | None = None,
                    options: dict[str, Any] | None = None, name: str | None = None,
-                   dask_timeout: float = 10.0) -> BatchResult:
+                   dask_timeout: float = 10.0, data: str | None = None) -> BatchResult:
     """Draws every row of `source` (CSV, JSON Lines or text; "-" reads standard input) into `output`
     (a directory, or a .zip file).
 
@@ -116,7 +117,8 @@ def generate_batch(source: str | os.PathLike[str], output: str | os.PathLike[str
     progress: None shows a bar when standard error is a terminal, True/False force it, a callable is
     called with each row's RowResult. input_format_name: "csv", "jsonl" or "text" when the extension
     does not tell. manifest: the manifest's path (default beside the output). chunk_size: rows per
-    task. symbology, options, name: batch-wide settings (see the module's documentation). Raises
+    task. symbology, options, name: batch-wide settings (see the module's documentation); data: a
+    template of each row's data over its fields (a CSV's columns, any names). Raises
     BatchError when the batch cannot start (unreadable input, wrong columns, clashing output names);
     failed rows are counted, never raised. Interrupted (KeyboardInterrupt, or Interrupted) the batch
     keeps what was drawn, with its manifest, and re-raises.
@@ -124,19 +126,20 @@ def generate_batch(source: str | os.PathLike[str], output: str | os.PathLike[str
     source, output = os.fspath(source), os.fspath(output)
     if chunk_size is not None and not 1 <= chunk_size <= MAX_CHUNK:
         raise BatchError(f"chunk size must be from 1 to {MAX_CHUNK}")
-    defaults = Defaults(symbology=symbology or "", options=dict(options or {}), name=name or "")
+    defaults = Defaults(symbology=symbology or "", options=dict(options or {}), name=name or "", data=data or "")
     fmt = input_format(source, input_format_name, defaults)
-    if defaults.name and escapes(defaults.name.format(row=1, line=1)):
-        raise BatchError(f"output name template {defaults.name!r} leads outside the output")
+    _check_templates(defaults)
     if fmt == "text" and not (defaults.symbology and defaults.name):
         raise BatchError("a text input (one data line a row) needs a symbology and an output name template "
                          "(--symbology, --name)")
     manifest = manifest or default_manifest(output)
     _check_places(source, output, manifest)
+    for path in (output, manifest):
+        remove_leftovers(path)
     with readable_twice(source) as readable:
         # Text rows named by a template with a row or line number cannot clash: no first pass.
         total = None if fmt == "text" and defaults.numbers_names() else check_names(
-            read_rows(readable, fmt, defaults), BatchError)
+            read_rows(readable, fmt, defaults, source), BatchError)
         sink = open_sink(output, skip_existing)
         try:
             record = Manifest(manifest)
@@ -158,7 +161,37 @@ def generate_batch(source: str | os.PathLike[str], output: str | os.PathLike[str
             sink.abort()
             record.abort()
             raise
-        return _run(read_rows(readable, fmt, defaults), total, runner, sink, record, progress)
+        return _run(read_rows(readable, fmt, defaults, source), total, runner, sink, record, progress)
+
+
+def _finish(sink: Any, record: Manifest) -> None:
+    """Publishes the output, then its manifest. When the output cannot be finished (a full disk while
+    a zip's directory is written), the rows drawn into it are in no file: the manifest says so."""
+    with interrupts_held():  # Ctrl-C now waits until both are in place
+        try:
+            sink.finish()
+        except BaseException as e:
+            reason = e.strerror if isinstance(e, OSError) and e.strerror else type(e).__name__
+            record.disown(f"not written: {sink.path} could not be finished ({reason})")
+            raise
+        record.finish()
+
+
+def _check_templates(defaults: Defaults) -> None:
+    """Templates must be usable, and a name template must not lead outside the output whatever the row."""
+    try:
+        for template in (defaults.name, defaults.data):
+            fields_of(template)
+    except TemplateError as e:
+        raise BatchError(str(e)) from None
+    if defaults.name:
+        sample = {field: 1 if field in ("row", "line") else "x" for field in fields_of(defaults.name)}
+        try:
+            named = fill(defaults.name, sample)
+        except TemplateError:
+            return  # a spec for numbers over a column: each row is checked as it is named
+        if escapes(named):
+            raise BatchError(f"output name template {defaults.name!r} leads outside the output")
 
 
 def _run(rows: Any, total: int | None, runner: Runner, sink: Any, record: Manifest,
@@ -179,8 +212,7 @@ def _run(rows: Any, total: int | None, runner: Runner, sink: Any, record: Manife
         stopped = run_rows(rows, runner, sink, on_result)
     except (KeyboardInterrupt, Interrupted):
         runner.close(abort=True)
-        sink.finish()  # what was drawn stays, listed in the manifest, for --skip-existing
-        record.finish()
+        _finish(sink, record)  # what was drawn stays, listed in the manifest, for --skip-existing
         raise
     except BaseException:
         runner.close(abort=True)
@@ -191,10 +223,7 @@ def _run(rows: Any, total: int | None, runner: Runner, sink: Any, record: Manife
         if bar is not None:
             bar.close()
     runner.close()
-    try:
-        sink.finish()
-    finally:
-        record.finish()
+    _finish(sink, record)
     return BatchResult(total=sum(counts.values()) if total is None else total, written=counts[OK],
                        skipped=counts[SKIPPED], failed=counts[ERROR],
                        manifest=record.path, stopped=stopped)

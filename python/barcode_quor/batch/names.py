@@ -9,6 +9,8 @@ import tempfile
 import unicodedata
 from typing import Any, Iterable
 
+from . import leftovers
+
 # A zip extractor on Windows reads a backslash as a folder and "C:" as a drive; NUL ends C strings.
 UNSAFE = ("\\", ":", "\0")
 ESCAPES = "output name leads outside the output (.., an absolute path, a backslash, colon or NUL)"
@@ -24,6 +26,12 @@ def output_name(value: Any) -> tuple[str, str]:
     """(normalised name, error): a relative path with '/' separators that stays inside the output."""
     if not isinstance(value, str) or not value.strip():
         return "", "no output name"
+    if not value.isascii():
+        try:
+            value.encode("utf-8")
+        except UnicodeEncodeError:  # half of a surrogate pair (JSON "\ud800", a non-UTF-8 byte): no file name
+            shown = value.encode("utf-8", "backslashreplace").decode("ascii", "backslashreplace")
+            return shown, "output name holds a lone surrogate, which is not text"
     if escapes(value):
         return value, ESCAPES
     name = posixpath.normpath(value)
@@ -45,7 +53,8 @@ def check_names(rows: Iterable[Any], error: type[Exception]) -> int:
 
     The names go to a temporary on-disk SQLite table, so memory stays flat however many rows there
     are; the temporary file holds about the size of the names."""
-    fd, db_path = tempfile.mkstemp(prefix="barcode-quor-names-", suffix=".sqlite")
+    leftovers.remove(tempfile.gettempdir(), "barcode-quor-names-", ".sqlite")  # of killed batches
+    fd, db_path = tempfile.mkstemp(prefix=f"barcode-quor-names-{leftovers.tag()}", suffix=".sqlite")
     os.close(fd)
     try:
         db = sqlite3.connect(db_path)

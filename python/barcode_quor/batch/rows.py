@@ -21,6 +21,7 @@ from dataclasses import dataclass, field
 from typing import Any, BinaryIO, Iterator
 
 from .names import output_name
+from .templates import TemplateError, check, fill
 
 KNOWN = ("symbology", "data", "output", "options")
 FORMATS = {".csv": "csv", ".jsonl": "jsonl", ".ndjson": "jsonl", ".txt": "text"}
@@ -38,7 +39,8 @@ class Defaults:
 
     symbology: str = ""
     options: dict[str, Any] = field(default_factory=dict)
-    name: str = ""  # output name template, e.g. "{row:06d}.png"; fields: row, line
+    name: str = ""  # output name template, e.g. "{row:06d}.png"; fields: row, line and a CSV's columns
+    data: str = ""  # data template over a row's fields, e.g. "(01){gtin}(10){lot}"; empty: the data field
 
     def numbers_names(self) -> bool:
         """True when the name template holds the row or line number, so no two rows share a name."""
@@ -85,6 +87,8 @@ def readable_twice(path: str) -> Iterator[str]:
     with tempfile.NamedTemporaryFile(prefix="barcode-quor-input-") as spool:
         try:
             if path == "-":
+                if sys.stdin is None:  # started with standard input closed
+                    raise BatchError("-: standard input is closed")
                 shutil.copyfileobj(sys.stdin.buffer, spool)
             else:
                 with open(path, "rb") as stream:
@@ -117,18 +121,30 @@ def physical_lines(stream: BinaryIO) -> Iterator[Line]:
             yield number, None, f"not UTF-8: byte 0x{content[e.start]:02x} at byte {e.start + 1} of the line"
 
 
-def _csv_cells(text: str) -> list[str]:
+DELIMITERS = (",", ";", "\t")
+
+
+def sniff_delimiter(header: str) -> str:
+    """The header line's delimiter: the one of comma, semicolon and tab it holds most of, outside
+    quotes (a comma on a tie or when it has none)."""
+    outside = "".join(part for i, part in enumerate(header.split('"')) if i % 2 == 0)
+    return max(DELIMITERS, key=outside.count)
+
+
+def _csv_cells(text: str, delimiter: str = ",") -> list[str]:
     if '"' not in text:
-        return text.split(",")
-    cells = list(csv.reader(text.splitlines(keepends=True), strict=True))
+        return text.split(delimiter)
+    cells = list(csv.reader(text.splitlines(keepends=True), strict=True, delimiter=delimiter))
     if len(cells) != 1:
         raise csv.Error("a quoted field is not closed")
     return cells[0]
 
 
 def _csv_records(lines: Iterator[Line]) -> Iterator[tuple[int, list[str] | None, str]]:
-    """(first line, cells or None, problem) per record; empty lines are no records."""
+    """(first line, cells or None, problem) per record; empty lines are no records. The delimiter is
+    the header's (see sniff_delimiter)."""
     again: deque[Line] = deque()
+    delimiter = ""
 
     def next_line() -> Line | None:
         if again:
@@ -144,9 +160,10 @@ def _csv_records(lines: Iterator[Line]) -> Iterator[tuple[int, list[str] | None,
         taken: list[Line] = []
         parts = [text]
         first_error = ""
+        delimiter = delimiter or sniff_delimiter(text)
         while True:
             try:
-                yield number, _csv_cells("\n".join(parts)), ""
+                yield number, _csv_cells("\n".join(parts), delimiter), ""
                 break
             except csv.Error as e:
                 first_error = first_error or str(e)
@@ -160,7 +177,8 @@ def _csv_records(lines: Iterator[Line]) -> Iterator[tuple[int, list[str] | None,
                 parts.append(follow[1])
 
 
-def _field_records(path: str, fmt: str, defaults: Defaults) -> Iterator[tuple[int, dict[str, Any], str]]:
+def _field_records(path: str, fmt: str, defaults: Defaults,
+                   shown: str) -> Iterator[tuple[int, dict[str, Any], str]]:
     with open(path, "rb") as stream:
         lines = physical_lines(stream)
         if fmt == "text":
@@ -183,8 +201,8 @@ def _field_records(path: str, fmt: str, defaults: Defaults) -> Iterator[tuple[in
             records = _csv_records(lines)
             header_line, columns, problem = next(records, (0, None, "no header line"))
             if columns is None:
-                raise BatchError(f"{path}: line {header_line}: {problem}")
-            _check_columns(path, columns, defaults)
+                raise BatchError(f"{shown}: line {header_line}: {problem}")
+            _check_columns(shown, columns, defaults)
             for number, cells, problem in records:
                 if cells is None:
                     yield number, {}, problem
@@ -195,6 +213,20 @@ def _field_records(path: str, fmt: str, defaults: Defaults) -> Iterator[tuple[in
 
 
 def _check_columns(path: str, columns: list[str], defaults: Defaults) -> None:
+    if defaults.data:  # a sheet as users keep it: any columns, the templates naming them
+        try:
+            if len(set(columns)) != len(columns):
+                raise TemplateError(f"the header names a column twice: {', '.join(columns)}")
+            check(defaults.data, columns + ["row", "line"], "--data")
+            if defaults.name:
+                check(defaults.name, columns + ["row", "line"], "--name")
+        except TemplateError as e:
+            raise BatchError(f"{path}: {e}") from None
+        if not defaults.symbology and "symbology" not in columns:
+            raise BatchError(f"{path}: no symbology column: give --symbology")
+        if not defaults.name and "output" not in columns:
+            raise BatchError(f"{path}: no output column: give --name, e.g. \"{{row:06d}}.png\"")
+        return
     required = ["data"] + ([] if defaults.symbology else ["symbology"]) + ([] if defaults.name else ["output"])
     missing = [c for c in required if c not in columns]
     unknown = [c for c in columns if c not in KNOWN]
@@ -204,25 +236,40 @@ def _check_columns(path: str, columns: list[str], defaults: Defaults) -> None:
                          f"unknown {unknown or 'none'}")
 
 
+def _named(number: int, line: int, fields: dict[str, Any], defaults: Defaults) -> tuple[Any, str]:
+    """The row's output name as given or from the template, and why there is none."""
+    if fields.get("output") or not defaults.name:
+        return fields.get("output"), ""
+    try:
+        return fill(defaults.name, {**fields, "row": number, "line": line}), ""
+    except TemplateError as e:
+        return "", f"--name: {e}"
+
+
+def _tuples(value: Any) -> Any:
+    """JSON lists as the tuples make() takes (a quiet zone per side, an RGB colour)."""
+    return tuple(_tuples(v) for v in value) if isinstance(value, list) else value
+
+
 def make_row(number: int, line: int, fields: dict[str, Any], defaults: Defaults) -> Row:
-    named = fields.get("output") or (defaults.name.format(row=number, line=line) if defaults.name else None)
-    name, error = output_name(named)
+    named, problem = _named(number, line, fields, defaults)
+    name, error = output_name(named) if not problem else ("", problem)
     if error:
         return Row(number=number, line=line, output=name, error=error)
-    unknown = sorted(set(fields) - set(KNOWN))
+    unknown = [] if defaults.data else sorted(set(fields) - set(KNOWN))
     if unknown:
         return Row(number=number, line=line, output=name, error=f"unknown key(s) {', '.join(unknown)}")
     symbology = fields.get("symbology") or defaults.symbology
     data, options = fields.get("data"), fields.get("options")
+    if defaults.data:
+        try:
+            data = fill(defaults.data, {**fields, "row": number, "line": line})
+        except TemplateError as e:
+            return Row(number=number, line=line, output=name, error=f"--data: {e}")
     if not isinstance(symbology, str) or not symbology:
         return Row(number=number, line=line, output=name, error="no symbology")
     if not isinstance(data, str):
         return Row(number=number, line=line, output=name, error="data must be a string")
-    if not data.isascii():
-        try:
-            data.encode("utf-8")
-        except UnicodeEncodeError:  # JSON can escape half of a surrogate pair, which is no character
-            return Row(number=number, line=line, output=name, error="data holds a lone surrogate")
     if isinstance(options, str):  # CSV: a JSON object in the cell, empty for none
         try:
             options = json.loads(options) if options.strip() else {}
@@ -233,18 +280,20 @@ def make_row(number: int, line: int, fields: dict[str, Any], defaults: Defaults)
     if not isinstance(options, dict):
         return Row(number=number, line=line, output=name, error="options must be a JSON object")
     return Row(number=number, line=line, output=name, symbology=symbology, data=data,
-               options={**defaults.options, **options})
+               options={key: _tuples(value) for key, value in {**defaults.options, **options}.items()})
 
 
-def read_rows(path: str, fmt: str, defaults: Defaults) -> Iterator[Row]:
-    """The rows of the input, one at a time; memory does not grow with the input's length."""
+def read_rows(path: str, fmt: str, defaults: Defaults, shown: str = "") -> Iterator[Row]:
+    """The rows of the input, one at a time; memory does not grow with the input's length. Messages
+    call the input `shown` ("-" for standard input read through a temporary copy), else its path."""
+    shown = shown or path
     try:
-        for number, (line, record, problem) in enumerate(_field_records(path, fmt, defaults), start=1):
+        for number, (line, record, problem) in enumerate(_field_records(path, fmt, defaults, shown), start=1):
             if problem:
-                named = defaults.name.format(row=number, line=line) if defaults.name else ""
+                named = _named(number, line, {}, defaults)[0]
                 yield Row(number=number, line=line, output=output_name(named)[0] if named else "",
                           error=f"line {line}: {problem}")
             else:
                 yield make_row(number, line, record, defaults)
     except OSError as e:
-        raise BatchError(f"{path}: {e.strerror}") from e
+        raise BatchError(f"{shown}: {e.strerror}") from e

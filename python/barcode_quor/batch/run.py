@@ -13,7 +13,7 @@ from typing import Any, Callable, Iterable, Protocol
 
 from .draw import ERROR, STOPPING, RowResult
 from .rows import Row
-from .sinks import DirectorySink, ZipSink
+from .sinks import DirectorySink, ZipSink, interrupts_held
 
 MAX_CHUNK = 10000  # rows per task at most
 
@@ -41,13 +41,14 @@ def run_rows(rows: Iterable[Row], runner: Runner, sink: DirectorySink | ZipSink,
         handle, claimed = pending.popleft()
         drawn = runner.collect(handle) if handle is not None else []
         for result in heapq.merge(claimed, drawn, key=lambda r: r.row):
-            try:
-                sink.accept(result)
-            except OSError as e:  # the zip cannot grow: this row is not in it, and the batch stops
-                if e.errno not in STOPPING:
-                    raise
-                result = replace(result, status=ERROR, size=0, error=STOPPING[e.errno], stop=STOPPING[e.errno])
-            on_result(result)
+            with interrupts_held():  # Ctrl-C waits until the entry written is also listed
+                try:
+                    sink.accept(result)
+                except OSError as e:  # the zip cannot grow: this row is not in it, and the batch stops
+                    if e.errno not in STOPPING:
+                        raise
+                    result = replace(result, status=ERROR, size=0, error=STOPPING[e.errno], stop=STOPPING[e.errno])
+                on_result(result)
             stopped = stopped or result.stop
 
     source = iter(rows)

@@ -10,7 +10,9 @@ import zipfile
 from collections.abc import Iterator
 
 from .._output import new_file_mode
-from .draw import SKIPPED, RowResult, image_kind
+from . import leftovers
+from .spilled_zip import SpilledZipFile
+from .draw import ERROR, OK, SKIPPED, RowResult, image_kind
 from .rows import BatchError, Row
 
 MANIFEST_COLUMNS = ("row", "line", "output", "status", "size", "error")
@@ -21,7 +23,7 @@ FORMULA_STARTS = ("=", "+", "-", "@", "\t", "\r")
 
 
 @contextlib.contextmanager
-def _interrupts_held() -> Iterator[None]:
+def interrupts_held() -> Iterator[None]:
     """SIGINT and SIGTERM wait until a zip entry is written whole: an interrupt raised inside zipfile
     leaves the archive with an entry open that can no longer be closed, and the batch then fails
     rather than stopping with what it has written."""
@@ -36,9 +38,15 @@ def _interrupts_held() -> Iterator[None]:
 def temporary_beside(path: str) -> str:
     folder = os.path.dirname(os.path.abspath(path))
     os.makedirs(folder, exist_ok=True)
-    fd, temporary = tempfile.mkstemp(dir=folder, prefix="." + os.path.basename(path) + ".", suffix=".partial")
+    fd, temporary = tempfile.mkstemp(dir=folder, prefix=f".{os.path.basename(path)}.{leftovers.tag()}",
+                                     suffix=".partial")
     os.close(fd)
     return temporary
+
+
+def remove_leftovers(path: str) -> None:
+    """Removes the temporaries a killed batch left beside `path` (a zip or a manifest)."""
+    leftovers.remove(os.path.dirname(os.path.abspath(path)), f".{os.path.basename(path)}.", ".partial")
 
 
 def publish(temporary: str, path: str) -> None:
@@ -70,8 +78,9 @@ class _WrittenWhole:
 
     def finish(self) -> None:
         try:
-            self._complete()
-            publish(self._temporary, self.path)
+            with interrupts_held():  # an interrupt now waits until the file is in place, or gone
+                self._complete()
+                publish(self._temporary, self.path)
         except BaseException:
             self.abort()
             raise
@@ -101,6 +110,27 @@ class Manifest(_WrittenWhole):
 
     def _close(self) -> None:
         self._file.close()
+
+    def disown(self, reason: str) -> None:
+        """Publishes the manifest with its "ok" rows turned into errors giving `reason`: the output
+        they were written to could not be finished, so they are in no file. The manifest is read
+        back line by line, so memory stays flat."""
+        rewritten = ""
+        try:
+            self._file.close()
+            rewritten = temporary_beside(self.path)
+            with open(self._temporary, newline="", encoding="utf-8") as old, \
+                    open(rewritten, "w", newline="", encoding="utf-8") as new:
+                writer = csv.writer(new)
+                for line in csv.reader(old):
+                    writer.writerow(line[:3] + [ERROR, "", reason] if line[3] == OK else line)
+            os.replace(rewritten, self._temporary)
+            publish(self._temporary, self.path)
+        except BaseException:
+            if rewritten and os.path.exists(rewritten):
+                os.unlink(rewritten)
+            self.abort()
+            raise
 
 
 class DirectorySink:
@@ -144,28 +174,28 @@ class ZipSink(_WrittenWhole):
             raise BatchError(f"{path}: {e}") from e
         self._kept = set(self._old.namelist()) if self._old else set()
         self._temporary = temporary_beside(path)
-        self._zip = zipfile.ZipFile(self._temporary, "w")
+        self._zip = SpilledZipFile(self._temporary)  # memory flat however many entries
 
     def claim(self, row: Row) -> RowResult | None:
         if row.error or row.output not in self._kept or self._old is None:
             return None
         self._kept.discard(row.output)
         info = self._old.getinfo(row.output)
-        with _interrupts_held():
+        with interrupts_held():
             self._zip.writestr(info, self._old.read(info))
         return RowResult(row=row.number, line=row.line, output=row.output, status=SKIPPED, size=info.file_size)
 
     def accept(self, result: RowResult) -> None:
         if result.payload is not None:
             stored = image_kind(result.output) in STORED_KINDS
-            with _interrupts_held():
+            with interrupts_held():
                 self._zip.writestr(result.output, result.payload,
                                    compress_type=zipfile.ZIP_STORED if stored else zipfile.ZIP_DEFLATED)
 
     def _complete(self) -> None:
         if self._old is not None:
             for name in sorted(self._kept):  # entries of rows not reached, or not in this input
-                with _interrupts_held():
+                with interrupts_held():
                     self._zip.writestr(self._old.getinfo(name), self._old.read(name))
             self._old.close()
         self._zip.close()
