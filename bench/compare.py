@@ -162,6 +162,7 @@ def main(seconds):
     print_made_beside_zint(zint, seconds)
     print_postal(zint, seconds)
     print_stacked(zint, seconds)
+    print_zpl(seconds)
 
 
 def print_png_sizes(zint):
@@ -280,6 +281,25 @@ def print_stacked(zint, seconds):
                      lambda: zint.zint_stacked_png(index, text, module_pixels)]
             mine, theirs = paired_median_us(calls, seconds / 2)
             print(f"{name:30} {module_pixels:4} {mine:8.1f} {theirs:8.1f} {mine / theirs:9.2f}")
+
+
+# Label printer output: (label, symbology, data, printer dpi).
+ZPL = [("EAN-13", "ean13", "490123456789", 203), ("GS1-128 SSCC", "gs1-128", "(00)106141411234567897", 300),
+       ("QR 100 bytes", "qr", QR_100, 203), ("Data Matrix 50 bytes", "datamatrix", DM_50, 600)]
+
+
+def print_zpl(seconds):
+    """ZPL labels (make(..., printer_dpi=N).zpl()): bytes against the plain hex of the same dots, and
+    µs against png() of the same symbol. zint writes no ZPL."""
+    import barcode_quor
+
+    print(f"\n{'ZPL label':24} {'dpi':>4} {'dots':>9} {'hex B':>7} {'ZPL B':>6} {'zpl µs':>7} {'png µs':>7}")
+    for label, name, data, dpi in ZPL:
+        symbol = barcode_quor.make(name, data, printer_dpi=dpi)
+        width, height = symbol.pixel_size
+        zpl_us, png_us = paired_median_us([symbol.zpl, symbol.png], seconds / 2)
+        print(f"{label:24} {dpi:4} {f'{width}x{height}':>9} {2 * (width + 7) // 8 * height:7} {len(symbol.zpl()):6} "
+              f"{zpl_us:7.1f} {png_us:7.1f}")
 
 
 if __name__ == "__main__":

@@ -4,6 +4,7 @@
 
 #include "core/codec/image_encoder.h"
 #include "core/codec/png_writer.h"
+#include "core/codec/zpl_graphic.h"
 #include "core/model/encode_error.h"
 #include "core/render/print_document.h"
 #include "core/render/raster_draw.h"
@@ -51,6 +52,12 @@ RenderResult LaidOutSymbol::Render(OutputKind kind) const {
                                                          std::to_string(options.max_pixels));
     const ImageFormat format = kind == OutputKind::Jpeg ? ImageFormat::Jpeg : ImageFormat::PngSmallest;
     CheckImageDimensions(format, width, height);
+    if (kind == OutputKind::Zpl) {  // a printer's dots: where the foreground inks, whatever its colour
+        const BitCanvas ink = DrawInk(layout, options.rotate);
+        const std::string field = ZplGraphicField(ink.Bytes(), ink.Stride(), ink.Height());
+        result.bytes.assign(field.begin(), field.end());
+        return result;
+    }
     if (kind == OutputKind::Png && DrawsInTwoColours(options)) {
         BitCanvas ink = DrawInk(layout, options.rotate);
         const OneBitLayout png = ChooseOneBitLayout(options.foreground, options.background);

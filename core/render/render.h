@@ -11,7 +11,7 @@
 // The render step: an encoded symbol in, one output out. It owns all geometry: the module grid,
 // quiet zones, bar height, text layout, rotation. A symbol encoded once renders to every kind.
 
-enum class OutputKind { Png, Jpeg, Svg, Pdf, Eps };
+enum class OutputKind { Png, Jpeg, Svg, Pdf, Eps, Zpl };
 enum class TextPosition { Below, Above };
 
 // Sizes in modules become whole pixels at `module_pixels`; SVG draws the same layout with modules
@@ -47,7 +47,7 @@ struct RenderOptions {
 };
 
 struct RenderResult {
-    std::vector<uint8_t> bytes;  // PNG, JPEG, PDF or EPS, or the SVG document as UTF-8
+    std::vector<uint8_t> bytes;  // PNG, JPEG, PDF or EPS, the SVG document as UTF-8, or a ZPL ^GFA field
     int width = 0;               // pixels (SVG: its size at module_pixels, as RenderedSize says)
     int height = 0;
 };

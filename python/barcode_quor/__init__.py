@@ -8,6 +8,7 @@ import os as _os
 import _barcode_quor_native as _native
 from _barcode_quor_native import *  # noqa: F401,F403
 
+from ._fit import Fit, fit
 from ._errors import BarcodeError, DataTooLongError, InvalidDataError, InvalidOptionError
 from ._listing import OptionInfo, SymbologyInfo, symbologies
 from ._symbol import Symbol, make
@@ -19,11 +20,13 @@ __version__: str = _native.ProductInfo.get_version()
 __all__ = [
     "BarcodeError",
     "DataTooLongError",
+    "Fit",
     "InvalidDataError",
     "InvalidOptionError",
     "OptionInfo",
     "Symbol",
     "SymbologyInfo",
+    "fit",
     "make",
     "symbologies",
     *(name for name in dir(_native) if not name.startswith("_")),

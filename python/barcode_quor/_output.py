@@ -8,9 +8,10 @@ from typing import BinaryIO, Union
 
 from ._errors import InvalidOptionError
 
-KINDS = ("png", "jpeg", "jpg", "svg", "pdf", "eps")
+KINDS = ("png", "jpeg", "jpg", "svg", "pdf", "eps", "zpl")
 MEDIA_TYPES = {"png": "image/png", "jpeg": "image/jpeg", "jpg": "image/jpeg", "svg": "image/svg+xml",
-               "pdf": "application/pdf", "eps": "application/postscript"}
+               "pdf": "application/pdf", "eps": "application/postscript",
+               "zpl": "text/plain; charset=us-ascii"}
 KINDS_ACCEPTED = ", ".join(KINDS)
 
 Target = Union[str, "os.PathLike[str]", BinaryIO]

@@ -11,7 +11,7 @@ from typing import Any, Union
 
 import _barcode_quor_native as _native
 
-from . import _output, _pixels, _suggest
+from . import _fit, _output, _pixels, _suggest
 from ._colours import check_colour, on_white
 from ._errors import DataTooLongError, InvalidDataError, InvalidOptionError
 from ._options import RENDER_LIMITS, Choice, Flag, Number, check_quiet_zone, whole_sides
@@ -30,6 +30,7 @@ _TEXT_POSITION = Choice(("below", "above"))
 _FONTS: tuple[str, ...] = RENDER_LIMITS["fonts"]
 _ROTATIONS: tuple[int, ...] = RENDER_LIMITS["rotations"]
 DEFAULT_MAX_PIXELS = 100_000_000
+ZPL_DPIS = (203, 300, 600)  # label printers' head resolutions (8, 12 and 24 dots a millimetre)
 _PRINT_MODULE_PIXELS = 24  # layout resolution of print documents drawn in millimetres
 
 
@@ -117,6 +118,27 @@ def _digital_link_data(s: Symbology, data: str | None, element_string: object,
     except InvalidDataError as error:  # in the element string: named, its type kept
         raise InvalidDataError(f"{s.name}: digital_link: {error}", character=error.character,
                                position=error.position) from None
+
+
+def _printer_size(s: Symbology, encoded: _native.EncodedSymbol, printer_dpi: int, scale: int | None,
+                  dpi: int | None, x_dim_mm: float | None, height: float | None,
+                  height_mm: float | None) -> tuple[int, int, None, float | None]:
+    """scale, dpi, x_dim_mm and height for make(printer_dpi=...): whole dots inside the legal range."""
+    for name, value in (("scale", scale), ("dpi", dpi)):
+        if value is not None:
+            raise _refuse(name, f"give {name} or printer_dpi, not both: printer_dpi sets the scale and dpi")
+    printer_dpi = int(_DPI.check("printer_dpi", printer_dpi) or 0)
+    advice = _fit.fit(s.name, printer_dpi, x_dim_mm)
+    if advice.dots is None:
+        low, _, high = advice.x_range_mm
+        raise _refuse("printer_dpi", f"{s.name} cannot be printed at {printer_dpi} dpi: no whole number of dots "
+                                     f"is within {low:.3f} to {high:.3f} mm; the nearest dpi that works is "
+                                     f"{advice.nearest_dpi}")
+    minimum = advice.min_bar_height_dots
+    if (height is None and height_mm is None and minimum is not None and encoded.row_count == 1
+            and encoded.bar_height * advice.dots < minimum):
+        height = minimum / advice.dots
+    return advice.dots, printer_dpi, None, height
 
 
 class _Appearance:
@@ -403,7 +425,41 @@ class Symbol:
         assert isinstance(result, bytes)
         return result
 
+    def _zpl_layout(self, dpi: int | None) -> _native.LaidOutSymbol:
+        """The layout in whole dots of a dpi printer: the raster's when it was drawn for that
+        resolution (or has no physical size: a pixel a dot), else laid out again at the whole dots
+        nearest the symbol's X."""
+        if dpi is None or dpi == self.dpi:
+            return self._laid_out
+        if dpi not in ZPL_DPIS:
+            raise _refuse("dpi", f"invalid dpi: {dpi!r}; accepted: {', '.join(map(str, ZPL_DPIS))}")
+        if self.x_dim_mm is None:
+            raise _refuse("dpi", "the symbol has no physical size to print at a resolution: make it with "
+                                 "printer_dpi, dpi or x_dim_mm, or give no dpi (a pixel a dot)")
+        dots = max(1, round(self.x_dim_mm * dpi / 25.4))
+        options = dict(self._appearance_options)
+        factor = dots / self.scale
+        options.update(module_pixels=dots, dpi=dpi, module_mm=0.0)
+        options["bar_width_reduction_pixels"] *= factor
+        if options.get("bar_height_pixels"):
+            options["bar_height_pixels"] = round(options["bar_height_pixels"] * factor)
+        return _native.lay_out(self.encoded, _native.render_options(**options))
+
+    def zpl(self, dpi: int | None = None, origin: tuple[int, int] = (0, 0)) -> str:
+        """A complete ZPL label (^XA ... ^XZ) printing the symbol's dots at ``origin`` (x, y in dots):
+        the PNG's pixels as a compressed ^GFA graphic field. ``dpi`` (203, 300 or 600) is the
+        printer's; by default the symbol's own (make it with ``printer_dpi`` for whole dots inside
+        the legal X range), and a symbol without a physical size prints a pixel a dot."""
+        if (not isinstance(origin, tuple) or len(origin) != 2
+                or not all(isinstance(v, int) and not isinstance(v, bool) and 0 <= v <= 32000 for v in origin)):
+            raise _refuse("origin", f"invalid origin: {origin!r}; accepted: (x, y) whole dots from 0 to 32000")
+        field = self._zpl_layout(dpi).render("zpl")
+        assert isinstance(field, str)
+        return f"^XA\n^FO{origin[0]},{origin[1]}{field}^FS\n^XZ\n"
+
     def _content(self, kind: str) -> bytes:
+        if kind == "zpl":
+            return self.zpl().encode("ascii")
         result = self._print_layout().render(kind) if kind in ("pdf", "eps") else self._render(kind)
         return result.encode("utf-8") if isinstance(result, str) else result
 
@@ -416,7 +472,7 @@ class Symbol:
     def save(self, target: _output.Target, kind: str | None = None) -> None:
         """Writes the symbol to a path (str or os.PathLike) or a binary file object.
 
-        The kind (png, jpeg/jpg, svg) is ``kind`` when given, else the file name's extension. The
+        The kind (png, jpeg/jpg, svg, pdf, eps, zpl) is ``kind`` when given, else the file name's extension. The
         symbol is drawn before anything is opened, and a path is written through a temporary file
         renamed into place: on any failure no file (and no partial file) is left."""
         content = self._content(_output.kind_of(target, kind))
@@ -440,7 +496,7 @@ def make(symbology: str, data: str | None = None, *, scale: int | None = None, d
          light_margin_indicators: bool | None = None, rotate: int = 0, bar_width_reduction: float = 0,
          foreground: Colour = "black", background: Colour = "white", max_pixels: int = DEFAULT_MAX_PIXELS,
          cmyk: bool = False, digital_link: str | None = None, domain: str | None = None,
-         **options: object) -> Symbol:
+         printer_dpi: int | None = None, **options: object) -> Symbol:
     """Makes a barcode symbol: the data is encoded here, and every option and size is checked here.
 
     ``symbology`` is a name from :func:`symbologies` ("code128", "ean13", "qr", ...).
@@ -471,6 +527,11 @@ def make(symbology: str, data: str | None = None, *, scale: int | None = None, d
     the GS1 Digital Link URI made from it under ``domain`` (default https://id.gs1.org), in place
     of ``data``.
 
+    ``printer_dpi`` sizes the symbol for a printer of that resolution (see :func:`fit`): the module
+    is the whole number of dots closest to the nominal X (or to ``x_dim_mm``) inside the range the
+    GS1 tables allow, ``dpi`` is the printer's, and a linear symbol's default bar height is raised
+    to the table's minimum; give neither ``scale`` nor ``dpi`` with it.
+
     Further keyword arguments are the symbology's own options (listed by :func:`symbologies`).
 
     Raises InvalidOptionError for an unknown symbology or option, a wrong value or a size over a
@@ -487,6 +548,9 @@ def make(symbology: str, data: str | None = None, *, scale: int | None = None, d
     if not isinstance(data, str):
         raise TypeError(f"data must be a str, not {type(data).__name__}")
     encoded = _encode(encoded_as, data, encoder_options)
+    if printer_dpi is not None:
+        scale, dpi, x_dim_mm, height = _printer_size(entry, encoded, printer_dpi, scale, dpi, x_dim_mm, height,
+                                                     height_mm)
     appearance = _appearance(entry, encoded, {
         "scale": scale, "dpi": dpi, "x_dim_mm": x_dim_mm, "height": height, "height_mm": height_mm,
         "quiet_zone": quiet_zone, "show_text": show_text, "text": text, "font": font, "text_size_mm": text_size_mm,

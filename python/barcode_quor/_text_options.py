@@ -38,7 +38,7 @@ COMMON: dict[str, Callable[[str, str], Any]] = {
     "text_gap_mm": _number(False), "text_position": _text, "light_margin_indicators": Flag().parse,
     "rotate": _number(True), "bar_width_reduction": _number(False), "foreground": _colour,
     "background": _colour, "max_pixels": _number(True), "cmyk": Flag().parse, "digital_link": _text,
-    "domain": _text,
+    "domain": _text, "printer_dpi": _number(True),
 }
 
 

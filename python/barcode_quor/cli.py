@@ -10,6 +10,7 @@ from typing import Any, NoReturn, Sequence
 
 from . import __version__, _suggest
 from ._errors import BarcodeError, InvalidOptionError
+from ._fit import APPLICATIONS, fit
 from ._options import Flag, Option, parse_quiet_zone
 from ._output import KINDS
 from ._symbol import make
@@ -37,9 +38,12 @@ EXAMPLES = """examples:
   barcode-quor gs1-128 "(01)09501101530003(17)251231(10)ABC123" -o gs1.png
   barcode-quor datamatrix --digital-link "(01)09501101530003" -o dl.png
   barcode-quor batch labels.csv -o labels.zip --symbology gs1-128 --data "(01){gtin}(10){lot}" --name "{gtin}.png"
+  barcode-quor ean13 490123456789 -o label.zpl --printer-dpi 203
+  barcode-quor fit ean13 --dpi 203
 
 'barcode-quor --list' lists the symbologies and their options; 'barcode-quor batch --help' draws many
-symbols from a CSV, JSON Lines or text file; 'barcode-quor serve --help' serves them over HTTP."""
+symbols from a CSV, JSON Lines or text file; 'barcode-quor fit --help' sizes a symbol for a printer's
+resolution; 'barcode-quor serve --help' serves them over HTTP."""
 
 
 class _Parser(argparse.ArgumentParser):
@@ -81,6 +85,8 @@ def _parser() -> argparse.ArgumentParser:
     size.add_argument("--dpi", type=int, help="resolution recorded in the image; with --x-dim-mm sets the scale")
     size.add_argument("--x-dim-mm", type=float, metavar="MM",
                       help="module width in mm: with --dpi sets the scale, without it SVG is drawn in exact mm")
+    size.add_argument("--printer-dpi", type=int, metavar="DPI",
+                      help="size for a printer of this resolution: whole dots inside the legal X range (see fit)")
     size.add_argument("--height", type=float, metavar="MODULES", help="bar height in modules (linear symbols)")
     size.add_argument("--height-mm", type=float, metavar="MM", help="bar height in mm (needs --dpi or --x-dim-mm)")
     size.add_argument("--max-pixels", type=int, metavar="N", help="refuse images over N pixels (default 100 million)")
@@ -130,7 +136,7 @@ def _make_options(args: argparse.Namespace) -> dict[str, Any]:
         "scale": args.scale, "dpi": args.dpi, "x_dim_mm": args.x_dim_mm, "height": args.height,
         "height_mm": args.height_mm, "foreground": args.foreground, "background": args.background,
         "text": args.text, "font": args.font, "text_size_mm": args.text_size_mm, "text_gap_mm": args.text_gap_mm,
-        "digital_link": args.digital_link,
+        "digital_link": args.digital_link, "printer_dpi": args.printer_dpi,
     }
     given = {"max_pixels": args.max_pixels, "rotate": args.rotate, "bar_width_reduction": args.bar_width_reduction,
              "text_position": args.text_position, "domain": args.domain}
@@ -204,11 +210,31 @@ def _batch(argv: list[str]) -> int:
     return int(batch.main(argv))
 
 
+def _fit_command(argv: list[str]) -> int:
+    parser = argparse.ArgumentParser(
+        prog=f"{PROG} fit", description="The whole-dot module sizes a printer can print a symbology at, the "
+        "best one, the minimum bar height and quiet zones in dots, and bar width reduction by printer kind.")
+    parser.add_argument("symbology", help="symbology name, e.g. ean13, gs1-128, gs1-datamatrix")
+    parser.add_argument("--dpi", type=int, required=True, help="the printer's resolution in dots per inch")
+    parser.add_argument("--x-dim-mm", type=float, metavar="MM", help="the module width wanted (default: nominal)")
+    parser.add_argument("--application", choices=APPLICATIONS, help="the GS1 table (default: the first listing it)")
+    args = parser.parse_args(argv)
+    try:
+        advice = fit(args.symbology, dpi=args.dpi, x_dim_mm=args.x_dim_mm, application=args.application)
+    except BarcodeError as error:
+        print(f"{PROG} fit: error: {_in_cli_words(error)}", file=sys.stderr)
+        return 1
+    sys.stdout.write(str(advice))
+    return 0 if advice.dots is not None else 1
+
+
 def main(argv: Sequence[str] | None = None) -> int:
     """Runs the command line with argv (default sys.argv[1:]); returns the exit status."""
     args_list = list(sys.argv[1:] if argv is None else argv)
     if args_list[:1] == ["batch"]:
         return _batch(args_list[1:])
+    if args_list[:1] == ["fit"]:
+        return _fit_command(args_list[1:])
     if args_list[:1] == ["serve"]:
         from .service.command import main as serve
 

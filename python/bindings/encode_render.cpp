@@ -141,7 +141,8 @@ OutputKind KindNamed(const std::string& kind) {
     if (kind == "svg") return OutputKind::Svg;
     if (kind == "pdf") return OutputKind::Pdf;
     if (kind == "eps") return OutputKind::Eps;
-    RefuseOption("unknown kind '" + kind + "'; accepted: png, jpeg, jpg, svg, pdf, eps");
+    if (kind == "zpl") return OutputKind::Zpl;
+    RefuseOption("unknown kind '" + kind + "'; accepted: png, jpeg, jpg, svg, pdf, eps, zpl");
 }
 
 const char* ShapeName(SymbolShape shape) {
@@ -158,7 +159,7 @@ using SharedSymbol = std::shared_ptr<EncodedSymbol>;
 
 py::object AsPython(const RenderResult& result, OutputKind output) {
     const char* begin = reinterpret_cast<const char*>(result.bytes.data());
-    if (output == OutputKind::Svg) return py::str(begin, result.bytes.size());
+    if (output == OutputKind::Svg || output == OutputKind::Zpl) return py::str(begin, result.bytes.size());
     return py::bytes(begin, result.bytes.size());
 }
 

@@ -9,6 +9,7 @@
 
 #include "gs1/digital_link.h"
 #include "gs1/element_string.h"
+#include "gs1/symbol_specification.h"
 #include "gs1/validation.h"
 #include "python/bindings/class_list.h"
 #include "python/bindings/error_translation.h"
@@ -22,6 +23,15 @@ GS1Form FormNamed(const std::string& form) {
     if (form == "gs1_128") return GS1Form::kGS1_128;
     if (form == "databar_expanded") return GS1Form::kDataBarExpanded;
     throw std::invalid_argument("unknown form \"" + form + "\": use \"bracketed\", \"gs1_128\" or \"databar_expanded\"");
+}
+
+const char* HeightRuleName(MinimumHeight rule) {
+    switch (rule) {
+        case MinimumHeight::kModules: return "modules";
+        case MinimumHeight::kMillimetres: return "mm";
+        case MinimumHeight::kNone: break;
+    }
+    return "none";
 }
 
 }  // namespace
@@ -71,4 +81,26 @@ void RegisterGs1Functions(py::module_& m) {
         py::arg("uri"),
         "The bracketed element string a GS1 Digital Link URI carries; InvalidDataError (position the offset "
         "in the URI) for one that is not valid.");
+    m.def(
+        "gs1_symbol_specifications",
+        [] {
+            std::size_t count = 0;
+            const SymbolSpecification* rows = SymbolSpecifications(&count);
+            py::list result;
+            for (std::size_t i = 0; i < count; ++i) {
+                const SymbolSpecification& row = rows[i];
+                py::dict d;
+                d["application"] = row.application;
+                d["symbology"] = row.symbology;
+                d["x_mm"] = py::make_tuple(row.x_min_mm, row.x_target_mm, row.x_max_mm);
+                d["height_rule"] = HeightRuleName(row.height_rule);
+                d["min_height"] = row.min_height;
+                d["source"] = row.source;
+                result.append(d);
+            }
+            return py::tuple(result);
+        },
+        "The GS1 symbol specification rows: application, symbology, x_mm (minimum, target, maximum module "
+        "width), height_rule (\"modules\": min_height is a multiple of X per row of bars; \"mm\": a fixed "
+        "height; \"none\": a matrix symbol) and source.");
 }

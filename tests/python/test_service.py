@@ -39,6 +39,12 @@ def test_image_is_make_with_the_same_options(client):
     assert jpeg.headers["content-type"] == "image/jpeg" and read.text == "4901234567894"
 
 
+def test_zpl_label_for_a_printer(client):
+    answer = client.get("/ean13", params={"data": "490123456789", "printer_dpi": "203", "format": "zpl"})
+    assert answer.status_code == 200 and answer.headers["content-type"].startswith("text/plain")
+    assert answer.text == bq.make("ean13", "490123456789", printer_dpi=203).zpl()
+
+
 def test_same_request_same_bytes_etag_and_304(client):
     first = client.get("/datamatrix", params={"data": "cache me"})
     second = client.get("/datamatrix", params={"data": "cache me"})
