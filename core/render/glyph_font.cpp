@@ -160,10 +160,13 @@ std::shared_ptr<const GlyphImage> GlyphFont::Glyph(char32_t code_point, double e
                                                    Enlargement enlargement) const {
     const int enlarge = enlargement.whole;
     const bool half_again = enlargement.rows_half_again && !antialias;
-    if (!(em_pixels > 0.0 && enlarge >= 1 && em_pixels * enlarge <= kMaxEmPixels))
-        throw EncodeError(EncodeErrorKind::TooLarge, "text of " + std::to_string(em_pixels * enlarge) +
+    if (!(em_pixels > 0.0 && enlarge >= 1 && em_pixels * enlarge <= kMaxEmPixels)) {
+        char size[32];
+        std::snprintf(size, sizeof size, "%.1f", em_pixels * enlarge);
+        throw EncodeError(EncodeErrorKind::TooLarge, std::string("text of ") + size +
                                                          " pixels an em cannot be drawn (the most is " +
                                                          std::to_string(int(kMaxEmPixels)) + ")");
+    }
     const long em64 = std::lround(em_pixels * 64.0);
     std::lock_guard<std::recursive_mutex> lock(g_freetype_mutex);
     const auto key = std::make_tuple(code_point, em64, antialias, enlarge, half_again);

@@ -173,6 +173,15 @@ Attempt LayOut(const EncodedSymbol& symbol, const RenderOptions& o, const std::v
         y += band.Height(gap);
         out.glyphs.insert(out.glyphs.end(), band.glyphs.begin(), band.glyphs.end());
     }
+    // Digits standing over a lower row (an add-on's, over its shorter bars) need the rows above it
+    // to be as tall as their band; where they are not, the image grows at the top to hold them.
+    double rows_above = 0.0;
+    for (size_t r = 1; r < row_count; ++r) {
+        const SymbolRow& previous = symbol.rows[r - 1];
+        rows_above += previous.height == 0.0 ? 0.0 : RoundPixels(previous.height * mp);
+        if (previous.height == 0.0) break;  // bar rows are as tall as any band above them
+        if (!over[r].empty()) y += std::max(0.0, MakeBand(over[r], style, mp).Height(gap) - rows_above);
+    }
     const double bearer_top = y;
     y += bearer;
     double rows_bottom = y;

@@ -190,3 +190,16 @@ def test_postal_codes_print_at_their_standards_module():
     assert bq.symbologies()["code128"].x_dim_mm is None
     with pytest.raises(bq.InvalidOptionError):
         bq.make("imb", "01234567094987654321", height_mm=5, dpi=300)
+
+
+@pytest.mark.parametrize("scale", [1, 2, 3, 8])
+@pytest.mark.parametrize("symbology, data", [("ean13", "490123456789+12345"), ("upce", "0123456+12"),
+                                             ("isbn", "978-0-306-40615-7+51299")])
+def test_add_on_digits_stand_whole_inside_the_image(symbology, data, scale):
+    """The digits over an add-on's shorter bars are whole: light added above the symbol shows
+    nothing more of them."""
+    symbol = bq.make(symbology, data, scale=scale)
+    left, top, right, bottom = symbol.quiet_zone
+    raised = bq.make(symbology, data, scale=scale, quiet_zone=(left, top + 10, right, bottom))
+    pixels = np.asarray(symbol.to_pil().convert("L"))
+    assert np.array_equal(np.asarray(raised.to_pil().convert("L"))[10 * scale:], pixels)
