@@ -81,15 +81,15 @@ int zint_png(int symbology, const char *data, int module_pixels, int show_text, 
     return size;
 }
 
-/* libzint's PNG of any symbology (its BARCODE_ number) at `module_pixels` pixels a module, with its
- * quiet zones and no text, into memory: the make() rows of bench/compare.py. Its size, or -1. */
-int zint_symbol_png(int symbology, const char *data, int length, int module_pixels) {
+/* libzint's PNG of a symbology (its BARCODE_ number) at `module_pixels` pixels a module with its
+ * quiet zones, into memory; its size in bytes, or -1. `compliant`: the standard's bar heights. */
+static int png_of(int symbology, const char *data, int length, int module_pixels, int show_text, int compliant) {
     struct zint_symbol *symbol = ZBarcode_Create();
     if (symbol == NULL) return -1;
     symbol->symbology = symbology;
     symbol->scale = module_pixels / 2.0f;
-    symbol->show_hrt = 0;
-    symbol->output_options |= BARCODE_MEMORY_FILE | BARCODE_QUIET_ZONES;
+    symbol->show_hrt = show_text;
+    symbol->output_options |= BARCODE_MEMORY_FILE | BARCODE_QUIET_ZONES | (compliant ? COMPLIANT_HEIGHT : 0);
     strcpy(symbol->outfile, "mem.png");
     int size = -1;
     if (ZBarcode_Encode_and_Print(symbol, (const unsigned char *)data, length, 0) < ZINT_ERROR)
@@ -98,56 +98,27 @@ int zint_symbol_png(int symbology, const char *data, int length, int module_pixe
     return size;
 }
 
-/* libzint's PNG of a postal code (in the order of POSTAL in compare.py) with its quiet zones at
- * `module_pixels` pixels a module; its size in bytes, or -1. */
+/* Any symbology, no text: the make() rows of bench/compare.py. */
+int zint_symbol_png(int symbology, const char *data, int length, int module_pixels) {
+    return png_of(symbology, data, length, module_pixels, 0, 0);
+}
+
+/* A postal code, in the order of POSTAL in compare.py, at its standard's heights. */
 int zint_postal_png(int symbology, const char *data, int module_pixels) {
     static const int kSymbologies[] = {BARCODE_USPS_IMAIL, BARCODE_RM4SCC, BARCODE_POSTNET, BARCODE_PLANET,
                                        BARCODE_KIX, BARCODE_AUSPOST, BARCODE_AUSREPLY, BARCODE_AUSROUTE,
                                        BARCODE_AUSREDIRECT, BARCODE_CEPNET, BARCODE_DAFT, BARCODE_FIM,
                                        BARCODE_DPLEIT, BARCODE_DPIDENT, BARCODE_UPU_S10, BARCODE_DPD};
-    struct zint_symbol *symbol = ZBarcode_Create();
-    if (symbol == NULL) return -1;
-    symbol->symbology = kSymbologies[symbology];
-    symbol->scale = module_pixels / 2.0f;
-    symbol->output_options |= BARCODE_MEMORY_FILE | BARCODE_QUIET_ZONES | COMPLIANT_HEIGHT;
-    strcpy(symbol->outfile, "mem.png");
-    int size = -1;
-    if (ZBarcode_Encode_and_Print(symbol, (const unsigned char *)data, (int)strlen(data), 0) < ZINT_ERROR)
-        size = symbol->memfile_size;
-    ZBarcode_Delete(symbol);
-    return size;
+    return png_of(kSymbologies[symbology], data, (int)strlen(data), module_pixels, 1, 1);
 }
 
-/* libzint's PNG of any symbology by its zint number (the make() table of bench/compare.py), with
- * its quiet zones and standard height, at `module_pixels` pixels a module; its size or -1. */
+/* Any symbology by its zint number, with its standard height (the make() table of compare.py). */
 int zint_png_of(int symbology, const char *data, int module_pixels, int show_text) {
-    struct zint_symbol *symbol = ZBarcode_Create();
-    if (symbol == NULL) return -1;
-    symbol->symbology = symbology;
-    symbol->scale = module_pixels / 2.0f;
-    symbol->show_hrt = show_text;
-    symbol->output_options |= BARCODE_MEMORY_FILE | BARCODE_QUIET_ZONES | COMPLIANT_HEIGHT;
-    strcpy(symbol->outfile, "mem.png");
-    int size = -1;
-    if (ZBarcode_Encode_and_Print(symbol, (const unsigned char *)data, (int)strlen(data), 0) < ZINT_ERROR)
-        size = symbol->memfile_size;
-    ZBarcode_Delete(symbol);
-    return size;
+    return png_of(symbology, data, (int)strlen(data), module_pixels, show_text, 1);
 }
 
-/* libzint's PNG of a stacked code (in the order of STACKED in compare.py) with its quiet zones at
- * `module_pixels` pixels a module; its size in bytes, or -1. */
+/* A stacked code, in the order of STACKED in compare.py. */
 int zint_stacked_png(int symbology, const char *data, int module_pixels) {
     static const int kSymbologies[] = {BARCODE_CODABLOCKF, BARCODE_CODE16K};
-    struct zint_symbol *symbol = ZBarcode_Create();
-    if (symbol == NULL) return -1;
-    symbol->symbology = kSymbologies[symbology];
-    symbol->scale = module_pixels / 2.0f;
-    symbol->output_options |= BARCODE_MEMORY_FILE | BARCODE_QUIET_ZONES;
-    strcpy(symbol->outfile, "mem.png");
-    int size = -1;
-    if (ZBarcode_Encode_and_Print(symbol, (const unsigned char *)data, (int)strlen(data), 0) < ZINT_ERROR)
-        size = symbol->memfile_size;
-    ZBarcode_Delete(symbol);
-    return size;
+    return png_of(kSymbologies[symbology], data, (int)strlen(data), module_pixels, 1, 0);
 }

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "core/ecc/galois_field64.h"
+#include "core/ecc/binary_field.h"
 #include "core/model/encode_error.h"
 #include "core/text_encoding/digits.h"
 #include "symbologies/postal/postal_bars.h"
@@ -59,10 +59,11 @@ EncodedSymbol AusPostSymbol(const char* fcc, const std::string& text, int custom
         }
     }
     values.resize(size_t(4 + 2 * kDpidDigits + customer_bars), 3);  // filled with trackers
-    std::vector<uint8_t> symbols;
-    for (size_t i = 0; i < values.size(); i += 3) symbols.push_back(uint8_t(values[i] * 16 + values[i + 1] * 4 + values[i + 2]));
-    const GaloisField64& field = PostalField64();
-    for (uint8_t check : field.Remainder(symbols, field.Generator(kCheckSymbols, 1))) AppendBase4(values, check, 3);
+    std::vector<uint16_t> symbols;
+    for (size_t i = 0; i < values.size(); i += 3) symbols.push_back(uint16_t(values[i] * 16 + values[i + 1] * 4 + values[i + 2]));
+    // Reed-Solomon over GF(64), x^6 + x + 1.
+    static const BinaryField field(6, 0x43);
+    for (uint16_t check : field.CheckWords(symbols, kCheckSymbols)) AppendBase4(values, check, 3);
 
     std::string bars = "AT";  // start: 1 3
     for (int v : values) bars += kBarOfValue[v];
