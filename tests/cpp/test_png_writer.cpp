@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <random>
-#include <thread>
 #include <vector>
 
 #include "tests/png_round_trip.h"
@@ -98,36 +96,6 @@ TEST(SmallestPng, EachCompressorReadsBackAndRepeats) {
         EXPECT_TRUE(PngRoundTrips(canvas, EncodeSmallestPng)) << height;
         EXPECT_EQ(EncodeSmallestPng(canvas, 0), EncodeSmallestPng(canvas, 0)) << height;
     }
-}
-
-// The bytes of an image depend on it alone: threads that each encoded other images first (leaving
-// their compressor buffers sized and filled differently) give the bytes of a thread that did not.
-TEST(PngWriter, SameBytesOnEveryThreadWhateverItEncodedBefore) {
-    const auto noisy = [](int width, int height, unsigned seed) {
-        std::mt19937 rng(seed);
-        RasterCanvas canvas(width, height, Rgba{255, 255, 255, 255});
-        for (int i = 0; i < width * height / 8; ++i)
-            canvas.Fill(float(rng() % unsigned(width)), float(rng() % unsigned(height)), float(1 + rng() % 4), 1,
-                        Rgba{uint8_t(rng()), uint8_t(rng()), uint8_t(rng()), uint8_t(rng())});
-        return canvas;
-    };
-    // RGBA rows through igzip; and through the smallest layout, 8 bits a pixel.
-    const RasterCanvas image = noisy(333, 97, 1);
-    RasterCanvas grey(600, 240, Rgba{255, 255, 255, 255});
-    for (int x = 0; x < 600; x += 5) grey.Fill(float(x), float(x % 50), 2.5f, 150, Rgba{uint8_t(x % 200), uint8_t(x % 200), uint8_t(x % 200), 255});
-    const std::vector<uint8_t> expected_rgba = EncodePng(image, 0), expected_grey = EncodeSmallestPng(grey, 0);
-    std::vector<int> differing(4, 0);
-    std::vector<std::thread> threads;
-    for (unsigned t = 0; t < 4; ++t)
-        threads.emplace_back([&, t] {
-            for (int round = 0; round < 5; ++round) {
-                EncodePng(noisy(200 + int(t) * 150 + round * 40, 120 + round * 30, t * 10 + unsigned(round)), 0);
-                differing[t] += EncodePng(image, 0) != expected_rgba;
-                differing[t] += EncodeSmallestPng(grey, 0) != expected_grey;
-            }
-        });
-    for (std::thread& thread : threads) thread.join();
-    EXPECT_EQ(differing, std::vector<int>(4, 0));
 }
 
 }  // namespace
