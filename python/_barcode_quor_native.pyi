@@ -23,8 +23,8 @@ def render_limits() -> dict[str, Any]:
     """What render() accepts: module_pixels, margin_modules, rotations, fonts."""
 def gs1_digital_link(element_string: str, domain: str = "https://id.gs1.org") -> str: ...
 def gs1_from_digital_link(uri: str) -> str: ...
-def gs1_symbol_specifications() -> tuple[dict[str, Any], ...]:
-    """The GS1 symbol specification rows: application, symbology, x_mm, height_rule, min_height, source."""
+def gs1_print_size_tables() -> tuple[dict[str, Any], ...]:
+    """GS1's symbol size rows: application, symbology, x_mm, height_rule, min_height, source."""
 
 class RenderOptions:
     """render()'s keyword options checked once, by render_options(), for lay_out()."""

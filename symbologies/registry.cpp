@@ -42,7 +42,7 @@
 #include "symbologies/matrix/rmqr.h"
 #include "symbologies/matrix/rmqr_tables.h"
 #include "symbologies/matrix/upnqr.h"
-#include "symbologies/option_specs.h"
+#include "symbologies/option_rows.h"
 #include "symbologies/postal/auspost.h"
 #include "symbologies/postal/deutsche_post.h"
 #include "symbologies/postal/fim_daft.h"
@@ -74,16 +74,16 @@ const char* const kAsZint = "no published minimum: as zint leaves";
 const char* const kCode39 = "ISO/IEC 16388:2007 4.4 (d)";
 const char* const kPharmacode = "Laetus Pharmacode: no minimum published here; 6 modules (3 mm at X = 0.5 mm) as zint";
 
-OptionSpec BearerOption(const char* default_value) {
+OptionEntry BearerOption(const char* default_value) {
     return ChoiceOption("bearer", {"none", "frame", "top-bottom"}, default_value, "bearer bars");
 }
 
-OptionSpec EciOption() {
+OptionEntry EciOption() {
     return AutoIntegerOption("eci", 0, 999999,
                              "ECI designator: the character set the text is written in (auto: as readers expect)");
 }
 
-std::vector<OptionSpec> Pdf417Options() {
+std::vector<OptionEntry> Pdf417Options() {
     return {AutoIntegerOption("error_level", 0, 8, "error correction level (auto: from the data size)"),
             AutoIntegerOption("columns", 1, 30, "data columns (auto: by aspect ratio)"),
             AutoIntegerOption("rows", 3, 90, "rows (auto: as the data needs)"),
@@ -93,21 +93,21 @@ std::vector<OptionSpec> Pdf417Options() {
             EciOption()};
 }
 
-OptionSpec MicroPdf417ColumnsOption() {
+OptionEntry MicroPdf417ColumnsOption() {
     return AutoIntegerOption("columns", 1, 4, "data columns (auto: the smallest size)");
 }
 
-OptionSpec Mod10Option() {
+OptionEntry Mod10Option() {
     return ChoiceOption("check", {"none", "mod10"}, "none", "GS1 modulo 10 check digit after the data");
 }
 
-OptionSpec Mod43Option() {
+OptionEntry Mod43Option() {
     return ChoiceOption("check", {"none", "mod43"}, "none", "modulo 43 check character after the data");
 }
 
-OptionSpec QrErrorOption() { return ChoiceOption("error", {"L", "M", "Q", "H"}, "M", "error correction level"); }
+OptionEntry QrErrorOption() { return ChoiceOption("error", {"L", "M", "Q", "H"}, "M", "error correction level"); }
 
-OptionSpec QrVersionOption() {
+OptionEntry QrVersionOption() {
     return AutoIntegerOption("version", 1, kQrMaxVersion,
                              "smallest version (size) to use; a larger one is taken when the data needs it");
 }
@@ -118,7 +118,7 @@ std::vector<std::string> RmqrSizeNames() {
     return names;
 }
 
-std::vector<OptionSpec> DataMatrixSizeOptions() {
+std::vector<OptionEntry> DataMatrixSizeOptions() {
     std::vector<std::string> sizes = {"auto"};
     for (int i = 0; i < kDataMatrixSizeCount; ++i) sizes.push_back(DataMatrixSizeName(i));
     return {ChoiceOption("size", sizes, "auto", "symbol size, rows x columns (auto: the smallest of the shape)"),
@@ -126,10 +126,10 @@ std::vector<OptionSpec> DataMatrixSizeOptions() {
                          "sizes the automatic size takes (any: the smallest area, square on a tie)")};
 }
 
-std::vector<OptionSpec> AztecSizeOptions() {
-    const OptionSpec error_percent =
+std::vector<OptionEntry> AztecSizeOptions() {
+    const OptionEntry error_percent =
         IntegerOption("error_percent", 5, 90, 23, "check words as a percentage of the symbol, plus 3");
-    OptionSpec compact = FlagOption("compact", false, "compact (True) or full-range (False) only; None: the smaller");
+    OptionEntry compact = FlagOption("compact", false, "compact (True) or full-range (False) only; None: the smaller");
     compact.automatic = true;
     compact.default_value = "auto";
     return {error_percent,
@@ -138,13 +138,13 @@ std::vector<OptionSpec> AztecSizeOptions() {
             compact, FlagOption("reader_init", false, "reader initialisation symbol (programs the reader)")};
 }
 
-std::vector<OptionSpec> Concat(std::vector<OptionSpec> a, const std::vector<OptionSpec>& b) {
+std::vector<OptionEntry> Concat(std::vector<OptionEntry> a, const std::vector<OptionEntry>& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
 }
 
 SymbologyEntry Row(const char* name, EncodeFunction encode, const char* title, const char* quiet_zone_source,
-                   const char* example, std::vector<OptionSpec> options = {}) {
+                   const char* example, std::vector<OptionEntry> options = {}) {
     SymbologyEntry entry;
     entry.name = name;
     entry.encode = encode;
@@ -181,7 +181,7 @@ SymbologyEntry Matrix(SymbologyEntry entry, const char* digital_link_as = "") {
 }
 
 std::vector<SymbologyEntry> MakeTable() {
-    const std::vector<OptionSpec> retail = WithComposite({ExtendedGuardOption(), AddOnOption()});
+    const std::vector<OptionEntry> retail = WithComposite({ExtendedGuardOption(), AddOnOption()});
     return {
         Row("code39", EncodeCode39Symbol, "Code 39", "ISO/IEC 16388:2007 4.4 (d)", "A", {ShowStartStopOption()}),
         Row("code93", EncodeCode93Symbol, "Code 93", "ANSI/AIM BC5-1995 2.4", "A"),

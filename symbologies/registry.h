@@ -4,7 +4,7 @@
 
 #include "core/model/encode_options.h"
 #include "core/model/encoded_symbol.h"
-#include "core/model/option_spec.h"
+#include "core/model/option_entry.h"
 
 // The encode step of every symbology behind one name: text and options in, an encoded symbol out.
 // Each encoder validates the options it reads and raises EncodeError; the others it ignores. An
@@ -26,7 +26,7 @@ struct SymbologyEntry {
     // The module width in mm its standard prints at (postal codes: half the bar pitch), taken when
     // the caller gives no size; 0 none.
     double x_dim_mm = 0.0;
-    std::vector<OptionSpec> options;
+    std::vector<OptionEntry> options;
 };
 
 // Every symbology Encode takes, in the order they are listed to users.

@@ -1,5 +1,5 @@
 """The printer fit advisor: which whole numbers of printer dots make a module inside the X range
-a symbology may print at (the GS1 symbol specification tables for GS1 applications; for other
+a symbology may print at (GS1's symbol size tables for GS1 applications; for other
 symbologies the X the application asks for), the one closest to the nominal, and the bar height
 and quiet zones that follow, in dots."""
 from __future__ import annotations
@@ -22,7 +22,7 @@ _MM = Number(0, 1000, integer=False, low_open=True)
 # across the print direction, so it needs none; liquid ink spreads into the paper by a few
 # hundredths of a millimetre, toner by less. Confirm with a verifier's grade on the real stock.
 PRINTER_SPREAD_MM = {"thermal": 0.0, "inkjet": 0.04, "laser": 0.02}
-_TABLE = _native.gs1_symbol_specifications()
+_TABLE = _native.gs1_print_size_tables()
 # Book and serial numbers print as EAN-13 symbols at the point of sale: the EAN-13 rows apply.
 _PRINTED_AS = {"isbn": "ean13", "issn": "ean13", "ismn": "ean13"}
 APPLICATIONS: tuple[str, ...] = tuple(dict.fromkeys(row["application"] for row in _TABLE))
@@ -110,7 +110,7 @@ def _quiet_zone(s: Symbology, dots: int) -> tuple[int, int, int, int]:
 def fit(symbology: str, dpi: int, x_dim_mm: float | None = None, application: str | None = None) -> Fit:
     """The whole-dot module sizes a printer of ``dpi`` dots per inch can print ``symbology`` at.
 
-    The allowed X range is the GS1 symbol specification table's for ``application``
+    The allowed X range is GS1's symbol size table's for ``application``
     ("retail-pos", "general-distribution", "logistics"; by default the first table listing the
     symbology). ``x_dim_mm`` asks for a module width in that range (default the table's nominal);
     for a symbology no table lists it is required and the sizes are the whole dots around it.

@@ -175,30 +175,30 @@ const char* KindName(OptionKind kind) {
 }
 
 // The default in the option's own Python type: None for "auto".
-py::object DefaultValue(const OptionSpec& spec) {
-    if (spec.automatic) return py::none();
-    switch (spec.kind) {
-        case OptionKind::Flag: return py::bool_(spec.default_value == "true");
-        case OptionKind::Integer: return py::int_(std::stoll(spec.default_value));
-        case OptionKind::Number: return py::float_(std::stod(spec.default_value));
+py::object DefaultValue(const OptionEntry& entry) {
+    if (entry.automatic) return py::none();
+    switch (entry.kind) {
+        case OptionKind::Flag: return py::bool_(entry.default_value == "true");
+        case OptionKind::Integer: return py::int_(std::stoll(entry.default_value));
+        case OptionKind::Number: return py::float_(std::stod(entry.default_value));
         case OptionKind::Choice:
-        case OptionKind::Text: return py::str(spec.default_value);
+        case OptionKind::Text: return py::str(entry.default_value);
     }
     return py::none();
 }
 
-py::dict OptionAsDict(const OptionSpec& spec) {
+py::dict OptionAsDict(const OptionEntry& entry) {
     py::dict option;
-    option["name"] = spec.name;
-    option["kind"] = KindName(spec.kind);
-    option["help"] = spec.help;
-    option["default"] = DefaultValue(spec);
-    option["low"] = spec.low;
-    option["high"] = spec.high;
-    option["auto"] = spec.automatic;
-    option["choices"] = py::tuple(py::cast(spec.choices));
-    option["accepted"] = spec.accepted;
-    option["field"] = spec.field.empty() ? spec.name : spec.field;
+    option["name"] = entry.name;
+    option["kind"] = KindName(entry.kind);
+    option["help"] = entry.help;
+    option["default"] = DefaultValue(entry);
+    option["low"] = entry.low;
+    option["high"] = entry.high;
+    option["auto"] = entry.automatic;
+    option["choices"] = py::tuple(py::cast(entry.choices));
+    option["accepted"] = entry.accepted;
+    option["field"] = entry.field.empty() ? entry.name : entry.field;
     return option;
 }
 
@@ -213,7 +213,7 @@ py::dict EntryAsDict(const SymbologyEntry& entry) {
     row["digital_link_as"] = entry.digital_link_as.empty() ? py::object(py::none()) : py::str(entry.digital_link_as);
     row["x_dim_mm"] = entry.x_dim_mm > 0 ? py::object(py::float_(entry.x_dim_mm)) : py::object(py::none());
     py::list options;
-    for (const OptionSpec& spec : entry.options) options.append(OptionAsDict(spec));
+    for (const OptionEntry& option : entry.options) options.append(OptionAsDict(option));
     row["options"] = py::tuple(options);
     return row;
 }

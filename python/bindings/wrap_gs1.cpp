@@ -9,7 +9,7 @@
 
 #include "gs1/digital_link.h"
 #include "gs1/element_string.h"
-#include "gs1/symbol_specification.h"
+#include "gs1/print_size_table.h"
 #include "gs1/validation.h"
 #include "python/bindings/class_list.h"
 #include "python/bindings/error_translation.h"
@@ -82,13 +82,13 @@ void RegisterGs1Functions(py::module_& m) {
         "The bracketed element string a GS1 Digital Link URI carries; InvalidDataError (position the offset "
         "in the URI) for one that is not valid.");
     m.def(
-        "gs1_symbol_specifications",
+        "gs1_print_size_tables",
         [] {
             std::size_t count = 0;
-            const SymbolSpecification* rows = SymbolSpecifications(&count);
+            const PrintSizeRow* rows = PrintSizeRows(&count);
             py::list result;
             for (std::size_t i = 0; i < count; ++i) {
-                const SymbolSpecification& row = rows[i];
+                const PrintSizeRow& row = rows[i];
                 py::dict d;
                 d["application"] = row.application;
                 d["symbology"] = row.symbology;
@@ -100,7 +100,7 @@ void RegisterGs1Functions(py::module_& m) {
             }
             return py::tuple(result);
         },
-        "The GS1 symbol specification rows: application, symbology, x_mm (minimum, target, maximum module "
+        "GS1's symbol size rows: application, symbology, x_mm (minimum, target, maximum module "
         "width), height_rule (\"modules\": min_height is a multiple of X per row of bars; \"mm\": a fixed "
         "height; \"none\": a matrix symbol) and source.");
 }

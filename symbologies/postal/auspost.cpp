@@ -11,7 +11,7 @@
 
 namespace {
 
-// Bar values 0-3 as the specification numbers them.
+// Bar values 0-3 as Australia Post numbers them.
 constexpr char kBarOfValue[] = {kFullBar, kAscender, kDescender, kTracker};
 // The C table: each character's value (three bars, base 4, first bar most significant).
 constexpr char kCTable[] = "ABC DEF#GHIabcdeJKLfMNOgPQRhijklSTUmVWXnYZ0opqrs123t456u789vwxyz";

@@ -189,7 +189,7 @@ def _check_templates(defaults: Defaults) -> None:
         try:
             named = fill(defaults.name, sample)
         except TemplateError:
-            return  # a spec for numbers over a column: each row is checked as it is named
+            return  # a number format over a column: each row is checked as it is named
         if escapes(named):
             raise BatchError(f"output name template {defaults.name!r} leads outside the output")
 

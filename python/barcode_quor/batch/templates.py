@@ -8,7 +8,7 @@ import re
 import string
 from typing import Any, Iterable
 
-MAX_WIDTH = 1000  # widths and precisions in a format spec ("{row:06d}")
+MAX_WIDTH = 1000  # widths and precisions in a format field ("{row:06d}")
 _NAME = re.compile(r"[^\W\d]\w*|\d+", re.UNICODE)  # a column name as str.format reads one: no . or [
 
 
@@ -23,16 +23,16 @@ def _parts(template: str) -> tuple[tuple[str, str | None, str], ...]:
     except ValueError as e:
         raise TemplateError(f"template {template!r}: {e}") from None
     parts = []
-    for literal, field, spec, conversion in parsed:
+    for literal, field, format_field, conversion in parsed:
         if field is not None:
             if not _NAME.fullmatch(field):
                 raise TemplateError(f"template {template!r}: field {{{field}}} is not a plain name "
                                     "(no attributes, indexes or empty braces)")
-            if conversion is not None or "{" in (spec or ""):
+            if conversion is not None or "{" in (format_field or ""):
                 raise TemplateError(f"template {template!r}: field {{{field}}} has a conversion or a nested field")
-            if any(int(n) > MAX_WIDTH for n in re.findall(r"\d+", spec or "")):
-                raise TemplateError(f"template {template!r}: widths above {MAX_WIDTH} in {{{field}:{spec}}}")
-        parts.append((literal, field, spec or ""))
+            if any(int(n) > MAX_WIDTH for n in re.findall(r"\d+", format_field or "")):
+                raise TemplateError(f"template {template!r}: widths above {MAX_WIDTH} in {{{field}:{format_field}}}")
+        parts.append((literal, field, format_field or ""))
     return tuple(parts)
 
 
@@ -52,16 +52,16 @@ def check(template: str, names: Iterable[str], what: str) -> None:
 
 def fill(template: str, values: dict[str, Any]) -> str:
     """The template with a row's values; TemplateError for a field the row lacks or a value the
-    format spec does not take ("{row:d}" with text)."""
+    format field does not take ("{row:d}" with text)."""
     out = []
-    for literal, field, spec in _parts(template):
+    for literal, field, format_field in _parts(template):
         out.append(literal)
         if field is None:
             continue
         if field not in values:
             raise TemplateError(f"no field {field!r} in this row")
         try:
-            out.append(format(values[field], spec))
+            out.append(format(values[field], format_field))
         except (ValueError, TypeError) as e:
-            raise TemplateError(f"{{{field}:{spec}}} of {values[field]!r}: {e}") from None
+            raise TemplateError(f"{{{field}:{format_field}}} of {values[field]!r}: {e}") from None
     return "".join(out)

@@ -2,14 +2,14 @@
 
 #include <cmath>
 
-#include "gs1/symbol_specification.h"
+#include "gs1/print_size_table.h"
 
 namespace {
 
 // Rows against the published figures: X minimum/target/maximum and the minimum bar height at the
 // minimum X. Sources: GS1 Sweden's size guide (a summary of the General Specifications) for
 // EAN/ITF-14/GS1-128; the General Specifications' general distribution table for GS1 DataBar.
-TEST(SymbolSpecification, PublishedFigures) {
+TEST(PrintSizeRow, PublishedFigures) {
     const struct {
         const char* application;
         const char* symbology;
@@ -27,7 +27,7 @@ TEST(SymbolSpecification, PublishedFigures) {
     };
     for (const auto& c : data) {
         SCOPED_TRACE(std::string(c.application) + " " + c.symbology);
-        const SymbolSpecification* row = FindSymbolSpecification(c.application, c.symbology);
+        const PrintSizeRow* row = FindPrintSizeRow(c.application, c.symbology);
         ASSERT_NE(row, nullptr);
         EXPECT_DOUBLE_EQ(row->x_min_mm, c.x_min);
         EXPECT_DOUBLE_EQ(row->x_target_mm, c.x_target);
@@ -38,9 +38,9 @@ TEST(SymbolSpecification, PublishedFigures) {
     }
 }
 
-TEST(SymbolSpecification, EveryRowIsOrderedAndNamed) {
+TEST(PrintSizeRow, EveryRowIsOrderedAndNamed) {
     std::size_t count = 0;
-    const SymbolSpecification* rows = SymbolSpecifications(&count);
+    const PrintSizeRow* rows = PrintSizeRows(&count);
     ASSERT_GT(count, 0u);
     for (std::size_t i = 0; i < count; ++i) {
         SCOPED_TRACE(rows[i].symbology);
@@ -53,11 +53,11 @@ TEST(SymbolSpecification, EveryRowIsOrderedAndNamed) {
 
 // Without an application, a symbology's first table: retail point of sale for EAN-13, general
 // distribution for ITF-14; a symbology no table lists has no row.
-TEST(SymbolSpecification, DefaultApplication) {
-    EXPECT_STREQ(FindSymbolSpecification("", "ean13")->application, "retail-pos");
-    EXPECT_STREQ(FindSymbolSpecification("", "itf14")->application, "general-distribution");
-    EXPECT_EQ(FindSymbolSpecification("", "code39"), nullptr);
-    EXPECT_EQ(FindSymbolSpecification("logistics", "ean13"), nullptr);
+TEST(PrintSizeRow, DefaultApplication) {
+    EXPECT_STREQ(FindPrintSizeRow("", "ean13")->application, "retail-pos");
+    EXPECT_STREQ(FindPrintSizeRow("", "itf14")->application, "general-distribution");
+    EXPECT_EQ(FindPrintSizeRow("", "code39"), nullptr);
+    EXPECT_EQ(FindPrintSizeRow("logistics", "ean13"), nullptr);
 }
 
 }  // namespace

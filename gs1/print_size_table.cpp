@@ -1,4 +1,4 @@
-#include "gs1/symbol_specification.h"
+#include "gs1/print_size_table.h"
 
 #include <iterator>
 
@@ -15,7 +15,7 @@ constexpr const char* kLogistics = "GS1 General Specifications 5.12.3, logistic 
 // EAN/UPC heights are the nominal bar height over the nominal X (22.85 mm / 0.330 mm; EAN-8
 // 18.23 mm / 0.330 mm), so 18.28 mm at X = 0.264 mm. GS1 DataBar heights are per row of bars.
 // GS1 DataMatrix and QR Code take 1.5 times the linear X range (the tables' 2D note).
-constexpr SymbolSpecification kRows[] = {
+constexpr PrintSizeRow kRows[] = {
     {"retail-pos", "ean13", 0.264, 0.330, 0.660, kModules, 22.85 / 0.330, kRetail},
     {"retail-pos", "upca", 0.264, 0.330, 0.660, kModules, 22.85 / 0.330, kRetail},
     {"retail-pos", "ean8", 0.264, 0.330, 0.660, kModules, 18.23 / 0.330, kRetail},
@@ -42,13 +42,13 @@ constexpr SymbolSpecification kRows[] = {
 
 }  // namespace
 
-const SymbolSpecification* SymbolSpecifications(std::size_t* count) {
+const PrintSizeRow* PrintSizeRows(std::size_t* count) {
     *count = std::size(kRows);
     return kRows;
 }
 
-const SymbolSpecification* FindSymbolSpecification(const std::string& application, const std::string& symbology) {
-    for (const SymbolSpecification& row : kRows) {
+const PrintSizeRow* FindPrintSizeRow(const std::string& application, const std::string& symbology) {
+    for (const PrintSizeRow& row : kRows) {
         if (symbology == row.symbology && (application.empty() || application == row.application)) return &row;
     }
     return nullptr;

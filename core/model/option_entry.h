@@ -12,7 +12,7 @@ enum class OptionKind {
     Text,     // any text; the encoder checks it
 };
 
-struct OptionSpec {
+struct OptionEntry {
     std::string name;   // the keyword make() takes and the command line's --flag
     OptionKind kind = OptionKind::Text;
     std::string help;

@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <string>
 
-// The GS1 symbol specification tables (GS1 General Specifications, section 5.12.3): for each
+// GS1's symbol size tables (GS1 General Specifications, section 5.12.3): for each
 // application and symbology, the module width X a printed symbol may have and its minimum bar
 // height. The printer fit advisor and make(printer_dpi=...) read them; nothing else restates them.
 
@@ -12,7 +12,7 @@ enum class MinimumHeight {
     kMillimetres,  // a fixed height whatever X is
 };
 
-struct SymbolSpecification {
+struct PrintSizeRow {
     const char* application;  // "retail-pos", "general-distribution", "logistics"
     const char* symbology;    // the registry name
     double x_min_mm;
@@ -24,8 +24,8 @@ struct SymbolSpecification {
 };
 
 // Every row, grouped by application in the order the tables are published.
-const SymbolSpecification* SymbolSpecifications(std::size_t* count);
+const PrintSizeRow* PrintSizeRows(std::size_t* count);
 
 // The row for an application and a symbology, or nullptr. An empty application means the first
 // table listing the symbology (retail point of sale before general distribution).
-const SymbolSpecification* FindSymbolSpecification(const std::string& application, const std::string& symbology);
+const PrintSizeRow* FindPrintSizeRow(const std::string& application, const std::string& symbology);
